@@ -1,0 +1,7 @@
+#include "beam/beam_forms.h"
+
+namespace vd {
+
+void registerBeamForms(FormRegistry& /*registry*/) {}
+
+}  // namespace vd

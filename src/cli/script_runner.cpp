@@ -1,0 +1,346 @@
+#include "cli/script_runner.h"
+
+#include <cctype>
+#include <istream>
+#include <ostream>
+#include <set>
+
+namespace vd {
+
+namespace {
+
+std::string trim(std::string_view s) {
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return std::string(s);
+}
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Splits "word rest" at the first blank.
+std::pair<std::string, std::string> splitWord(const std::string& s) {
+  std::size_t sp = s.find_first_of(" \t");
+  if (sp == std::string::npos) return {s, ""};
+  return {s.substr(0, sp), trim(s.substr(sp + 1))};
+}
+
+std::string unquote(const std::string& s) {
+  if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
+  return s;
+}
+
+bool startsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+
+int parseIndex(const std::string& s) {
+  if (s.empty()) throw ScriptError("missing index");
+  for (char c : s)
+    if (!std::isdigit(static_cast<unsigned char>(c))) throw ScriptError("bad index: " + s);
+  if (s.size() > 6) throw ScriptError("index out of range: " + s);
+  return std::stoi(s);
+}
+
+const std::vector<ControlKind> kFieldKinds = {ControlKind::Edit, ControlKind::MultiEdit, ControlKind::ReadOnlyEdit};
+const std::vector<ControlKind> kShowKinds = {ControlKind::Edit, ControlKind::MultiEdit, ControlKind::ReadOnlyEdit,
+                                             ControlKind::Pane, ControlKind::Static, ControlKind::DropDown,
+                                             ControlKind::ListBox};
+const std::vector<ControlKind> kListKinds = {ControlKind::ListBox, ControlKind::DropDown};
+
+}  // namespace
+
+// The item by its exact text, else by its text compared as labels are.
+static const Command* findMenuItem(const std::string& text) {
+  if (const Command* c = findCommandByText(text)) return c;
+  const Command* found = nullptr;
+  for (const Command& c : commandTable()) {
+    if (normalizeLabel(plainItemText(c.text)) != normalizeLabel(text)) continue;
+    if (found) throw ScriptError("ambiguous menu item: " + text);
+    found = &c;
+  }
+  if (!found) throw ScriptError("no such menu item: " + text);
+  return found;
+}
+
+std::string normalizeLabel(std::string_view label) {
+  std::string out;
+  bool blank = false;
+  for (char c : trim(label)) {
+    if (std::isspace(static_cast<unsigned char>(c))) {
+      blank = true;
+      continue;
+    }
+    if (blank && !out.empty()) out += ' ';
+    blank = false;
+    out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  while (!out.empty() && (out.back() == '=' || out.back() == ':' || out.back() == ' ')) out.pop_back();
+  return out;
+}
+
+ScriptRunner::ScriptRunner(Settings& settings, std::ostream& out, const FormRegistry& registry)
+    : state_(settings), frame_(state_, *this, registry), out_(out), pad_(state_.report) {
+  settings.onWriteFailure([this](const std::string& text) { message("Vardelin", text, MessageIcon::Exclamation); });
+}
+
+ScriptRunner::~ScriptRunner() { state_.settings.onWriteFailure(nullptr); }
+
+void ScriptRunner::openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) {
+  form_ = std::move(form);
+  onClosed_ = std::move(onClosed);
+  host_ = std::make_unique<HeadlessHost>(*form_);
+  host_->shareAnswers(answers_);
+  host_->open();
+  afterAction();
+}
+
+bool ScriptRunner::runPadCommand(int commandId) {
+  // Without a screen there is no selection, clipboard or printer; select all is harmless.
+  return commandId == cmd::SelectAll;
+}
+
+void ScriptRunner::requestClose() {
+  if (askYesNo("Vardelin", "Really want to close Vardelin?")) {
+    frame_.shutDown();
+    finished_ = true;
+  }
+}
+
+void ScriptRunner::message(std::string_view caption, std::string_view text, MessageIcon) {
+  messages_.push_back({std::string(caption), std::string(text)});
+}
+
+bool ScriptRunner::askYesNo(std::string_view caption, std::string_view text) {
+  messages_.push_back({std::string(caption), std::string(text)});
+  if (answers_.empty()) return false;
+  bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
+void ScriptRunner::afterAction() {
+  if (!host_) return;
+  for (RecordedMessage& m : host_->takeMessages()) messages_.push_back(std::move(m));
+  if (host_->isClosed()) {
+    // Keep the form alive through the frame's After step, which may still ask it.
+    std::unique_ptr<Form> form = std::move(form_);
+    std::unique_ptr<HeadlessHost> host = std::move(host_);
+    auto onClosed = std::move(onClosed_);
+    if (onClosed) onClosed(host->accepted());
+  }
+}
+
+void ScriptRunner::requireForm(const char* what) const {
+  if (!host_) throw ScriptError(std::string("no form is open for ") + what);
+}
+
+void ScriptRunner::print(const std::string& text) { out_ << fromCrLf(text) << "\n"; }
+
+const Control& ScriptRunner::findControl(const std::string& name, const std::vector<ControlKind>& kinds,
+                                         std::optional<int> row, std::optional<int> col) const {
+  const std::string wanted = normalizeLabel(name);
+  std::vector<const Control*> exact, prefix;
+  for (const Control& c : form_->layout().controls) {
+    bool kindOk = false;
+    for (ControlKind k : kinds) kindOk = kindOk || c.kind == k;
+    if (!kindOk) continue;
+    const std::string label = normalizeLabel(c.label);
+    if (label.empty()) continue;
+    if (label == wanted) exact.push_back(&c);
+    else if (!wanted.empty() && startsWith(label, wanted)) prefix.push_back(&c);
+  }
+  std::vector<const Control*> found = exact;
+  if (found.empty()) {
+    std::set<std::string> labels;
+    for (const Control* c : prefix) labels.insert(normalizeLabel(c->label));
+    if (labels.size() > 1) throw ScriptError("ambiguous name: " + name);
+    found = prefix;
+  }
+  if (found.empty()) throw ScriptError("no such control: " + name);
+  std::vector<const Control*> cells;
+  for (const Control* c : found) {
+    if (row && c->row != *row) continue;
+    if (col && c->col != *col) continue;
+    if (!row && c->row >= 0 && found.size() > 1) continue;
+    cells.push_back(c);
+  }
+  if (cells.empty()) throw ScriptError("no such field: " + name + (row ? "[" + std::to_string(*row) + "]" : ""));
+  if (cells.size() > 1) throw ScriptError("ambiguous field: " + name);
+  return *cells.front();
+}
+
+void ScriptRunner::runLine(const std::string& rawLine) {
+  const std::string line = trim(rawLine);
+  if (line.empty() || line[0] == '#') return;
+  auto [verb, rest] = splitWord(line);
+  verb = lower(verb);
+
+  if (verb == "menu") {
+    if (host_) throw ScriptError("a form is open: close it before the menu");
+    const Command* c = findMenuItem(rest);
+    if (!state_.isEnabled(c->id)) {
+      out_ << "grayed: " << rest << "\n";
+      return;
+    }
+    frame_.run(c->id);
+    return;
+  }
+  if (verb == "answer") {
+    const std::string a = lower(rest);
+    if (a != "yes" && a != "no") throw ScriptError("answer yes or answer no");
+    answers_.push_back(a == "yes");
+    return;
+  }
+  if (verb == "show") {
+    const std::string what = lower(rest);
+    if (what == "pad") return print(pad_);
+    if (what == "messages") {
+      for (const RecordedMessage& m : messages_) print(m.caption + ": " + m.text);
+      messages_.clear();
+      return;
+    }
+    if (startsWith(what, "menu ")) {
+      const std::string item = trim(rest.substr(5));
+      const Command* c = findMenuItem(item);
+      out_ << (state_.isEnabled(c->id) ? "enabled" : "grayed") << "\n";
+      return;
+    }
+    requireForm("show");
+    if (what == "status") {
+      print(host_->status(0));
+      print(host_->status(1));
+      return;
+    }
+    const Control& c = findControl(unquote(rest), kShowKinds, std::nullopt, std::nullopt);
+    if (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown) {
+      int sel = host_->selection(c.id);
+      const auto& items = host_->items(c.id);
+      print(sel >= 0 && sel < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(sel)] : "");
+    } else {
+      print(host_->text(c.id, std::string::npos));
+    }
+    return;
+  }
+
+  requireForm(verb.c_str());
+  if (verb == "set") {
+    // FIELD may be quoted and may carry [R] or [R,C].
+    std::string name, tail;
+    std::size_t pos = 0;
+    if (!rest.empty() && rest[0] == '"') {
+      std::size_t close = rest.find('"', 1);
+      if (close == std::string::npos) throw ScriptError("unclosed quote");
+      name = rest.substr(1, close - 1);
+      pos = close + 1;
+    } else {
+      pos = rest.find_first_of(" \t[");
+      if (pos == std::string::npos) pos = rest.size();
+      name = rest.substr(0, pos);
+    }
+    std::optional<int> row, col;
+    if (pos < rest.size() && rest[pos] == '[') {
+      std::size_t close = rest.find(']', pos);
+      if (close == std::string::npos) throw ScriptError("unclosed [");
+      std::string idx = rest.substr(pos + 1, close - pos - 1);
+      std::size_t comma = idx.find(',');
+      row = parseIndex(trim(idx.substr(0, comma)));
+      if (comma != std::string::npos) col = parseIndex(trim(idx.substr(comma + 1)));
+      pos = close + 1;
+    }
+    const std::string value = pos < rest.size() ? trim(rest.substr(pos)) : "";
+    const Control& c = findControl(name, kFieldKinds, row, col);
+    host_->type(c.id, value);
+  } else if (verb == "pick") {
+    const std::size_t hash = rest.rfind('#');
+    const bool byNumber = hash != std::string::npos && (hash == 0 || rest[hash - 1] == ' ') &&
+                          rest.find_first_not_of("0123456789", hash + 1) == std::string::npos && hash + 1 < rest.size();
+    if (byNumber) {
+      const int n = parseIndex(rest.substr(hash + 1));
+      const std::string listName = unquote(trim(rest.substr(0, hash)));
+      const Control* list = nullptr;
+      if (listName.empty()) {
+        for (const Control& c : form_->layout().controls)
+          if (!list && (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown)) list = &c;
+        if (!list) throw ScriptError("the form has no list");
+      } else {
+        list = &findControl(listName, kListKinds, std::nullopt, std::nullopt);
+      }
+      if (n >= static_cast<int>(host_->items(list->id).size())) throw ScriptError("no such row: #" + std::to_string(n));
+      host_->pick(list->id, n);
+    } else {
+      const std::string item = unquote(rest);
+      int foundId = 0, foundIndex = -1, prefixCount = 0, prefixId = 0, prefixIndex = -1;
+      for (const Control& c : form_->layout().controls) {
+        if (c.kind != ControlKind::ListBox && c.kind != ControlKind::DropDown) continue;
+        const auto& items = host_->items(c.id);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+          if (items[i] == item && foundIndex < 0) {
+            foundId = c.id;
+            foundIndex = static_cast<int>(i);
+          } else if (startsWith(items[i], item)) {
+            ++prefixCount;
+            prefixId = c.id;
+            prefixIndex = static_cast<int>(i);
+          }
+        }
+      }
+      if (foundIndex < 0 && prefixCount == 1) {
+        foundId = prefixId;
+        foundIndex = prefixIndex;
+      }
+      if (foundIndex < 0)
+        throw ScriptError(prefixCount > 1 ? "ambiguous item: " + item : "no such item: " + item);
+      host_->pick(foundId, foundIndex);
+    }
+  } else if (verb == "check") {
+    std::size_t sp = rest.find_last_of(" \t");
+    if (sp == std::string::npos) throw ScriptError("check BOX on|off");
+    const std::string state = lower(trim(rest.substr(sp + 1)));
+    if (state != "on" && state != "off") throw ScriptError("check BOX on|off");
+    const Control& c = findControl(unquote(trim(rest.substr(0, sp))), {ControlKind::CheckBox}, std::nullopt, std::nullopt);
+    host_->tick(c.id, state == "on");
+  } else if (verb == "choose") {
+    const Control& c = findControl(unquote(rest), {ControlKind::Radio}, std::nullopt, std::nullopt);
+    host_->tick(c.id, true);
+  } else if (verb == "press") {
+    const std::string name = unquote(rest);
+    const std::string n = normalizeLabel(name);
+    if (n == "cancel" || n == "ok" || n == "apply") {
+      // OK, Cancel and Apply exist on every form (Escape is Cancel) even without a button.
+      bool hasButton = false;
+      for (const Control& c : form_->layout().controls)
+        if (c.kind == ControlKind::Button && normalizeLabel(c.label) == n) hasButton = true;
+      if (!hasButton) {
+        if (n == "ok" && form_->layout().pages.empty()) throw ScriptError("no such button: " + name);
+        host_->press(n == "cancel" ? kCancel : n == "ok" ? kOk : kApply);
+        afterAction();
+        return;
+      }
+    }
+    const Control& c = findControl(name, {ControlKind::Button}, std::nullopt, std::nullopt);
+    if (host_->isEnabled(c.id)) host_->press(c.id);
+  } else {
+    throw ScriptError("unknown command: " + verb);
+  }
+  afterAction();
+}
+
+int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
+  std::string line;
+  int number = 0;
+  while (!finished_ && std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    try {
+      runLine(line);
+    } catch (const ScriptError& e) {
+      out_.flush();
+      err << "line " << number << ": " << e.what() << ": " << trim(line) << "\n";
+      return 2;
+    }
+  }
+  return 0;
+}
+
+}  // namespace vd

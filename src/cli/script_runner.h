@@ -1,0 +1,70 @@
+#pragma once
+// Runs a script of user actions against the program's forms without a screen.
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "frame/frame.h"
+#include "platform/headless_host.h"
+
+namespace vd {
+
+// A script line that names something that does not exist.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ScriptRunner : public Shell {
+ public:
+  ScriptRunner(Settings& settings, std::ostream& out, const FormRegistry& registry);
+  ~ScriptRunner() override;
+
+  // Runs one line; throws ScriptError when a command, control or item does not exist.
+  void runLine(const std::string& line);
+  // Runs a whole script; returns 0 when every line ran, 2 after printing the failing line to err.
+  int runScript(std::istream& in, std::ostream& err);
+  // True once the program was closed (Exit answered Yes).
+  bool finished() const { return finished_; }
+
+  AppState& state() { return state_; }
+  HeadlessHost* currentHost() { return host_.get(); }
+
+  // Shell
+  void setPadText(const std::string& text) override { pad_ = text; }
+  std::string padText() const override { return pad_; }
+  void openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) override;
+  bool runPadCommand(int commandId) override;
+  void requestClose() override;
+  void message(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None) override;
+  bool askYesNo(std::string_view caption, std::string_view text) override;
+
+ private:
+  const Control& findControl(const std::string& name, const std::vector<ControlKind>& kinds,
+                             std::optional<int> row, std::optional<int> col) const;
+  void requireForm(const char* what) const;
+  void afterAction();
+  void print(const std::string& text);
+
+  AppState state_;
+  Frame frame_;
+  std::ostream& out_;
+  std::string pad_;
+  std::unique_ptr<Form> form_;
+  std::unique_ptr<HeadlessHost> host_;
+  std::function<void(bool)> onClosed_;
+  std::vector<RecordedMessage> messages_;
+  std::deque<bool> answers_;
+  bool finished_ = false;
+};
+
+// Label comparison of the script language: trimmed, blank runs folded, case ignored, a trailing
+// "=" or ":" ignored.
+std::string normalizeLabel(std::string_view label);
+
+}  // namespace vd

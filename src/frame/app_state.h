@@ -1,0 +1,82 @@
+#pragma once
+// The process-wide objects every form shares, owned by the frame for the program's lifetime.
+#include <array>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <typeindex>
+
+#include "platform/settings.h"
+
+namespace vd {
+
+inline constexpr const char* kStartText = "\r\n This space is designed for you to cut and paste.";
+
+// Largest positive and negative moment (k-ft) and the two reactions (kip) of the last closed beam form.
+struct LastBeamResult {
+  double maxPositiveMoment = 0.0;
+  double maxNegativeMoment = 0.0;
+  double leftReaction = 0.0;
+  double rightReaction = 0.0;
+};
+
+// Shared inputs of the concrete beam and development-length forms.
+struct ConcreteBeamRecord {
+  enum Slot { Fc = 0, Fy = 1, Width = 2, Depth = 3, Moment = 4, As = 5, Unused = 6, Phi = 7 };
+  std::array<double, 8> slot{};
+  double& operator[](Slot s) { return slot[s]; }
+  double operator[](Slot s) const { return slot[s]; }
+};
+
+// 18 loads of three numbers each (magnitude, position or start, end); rows laid out by the beam forms.
+using BeamLoadTable = std::array<std::array<double, 3>, 18>;
+
+enum class BeamCase { OverhangLeft = 0, Simple = 1, OverhangRight = 2, Cantilever = 3 };
+
+// 201 stations of five values each, filled by every beam analysis, read by the diagrams.
+using StationTable = std::array<double, 1005>;
+
+class AppState {
+ public:
+  explicit AppState(Settings& settings);
+
+  Settings& settings;
+
+  // The text the frame puts into the report pad after a form closes. Never cut.
+  std::string report = kStartText;
+
+  std::string jobNumber;  // "Project"/"ID", at most 9 characters
+  int sawnSpecies = 0;    // "Wood"/"sawnSpecieNum"
+  ConcreteBeamRecord concreteBeam;
+  std::array<BeamLoadTable, 4> loadTables{};
+  StationTable stations{};
+  LastBeamResult lastBeam;
+  // Location text of the last beam form (its last calculation, or the note shown on opening).
+  std::string beamLocation;
+  int pictureBitmap = 577;
+
+  BeamLoadTable& loads(BeamCase c) { return loadTables[static_cast<int>(c)]; }
+
+  // Menu items that start grayed and are enabled by an event; nothing grays them again.
+  bool isEnabled(int commandId) const;
+  void enable(int commandId) { enabled_.insert(commandId); }
+
+  // Writes the six "ACI" keys back (on exit).
+  void saveConcreteBeam();
+
+  // State owned by a subsystem (lumber members, the lateral-force level table...), created on first use
+  // and alive until exit, without the frame knowing its type.
+  template <class T>
+  T& module() {
+    auto& slot = modules_[std::type_index(typeid(T))];
+    if (!slot) slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
+    return *static_cast<T*>(slot.get());
+  }
+
+ private:
+  std::set<int> enabled_;
+  std::map<std::type_index, std::shared_ptr<void>> modules_;
+};
+
+}  // namespace vd

@@ -1,0 +1,55 @@
+#pragma once
+// The command table: every menu item, what it runs and what the frame does after a form closes.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vd {
+
+enum class CommandKind {
+  Form,   // opens an input form (or the property sheet) modally
+  Sheet,  // puts a fixed reference sheet into the report pad
+  Pad,    // an operation of the report pad itself (edit, font, print), run by the shell
+  Exit,   // close request to the main window
+};
+
+enum class After {
+  None,        // leave the pad alone
+  Refresh,     // replace the pad's text with the report buffer
+  Clear,       // empty the report buffer, then refresh
+  BeamReport,  // assemble the beam report from its file, then refresh
+};
+
+struct Command {
+  int id;
+  const char* popup;    // top-level popup
+  const char* submenu;  // nested popup ("Glulaminated"), or nullptr
+  const char* text;     // item text with "&" mnemonics and "\t" accelerator part
+  CommandKind kind;
+  const char* templateName;  // form template, or nullptr
+  After after;
+  bool initiallyGrayed;
+  bool separatorBefore = false;
+};
+
+// Command ids the frame refers to by name.
+namespace cmd {
+inline constexpr int Print = 522, Exit = 523, RenameMetafile = 487;
+inline constexpr int Cut = 531, Copy = 532, Paste = 533, Delete = 535, SelectAll = 536, ChangeFont = 538;
+inline constexpr int SavePdf = 524;
+inline constexpr int Lateral = 548, SimpleBeam = 600, OverhangLeft = 599, OverhangRight = 601, Cantilever = 602;
+inline constexpr int MomentDiagram = 550, ShearDiagram = 5501, ConcInteraction = 633, ColumnLoads = 929;
+inline constexpr int Sawn2xBeam = 479, Sawn6xBeam = 480, GlulamBeam = 578, Sawn2xPost = 2450, Sawn5xPost = 2550;
+inline constexpr int Species = 511, JobNumber = 510, Update = 539, About = 537;
+}  // namespace cmd
+
+const std::vector<Command>& commandTable();
+const Command* findCommand(int id);
+// The item text as a user names it: "&" dropped ("&&" kept as "&") and the "\t..." accelerator part dropped.
+std::string plainItemText(std::string_view itemText);
+// The command whose plain item text matches, or nullptr.
+const Command* findCommandByText(std::string_view plainText);
+// The top-level popups in menu order.
+std::vector<std::string> menuPopups();
+
+}  // namespace vd

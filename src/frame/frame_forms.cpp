@@ -1,0 +1,211 @@
+// The frame's own forms: job number, the two length conversions, about and update.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "frame/frame.h"
+
+namespace vd {
+
+namespace {
+
+// ---- Job number -------------------------------------------------------------------------------
+
+class JobNumberForm : public Form {
+ public:
+  enum { Field = 101 };
+  explicit JobNumberForm(AppState& s) : state_(s), layout_("JO_Box", "Setting Job or Proj. Number") {
+    layout_.edit(Field, "Job number:").width = 12;
+    layout_.newLine();
+    layout_.button(kOk, "OK").isDefault = true;
+  }
+  const FormLayout& layout() const override { return layout_; }
+  void opened(FormHost& host) override {
+    state_.jobNumber = state_.settings.read("Project", "ID", "", 10);
+    host.setText(Field, state_.jobNumber);
+  }
+  void changed(FormHost& host, int id) override {
+    if (id == Field) state_.jobNumber = host.text(Field, 10);
+  }
+  void pressed(FormHost& host, int id) override {
+    if (id == kOk) {
+      state_.jobNumber = host.text(Field, 10);
+      state_.settings.write("Project", "ID", state_.jobNumber);
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ private:
+  AppState& state_;
+  FormLayout layout_;
+};
+
+// ---- Length conversions -----------------------------------------------------------------------
+
+// Feet beyond this cannot be shown as whole feet; no real drawing comes near it.
+constexpr double kMaxFeet = 1.0e9;
+
+class LengthConversionForm : public Form {
+ public:
+  enum { Input = 101, Result = 102, Feet = 103, Calculate = 104 };
+  // toMm: "ft in 1/16" -> mm; otherwise mm -> "ft in 1/16".
+  LengthConversionForm(AppState& s, bool toMm)
+      : state_(s),
+        toMm_(toMm),
+        layout_(toMm ? "FT_MM_Box" : "MM_FT_Box", toMm ? "Converting ft-in-16 to mm" : "Converting mm to ft-in-16") {
+    layout_.edit(Input, toMm ? "ft in 1/16:" : "mm:").width = 16;
+    layout_.newLine();
+    layout_.readOnly(Result, toMm ? "mm: " : "ft in 1/16: ").width = 16;
+    layout_.newLine();
+    layout_.text(Feet, "0000");
+    layout_.newLine();
+    layout_.button(Calculate, "Calculate").isDefault = true;
+    layout_.button(kOk, "OK");
+  }
+  const FormLayout& layout() const override { return layout_; }
+
+  void opened(FormHost& host) override {
+    host.setText(Input, state_.settings.read("Project", key(), "", 10));
+    state_.report.clear();
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == Calculate) {
+      toMm_ ? feetToMm(host) : mmToFeet(host);
+    } else if (id == kOk) {
+      state_.settings.write("Project", key(), host.text(Input, 15));
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ private:
+  const char* key() const { return toMm_ ? "FT" : "MM"; }
+
+  void feetToMm(FormHost& host) {
+    const std::string input = host.text(Input, 25);
+    std::vector<double> tokens;
+    std::size_t i = 0;
+    const std::string separators = " -'\"/,\r\n\t";
+    while (i < input.size()) {
+      std::size_t start = input.find_first_not_of(separators, i);
+      if (start == std::string::npos) break;
+      std::size_t end = input.find_first_of(separators, start);
+      if (end == std::string::npos) end = input.size();
+      tokens.push_back(parseNumber(std::string_view(input).substr(start, end - start)));
+      i = end;
+    }
+    double feet = tokens.size() > 0 ? tokens[0] : 0.0;
+    double inches = tokens.size() > 1 ? tokens[1] : 0.0;
+    double numerator = tokens.size() > 2 ? tokens[2] : 0.0;
+    double denominator = tokens.size() > 3 ? tokens[3] : 16.0;
+    if (denominator == 0.0) {
+      host.message("Debug", "The fraction's denominator is zero; enter it as 5/8 or leave it out for sixteenths.",
+                   MessageIcon::Exclamation);
+      return;
+    }
+    double ft = feet + inches / 12.0 + numerator / 12.0 / denominator;
+    if (!(std::fabs(ft) < kMaxFeet) || !(std::fabs(feet) < kMaxFeet)) {
+      host.message("Debug", "The length is too large to convert.", MessageIcon::Exclamation);
+      return;
+    }
+    const int wholeFeet = static_cast<int>(feet);
+    const double mm = ft * 12.0 * 25.4;
+    host.setText(Result, format("%.10g", mm));
+    host.setText(Feet, format("%.4f ft", ft));
+    appendf(state_.report, "\r\n%i'-%.0f %.0f/%.0f = %.4fft = %.2fmm", wholeFeet, inches, numerator, denominator, ft,
+            mm);
+  }
+
+  void mmToFeet(FormHost& host) {
+    const double mm = host.number(Input, 25);
+    const double ftDec = mm / 12.0 / 25.4;
+    if (!(std::fabs(ftDec) < kMaxFeet)) {
+      host.message("Debug", "The length is too large to convert.", MessageIcon::Exclamation);
+      return;
+    }
+    const int feet = static_cast<int>(ftDec);
+    const int inches = static_cast<int>((ftDec - feet) * 12.0);
+    const double sixteenths = (ftDec - feet - inches / 12.0) * 12.0 * 16.0;
+    const std::string result = format("%d'- %d %.1f/16\"", feet, inches, sixteenths);
+    host.setText(Result, result);
+    host.setText(Feet, format("%.4f ft", ftDec));
+    appendf(state_.report, "\r\n%.2fmm = %s = %.4fft ", mm, result.c_str(), ftDec);
+  }
+
+  AppState& state_;
+  bool toMm_;
+  FormLayout layout_;
+};
+
+// ---- About and update -------------------------------------------------------------------------
+
+constexpr const char* kMakerLines[] = {
+    "Vardelin structural design software",
+    "Written and maintained by the Vardelin developers",
+};
+
+class InfoForm : public Form {
+ public:
+  enum { Icon = 101, Text = 102 };
+  InfoForm(const char* templ, const char* title, std::string body, bool withCancel)
+      : body_(std::move(body)), layout_(templ, title) {
+    layout_.picture(Icon, 32, 32);
+    layout_.label("Program Vardelin");
+    for (const char* line : kMakerLines) {
+      layout_.newLine();
+      layout_.label(line);
+    }
+    layout_.newLine();
+    Control& pane = layout_.pane(Text, "", 8);
+    pane.width = 60;
+    layout_.newLine();
+    layout_.button(kOk, "OK").isDefault = true;
+    if (withCancel) layout_.button(kCancel, "Cancel");
+  }
+  const FormLayout& layout() const override { return layout_; }
+  void opened(FormHost& host) override { host.setText(Text, body_); }
+
+ private:
+  std::string body_;
+  FormLayout layout_;
+};
+
+std::string aboutText() {
+  return "Considerable time and effort has been spent to make Vardelin error-free.  However no warranty is made on "
+         "its applicability to specific uses, the accuracy of the design, the design calculations and the diagrams it "
+         "produces."
+         "\r\nVardelin should be used by competent and licensed engineers only.  Users must verify the design and "
+         "calculations produced by this program."
+         "\r\n'OK' and 'NO GOOD' shown in the calculations report are for information only and do not replace the "
+         "need of the user's verification on the design."
+         "\r\nEngineering students and teachers interested in problem-solving are welcomed to use Vardelin for "
+         "classroom study. "
+         "\r\nThe idea behind shareware is to be able to collectively improve the software through user input.  "
+         "Suggestions on how to improve Vardelin are deeply appreciated."
+         "\r\nWindows 95\u00ae  is a trademark of Microsoft Corporation.";
+}
+
+std::string updateText() {
+  return "Updated versions of Vardelin are published as new releases of the program's package. Install the newest "
+         "package over the old one: your settings file and your reports are kept.";
+}
+
+}  // namespace
+
+void registerFrameForms(FormRegistry& registry) {
+  registry.add(cmd::JobNumber, [](AppState& s) { return std::make_unique<JobNumberForm>(s); });
+  registry.add(2421, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, true); });
+  registry.add(2425, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, false); });
+  registry.add(cmd::About, [](AppState&) {
+    return std::make_unique<InfoForm>("AboutBox", "Revised 1/10/2006", aboutText(), true);
+  });
+  registry.add(cmd::Update, [](AppState&) {
+    return std::make_unique<InfoForm>("UpdateBox", "Vardelin has a web site:", updateText(), false);
+  });
+}
+
+}  // namespace vd

@@ -1,0 +1,7 @@
+#include "steel/steel_forms.h"
+
+namespace vd {
+
+void registerSteelForms(FormRegistry& /*registry*/) {}
+
+}  // namespace vd

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+};
+
+// Runs the real program on a script, in a scratch directory, with its own settings file.
+Result runCli(const std::string& script, const std::string& extraArgs = "") {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vd_cli_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "script.txt") << script;
+  const std::string command = "cd " + dir.string() + " && " VD_CLI " --settings " + (dir / "t.ini").string() + " " +
+                              extraArgs + " script.txt 2>&1";
+  Result r{0, ""};
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    int rc = ::pclose(p);
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  }
+  return r;
+}
+
+TEST(Cli, ConvertsAndPrintsThePad) {
+  Result r = runCli("menu ft in 1/16 -> mm\nset \"ft in 1/16\" 3 4 5\npress Calculate\npress OK\nshow pad\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "\n3'-4 5/16 = 3.3594ft = 1023.94mm\n");
+}
+
+TEST(Cli, LabelsMatchLooselyAndStartTextShows) {
+  Result r = runCli("# comment\n\nshow pad\nmenu MM -> FT IN 1/16\nset   MM=  250\npress calc\nshow \"FT  IN 1/16:\"\n"
+                    "press Cancel\nshow menu Moment diagram\nshow menu Simp. Beam Design\n");
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, "\n This space is designed for you to cut and paste.\n0'- 9 13.5/16\"\ngrayed\nenabled\n");
+}
+
+TEST(Cli, UnknownNamesStopWithStatusTwo) {
+  for (const char* script : {"menu No Such Command\n", "menu ft in 1/16 -> mm\nset nosuchfield 3\n",
+                             "menu ft in 1/16 -> mm\npress Nope\n", "frobnicate\n", "set x 1\n",
+                             "menu mm -> ft in 1/16\npick #3\n"}) {
+    Result r = runCli(script);
+    EXPECT_EQ(r.status, 2) << script;
+    EXPECT_NE(r.out.find("line "), std::string::npos) << r.out;
+  }
+}
+
+TEST(Cli, GrayedCommandsSayTheyAreGrayed) {
+  Result r = runCli("menu Moment diagram\nshow pad\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "grayed: Moment diagram\n\n This space is designed for you to cut and paste.\n");
+}
+
+TEST(Cli, VersionAndHelp) {
+  EXPECT_EQ(runCli("", "--version").out.rfind("vardelin-cli ", 0), 0u);
+  EXPECT_NE(runCli("", "--help").out.find("show messages"), std::string::npos);
+}
+
+}  // namespace

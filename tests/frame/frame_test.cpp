@@ -1,0 +1,186 @@
+#include <set>
+
+#include "frame/reference_sheets.h"
+#include "test_support.h"
+
+using namespace vd;
+
+namespace {
+
+class FrameTest : public vdtest::ScratchDir {};
+
+TEST(CommandTable, IdsAreUniqueAndGrayedItemsAreTheDocumentedOnes) {
+  std::set<int> ids;
+  std::set<int> grayed;
+  for (const Command& c : commandTable()) {
+    EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+    if (c.initiallyGrayed) grayed.insert(c.id);
+    if (c.kind == CommandKind::Form) {
+      EXPECT_NE(c.templateName, nullptr) << c.id;
+    }
+  }
+  EXPECT_EQ(grayed, (std::set<int>{487, 550, 5501, 633, 479, 2450, 480, 2550, 578}));
+  EXPECT_EQ(plainItemText("Cu&t\tCtrl+X"), "Cut");
+  EXPECT_EQ(plainItemText("Stl C && MC Beam"), "Stl C & MC Beam");
+  EXPECT_EQ(findCommandByText("1.0 psi  = 6.895 kPa")->id, 2433);
+  EXPECT_EQ(findCommandByText("Print...")->id, 522);
+}
+
+TEST_F(FrameTest, StartsFromDefaultsWithoutASettingsFile) {
+  Settings s(ini());
+  AppState st(s);
+  EXPECT_EQ(st.jobNumber, "");
+  EXPECT_EQ(st.sawnSpecies, 0);
+  for (double v : st.concreteBeam.slot) EXPECT_EQ(v, 0.0);
+  EXPECT_EQ(st.report, "\r\n This space is designed for you to cut and paste.");
+  EXPECT_FALSE(st.isEnabled(cmd::MomentDiagram));
+  EXPECT_TRUE(st.isEnabled(603));
+  st.enable(cmd::MomentDiagram);
+  EXPECT_TRUE(st.isEnabled(cmd::MomentDiagram));
+  EXPECT_FALSE(std::filesystem::exists(ini()));
+}
+
+TEST_F(FrameTest, ConcreteRecordRoundTripsThroughTheAciKeys) {
+  {
+    Settings s(ini());
+    s.write("ACI", "F'c", "4");
+    s.write("aci", "FY", "60.5");
+    s.write("ACI", "phi", "0.9");
+    s.write("ACI", "bm_width", "12");
+    s.write("ACI", "bm_d", "21.5");
+    s.write("ACI", "bm_As", "3.16");
+    s.write("Wood", "sawnSpecieNum", "3");
+    s.write("Project", "ID", "JOB-123456789");
+  }
+  Settings s(ini());
+  AppState st(s);
+  using S = ConcreteBeamRecord;
+  EXPECT_EQ(st.concreteBeam[S::Fc], 4.0);
+  EXPECT_EQ(st.concreteBeam[S::Fy], 60.5);
+  EXPECT_EQ(st.concreteBeam[S::Phi], 0.9);
+  EXPECT_EQ(st.concreteBeam[S::Width], 12.0);
+  EXPECT_EQ(st.concreteBeam[S::Depth], 21.5);
+  EXPECT_EQ(st.concreteBeam[S::As], 3.16);
+  EXPECT_EQ(st.concreteBeam[S::Moment], 0.0);
+  EXPECT_EQ(st.sawnSpecies, 3);
+  EXPECT_EQ(st.jobNumber, "JOB-12345");  // nine characters
+  st.concreteBeam[S::Width] = 14.25;
+  st.saveConcreteBeam();
+  EXPECT_EQ(s.read("ACI", "bm_width"), "14.250");
+  EXPECT_EQ(s.read("ACI", "F'c"), "4.00");
+  EXPECT_EQ(s.read("ACI", "phi"), "0.900");
+}
+
+TEST_F(FrameTest, ReferenceSheetsReplaceThePadButNotTheReportBuffer) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  r.state().report = "\r\n my report";
+  r.runLine("menu 1.0 slug  = 14.594 kg");
+  EXPECT_EQ(r.padText(), "1.0 slug  = 14.594 kilogram (kg)");
+  EXPECT_EQ(r.state().report, "\r\n my report");
+  r.runLine("menu 1.0 psi  = 6.895 kPa");
+  EXPECT_EQ(r.padText(), "pressure stress\r\n1.0 psi  = 6.895 kPa\r\n1.0 psf  = 0.04788 kN/m^2\r\n1.0 ksi   = 6.895 MPa");
+  // Every sheet command has its text, and only sheet commands do.
+  for (const Command& c : commandTable()) EXPECT_EQ(referenceSheet(c.id) != nullptr, c.kind == CommandKind::Sheet) << c.id;
+  const std::string nails = referenceSheet(2569);
+  EXPECT_NE(nails.find(" 16d\t0.162\"dia x 3.5\t\tZ= 138\"\r\n"), std::string::npos);
+  EXPECT_EQ(std::string(referenceSheet(3920)).substr(0, 37), "Strength Reduction Factor 'phi':\r\n\r\n ");
+}
+
+TEST_F(FrameTest, JobNumberFormOkStoresAndEscapeKeepsTypedValueInMemoryOnly) {
+  Settings s(ini());
+  s.write("Project", "ID", "A-1");
+  ScriptRunner r(s, out_, allForms());
+  run(r, "menu Project I.D. or J.O.\nshow job number\nset \"job number\" B-22\npress OK\n");
+  EXPECT_EQ(out_.str(), "A-1\n");
+  EXPECT_EQ(s.read("Project", "ID"), "B-22");
+  EXPECT_EQ(r.state().jobNumber, "B-22");
+  run(r, "menu Project I.D. or J.O.\nset \"Job  number:\" C-333333333333\npress Cancel\n");
+  EXPECT_EQ(r.state().jobNumber, "C-3333333");
+  EXPECT_EQ(s.read("Project", "ID"), "B-22");
+  // The job form leaves the pad alone.
+  EXPECT_EQ(r.padText(), kStartText);
+}
+
+TEST_F(FrameTest, FeetToMillimetres) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r,
+      "menu ft in 1/16 -> mm\n"
+      "set \"ft in 1/16\" 3 4 5\npress Calculate\nshow mm\n"
+      "set \"ft in 1/16\" 3'-4 5/8\"\npress Calculate\n"
+      "set \"ft in 1/16\" \npress Calculate\n"
+      "press OK\n");
+  // 3 + 4/12 + 5/192 ft = 40.3125 in = 1023.9375 mm exactly.
+  EXPECT_EQ(out_.str(), "1023.9375\n");
+  EXPECT_EQ(r.padText(),
+            "\r\n3'-4 5/16 = 3.3594ft = 1023.94mm"
+            "\r\n3'-4 5/8 = 3.3854ft = 1031.88mm"  // 40.625 in
+            "\r\n0'-0 0/16 = 0.0000ft = 0.00mm");
+  EXPECT_EQ(s.read("Project", "FT", "", 20), "");  // the last input was empty
+  run(r, "menu ft in 1/16 -> mm\nshow ft in\nset \"ft in 1/16\" 12 0 0 0\npress Calculate\nshow messages\npress Cancel\n");
+  EXPECT_NE(out_.str().find("Debug: The fraction's denominator is zero"), std::string::npos);
+  EXPECT_EQ(r.padText(), "");  // the form emptied the log when it opened
+}
+
+TEST_F(FrameTest, MillimetresToFeet) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r, "menu mm -> ft in 1/16\nset mm 1000\npress Calculate\nshow ft in 1/16\npress OK\n");
+  // 1000 mm = 39.3701 in = 3 ft 3.3701 in; 0.3701 in = 5.92 sixteenths.
+  EXPECT_EQ(out_.str(), "3'- 3 5.9/16\"\n");
+  EXPECT_EQ(r.padText(), "\r\n1000.00mm = 3'- 3 5.9/16\" = 3.2808ft ");
+  EXPECT_EQ(s.read("Project", "MM"), "1000");
+  run(r, "menu mm -> ft in 1/16\nset mm 1e300\npress Calculate\nshow messages\npress OK\n");
+  EXPECT_NE(out_.str().find("too large"), std::string::npos);
+  EXPECT_EQ(r.padText(), "");
+}
+
+TEST_F(FrameTest, BeamReportAssembly) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  Frame frame(r.state(), r, allForms());
+  r.state().jobNumber = "J9";
+  r.state().beamLocation = "grid B";
+  frame.assembleBeamReport("cbm.wri");  // no file yet: header only
+  EXPECT_EQ(r.padText(), " Job No: J9\r\n This beam is at: grid B\r\n");
+  std::ofstream("cbm.wri", std::ios::binary) << "line 1\nline 2\r\n";
+  frame.assembleBeamReport("cbm.wri");
+  EXPECT_EQ(r.padText(), " Job No: J9\r\n This beam is at: grid B\r\nline 1\r\nline 2\r\n");
+  // Long files are never cut.
+  std::string big(30000, 'a');
+  std::ofstream("ebm.wri", std::ios::binary) << big;
+  frame.assembleBeamReport("ebm.wri");
+  EXPECT_EQ(r.padText().size(), std::string(" Job No: J9\r\n This beam is at: grid B\r\n").size() + 30000);
+}
+
+TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  r.runLine("menu About");
+  ASSERT_NE(r.currentHost(), nullptr);
+  const std::string about = r.currentHost()->text(102, std::string::npos);
+  EXPECT_EQ(about.rfind("Considerable time and effort", 0), 0u);
+  EXPECT_NE(about.find("\r\nVardelin should be used by competent and licensed engineers only."), std::string::npos);
+  r.runLine("press Cancel");
+  EXPECT_EQ(r.currentHost(), nullptr);
+  r.runLine("menu How to Update?");
+  r.runLine("press OK");
+  EXPECT_EQ(r.padText(), kStartText);
+}
+
+TEST_F(FrameTest, ExitAsksAndSavesOnlyOnYes) {
+  Settings s(ini());
+  {
+    ScriptRunner r(s, out_, allForms());
+    run(r, "menu Exit\nshow messages\n");
+    EXPECT_FALSE(r.finished());
+    EXPECT_EQ(out_.str(), "Vardelin: Really want to close Vardelin?\n");
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+    run(r, "answer yes\nmenu Exit\n");
+    EXPECT_TRUE(r.finished());
+  }
+  EXPECT_EQ(s.read("ACI", "bm_As"), "0.000");
+}
+
+}  // namespace

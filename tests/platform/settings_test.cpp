@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/settings.h"
+
+namespace fs = std::filesystem;
+using vd::Settings;
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("vd_settings_" + std::to_string(::getpid()) + "_" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    file = dir / "Vardelin.ini";
+  }
+  void TearDown() override {
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir);
+  }
+  std::string contents() const {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  void writeFile(const std::string& text) const { std::ofstream(file, std::ios::binary) << text; }
+  fs::path dir, file;
+};
+
+TEST_F(SettingsTest, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
+  Settings s(file);
+  EXPECT_EQ(s.read("Project", "ID", "", 10), "");
+  EXPECT_EQ(s.read("Wood", "sawnSpecieNum", "0", 20), "0");
+  EXPECT_EQ(s.readInt("AISC", "wfNum"), 0);
+  EXPECT_FALSE(fs::exists(file));
+  ASSERT_TRUE(s.write("Project", "ID", "J-1234"));
+  EXPECT_TRUE(fs::exists(file));
+  EXPECT_EQ(s.read("Project", "ID", "", 10), "J-1234");
+}
+
+TEST_F(SettingsTest, SectionsAndKeysMatchWithoutCase) {
+  Settings s(file);
+  s.write("Project", "Note", "grid line A");
+  EXPECT_EQ(s.read("PROJECT", "NOTE", "", 250), "grid line A");
+  s.write("project", "NOTE", "grid line B");
+  EXPECT_EQ(s.read("Project", "Note", "", 250), "grid line B");
+  // One key, not two.
+  std::string text = contents();
+  EXPECT_EQ(text.find("grid line A"), std::string::npos);
+  EXPECT_EQ(text.find("[project]"), std::string::npos) << text;
+}
+
+TEST_F(SettingsTest, ReadsAreCutToCapacityMinusOne) {
+  Settings s(file);
+  s.write("Project", "ID", "0123456789ABC");
+  EXPECT_EQ(s.read("Project", "ID", "", 10), "012345678");
+  EXPECT_EQ(s.read("Project", "missing", "defaultlong", 4), "def");
+  EXPECT_EQ(s.read("Project", "ID", "", 1), "");
+}
+
+TEST_F(SettingsTest, IntegerReadsTakeLeadingDigits) {
+  Settings s(file);
+  s.write("AISC", "a", "42");
+  s.write("AISC", "b", "-7xyz");
+  s.write("AISC", "c", "abc");
+  s.write("AISC", "d", "  12 ");
+  EXPECT_EQ(s.readInt("AISC", "a"), 42);
+  EXPECT_EQ(s.readInt("AISC", "b"), -7);
+  EXPECT_EQ(s.readInt("AISC", "c"), 0);
+  EXPECT_EQ(s.readInt("AISC", "d"), 12);
+  EXPECT_TRUE(s.formatAndWrite("WF_BM", "Fy", "%.2lf", 50.0));
+  EXPECT_EQ(s.read("wf_bm", "fy"), "50.00");
+}
+
+TEST_F(SettingsTest, OddLinesAndOtherSectionsSurviveWrites) {
+  writeFile("; a comment\r\n[Project]\r\nID=77\r\njunk line without equals\r\n\r\n[Other]\nkey = spaced value \n"
+            "[Broken\nx=1\n");
+  Settings s(file);
+  EXPECT_EQ(s.read("Other", "key", "", 64), "spaced value");
+  s.write("Project", "Note", "bay 3");
+  s.write("NewSection", "k", "v");
+  const std::string text = contents();
+  EXPECT_NE(text.find("; a comment"), std::string::npos);
+  EXPECT_NE(text.find("junk line without equals"), std::string::npos);
+  EXPECT_NE(text.find("[Broken"), std::string::npos);
+  EXPECT_EQ(s.read("Project", "ID"), "77");
+  EXPECT_EQ(s.read("Project", "Note"), "bay 3");
+  EXPECT_EQ(s.read("Other", "key", "", 64), "spaced value");
+  EXPECT_EQ(s.read("NewSection", "k"), "v");
+  // The new key joins its own section, before the next one.
+  EXPECT_LT(text.find("Note=bay 3"), text.find("[Other]"));
+}
+
+TEST_F(SettingsTest, ValuesCannotBreakTheLayout) {
+  Settings s(file);
+  s.write("Project", "Note", "line one\r\n[Evil]\r\nID=1");
+  EXPECT_EQ(s.read("Evil", "ID"), "");
+  EXPECT_EQ(s.read("Project", "Note", "", 250), "line one  [Evil]  ID=1");
+}
+
+TEST_F(SettingsTest, WriteReplacesTheFileAtomically) {
+  Settings s(file);
+  for (int i = 0; i < 50; ++i) s.write("S" + std::to_string(i % 5), "k" + std::to_string(i), std::to_string(i));
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(s.readInt("S" + std::to_string(i % 5), "k" + std::to_string(i)), i);
+  // No temporary files are left behind.
+  int files = 0;
+  for (auto& e : fs::directory_iterator(dir)) ++files, (void)e;
+  EXPECT_EQ(files, 1);
+}
+
+TEST_F(SettingsTest, FailedWritesKeepTheFileAndReportOnce) {
+  writeFile("[Project]\r\nID=keep\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read, fs::perm_options::replace);
+  Settings s(file);
+  int reports = 0;
+  std::string text;
+  s.onWriteFailure([&](const std::string& m) { ++reports, text = m; });
+  EXPECT_FALSE(s.write("Project", "ID", "lost"));
+  EXPECT_FALSE(s.write("Project", "Note", "lost too"));
+  EXPECT_EQ(reports, 1);
+  EXPECT_NE(text.find("Vardelin.ini"), std::string::npos);
+  EXPECT_EQ(s.read("Project", "ID"), "keep");
+
+  // A directory where the file should be: reads give defaults, writes fail.
+  Settings d(dir);
+  EXPECT_EQ(d.read("Project", "ID", "dflt"), "dflt");
+  EXPECT_FALSE(d.write("Project", "ID", "x"));
+}
+
+TEST(SettingsPath, DefaultFollowsXdgConfigHome) {
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  std::string saved = old ? old : "";
+  ::setenv("XDG_CONFIG_HOME", "/tmp/xdgtest", 1);
+  EXPECT_EQ(Settings::defaultPath(), fs::path("/tmp/xdgtest/Vardelin/Vardelin.ini"));
+  ::unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(Settings::defaultPath().filename(), "Vardelin.ini");
+  EXPECT_EQ(Settings::defaultPath().parent_path().filename(), "Vardelin");
+  if (old) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+}  // namespace
