@@ -52,6 +52,9 @@ class AppState {
   std::array<BeamLoadTable, 4> loadTables{};
   StationTable stations{};
   LastBeamResult lastBeam;
+  // Where the diagrams draw the two supports: fractions of the beam length, set by each beam run.
+  double supportLeft = 0.0;
+  double supportRight = 1.0;
   // Location text of the last beam form (its last calculation, or the note shown on opening).
   std::string beamLocation;
   int pictureBitmap = 577;
