@@ -1,0 +1,111 @@
+// The shared ASD routines against hand-worked values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/text_format.h"
+#include "steel/asd_common.h"
+
+namespace vd {
+namespace {
+
+TEST(RatioLine, StrictlyBelowIsOkEqualOrAboveIsNoGood) {
+  EXPECT_EQ(ratioLine(9.99, 10.0, "Design Moment", "Allowable Moment", "k-ft"),
+            "\r\n\t Design Moment (=9.99 k-ft) < Allowable Moment (=10.00 k-ft)  ... OK");
+  EXPECT_EQ(ratioLine(10.0, 10.0, "Design Moment", "Allowable Moment", "k-ft"),
+            "\r\n\t NO GOOD!  Design Moment (=10.00 k-ft) > Allowable Moment (=10.00 k-ft)  ... NO GOOD!");
+  EXPECT_EQ(ratioLine(12.345, 3.0, "Axial P", "(P)sc", "kip"),
+            "\r\n\t NO GOOD!  Axial P (=12.35 kip) > (P)sc (=3.00 kip)  ... NO GOOD!");
+  // Each call yields its own line: nothing of a previous call leaks into the next.
+  std::string a = ratioLine(1, 2, "a", "b", "u");
+  std::string b = ratioLine(3, 2, "c", "d", "v");
+  EXPECT_NE(a.find("a (=1.00 u)"), std::string::npos);
+  EXPECT_EQ(b.find("a (="), std::string::npos);
+}
+
+TEST(LargerSmaller, TiesAndOrder) {
+  EXPECT_EQ(largerOf(1.0, 2.0), 2.0);
+  EXPECT_EQ(largerOf(3.0, 2.0), 3.0);
+  EXPECT_EQ(smallerOf(1.0, 2.0), 1.0);
+  EXPECT_EQ(smallerOf(3.0, 2.0), 2.0);
+  // On a tie the second argument comes back; visible with signed zeros.
+  EXPECT_TRUE(std::signbit(largerOf(0.0, -0.0)));
+  EXPECT_TRUE(std::signbit(smallerOf(0.0, -0.0)));
+}
+
+TEST(AxialStress, PiAndModulus) {
+  EXPECT_DOUBLE_EQ(PI, 3.14159265358979323846);
+  EXPECT_EQ(E_STEEL, 29000.0);
+}
+
+// Cc for Fy = 36 ksi: sqrt(2 pi^2 29000 / 36) = 126.099...
+double cc36() { return std::sqrt(2.0 * 9.869604401089358 * 29000.0 / 36.0); }
+
+TEST(AxialStress, InelasticRangeMatchesHandValues) {
+  // kl/r = 0: 36 / (5/3) = 21.60 ksi.
+  EXPECT_NEAR(eqE2_1(0.0, cc36(), 36.0, 1.0), 21.60, 1e-9);
+  // kl/r = 60, Fy = 36: the published ASD column table gives 17.43 ksi.
+  EXPECT_NEAR(eqE2_1(60.0, cc36(), 36.0, 1.0), 17.43, 0.005);
+  // kl/r = 120, Fy = 36: published 10.28 ksi.
+  EXPECT_NEAR(eqE2_1(120.0, cc36(), 36.0, 1.0), 10.28, 0.005);
+  // Q scales the stress linearly.
+  EXPECT_NEAR(eqE2_1(60.0, cc36(), 36.0, 0.5), 0.5 * eqE2_1(60.0, cc36(), 36.0, 1.0), 1e-12);
+}
+
+TEST(AxialStress, ElasticRangeMatchesHandValues) {
+  // 12 pi^2 E / (23 * 150^2) = 6.637 ksi (published table: 6.64).
+  EXPECT_NEAR(eqE2_2(150.0, 1.0), 12.0 * 9.869604401089358 * 29000.0 / (23.0 * 22500.0), 1e-9);
+  EXPECT_NEAR(eqE2_2(150.0, 1.0), 6.64, 0.005);
+  EXPECT_NEAR(eqE2_2(200.0, 1.0), 3.73, 0.005);
+  EXPECT_NEAR(eqE2_2(200.0, 0.8), 0.8 * eqE2_2(200.0, 1.0), 1e-12);
+}
+
+TEST(AxialStress, BranchTextAndValue) {
+  std::string out = "old text";
+  const double cc = cc36();
+  double klr = 0.0, fy = 36.0, q = 1.0;
+  EXPECT_NEAR(allowableAxialStress(out, klr, cc, fy, q), 21.60, 1e-9);
+  EXPECT_EQ(out,
+            " < Cc  AISC Eq. E2-1  govern.\r\n \t f_a =(1.0-klr^2/(2*Cc^2))*Fy / "
+            "(5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =21.60 ksi.");
+
+  // Exactly at Cc E2-1 still governs: fa = 0.5 Fy / (5/3 + 3/8 - 1/8) = 18 / 1.91667 = 9.39 ksi.
+  double atCc = cc;
+  EXPECT_NEAR(allowableAxialStress(out, atCc, cc, fy, q), 18.0 / (5.0 / 3.0 + 0.25), 1e-9);
+  EXPECT_EQ(out.rfind(" < Cc  AISC Eq. E2-1", 0), 0u);
+  EXPECT_NE(out.find("=9.39 ksi."), std::string::npos);
+
+  // Just beyond Cc the elastic formula; E2-1 and E2-2 meet at Cc (to 1 part in 1000 just past it).
+  double beyond = cc + 0.01;
+  double fa = allowableAxialStress(out, beyond, cc, fy, q);
+  EXPECT_NEAR(fa, 9.39, 0.01);
+  EXPECT_EQ(out, format(" > Cc  AISC Eq. E2-2  govern.\r\n \t f_a =12.0*Pi^2*E_Steel / (23.0*(k/lr)^2) =%.2f ksi.", fa));
+}
+
+TEST(AxialStress, ReducedSectionPrintsQs) {
+  std::string out;
+  const double cc = cc36();
+  double klr = 60.0, fy = 36.0, qs = 0.85;
+  double fa = allowableAxialStress(out, klr, cc, fy, qs);
+  EXPECT_NEAR(fa, 0.85 * eqE2_1(60.0, cc, 36.0, 1.0), 1e-12);
+  EXPECT_EQ(out, format(" < Cc  AISC Eq. E2-1  govern.\r\n Qs =0.850\t f_a =Q*(1.0-klr^2/(2*Cc^2))*Fy / "
+                        "(5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =%.2f ksi.",
+                        fa));
+  double slender = 180.0;
+  fa = allowableAxialStress(out, slender, cc, fy, qs);
+  EXPECT_NEAR(fa, 0.85 * 12.0 * PI * PI * 29000.0 / (23.0 * 180.0 * 180.0), 1e-12);
+  EXPECT_EQ(out, format(" > Cc  AISC Eq. E2-2  govern.\r\n Qs =0.850\t f_a =Q*12.0*Pi^2*E_Steel / (23.0*(k/lr)^2) "
+                        "=%.2f ksi.",
+                        fa));
+}
+
+TEST(BraceFactor, HandValues) {
+  EXPECT_DOUBLE_EQ(braceStressFactor(0.0, 126.1), 1.0);
+  // klr = Cc: 1 / 1.5.
+  EXPECT_NEAR(braceStressFactor(126.1, 126.1), 2.0 / 3.0, 1e-12);
+  // klr = 2 Cc: 1 / 2.
+  EXPECT_NEAR(braceStressFactor(100.0, 50.0), 0.5, 1e-12);
+}
+
+}  // namespace
+}  // namespace vd
