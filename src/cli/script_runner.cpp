@@ -42,11 +42,44 @@ int parseIndex(const std::string& s) {
   return std::stoi(s);
 }
 
-const std::vector<ControlKind> kFieldKinds = {ControlKind::Edit, ControlKind::MultiEdit, ControlKind::ReadOnlyEdit};
+const std::vector<ControlKind> kFieldKinds = {ControlKind::Edit, ControlKind::MultiEdit};
 const std::vector<ControlKind> kShowKinds = {ControlKind::Edit, ControlKind::MultiEdit, ControlKind::ReadOnlyEdit,
                                              ControlKind::Pane, ControlKind::Static, ControlKind::DropDown,
                                              ControlKind::ListBox};
 const std::vector<ControlKind> kListKinds = {ControlKind::ListBox, ControlKind::DropDown};
+
+// A field name, possibly quoted, possibly with [R] or [R,C], and the text after it.
+struct FieldRef {
+  std::string name;
+  std::optional<int> row, col;
+  std::string rest;
+};
+
+FieldRef parseFieldRef(const std::string& text) {
+  FieldRef f;
+  std::size_t pos = 0;
+  if (!text.empty() && text[0] == '"') {
+    std::size_t close = text.find('"', 1);
+    if (close == std::string::npos) throw ScriptError("unclosed quote");
+    f.name = text.substr(1, close - 1);
+    pos = close + 1;
+  } else {
+    pos = text.find_first_of(" \t[");
+    if (pos == std::string::npos) pos = text.size();
+    f.name = text.substr(0, pos);
+  }
+  if (pos < text.size() && text[pos] == '[') {
+    std::size_t close = text.find(']', pos);
+    if (close == std::string::npos) throw ScriptError("unclosed [");
+    std::string idx = text.substr(pos + 1, close - pos - 1);
+    std::size_t comma = idx.find(',');
+    f.row = parseIndex(trim(idx.substr(0, comma)));
+    if (comma != std::string::npos) f.col = parseIndex(trim(idx.substr(comma + 1)));
+    pos = close + 1;
+  }
+  f.rest = pos < text.size() ? trim(text.substr(pos)) : "";
+  return f;
+}
 
 }  // namespace
 
@@ -212,7 +245,10 @@ void ScriptRunner::runLine(const std::string& rawLine) {
       print(host_->status(1));
       return;
     }
-    const Control& c = findControl(unquote(rest), kShowKinds, std::nullopt, std::nullopt);
+    // The whole rest is the name, unless it is quoted or indexed.
+    FieldRef f = rest.find('[') == std::string::npos && rest[0] != '"' ? FieldRef{rest, {}, {}, ""} : parseFieldRef(rest);
+    if (!f.rest.empty()) throw ScriptError("show FIELD takes no text after the name");
+    const Control& c = findControl(f.name, kShowKinds, f.row, f.col);
     if (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown) {
       int sel = host_->selection(c.id);
       const auto& items = host_->items(c.id);
@@ -225,32 +261,13 @@ void ScriptRunner::runLine(const std::string& rawLine) {
 
   requireForm(verb.c_str());
   if (verb == "set") {
-    // FIELD may be quoted and may carry [R] or [R,C].
-    std::string name, tail;
-    std::size_t pos = 0;
-    if (!rest.empty() && rest[0] == '"') {
-      std::size_t close = rest.find('"', 1);
-      if (close == std::string::npos) throw ScriptError("unclosed quote");
-      name = rest.substr(1, close - 1);
-      pos = close + 1;
-    } else {
-      pos = rest.find_first_of(" \t[");
-      if (pos == std::string::npos) pos = rest.size();
-      name = rest.substr(0, pos);
+    FieldRef f = parseFieldRef(rest);
+    const Control& c = findControl(f.name, kFieldKinds, f.row, f.col);
+    if (!host_->isEnabled(c.id)) {
+      out_ << "grayed: " << f.name << "\n";
+      return;
     }
-    std::optional<int> row, col;
-    if (pos < rest.size() && rest[pos] == '[') {
-      std::size_t close = rest.find(']', pos);
-      if (close == std::string::npos) throw ScriptError("unclosed [");
-      std::string idx = rest.substr(pos + 1, close - pos - 1);
-      std::size_t comma = idx.find(',');
-      row = parseIndex(trim(idx.substr(0, comma)));
-      if (comma != std::string::npos) col = parseIndex(trim(idx.substr(comma + 1)));
-      pos = close + 1;
-    }
-    const std::string value = pos < rest.size() ? trim(rest.substr(pos)) : "";
-    const Control& c = findControl(name, kFieldKinds, row, col);
-    host_->type(c.id, value);
+    host_->type(c.id, f.rest);
   } else if (verb == "pick") {
     const std::size_t hash = rest.rfind('#');
     const bool byNumber = hash != std::string::npos && (hash == 0 || rest[hash - 1] == ' ') &&

@@ -1,0 +1,84 @@
+#include "loads/column_loads.h"
+#include "test_support.h"
+
+using namespace vd;
+
+namespace {
+
+TEST(LiveLoadReduction, AreaRules) {
+  // Ordinary floor below 150 ft^2: nothing.
+  EXPECT_EQ(liveLoadReduction(50, 50, 100), 0.0);
+  // 50/50 psf on 400 ft^2: 0.0008 * 250 = 0.2; Rmax = 0.231 * 2 = 0.462 does not govern.
+  EXPECT_NEAR(liveLoadReduction(50, 50, 400), 0.2, 1e-15);
+  // 10 dead, 50 live on 600 ft^2: 0.36 against Rmax = 0.231 * 1.2 = 0.2772, which governs.
+  EXPECT_NEAR(liveLoadReduction(10, 50, 600), 0.2772, 1e-15);
+  // Never above 40 %.
+  EXPECT_NEAR(liveLoadReduction(200, 50, 2000), 0.4, 1e-15);
+  // Roof of 20 psf: the table.
+  EXPECT_EQ(liveLoadReduction(15, 20, 199.99), 0.0);
+  EXPECT_EQ(liveLoadReduction(15, 20, 200), 0.2);
+  EXPECT_EQ(liveLoadReduction(15, 20, 599.99), 0.2);
+  EXPECT_EQ(liveLoadReduction(15, 20, 600), 0.4);
+  // 100 psf and more: never reduced.
+  EXPECT_EQ(liveLoadReduction(100, 100, 5000), 0.0);
+}
+
+TEST(TakeDown, ListsTopRowFirstAndSkipsEmptyRows) {
+  TakeDownRows rows{};
+  rows[0] = {50, 50, 10, 10, 20, 20, 0};  // A = 40 * 20 / 4 = 200 ft^2; R = 0.04
+  rows[2] = {15, 20, 20, 20, 10, 10, 0};  // roof, A = 200: R = 0.2
+  TakeDownResult r = takeDown(rows);
+  ASSERT_TRUE(r.ok);
+  EXPECT_NEAR(rows[0].R, 0.0008 * 50, 1e-15);
+  EXPECT_EQ(rows[2].R, 0.2);
+  // Dead: 200 * 50 + 200 * 15 = 13000 lb; live: 0.96 * 50 * 200 + 0.8 * 20 * 200 = 9600 + 3200 lb.
+  EXPECT_NEAR(r.sumDead, 13.0, 1e-12);
+  EXPECT_NEAR(r.sumLive, 12.8, 1e-12);
+  const std::size_t three = r.text.find("##3##"), one = r.text.find("##1##");
+  ASSERT_NE(three, std::string::npos);
+  ASSERT_NE(one, std::string::npos);
+  EXPECT_LT(three, one);
+  EXPECT_EQ(r.text.find("##4##"), std::string::npos);
+  EXPECT_EQ(r.text.find("##2##"), std::string::npos);
+  EXPECT_EQ(r.text.substr(0, r.text.find("##1##") - 3),
+            "\r\n ##3##  (15.0 dead + 20.0 live) * (20.00' + 20.00') *  (10.00' + 10.00') /4 \r\n"
+            " = (dead)3000 lb. + (live)4000 lb. =7.00 kip     tributary area =200.00 ft^2\r\n"
+            "  could be reduced to:  (dead)3000 lb. + 0.800 * (live)4000 lb. =3.00 + 3.20 =6.20 kip\r\n");
+  EXPECT_EQ(r.text.substr(r.text.rfind("\r\n\t\t")), "\r\n\t\t sum(dead)13.00 kip + sum(live)12.80 kip= 25.80 kip");
+}
+
+TEST(TakeDown, DeadOnlyRowAndHugeNumbers) {
+  TakeDownRows rows{};
+  rows[1] = {40, 0, 10, 10, 10, 10, 0};  // live taken as 1e-5 psf
+  TakeDownResult r = takeDown(rows);
+  EXPECT_NEAR(r.sumDead, 4.0, 1e-12);
+  EXPECT_NEAR(r.sumLive, 0.0, 1e-6);
+  TakeDownRows huge{};
+  huge[0] = {1e308, 1e308, 1e308, 1e308, 1e308, 1e308, 0};
+  TakeDownResult h = takeDown(huge);
+  EXPECT_FALSE(h.ok);
+  EXPECT_EQ(h.text.find("inf"), std::string::npos);
+  EXPECT_EQ(h.text.find("nan"), std::string::npos);
+}
+
+class ColumnLoadsFormTest : public vdtest::ScratchDir {};
+
+TEST_F(ColumnLoadsFormTest, CalculateShowsOkReportsAndStores) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r,
+      "menu Quik column loads\n"
+      "set location C-4 at grid 3\n"
+      "set dead[0] 50\nset live[0] 50\nset left[0] 10\nset right[0] 10\nset top[0] 20\nset bottom[0] 20\n"
+      "press Calculate\npress OK\n");
+  EXPECT_EQ(r.padText().rfind("C-4 at grid 3\r\n\r\n ##1##  (50.0 dead + 50.0 live)", 0), 0u) << r.padText();
+  EXPECT_NE(r.padText().find("sum(dead)10.00 kip + sum(live)9.60 kip= 19.60 kip"), std::string::npos);
+  EXPECT_EQ(s.read("PRECOL", "AA"), "50.00");
+  EXPECT_EQ(s.read("PRECOL", "AF"), "20.00");
+  EXPECT_EQ(s.read("PRECOL", "DA"), "0.00");
+  // Reopened, the grid shows the stored values; CANCEL leaves the pad and the settings alone.
+  run(r, "menu Quik column loads\nshow dead[0]\nset live[0] 80\npress CANCEL\n");
+  EXPECT_EQ(s.read("PRECOL", "AB"), "50.00");
+}
+
+}  // namespace
