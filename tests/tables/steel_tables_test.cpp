@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "tables/steel_tables.h"
+
+namespace vd {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kE = 29000.0;
+constexpr double kG = 11200.0;
+
+const SectionRecord& row(ShapeTable t, int i) {
+    const SectionRecord* r = sectionRow(t, i);
+    EXPECT_NE(r, nullptr) << "row " << i;
+    static const SectionRecord empty{};
+    return r ? *r : empty;
+}
+
+int findUs(ShapeTable t, const std::string& us) {
+    for (int i = 0; i < rowCount(t); ++i)
+        if (us == usDesignation(t, i)) return i;
+    return -1;
+}
+
+// Relative closeness, for values stored to three figures.
+::testing::AssertionResult near(double actual, double expected, double rel) {
+    if (std::fabs(actual - expected) <= rel * std::fabs(expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << actual << " vs " << expected << " (rel " << rel << ")";
+}
+
+TEST(SteelTables, RowCountsAndFamilyBoundaries) {
+    EXPECT_EQ(rowCount(ShapeTable::W), 302);
+    EXPECT_EQ(rowCount(ShapeTable::Tee), 302);
+    EXPECT_EQ(rowCount(ShapeTable::Channel), 62);
+    EXPECT_EQ(rowCount(ShapeTable::Angle), 259);
+    EXPECT_EQ(rowCount(ShapeTable::Tube), 381);
+    EXPECT_EQ(rowCount(ShapeTable::Pipe), 48);
+
+    auto typeOf = [](ShapeTable t, int i) { return std::string(row(t, i).type); };
+    EXPECT_EQ(typeOf(ShapeTable::W, kFirstMRow - 1), "W");
+    EXPECT_EQ(typeOf(ShapeTable::W, kFirstMRow), "M");
+    EXPECT_EQ(typeOf(ShapeTable::W, kFirstSRow - 1), "M");
+    EXPECT_EQ(typeOf(ShapeTable::W, kFirstSRow), "S");
+    EXPECT_EQ(typeOf(ShapeTable::Channel, kFirstMcRow - 1), "C");
+    EXPECT_EQ(typeOf(ShapeTable::Channel, kFirstMcRow), "MC");
+    EXPECT_EQ(typeOf(ShapeTable::Angle, kFirstDoubleAngleRow - 1), "L");
+    EXPECT_EQ(typeOf(ShapeTable::Angle, kFirstDoubleAngleRow), "2L");
+    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxRow - 1), "P");
+    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxRow), "PX");
+    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxxRow), "PXX");
+    EXPECT_FALSE(isDoubleAngleRow(122));
+    EXPECT_TRUE(isDoubleAngleRow(123));
+    EXPECT_TRUE(isDoubleAngleRow(258));
+    EXPECT_FALSE(isDoubleAngleRow(259));
+}
+
+TEST(SteelTables, TypeTagIsZeroPadded) {
+    for (ShapeTable t : {ShapeTable::W, ShapeTable::Tee, ShapeTable::Channel, ShapeTable::Angle,
+                         ShapeTable::Tube, ShapeTable::Pipe}) {
+        for (int i = 0; i < rowCount(t); ++i) {
+            const SectionRecord& r = row(t, i);
+            const size_t n = strnlen(r.type, sizeof r.type);
+            ASSERT_LT(n, sizeof r.type);
+            for (size_t j = n; j < sizeof r.type; ++j) EXPECT_EQ(r.type[j], '\0');
+            // The US designation starts with the family tag.
+            EXPECT_EQ(std::string(usDesignation(t, i)).rfind(r.type, 0), 0u) << usDesignation(t, i);
+        }
+    }
+}
+
+TEST(SteelTables, OutOfRangeIndexesReadNothing) {
+    for (ShapeTable t : {ShapeTable::W, ShapeTable::Tee, ShapeTable::Channel, ShapeTable::Angle,
+                         ShapeTable::Tube, ShapeTable::Pipe}) {
+        for (int i : {-1, -1000, rowCount(t), rowCount(t) + 1, 2147483647, -2147483647 - 1}) {
+            EXPECT_EQ(sectionRow(t, i), nullptr);
+            EXPECT_STREQ(usDesignation(t, i), "");
+            EXPECT_STREQ(metricDesignation(t, i), "");
+            EXPECT_EQ(rowSource(t, i), nullptr);
+        }
+        EXPECT_NE(sectionRow(t, rowCount(t) - 1), nullptr);
+    }
+    EXPECT_EQ(sectionRow(static_cast<ShapeTable>(17), 0), nullptr);
+    EXPECT_EQ(rowCount(static_cast<ShapeTable>(-1)), 0);
+}
+
+TEST(SteelTables, FirstRowsAndListedOrder) {
+    EXPECT_STREQ(usDesignation(ShapeTable::W, 0), "W44x335");
+    EXPECT_STREQ(usDesignation(ShapeTable::W, 4), "W40x593");
+    EXPECT_STREQ(usDesignation(ShapeTable::W, 15), "W40x466");
+    EXPECT_STREQ(usDesignation(ShapeTable::W, 267), "W4x13");
+    EXPECT_STREQ(usDesignation(ShapeTable::W, 268), "M12x11.8");
+    EXPECT_STREQ(usDesignation(ShapeTable::W, 301), "S3x5.7");
+    EXPECT_STREQ(usDesignation(ShapeTable::Channel, 0), "C15x50");
+    EXPECT_STREQ(usDesignation(ShapeTable::Channel, 28), "C3x4.1");
+    EXPECT_STREQ(usDesignation(ShapeTable::Channel, 61), "MC6x12");
+    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 0), "L 8 x 8 x 1.125");
+    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 122), "L 2 x 2 x 0.125");
+    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 123), "2L 8 x 8 x 1.125");
+    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 258), "2L 2 x 2.5 x 0.1875");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 0), "HSS 32 x 24 x 0.625");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 268), "HSS 2 x 1 x 0.125");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 269), "HSS 32 x 32 x 0.625");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 380), "HSS 1.250 x 1.250 x 0.125");
+    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 0), "P 1/2");
+    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 9), "P 4");
+    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 25), "P 42");
+    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 47), "PXX 8");
+    EXPECT_EQ(findUs(ShapeTable::W, "W14x90"), 186);
+    EXPECT_EQ(findUs(ShapeTable::W, "W18x50"), 147);
+}
+
+TEST(SteelTables, MetricDesignations) {
+    EXPECT_STREQ(metricDesignation(ShapeTable::W, 0), "W1100x499");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Tee, 0), "WT 550 x 249.5");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Channel, 0), "C380x74");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Channel, 28), "C75x 6.1");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Angle, 0), "L 203 x 203 x 28.6");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Angle, 123), "2L 203 x 203 x 28.6");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Tube, 0), "HSS 813 x 610 x 15.9");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Pipe, 0), "P 13");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Pipe, kFirstPxRow), "PX 13");
+    EXPECT_STREQ(metricDesignation(ShapeTable::Pipe, 47), "PXX 203");
+    EXPECT_STREQ(metricDesignation(ShapeTable::W, findUs(ShapeTable::W, "W12x26")), "W310x39");
+}
+
+TEST(SteelTables, TeeRowIsCutFromTheWRowBesideIt) {
+    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 0), "WT 22 x 167.5");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 4), "WT 20 x 296.5");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 268), "MT 6 x 5.9");
+    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 301), "ST 1.5 x 2.85");
+    for (int i = 0; i < kWRowCount; ++i) {
+        const SectionRecord& w = row(ShapeTable::W, i);
+        const SectionRecord& t = row(ShapeTable::Tee, i);
+        EXPECT_EQ(std::string(t.type), std::string(w.type) + "T") << i;
+        EXPECT_FLOAT_EQ(t.nominal, w.nominal / 2) << i;
+        if (i == 0) continue;  // W44x335 keeps its earlier-edition dimensions
+        // Half the W: same flanges and web, half the depth, area and weight.
+        EXPECT_TRUE(near(t.bf, w.bf, 0.01)) << usDesignation(ShapeTable::Tee, i);
+        EXPECT_TRUE(near(t.tw, w.tw, 0.02)) << usDesignation(ShapeTable::Tee, i);
+        EXPECT_TRUE(near(t.d, w.d / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
+        EXPECT_TRUE(near(t.A, w.A / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
+        EXPECT_TRUE(near(t.weight, w.weight / 2, 0.01)) << usDesignation(ShapeTable::Tee, i);
+        EXPECT_TRUE(near(t.Iyy, w.Iyy / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
+    }
+}
+
+TEST(SteelTables, TellingRowsHoldTheirTabulatedValues) {
+    const SectionRecord& w = row(ShapeTable::W, 0);
+    EXPECT_STREQ(w.type, "W");
+    EXPECT_FLOAT_EQ(w.nominal, 44);
+    EXPECT_FLOAT_EQ(w.weight, 335);
+    EXPECT_FLOAT_EQ(w.A, 98.3f);
+    EXPECT_FLOAT_EQ(w.d, 44.02f);
+    EXPECT_FLOAT_EQ(w.tw, 1.02f);
+    EXPECT_FLOAT_EQ(w.bf, 15.95f);
+    EXPECT_FLOAT_EQ(w.tf, 1.77f);
+    EXPECT_FLOAT_EQ(w.k, 2.5625f);
+    EXPECT_FLOAT_EQ(w.bf2tf, 4.5f);
+    EXPECT_FLOAT_EQ(w.htw, 38.1f);
+    EXPECT_FLOAT_EQ(w.dtw, 43.2f);
+    EXPECT_EQ(w.X1, 2430);
+    EXPECT_FLOAT_EQ(w.X2, 0.00511f);
+    EXPECT_FLOAT_EQ(w.rT, 4.12f);
+    EXPECT_FLOAT_EQ(w.dAf, 1.56f);
+    EXPECT_FLOAT_EQ(w.Ixx, 31100);
+    EXPECT_FLOAT_EQ(w.Sxx, 1410);
+    EXPECT_FLOAT_EQ(w.rxx, 17.8f);
+    EXPECT_FLOAT_EQ(w.Syy, 150);
+    EXPECT_FLOAT_EQ(w.ryy, 3.49f);
+    EXPECT_FLOAT_EQ(w.Zxx, 1620);
+    EXPECT_FLOAT_EQ(w.Zyy, 236);
+    EXPECT_FLOAT_EQ(w.J, 74.4f);
+    EXPECT_FLOAT_EQ(w.Cw, 536000);
+    EXPECT_FLOAT_EQ(w.Wno, 168);
+    EXPECT_EQ(w.kdet16, 42);
+    EXPECT_EQ(w.k1_16, 17);
+    EXPECT_EQ(w.T8, 310);
+    EXPECT_FLOAT_EQ(w.kdes, 2.56f);
+
+    const SectionRecord& w14 = row(ShapeTable::W, 186);
+    EXPECT_FLOAT_EQ(w14.dtw, 31.9f);
+    EXPECT_FLOAT_EQ(w14.bf2tf, 10.2f);
+    EXPECT_FLOAT_EQ(w14.htw, 25.9f);
+    EXPECT_FLOAT_EQ(w14.k, 1.375f);
+    EXPECT_EQ(w14.X1, 2900);
+
+    const SectionRecord& c = row(ShapeTable::Channel, 0);
+    EXPECT_STREQ(c.type, "C");
+    const float cExpect[] = {15, 50, 14.7f, 15.0f, 0.716f, 3.716f, 0.65f, 1.4375f, 6.21f, 404, 53.8f,
+                             5.24f, 11.0f, 3.78f, 0.867f, 68.2f, 8.17f, 0.798f, 0.583f};
+    const float cActual[] = {c.nominal, c.weight, c.A,   c.d,   c.tw,  c.bf,  c.tf,  c.k,   c.dAf, c.Ixx,
+                             c.Sxx,     c.rxx,    c.Iyy, c.Syy, c.ryy, c.Zxx, c.Zyy, c.xbar, c.eo};
+    for (size_t i = 0; i < std::size(cExpect); ++i) EXPECT_FLOAT_EQ(cActual[i], cExpect[i]) << i;
+
+    const SectionRecord& l = row(ShapeTable::Angle, 123);
+    EXPECT_STREQ(l.type, "2L");
+    const float lExpect[] = {114, 33.5f, 8, 8, 1.125f, 2.41f, 3.42f, 4.58f, 0.873f, 3.55f, 4.68f,
+                             0.844f, 3.69f, 4.79f, 0.851f, 1.56f, 195, 35.1f, 2.42f, 7.13f, 32.5f};
+    const float lActual[] = {l.weight, l.A,     l.leg1,  l.leg2, l.t,    l.ybar, l.ryy0,
+                             l.ro0,    l.H0,    l.ryy38, l.ro38, l.H38,  l.ryy34, l.ro34,
+                             l.H34,    l.rzz,   l.Ixx,   l.Sxx,  l.rxx,  l.J,    l.Cw};
+    for (size_t i = 0; i < std::size(lExpect); ++i) EXPECT_FLOAT_EQ(lActual[i], lExpect[i]) << i;
+
+    const SectionRecord& h = row(ShapeTable::Tube, 0);
+    EXPECT_STREQ(h.type, "HSS");
+    const float hExpect[] = {225.8f, 66.4f, 32,    0.625f, 24,   35.4f, 48.2f, 9880, 617,
+                             12.2f,  6390,  533,   9.81f,  733,  604,   12600, 913,  9.01f};
+    const float hActual[] = {h.weight, h.A,   h.d,   h.t,   h.b,   h.bt,  h.ht, h.Ixx, h.Sxx,
+                             h.rxx,    h.Iyy, h.Syy, h.ryy, h.Zxx, h.Zyy, h.J,  h.C,   h.surface};
+    for (size_t i = 0; i < std::size(hExpect); ++i) EXPECT_FLOAT_EQ(hActual[i], hExpect[i]) << i;
+
+    const SectionRecord& p = row(ShapeTable::Pipe, 9);
+    EXPECT_STREQ(p.type, "P");
+    const float pExpect[] = {4, 10.79f, 3.17f, 4.5f, 0.237f, 4.026f, 7.23f, 3.21f, 1.51f, 4.31f, 14.5f};
+    const float pActual[] = {p.nominal, p.weight, p.A, p.D, p.t, p.Di, p.Ixx, p.Sxx, p.rxx, p.Zxx, p.J};
+    for (size_t i = 0; i < std::size(pExpect); ++i) EXPECT_FLOAT_EQ(pActual[i], pExpect[i]) << i;
+    EXPECT_FLOAT_EQ(p.Iyy, p.Ixx);
+    EXPECT_FLOAT_EQ(p.Syy, p.Sxx);
+    EXPECT_FLOAT_EQ(p.ryy, p.rxx);
+    EXPECT_FLOAT_EQ(p.Zyy, p.Zxx);
+}
+
+// X1, X2, d/Af, d/tw and rT recomputed here from each row's own tabulated
+// fields; the stored values are rounded to three figures.
+TEST(SteelTables, WDerivedFactorsFollowTheirDefinitions) {
+    for (int i = 1; i < kWRowCount; ++i) {
+        const SectionRecord& r = row(ShapeTable::W, i);
+        const char* name = usDesignation(ShapeTable::W, i);
+        const double A = r.A, Sx = r.Sxx, J = r.J, Iy = r.Iyy, Cw = r.Cw;
+        const double x1 = kPi / Sx * std::sqrt(kE * kG * J * A / 2.0);
+        const double x2 = 4.0 * (Cw / Iy) * std::pow(Sx / (kG * J), 2);
+        EXPECT_TRUE(near(r.X1, x1, 0.006)) << name;
+        EXPECT_TRUE(near(r.X2, x2, 0.006)) << name;
+        EXPECT_TRUE(near(r.dAf, r.d / (r.bf * r.tf), 0.006)) << name;
+        if (std::string(name) != "W14x90") {
+            EXPECT_TRUE(near(r.dtw, r.d / r.tw, 0.006)) << name;
+        }
+        const double hw = (r.d - 2.0 * r.tf) / 6.0;
+        const double rT = std::sqrt((r.tf * std::pow(r.bf, 3) / 12.0 + hw * std::pow(r.tw, 3) / 12.0) /
+                                    (r.bf * r.tf + hw * r.tw));
+        EXPECT_TRUE(near(r.rT, rT, 0.006)) << name;
+        // rT lies between the flange-alone and the whole-section value.
+        EXPECT_LT(r.rT, std::sqrt(r.bf * r.bf / 12.0) * 1.001) << name;
+        EXPECT_GT(r.rT, r.ryy) << name;
+    }
+    // The telling W44x335 factors follow from its own telling fields too
+    // (Iy of that edition: ryy^2 A).
+    const SectionRecord& w = row(ShapeTable::W, 0);
+    EXPECT_TRUE(near(w.X1, kPi / w.Sxx * std::sqrt(kE * kG * w.J * w.A / 2.0), 0.005));
+    EXPECT_TRUE(near(w.dAf, w.d / (w.bf * w.tf), 0.005));
+    EXPECT_TRUE(near(w.dtw, w.d / w.tw, 0.005));
+}
+
+TEST(SteelTables, WDetailingDimensions) {
+    for (int i = 0; i < kWRowCount; ++i) {
+        const SectionRecord& r = row(ShapeTable::W, i);
+        const char* name = usDesignation(ShapeTable::W, i);
+        if (i >= kFirstMRow) {
+            EXPECT_EQ(r.kdet16, 0) << name;
+            EXPECT_EQ(r.k1_16, 0) << name;
+            EXPECT_EQ(r.T8, 0) << name;
+            EXPECT_EQ(r.kdes, 0) << name;
+            EXPECT_GT(r.k, 0) << name;
+            continue;
+        }
+        // Detailing k is never below the design k; T = d - 2k.
+        EXPECT_GE(r.kdet16 / 16.0, r.kdes - 0.01) << name;
+        EXPECT_LT(r.kdet16 / 16.0, r.kdes + 1.0) << name;
+        EXPECT_NEAR(r.T8 / 8.0, r.d - 2.0 * r.kdet16 / 16.0, 0.2) << name;
+        EXPECT_GT(r.k1_16 / 16.0, r.tw / 2) << name;
+        if (i != 0 && i != 186) {
+            EXPECT_FLOAT_EQ(r.k, r.kdes) << name;
+        }
+    }
+}
+
+TEST(SteelTables, AngleDerivedValues) {
+    // Izz = rzz^2 A and Iww = Ixx + Iyy - Izz, as the property sheet shows them.
+    for (int i = 0; i < kFirstDoubleAngleRow; ++i) {
+        const SectionRecord& r = row(ShapeTable::Angle, i);
+        const char* name = usDesignation(ShapeTable::Angle, i);
+        const double izz = double(r.rzz) * r.rzz * r.A;
+        const double iww = r.Ixx + r.Iyy - izz;
+        EXPECT_LT(izz, std::min(r.Ixx, r.Iyy)) << name;
+        EXPECT_GT(iww, std::max(r.Ixx, r.Iyy)) << name;
+        EXPECT_TRUE(near(r.rxx, std::sqrt(r.Ixx / r.A), 0.01)) << name;
+        EXPECT_GE(r.leg1, r.leg2) << name;
+        EXPECT_TRUE(near(r.A, (r.leg1 + r.leg2 - r.t) * r.t, 0.03)) << name;
+    }
+    // A double angle is two of its single angles; rzz, J and Cw are of one angle.
+    for (int i = kFirstDoubleAngleRow + 1; i < kAngleRowCount; ++i) {
+        const SectionRecord& d = row(ShapeTable::Angle, i);
+        const char* name = usDesignation(ShapeTable::Angle, i);
+        EXPECT_TRUE(near(d.A, 2 * (d.leg1 + d.leg2 - d.t) * d.t, 0.03)) << name;
+        EXPECT_LT(d.ryy0, d.ryy38) << name;
+        EXPECT_LT(d.ryy38, d.ryy34) << name;
+        EXPECT_LT(d.ro0, d.ro38) << name;
+        EXPECT_GT(d.H0, 0) << name;
+        EXPECT_LT(d.H34, 1) << name;
+        EXPECT_GT(d.J, 0) << name;
+        EXPECT_GT(d.Cw, 0) << name;
+        EXPECT_TRUE(near(d.rxx, std::sqrt(d.Ixx / d.A), 0.015)) << name;
+    }
+    // Joined long legs and joined short legs of the same angles.
+    const int longJoined = findUs(ShapeTable::Angle, "2L 8 x 6 x 1");
+    const int shortJoined = findUs(ShapeTable::Angle, "2L 6 x 8 x 1");
+    ASSERT_GE(longJoined, 0);
+    ASSERT_GE(shortJoined, 0);
+    const SectionRecord& ll = row(ShapeTable::Angle, longJoined);
+    const SectionRecord& sl = row(ShapeTable::Angle, shortJoined);
+    EXPECT_FLOAT_EQ(ll.A, sl.A);
+    EXPECT_FLOAT_EQ(ll.leg1, 8);
+    EXPECT_FLOAT_EQ(sl.leg1, 6);
+    EXPECT_GT(ll.Ixx, sl.Ixx);   // deeper about x when the long legs stand back to back
+    EXPECT_LT(ll.ryy0, sl.ryy0);
+    EXPECT_FLOAT_EQ(ll.J, sl.J);
+}
+
+TEST(SteelTables, PipesFollowTheRingFormulas) {
+    for (int i = 0; i < kPipeRowCount; ++i) {
+        const SectionRecord& p = row(ShapeTable::Pipe, i);
+        const char* name = usDesignation(ShapeTable::Pipe, i);
+        const double D = p.D, t = p.t, Di = D - 2 * t;
+        EXPECT_NEAR(p.Di, Di, 1e-4) << name;
+        const double A = kPi / 4 * (D * D - Di * Di);
+        const double I = kPi / 64 * (std::pow(D, 4) - std::pow(Di, 4));
+        EXPECT_TRUE(near(p.A, A, 0.006)) << name;
+        EXPECT_TRUE(near(p.Ixx, I, 0.006)) << name;
+        EXPECT_TRUE(near(p.Sxx, 2 * I / D, 0.006)) << name;
+        EXPECT_TRUE(near(p.rxx, std::sqrt(I / A), 0.006)) << name;
+        EXPECT_TRUE(near(p.Zxx, (std::pow(D, 3) - std::pow(Di, 3)) / 6, 0.006)) << name;
+        EXPECT_TRUE(near(p.J, 2 * I, 0.006)) << name;
+        EXPECT_NEAR(p.weight, 3.4 * A, 0.006) << name;
+        EXPECT_FLOAT_EQ(p.Iyy, p.Ixx) << name;
+    }
+    // Above 12 in.: outside diameter of the nominal size, 0.375 in. wall.
+    for (int i = 15; i < kFirstPxRow; ++i) {
+        const SectionRecord& p = row(ShapeTable::Pipe, i);
+        EXPECT_FLOAT_EQ(p.D, p.nominal) << usDesignation(ShapeTable::Pipe, i);
+        EXPECT_FLOAT_EQ(p.t, 0.375f) << usDesignation(ShapeTable::Pipe, i);
+    }
+    // Heavier walls of the same size: P < PX < PXX.
+    const SectionRecord& p4 = row(ShapeTable::Pipe, findUs(ShapeTable::Pipe, "P 4"));
+    const SectionRecord& px4 = row(ShapeTable::Pipe, findUs(ShapeTable::Pipe, "PX 4"));
+    const SectionRecord& pxx4 = row(ShapeTable::Pipe, findUs(ShapeTable::Pipe, "PXX 4"));
+    EXPECT_FLOAT_EQ(p4.D, px4.D);
+    EXPECT_LT(p4.t, px4.t);
+    EXPECT_LT(px4.t, pxx4.t);
+}
+
+TEST(SteelTables, TubesAreConsistent) {
+    for (int i = 0; i < kTubeRowCount; ++i) {
+        const SectionRecord& h = row(ShapeTable::Tube, i);
+        const char* name = usDesignation(ShapeTable::Tube, i);
+        EXPECT_GE(h.d, h.b) << name;
+        EXPECT_TRUE(near(h.rxx, std::sqrt(h.Ixx / h.A), 0.012)) << name;
+        EXPECT_TRUE(near(h.Sxx, h.Ixx / (h.d / 2), 0.012)) << name;
+        EXPECT_TRUE(near(h.Syy, h.Iyy / (h.b / 2), 0.012)) << name;
+        EXPECT_TRUE(near(h.bt, (h.b - 3 * h.t) / h.t, 0.012)) << name;
+        EXPECT_TRUE(near(h.ht, (h.d - 3 * h.t) / h.t, 0.012)) << name;
+        if (i == 0) continue;  // the telling row has larger corners
+        const double ro = 2.0 * h.t;
+        EXPECT_TRUE(near(h.surface, (2 * (h.d + h.b) - (8 - 2 * kPi) * ro) / 12, 0.006)) << name;
+        if (i >= kFirstSquareTubeRow) {
+            EXPECT_FLOAT_EQ(h.d, h.b) << name;
+            EXPECT_FLOAT_EQ(h.Ixx, h.Iyy) << name;
+        }
+    }
+}
+
+TEST(SteelTables, RowSourcesAreRecorded) {
+    int substituted = 0, computed = 0;
+    for (int i = 0; i < kWRowCount; ++i) {
+        const RowSource* s = rowSource(ShapeTable::W, i);
+        ASSERT_NE(s, nullptr);
+        EXPECT_NE(std::string(s->label), "");
+        if (s->origin == RowOrigin::Substituted) {
+            ++substituted;
+            EXPECT_EQ(rowSource(ShapeTable::Tee, i)->origin, RowOrigin::Substituted);
+        }
+    }
+    EXPECT_EQ(substituted, 21);
+    EXPECT_EQ(rowSource(ShapeTable::W, findUs(ShapeTable::W, "W36x848"))->origin, RowOrigin::Substituted);
+    EXPECT_STREQ(rowSource(ShapeTable::W, 1)->label, "W44X290");
+    for (int i = 0; i < kPipeRowCount; ++i)
+        if (rowSource(ShapeTable::Pipe, i)->origin == RowOrigin::Computed) ++computed;
+    EXPECT_EQ(computed, kPipeRowCount);
+    EXPECT_EQ(rowSource(ShapeTable::Tube, 0)->origin, RowOrigin::Computed);
+    EXPECT_NE(std::string(rowSource(ShapeTable::Tube, 0)->overridden), "");
+}
+
+}  // namespace
+}  // namespace vd
