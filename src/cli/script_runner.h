@@ -32,6 +32,13 @@ class ScriptRunner : public Shell {
   // True once the program was closed (Exit answered Yes).
   bool finished() const { return finished_; }
 
+  // Runs a user action on the open form directly (tests), then lets a closed form finish.
+  void act(const std::function<void(HeadlessHost&)>& action) {
+    if (!host_) return;
+    action(*host_);
+    afterAction();
+  }
+
   AppState& state() { return state_; }
   HeadlessHost* currentHost() { return host_.get(); }
 

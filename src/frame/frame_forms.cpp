@@ -15,7 +15,9 @@ class JobNumberForm : public Form {
  public:
   enum { Field = 101 };
   explicit JobNumberForm(AppState& s) : state_(s), layout_("JO_Box", "Setting Job or Proj. Number") {
-    layout_.edit(Field, "Job number:").width = 12;
+    Control& field = layout_.edit(Field, "Job number:");
+    field.width = 12;
+    field.isText = true;
     layout_.newLine();
     layout_.button(kOk, "OK").isDefault = true;
   }

@@ -65,6 +65,7 @@ class ColumnLoadsForm : public Form {
     Control& loc = layout_.add(ControlKind::MultiEdit, Location, "Location of this column:");
     loc.width = 40;
     loc.height = 2;
+    loc.isText = true;
     // Row 3 is the top line of the grid, row 0 the lowest.
     for (int row = 3; row >= 0; --row) {
       layout_.newLine();

@@ -152,7 +152,9 @@ class LateralForceSheet : public Form {
 
     layout_.newPage("hight && weight");
     for (int level = 10; level >= 1; --level) {
-      layout_.cell(nameId(level), "Level", level, 0).width = 10;
+      Control& name = layout_.cell(nameId(level), "Level", level, 0);
+      name.width = 10;
+      name.isText = true;
       layout_.cell(heightId(level), "height, ft", level, 1).width = 10;
       layout_.cell(weightId(level), "weight, kip", level, 2).width = 10;
       layout_.newLine();

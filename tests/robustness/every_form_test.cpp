@@ -1,0 +1,147 @@
+// Opens every form, types hostile text into its fields, picks, ticks and presses everything, and checks
+// that nothing crashes and no report or output file ever shows a non-finite number.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <regex>
+#include <sstream>
+
+#include "app/all_forms.h"
+#include "cli/script_runner.h"
+
+using namespace vd;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::string>& texts() {
+  static const std::vector<std::string> pool = {
+      "", "abc", "0", "-0", "-5", "-1e3", "1e308", "-1e308", "1e-308", "nan", "inf", "-inf", "NaN", "1234567890",
+      std::string(300, '9'), std::string(300, 'x'), "12.5", "3", "0.5", "1", "2", "10", "20", "36", "50", "60", "100",
+      "4", "0.9", "29000", "1.5", "6", "24", "0.75", "9999999", " 7 ", "5/8", "3 4 5",
+  };
+  return pool;
+}
+
+// A printed infinity or NaN: "inf", "-nan", "INF"... not part of a word such as "Reinf.".
+bool showsNonFinite(const std::string& text) {
+  static const std::regex bad("(^|[^A-Za-z])[-+]?(inf|nan)([^A-Za-z]|$)", std::regex::icase);
+  return std::regex_search(text, bad);
+}
+
+std::string withoutEchoes(std::string text, const std::vector<std::string>& echoed) {
+  for (const std::string& e : echoed)
+    for (std::size_t at; (at = text.find(e)) != std::string::npos;) text.replace(at, e.size(), "#");
+  return text;
+}
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class EveryForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("vd_every_form_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+  }
+  fs::path dir_, old_;
+};
+
+TEST_F(EveryForm, HostileInputNeverCrashesOrPrintsNonFiniteNumbers) {
+  std::mt19937 rng(20261206);
+  Settings settings(dir_ / "Vardelin.ini");
+  std::ostringstream out;
+  ScriptRunner runner(settings, out, allForms());
+  // Every command reachable, as if each enabling form had run.
+  for (const Command& c : commandTable()) runner.state().enable(c.id);
+
+  std::vector<const Command*> forms;
+  for (const Command& c : commandTable())
+    if (c.kind == CommandKind::Form && allForms().find(c.id)) forms.push_back(&c);
+  ASSERT_FALSE(forms.empty());
+
+  // Free text the user typed (names, locations, the job number) may show in reports as typed.
+  std::vector<std::string> echoed;
+  const int cases = 3000;
+  for (int n = 0; n < cases; ++n) {
+    const Command& command = *forms[n % forms.size()];
+    SCOPED_TRACE(std::string("case ") + std::to_string(n) + ": " + command.text);
+    runner.runLine(std::string("menu ") + plainItemText(command.text));
+    const int actions = static_cast<int>(rng() % 25);
+    for (int a = 0; a < actions && runner.currentHost(); ++a) {
+      runner.act([&](HeadlessHost& host) {
+        const auto& controls = host.form().layout().controls;
+        const Control& c = controls[rng() % controls.size()];
+        switch (c.kind) {
+          case ControlKind::Edit:
+          case ControlKind::MultiEdit: {
+            const std::string& t = texts()[rng() % texts().size()];
+            if (c.isText && !t.empty()) echoed.push_back(t);
+            host.type(c.id, t);
+            break;
+          }
+          case ControlKind::ListBox:
+          case ControlKind::DropDown: {
+            int count = static_cast<int>(host.items(c.id).size());
+            host.pick(c.id, static_cast<int>(rng() % static_cast<unsigned>(count + 2)) - 1);
+            break;
+          }
+          case ControlKind::CheckBox: host.tick(c.id, rng() % 2); break;
+          case ControlKind::Radio: host.tick(c.id, true); break;
+          case ControlKind::Button:
+            if (c.id != kOk && c.id != kCancel) host.press(c.id);
+            break;
+          default: break;
+        }
+        if (rng() % 4 == 0) host.queueAnswer(rng() % 2);
+      });
+      for (const Control& c : runner.currentHost() ? runner.currentHost()->form().layout().controls
+                                                   : std::vector<Control>{}) {
+        if (c.kind == ControlKind::Pane || c.kind == ControlKind::ReadOnlyEdit || c.kind == ControlKind::Static) {
+          const std::string shown = runner.currentHost()->text(c.id, std::string::npos);
+          ASSERT_FALSE(showsNonFinite(shown)) << c.label << ": " << shown;
+        }
+      }
+    }
+    runner.act([&](HeadlessHost& host) { host.press(rng() % 3 ? kOk : kCancel); });
+    // A form that refuses OK (a failed check) is closed with Cancel, as the user would.
+    runner.act([&](HeadlessHost& host) { host.press(kCancel); });
+    ASSERT_EQ(runner.currentHost(), nullptr) << "the form does not close";
+    ASSERT_FALSE(showsNonFinite(withoutEchoes(runner.state().report, echoed))) << runner.state().report;
+    ASSERT_FALSE(showsNonFinite(withoutEchoes(runner.padText(), echoed))) << runner.padText();
+    if (n % 50 == 0) {
+      for (const auto& e : fs::directory_iterator(dir_)) {
+        const std::string ext = e.path().extension().string();
+        if (ext == ".wri" || ext == ".dat") {
+          ASSERT_FALSE(showsNonFinite(slurp(e.path()))) << e.path();
+        }
+      }
+    }
+  }
+}
+
+TEST(NonFiniteDetector, FindsPrintedInfinitiesButNotWords) {
+  EXPECT_TRUE(showsNonFinite("M = inf k-ft"));
+  EXPECT_TRUE(showsNonFinite("x=-nan"));
+  EXPECT_TRUE(showsNonFinite("INF"));
+  EXPECT_TRUE(showsNonFinite("(nan%)"));
+  EXPECT_FALSE(showsNonFinite("Reinf. Bar Tens/Comp Dev."));
+  EXPECT_FALSE(showsNonFinite("information; infinite"));
+  EXPECT_FALSE(showsNonFinite("maintenance"));
+}
+
+}  // namespace
