@@ -27,10 +27,11 @@ def rel(a, b):
     return abs(a / b - 1.0)
 
 
-@unittest.skipUnless(have_db(), "AISC shapes database not at hand")
 class GeometryAgainstDatabase(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
+        if not have_db():
+            raise unittest.SkipTest(f"AISC shapes database not at {CSV}")
         cls.db = gen.Db(CSV)
 
     def rows(self, kind):
