@@ -1,0 +1,96 @@
+#include "steel/column_checks.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "platform/text_format.h"
+#include "steel/asd_common.h"
+
+namespace vd {
+
+ColumnRole columnRoleFrom(int value) {
+  return value >= 0 && value <= 3 ? static_cast<ColumnRole>(value) : ColumnRole::Column;
+}
+
+AxisResult columnAxisCheck(std::string& report, Axis axis, double klr, double Cc, double Fy, double Qs, double A,
+                           double P, double beta, std::string_view afterHeading) {
+  AxisResult r;
+  r.klr = klr;
+  appendf(report,
+          axis == Axis::Major ? "\r\n\r\n Major axis -- k l_xx/r_xx ratio:\r\n\t Since kl/r = %.2f"
+                              : "\r\n Minor axis --  k l_yy/r_yy ratio:\r\n\t Since kl/r = %.2f",
+          klr);
+  report += afterHeading;
+  std::string line;
+  r.fa = allowableAxialStress(line, klr, Cc, Fy, Qs);
+  report += line;
+  if (beta > 0.0) {
+    r.Pallow = r.fa * A * beta;
+    appendf(report,
+            axis == Axis::Major ? "\r\n\t Allowable load = f_a * area * beta =%.2f kips "
+                                : "\r\n\t Allowable load =f_a * area *beta =%.2f kips ",
+            r.Pallow);
+  } else {
+    r.Pallow = r.fa * A;
+    appendf(report,
+            axis == Axis::Major ? "\r\n\t Allowable load = f_a * area =%.2f kips "
+                                : "\r\n\t Allowable load =f_a * area =%.2f kips ",
+            r.Pallow);
+  }
+  report += ratioLine(P, r.Pallow, "Design Load", "Allowable Load", "kip");
+  appendf(report, "\r\n\t (P)design/(P)capacity =%.2f%%\r\n", P / r.Pallow * 100.0);
+  return r;
+}
+
+double ubcColumnCheck(std::string& report, double dead, double live, double seismic, int Rw, double fa, double A) {
+  const double P = 1.0 * dead + 0.7 * live + (Rw / 8.0) * 3.0 * seismic;
+  const double Psc = 1.7 * A * fa;
+  appendf(report,
+          "\r\n UBC Section 2213.5.1 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*%.2f + 0.7*%.2f + "
+          "3*(%d/8)*%.2f =%.2f kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area = %.2f kip\r\n\r --- P "
+          "= 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.",
+          dead, live, Rw, seismic, P, Psc);
+  report += ratioLine(P, Psc, "Axial P", "(P)sc", "kip");
+  appendf(report, "\r\n\t (P)design/(P)sc =%.2f%%\r\n", P / (fa * 1.7 * A) * 100.0);
+  return P;
+}
+
+bool cbfSlendernessBlock(std::string& report, double lr, double Fy, double beta) {
+  const double limit = 720.0 / std::sqrt(Fy);
+  appendf(report,
+          "\r\n\r\n 97 UBC 2213.8 Requirement for Concentrically Braced Frames (CBF)\r\n 97 UBC 2213.8.2.1  "
+          "Slenderness: In Seismic Zones 3 & 4, the l/r ratio for bracing members\r\n shall not exceed 720/sqrt(Fy) "
+          "except as permitted in Sections 2213.8.5 or 2213.8.6\r\n   l/r ratio =%.2lf  vs.  720/sqrt(Fy) = "
+          "%.2lf\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =%.3lf ",
+          lr, limit, beta);
+  if (lr <= limit) return true;
+  report += kCbfStopReport;
+  return false;
+}
+
+bool scbfSlendernessBlock(std::string& report, double klr, double Fy) {
+  const double limit = 1000.0 / std::sqrt(Fy);
+  const char c = klr <= limit ? '<' : '>';
+  appendf(report,
+          "\r\n\r\n 97 UBC 2213.9 Requirement for Special Concentrically Braced Frames (SCBF)\r\n 97 UBC 2213.9.2.1 "
+          "Slenderness Check kl/r (=%.2f)  %c 1000/sqrt(Fy) (=%.2lf)",
+          klr, c, limit);
+  if (c == '<') return true;
+  report += kScbfStopReport;
+  return false;
+}
+
+bool hasNonFiniteNumber(std::string_view report) {
+  auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+  for (std::string_view word : {std::string_view("inf"), std::string_view("nan")}) {
+    for (std::size_t pos = report.find(word); pos != std::string_view::npos; pos = report.find(word, pos + 1)) {
+      const bool startsWord = pos == 0 || !isLetter(report[pos - 1]);
+      const std::size_t end = pos + word.size();
+      const bool endsWord = end >= report.size() || !isLetter(report[end]);
+      if (startsWord && endsWord) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace vd

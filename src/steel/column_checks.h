@@ -1,0 +1,46 @@
+#pragma once
+// Report pieces the W and tube column routines share: the per-axis allowable-load check, the UBC
+// member-strength check of a seismic-frame column, and the CBF / SCBF brace slenderness blocks.
+#include <string>
+#include <string_view>
+
+namespace vd {
+
+enum class ColumnRole { Column = 0, SeismicColumn = 1, CbfBrace = 2, ScbfBrace = 3 };
+
+// The role as stored or chosen; anything outside 0..3 is an ordinary column.
+ColumnRole columnRoleFrom(int value);
+
+enum class Axis { Major, Minor };
+
+struct AxisResult {
+  double klr = 0.0;
+  double fa = 0.0;      // allowable axial stress, ksi
+  double Pallow = 0.0;  // allowable load, kip (times Beta for a CBF brace)
+};
+
+// One axis: heading with kl/r, the E2-1 / E2-2 explanation, the allowable load, the verdict on P and
+// the percentage line. `beta` > 0 multiplies the allowable load (CBF brace); `afterHeading` is put
+// between the heading and the explanation.
+AxisResult columnAxisCheck(std::string& report, Axis axis, double klr, double Cc, double Fy, double Qs, double A,
+                           double P, double beta = 0.0, std::string_view afterHeading = {});
+
+// The load combination of a seismic-frame column and its member-strength verdict against 1.7 fa A.
+// Returns the combined load.
+double ubcColumnCheck(std::string& report, double dead, double live, double seismic, int Rw, double fa, double A);
+
+// Messages that end a brace check early; the form shows them in place of its header.
+inline constexpr const char* kCbfStopReport = "\r\n\r\n Stoped becauese the  l/r > 720/sqrt(Fy) condition.";
+inline constexpr const char* kCbfStopText = " Stoped becauese the  l/r > 720/sqrt(Fy) condition.";
+inline constexpr const char* kScbfStopReport = "\r\n\r\n Stoped becauese the slenderness > 1000/sqrt(Fy) condition.";
+inline constexpr const char* kScbfStopText = " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.";
+
+// The CBF slenderness block: l/r (no K) against 720/sqrt(Fy), and Beta. True when the brace may go on.
+bool cbfSlendernessBlock(std::string& report, double lr, double Fy, double beta);
+// The SCBF slenderness line: kl/r against 1000/sqrt(Fy). True when the brace may go on.
+bool scbfSlendernessBlock(std::string& report, double klr, double Fy);
+
+// True when a report holds a printed infinity or NaN ("inf", "-nan"...), which no report may show.
+bool hasNonFiniteNumber(std::string_view report);
+
+}  // namespace vd

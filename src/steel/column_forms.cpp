@@ -1,0 +1,371 @@
+// The three column forms: wide-flange, tube and pipe. They share the role radio buttons, the seismic
+// load fields and the section list; each keeps its own settings keys and report flow.
+#include <memory>
+#include <string>
+
+#include "platform/text_format.h"
+#include "steel/column_checks.h"
+#include "steel/member_form_support.h"
+#include "steel/pipe_column.h"
+#include "steel/steel_member_forms.h"
+#include "steel/tube_column.h"
+#include "steel/w_column.h"
+
+namespace vd {
+
+namespace {
+
+using namespace member_forms;
+
+enum Id {
+  Location = 101,
+  List,
+  Fy,
+  Kx,
+  Lx,
+  Ky,
+  Ly,
+  Pa,
+  RoleFirst = 110,  // four radio buttons, 110..113, in role order
+  Dead = 120,
+  Live,
+  Quake,
+  RwList,
+  Result = 130,
+  Calculate,
+};
+constexpr int kRoleGroup = 1;
+
+// Layout, role handling and settings plumbing common to the three column forms.
+class ColumnFormBase : public Form {
+ public:
+  const FormLayout& layout() const override { return layout_; }
+
+  void changed(FormHost& host, int id) override {
+    if (id >= RoleFirst && id < RoleFirst + 4 && host.checked(id)) setRole(host, id - RoleFirst);
+    if (id == List) listChanged(host);
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == Calculate) {
+      calculate(host);
+    } else if (id == kOk) {
+      accept(host);
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ protected:
+  ColumnFormBase(AppState& s, const char* templ, const char* title) : state_(s), layout_(templ, title) {}
+
+  virtual void calculate(FormHost& host) = 0;
+  virtual void accept(FormHost& host) = 0;
+  virtual void listChanged(FormHost&) {}
+
+  void addRoleAndSeismicGroups() {
+    layout_.newLine();
+    layout_.label("Column or brace type:");
+    static const char* const kRoles[] = {"A column", "Seismic Zone 3 or 4", "A CBF brace", "A SCBF brace"};
+    for (int i = 0; i < 4; ++i) {
+      layout_.newLine();
+      layout_.radio(RoleFirst + i, kRoles[i], kRoleGroup);
+    }
+    layout_.newLine();
+    layout_.label("Seismic Zone 3 and 4 column specific:");
+    layout_.newLine();
+    layout_.edit(Dead, "Dead L.,", "kip").width = 10;
+    layout_.edit(Live, "Live L.,", "kip").width = 10;
+    layout_.edit(Quake, "EQ L.", "kip").width = 10;
+    layout_.dropDown(RwList, "Rw=");
+  }
+
+  void addResultAndButtons() {
+    layout_.newLine();
+    layout_.pane(Result, "", 10).width = 70;
+    layout_.newLine();
+    layout_.button(Calculate, "Calculate").isDefault = true;
+    layout_.button(kOk, "OK");
+  }
+
+  void setRole(FormHost& host, int role) {
+    role_ = static_cast<int>(columnRoleFrom(role));
+    for (int i = 0; i < 4; ++i) host.setChecked(RoleFirst + i, i == role_);
+    const bool seismic = role_ == static_cast<int>(ColumnRole::SeismicColumn);
+    for (int id : {Dead, Live, Quake, RwList}) host.setEnabled(id, seismic);
+  }
+
+  // Opening: role, Rw position, list and stored row, location.
+  void openCommon(FormHost& host, ShapeTable table, const char* roleSection, const char* rowSection,
+                  const char* rowKey) {
+    setRole(host, state_.settings.readInt(roleSection, "CBF"));
+    host.setItems(RwList, rwItems());
+    host.select(RwList, state_.settings.readInt(roleSection, "Rw"));
+    host.setItems(List, designations(table, 0, rowCount(table)));
+    host.select(List, state_.settings.readInt(rowSection, rowKey));
+    host.setText(Location, state_.settings.read("Project", "Note", "", 250));
+  }
+
+  void fill(FormHost& host, const char* section, std::initializer_list<std::pair<int, const char*>> fields) {
+    for (const auto& [id, key] : fields) host.setText(id, state_.settings.read(section, key));
+  }
+
+  AppState& state_;
+  FormLayout layout_;
+  int role_ = 0;
+  std::string report_;      // the design routine's text of the last Calculate
+  std::string workBuffer_;  // header (or stop line) and report: what OK puts into the pad
+  bool calculated_ = false;
+};
+
+// ---- Wide-flange column ----------------------------------------------------------------------
+
+class WColumnForm : public ColumnFormBase {
+ public:
+  explicit WColumnForm(AppState& s) : ColumnFormBase(s, "WFCOL_Box", "Compression Design of a WF Column:") {
+    layout_.add(ControlKind::MultiEdit, Location, "Location of this col:").width = 40;
+    layout_.newLine();
+    layout_.list(List, "", 8).width = 12;
+    layout_.newLine();
+    layout_.edit(Fy, "Fy =", "ksi.").width = 10;
+    layout_.newLine();
+    layout_.edit(Kx, "K_xx =").width = 10;
+    layout_.edit(Lx, "Unbraced length l_xx =", "ft.").width = 10;
+    layout_.newLine();
+    layout_.edit(Ky, "K_yy * =").width = 10;
+    layout_.edit(Ly, "Unbraced length l_yy =", "ft.").width = 10;
+    layout_.label("(Minor axis)");
+    layout_.newLine();
+    layout_.edit(Pa, "Axial Load Pa =", "kip.").width = 10;
+    addRoleAndSeismicGroups();
+    layout_.newLine();
+    layout_.label("E= 29000.0 ksi.");
+    addResultAndButtons();
+  }
+
+  void opened(FormHost& host) override {
+    openCommon(host, ShapeTable::W, "WF_COL", "AISC", "wfNum");
+    fill(host, "WF_COL",
+         {{Fy, "Fyield"}, {Kx, "k_xx"}, {Lx, "l_xx"}, {Ky, "k_yy"}, {Ly, "l_yy"}, {Pa, "Paxial"}, {Dead, "dead"},
+          {Live, "live"}, {Quake, "seismic"}});
+  }
+
+ private:
+  void listChanged(FormHost& host) override { host.setText(Result, report_); }
+
+  void calculate(FormHost& host) override {
+    Settings& st = state_.settings;
+    const std::string location = host.text(Location, 350);
+    const double fy = host.number(Fy), ky = host.number(Ky), ly = host.number(Ly), kx = host.number(Kx),
+                 lx = host.number(Lx), pa = host.number(Pa), dead = host.number(Dead), live = host.number(Live),
+                 quake = host.number(Quake);
+    const int rwPos = host.selection(RwList);
+    const int rw = rwFrom(host, RwList);
+    const int row = selectedOrFirst(host, List);
+    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::W, row),
+                               metricDesignation(ShapeTable::W, row));
+    st.formatAndWrite("WF_COL", "CBF", "%d", role_);
+    st.formatAndWrite("WF_COL", "l_xx", "%.2lf", lx);
+    st.formatAndWrite("WF_COL", "k_xx", "%.2lf", kx);
+    st.formatAndWrite("WF_COL", "l_yy", "%.2lf", ly);
+    st.formatAndWrite("WF_COL", "k_yy", "%.2lf", ky);
+    st.formatAndWrite("WF_COL", "Paxial", "%.2lf", pa);
+    st.formatAndWrite("WF_COL", "Fyield", "%.2lf", fy);
+    st.formatAndWrite("WF_COL", "dead", "%.2lf", dead);
+    st.formatAndWrite("WF_COL", "live", "%.2lf", live);
+    st.formatAndWrite("WF_COL", "seismic", "%.2lf", quake);
+    st.formatAndWrite("WF_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
+
+    WColumnAsd column(*sectionRow(ShapeTable::W, row), kx, lx, ky, ly, pa, fy, dead, live, quake, role_, rw);
+    std::string error = column.inputError();
+    if (error.empty()) {
+      report_ = column.design();
+      if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the design has no finite result.";
+    }
+    calculated_ = true;
+    if (!error.empty()) {
+      host.message("WF column", error, MessageIcon::Stop);
+      report_ = errorLine(error);
+    } else if (!column.stopText().empty()) {
+      workBuffer_ = column.stopText();
+    }
+    host.setText(Result, workBuffer_);
+    workBuffer_ += report_;
+  }
+
+  void accept(FormHost& host) override {
+    state_.settings.write("Project", "NOTE", host.text(Location, 350));
+    state_.settings.formatAndWrite("AISC", "wfNum", "%d", selectedOrFirst(host, List));
+    if (calculated_) state_.report = workBuffer_;
+  }
+};
+
+// ---- Tube column -----------------------------------------------------------------------------
+
+class TubeColumnForm : public ColumnFormBase {
+ public:
+  explicit TubeColumnForm(AppState& s) : ColumnFormBase(s, "TSCOL_Box", "Compression Design of a Tube Column:") {
+    layout_.add(ControlKind::MultiEdit, Location, "Location of this col:").width = 40;
+    layout_.newLine();
+    layout_.list(List, "", 8).width = 18;
+    layout_.newLine();
+    layout_.edit(Fy, "Fy =", "ksi.").width = 10;
+    layout_.newLine();
+    layout_.edit(Kx, "K_xx =").width = 10;
+    layout_.edit(Lx, "Unbraced length l_xx =", "ft.").width = 10;
+    layout_.newLine();
+    layout_.label("along the weak axis:");
+    layout_.edit(Ky, "K_yy * =").width = 10;
+    layout_.edit(Ly, "Unbraced length l_yy * =", "ft.").width = 10;
+    layout_.newLine();
+    layout_.edit(Pa, "Axial Load Pa =", "kip.").width = 10;
+    addRoleAndSeismicGroups();
+    layout_.newLine();
+    layout_.label("E= 29000.0 ksi.");
+    addResultAndButtons();
+  }
+
+  // The length keys are stored crosswise to the labels: the strong-axis fields under "_yy" keys.
+  void opened(FormHost& host) override {
+    openCommon(host, ShapeTable::Tube, "TUBE_COL", "AISC", "tubeNum");
+    fill(host, "TUBE_COL",
+         {{Fy, "Fy"}, {Kx, "k_yy"}, {Lx, "l_yy"}, {Ky, "k_xx"}, {Ly, "l_xx"}, {Pa, "Pa"}, {Dead, "dead"},
+          {Live, "live"}, {Quake, "seismic"}});
+  }
+
+ private:
+  void listChanged(FormHost& host) override { host.setText(Result, report_); }
+
+  void calculate(FormHost& host) override {
+    Settings& st = state_.settings;
+    const std::string location = host.text(Location, 350);
+    const double fy = host.number(Fy), kx = host.number(Kx), lx = host.number(Lx), ky = host.number(Ky),
+                 ly = host.number(Ly), pa = host.number(Pa), dead = host.number(Dead), live = host.number(Live),
+                 quake = host.number(Quake);
+    const int rwPos = host.selection(RwList);
+    const int rw = rwFrom(host, RwList);
+    const int row = selectedOrFirst(host, List);
+    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::Tube, row),
+                               metricDesignation(ShapeTable::Tube, row));
+    st.formatAndWrite("TUBE_COL", "CBF", "%d", role_);
+
+    TubeColumnAsd column(*sectionRow(ShapeTable::Tube, row), kx, lx, ky, ly, pa, fy, dead, live, quake, role_, rw);
+    std::string error = column.inputError();
+    if (error.empty()) {
+      report_ = column.design();
+      if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the design has no finite result.";
+    }
+    calculated_ = true;
+    if (!error.empty()) {
+      host.message("tube column", error, MessageIcon::Stop);
+      report_ = errorLine(error);
+    } else if (!column.stopText().empty()) {
+      workBuffer_ = column.stopText();
+    }
+    host.setText(Result, workBuffer_);
+    workBuffer_ += report_;
+
+    st.formatAndWrite("TUBE_COL", "Fy", "%.2lf", fy);
+    st.formatAndWrite("TUBE_COL", "k_yy", "%.2lf", kx);
+    st.formatAndWrite("TUBE_COL", "l_yy", "%.2lf", lx);
+    st.formatAndWrite("TUBE_COL", "k_xx", "%.2lf", ky);
+    st.formatAndWrite("TUBE_COL", "l_xx", "%.2lf", ly);
+    st.formatAndWrite("TUBE_COL", "Pa", "%.2lf", pa);
+    st.formatAndWrite("TUBE_COL", "dead", "%.2lf", dead);
+    st.formatAndWrite("TUBE_COL", "live", "%.2lf", live);
+    st.formatAndWrite("TUBE_COL", "seismic", "%.2lf", quake);
+    st.formatAndWrite("TUBE_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
+  }
+
+  void accept(FormHost& host) override {
+    state_.settings.formatAndWrite("AISC", "tubeNum", "%d", selectedOrFirst(host, List));
+    state_.settings.write("Project", "NOTE", host.text(Location, 350));
+    if (calculated_) state_.report = workBuffer_;
+  }
+};
+
+// ---- Pipe column -----------------------------------------------------------------------------
+
+class PipeColumnForm : public ColumnFormBase {
+ public:
+  explicit PipeColumnForm(AppState& s) : ColumnFormBase(s, "PCOL_Box", "Compression Design of a Pipe Column:") {
+    layout_.add(ControlKind::MultiEdit, Location, "This column is located at:").width = 40;
+    layout_.newLine();
+    layout_.list(List, "", 8).width = 12;
+    layout_.newLine();
+    layout_.edit(Fy, "Fy=", "ksi. ").width = 10;
+    layout_.label("E= 29000.0 ksi.");
+    layout_.newLine();
+    layout_.edit(Kx, "K =").width = 10;
+    layout_.edit(Lx, "Unbraced length l =", "ft.").width = 10;
+    layout_.newLine();
+    layout_.edit(Pa, "Axial Load Pa=", "kip.").width = 10;
+    addRoleAndSeismicGroups();
+    addResultAndButtons();
+  }
+
+  void opened(FormHost& host) override {
+    openCommon(host, ShapeTable::Pipe, "PIPE_COL", "AISC", "pipeNum");
+    fill(host, "PIPE_COL",
+         {{Fy, "Fyield"}, {Kx, "k"}, {Lx, "length"}, {Pa, "Pa"}, {Dead, "dead"}, {Live, "live"}, {Quake, "seismic"}});
+  }
+
+ private:
+  void calculate(FormHost& host) override {
+    Settings& st = state_.settings;
+    const std::string location = host.text(Location, 350);
+    const double fy = host.number(Fy), k = host.number(Kx), length = host.number(Lx), pa = host.number(Pa),
+                 dead = host.number(Dead), live = host.number(Live), quake = host.number(Quake);
+    const int rwPos = host.selection(RwList);
+    const int rw = rwFrom(host, RwList);
+    const int row = selectedOrFirst(host, List);
+    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::Pipe, row),
+                               metricDesignation(ShapeTable::Pipe, row));
+    calculated_ = true;
+    st.formatAndWrite("PIPE_COL", "CBF", "%d", role_);
+
+    PipeColumn column(*sectionRow(ShapeTable::Pipe, row), length, k, pa, fy, role_, dead, live, quake, rw);
+    std::string error = column.inputError();
+    std::string report;
+    if (error.empty()) {
+      report = column.design();
+      if (hasNonFiniteNumber(report)) error = "The inputs are out of range: the design has no finite result.";
+    }
+    if (!error.empty()) {
+      host.message("pipe column", error, MessageIcon::Stop);
+      workBuffer_ += errorLine(error);
+      return;
+    }
+    if (column.stop() != PipeColumn::None) {
+      // The stop line stands in for the report; the inputs of a refused run are not kept.
+      host.message("pipe column", report, MessageIcon::Stop);
+      workBuffer_ += report;
+      return;
+    }
+    host.setText(Result, report);
+    st.formatAndWrite("PIPE_COL", "Fyield", "%.2lf", fy);
+    st.formatAndWrite("PIPE_COL", "k", "%.2lf", k);
+    st.formatAndWrite("PIPE_COL", "length", "%.3lf", length);
+    st.formatAndWrite("PIPE_COL", "Pa", "%.3lf", pa);
+    st.formatAndWrite("PIPE_COL", "dead", "%.2lf", dead);
+    st.formatAndWrite("PIPE_COL", "live", "%.2lf", live);
+    st.formatAndWrite("PIPE_COL", "seismic", "%.2lf", quake);
+    st.formatAndWrite("PIPE_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
+    workBuffer_ += report;
+  }
+
+  void accept(FormHost& host) override {
+    state_.settings.formatAndWrite("AISC", "pipeNum", "%9d", selectedOrFirst(host, List));
+    state_.settings.write("Project", "Note", host.text(Location, 350));
+    if (calculated_) state_.report = workBuffer_;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Form> makeWColumnForm(AppState& s) { return std::make_unique<WColumnForm>(s); }
+std::unique_ptr<Form> makeTubeColumnForm(AppState& s) { return std::make_unique<TubeColumnForm>(s); }
+std::unique_ptr<Form> makePipeColumnForm(AppState& s) { return std::make_unique<PipeColumnForm>(s); }
+
+}  // namespace vd

@@ -1,0 +1,39 @@
+#pragma once
+// Axial compression design of a rectangular or square HSS by the 9th edition ASD rules, in the same
+// four roles as the W column, with the wall slenderness checks of a tube.
+#include <string>
+
+#include "steel/column_checks.h"
+#include "tables/section_record.h"
+
+namespace vd {
+
+class TubeColumnAsd {
+ public:
+  // Lengths in ft, loads in kip, Fy in ksi; x is the strong axis.
+  TubeColumnAsd(const SectionRecord& rec, double Kx, double Lx, double Ky, double Ly, double P, double Fy, double D,
+                double L, double E, int columnType, int Rw);
+  virtual ~TubeColumnAsd() = default;
+
+  std::string inputError() const;
+  // The design report; stopText() as for the W column.
+  std::string design();
+  const std::string& stopText() const { return stopText_; }
+
+  const SectionRecord& rec;
+  double Kx, Lx, Ky, Ly, P, Fy, D, L, E;
+  int columnType;
+  int Rw;
+  double Cc = 0.0;
+  double A, rxx, ryy, t, width, depth, bt, ht;
+  double klrMax = 0.0;
+
+  double Beta = 0.0;
+  AxisResult major, minor;
+  double seismicP = 0.0;
+
+ private:
+  std::string stopText_;
+};
+
+}  // namespace vd
