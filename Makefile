@@ -31,3 +31,6 @@ test-asan: deps
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan
+
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
