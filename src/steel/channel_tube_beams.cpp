@@ -1,0 +1,96 @@
+#include "steel/channel_tube_beams.h"
+
+#include <cmath>
+
+#include "platform/text_format.h"
+#include "steel/asd_common.h"
+#include "steel/w_beam_asd.h"
+
+namespace vd {
+
+ChannelBeamAsd::ChannelBeamAsd(const SectionRecord& r, double M_, double Lb_, double V_, double Cb_, double Fy_,
+                               double Vlist_)
+    : rec(r),
+      M(M_),
+      Lb(Lb_),
+      V(V_),
+      Cb(Cb_),
+      Fy(Fy_),
+      Vlist(Vlist_),
+      bf(r.bf),
+      d(r.d),
+      tw(r.tw),
+      k(r.k),
+      dAf(r.dAf),
+      Sxx(r.Sxx) {}
+
+std::string ChannelBeamAsd::design() {
+  if (Fy < 33.0) Fy = 33.0;
+  if (Fy > 65.0) Fy = 65.0;
+  std::string out = "\r\n AISC ASD 9th Ed.";
+  Lu = Cb * 20000.0 / Fy / dAf / 12.0;
+  out += "\r\n ASD 9th Ed. EQ. F1-8 ... 12000*Cb/(0.6*Fy)/(d/Af)";
+  appendf(out, "\tLu= %.2f ft.", Lu);
+
+  // A braced flange (no unbraced length) cannot buckle: F1-8 places no limit.
+  const double F8 = Lb > 0.0 ? Cb * 12000.0 / (Lb * 12.0 * dAf) : HUGE_VAL;
+  if (0.6 * Fy <= F8)
+    appendf(out, "\r\n Fb =0.60*Fy = %.2f ksi", 0.6 * Fy);
+  else
+    appendf(out, "\r\n Fb =12000*Cb/(l*d/Af) = 12000*%.2f/(%.2f*12.0*%.3f) =%.2f ksi  Eq.  F1-8", Cb, Lb, dAf, F8);
+  Fb = smallerOf(0.6 * Fy, F8);
+  Mcap = Fb * Sxx / 12.0;
+  appendf(out, "\r\n Fb =%.2f ksi   Moment Capacity =%.2f k-ft", Fb, Mcap);
+  out += ratioLine(M, Mcap, "Design moment", "Capacity", "k-ft");
+  appendf(out, "\r\n (M)design/(M)capacity =%.2f%%\r\n", M / Mcap * 100.0);
+
+  const double Fv = 0.4 * Fy;
+  appendf(out, "\r\n Eq (F4-1)allowable shear stress = 0.4(Fy) = %7.3f ksi;  Max. web shear = %8.2f kip", Fv,
+          Fv * d * tw);
+  if (d - 2.0 * tw > 6.0) appendSinglePlateConnections(out, Vlist, k, d);
+  return out;
+}
+
+TubeBeamAsd::TubeBeamAsd(const SectionRecord& r, double M_, double Lb_, double Cb_, double Fy_, double M1_,
+                         double M2_, bool weak)
+    : rec(r),
+      M(M_),
+      Lb(Lb_),
+      Cb(Cb_),
+      Fy(Fy_),
+      M1(M1_),
+      M2(M2_),
+      weakAxis(weak),
+      b(weak ? r.d : r.b),
+      h(weak ? r.b : r.d),
+      S(weak ? r.Syy : r.Sxx),
+      t(r.t) {
+  compact = true;
+  text_ = "\r\n AISC ASD 9th Ed.";
+  const double lim = 190.0 / std::sqrt(Fy);
+  char c = '<';
+  if (lim < b / t) {
+    c = '>';
+    compact = false;
+  }
+  appendf(text_, "\r\n Compact Section Criteria:\t  b/t(=%.2lf')  %c  190/sqrt(Fy) (=%.2lf')", b / t, c, lim);
+
+  if (Fy < 33.0) Fy = 33.0;
+  if (Fy > 50.0) Fy = 50.0;
+  Lc = largerOf((1950.0 + 1200.0 * M1 / M2) * b / Fy, 1200.0 * b / Fy);
+  appendf(text_,
+          "\r\n Assumed M1=0.0; & M2=1.0 \r\n ASD 9th Ed. EQ. F3-2 Lc= (1950+1200*M1/M2)*b/Fy  Lc= %.2lf ft",
+          Lc / 12.0);
+  if (Lc / 12.0 <= Lb || !compact) {
+    Fb = 0.6 * Fy;
+    appendf(text_, "\r\n Fb' = 0.60*Fy =%.2lf ksi   Moment Capacity =%.2lf k-ft", Fb, S * Fb / 12.0);
+  } else {
+    Fb = 0.66 * Fy;
+    appendf(text_, "\r\n Fb' = 0.66*Fy =%.2lf ksi   Moment Capacity =%.2lf k-ft", Fb, S * Fb / 12.0);
+  }
+  const double Mcap = S * Fb / 12.0;
+  text_ += ratioLine(M, Mcap, "Design Moment", "Beam Capacity", "k-ft");
+  appendf(text_, "\r\n (M)design/(M)capacity =%.2f%%\r\n", M / Mcap * 100.0);
+}
+
+}  // namespace vd

@@ -1,0 +1,18 @@
+#pragma once
+// The property sheets of the six steel tables and the browse forms that show them.
+#include <memory>
+#include <string>
+
+#include "frame/app_state.h"
+#include "platform/form.h"
+#include "tables/steel_tables.h"
+
+namespace vd {
+
+// The property sheet of one row; "" for a row outside the table.
+std::string propertySheet(ShapeTable table, int row);
+
+// The browse form of a table ("WMS_Box", "WT_Box", "CMC_Box", "ANGLE_Box", "TUBE_Box", "PIPE_Box").
+std::unique_ptr<Form> makePropertySheetForm(AppState& state, ShapeTable table);
+
+}  // namespace vd
