@@ -1,0 +1,162 @@
+// "2x, 3x, 4x Beam" and "5x, 6x, ... 24x Bm": check the current sawn member as a beam.
+#include "frame/frame.h"
+#include "wood/sawn_beam.h"
+#include "wood/wood_form_factories.h"
+#include "wood/wood_state.h"
+
+namespace vd {
+
+namespace {
+
+// A location note longer than any the forms show is still kept whole.
+constexpr std::size_t kLocationCapacity = 351;
+// Number fields hold up to 10 characters.
+constexpr std::size_t kField = 11;
+
+class SawnBeamForm : public Form {
+ public:
+  enum {
+    Location = 101,
+    JobNum,
+    Member,
+    Moment,
+    Shear,
+    Span,
+    Deflection,
+    Reaction,
+    Unbraced,
+    Lower,
+    Calculate,
+    Status,
+    FirstLoad = 130,  // seven radio buttons
+  };
+  static constexpr int kLoadGroup = 1;
+
+  SawnBeamForm(AppState& s, bool timber)
+      : state_(s),
+        timber_(timber),
+        layout_(timber ? "D6XBM_Box" : "D2XBM_Box",
+                timber ? "Design 5xX, 6X and 24X Beams:" : "Design 2X, 3X and 4X Beams:") {
+    layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:").height = 2;
+    layout_.readOnly(JobNum, "Job Num:").width = 10;
+    layout_.newLine();
+    layout_.pane(Member, "", 4).width = 70;
+    layout_.newLine();
+    layout_.label("Load Factor:");
+    for (int i = 0; i < 7; ++i) {
+      if (i % 4 == 0) layout_.newLine();
+      layout_.radio(FirstLoad + i, kLoadDurations[i].button, kLoadGroup);
+    }
+    layout_.newLine();
+    layout_.label("Required info:");
+    layout_.edit(Moment, "moment=", "k-ft.").width = 10;
+    layout_.edit(Shear, "shear=", "k.").width = 10;
+    layout_.newLine();
+    layout_.label("Optional info:");
+    layout_.edit(Span, "span =", "ft").width = 10;
+    layout_.edit(Deflection, "deflection=", "in").width = 10;
+    layout_.newLine();
+    layout_.edit(Reaction, "P-support=", "kip").width = 10;
+    layout_.edit(Unbraced, "unbraced len.=", "ft").width = 10;
+    layout_.newLine();
+    layout_.pane(Lower, "", 6).width = 70;
+    layout_.newLine();
+    layout_.button(Calculate, "Calculate").isDefault = true;
+    layout_.button(kCancel, "CANCEL");
+    layout_.button(kOk, "OK");
+    layout_.newLine();
+    layout_.statusBar(Status);
+  }
+  const FormLayout& layout() const override { return layout_; }
+
+  void opened(FormHost& host) override {
+    SawnMember& m = member();
+    report_ = m.valid() ? m.shortDescription() : std::string(" No member has been chosen: pick a size first.");
+    host.setText(Member, report_);
+    host.setText(Location, state_.settings.read("Project", "Note", "", kLocationCapacity));
+    host.setText(JobNum, state_.jobNumber);
+    const char* sec = section();
+    const struct {
+      int id;
+      const char* key;
+    } fields[] = {{Moment, "moment"}, {Shear, "shear"},     {Span, "span"},
+                  {Deflection, "defl"}, {Reaction, "reaction"}, {Unbraced, "unbLen"}};
+    for (const auto& f : fields) host.setText(f.id, state_.settings.read(sec, f.key, "", kField));
+    loadCondition_ = parseInt(state_.settings.read(sec, "loadC", "10"));
+    if (loadCondition_ >= 0 && loadCondition_ < 7) host.setChecked(FirstLoad + loadCondition_, true);
+    const LastBeamResult& r = state_.lastBeam;
+    if (timber_) {
+      host.setStatus(0, format("+mom =%.2lf k-f,  -mom =%.2lf k-f", r.maxPositiveMoment, r.maxNegativeMoment));
+      host.setStatus(1, format("left R =%.2lf kip,  right R =%.2lf kip", r.leftReaction, r.rightReaction));
+    } else {
+      host.setStatus(0, format("+mom= %.2f k-f,  -mom= %.2f k-f", r.maxPositiveMoment, r.maxNegativeMoment));
+      host.setStatus(1, format("left R =%.2f kip,  right R =%.2f kip", r.leftReaction, r.rightReaction));
+    }
+  }
+
+  void changed(FormHost& host, int id) override {
+    if (id >= FirstLoad && id < FirstLoad + 7 && host.checked(id)) {
+      loadCondition_ = id - FirstLoad;
+      host.setText(Lower, format(timber_ ? "Load condition= %d" : "Load condition =%d", loadCondition_));
+    }
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == Calculate) {
+      calculate(host);
+    } else if (id == kOk) {
+      const std::string location = host.text(Location, kLocationCapacity);
+      state_.settings.write("Project", "NOTE", location);
+      state_.report = format(" Job number or ID: %s\r\n ", state_.jobNumber.c_str()) + location + "\r\n" + report_;
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ private:
+  SawnMember& member() {
+    WoodState& w = woodState(state_);
+    return timber_ ? w.timber : w.dimension;
+  }
+  const char* section() const { return timber_ ? "WD6_BM" : "WD2_BM"; }
+
+  void calculate(FormHost& host) {
+    SawnMember& m = member();
+    if (!m.valid()) {
+      host.message("Beam Design", "No member has been chosen: pick a size and a grade in Base Materials first.",
+                   MessageIcon::Exclamation);
+      return;
+    }
+    const double moment = host.number(Moment, kField), shear = host.number(Shear, kField);
+    const double span = host.number(Span, kField), defl = host.number(Deflection, kField);
+    const double reaction = host.number(Reaction, kField), unbraced = host.number(Unbraced, kField);
+    SawnBeamCheck check(m, timber_ ? SawnBeamKind::Timber : SawnBeamKind::Dimension, loadCondition_, span, moment,
+                        shear, reaction, defl, unbraced);
+    report_ = check.report();
+    if (!timber_) host.setText(Lower, check.quickSummary());
+    Settings& st = state_.settings;
+    const char* sec = section();
+    st.formatAndWrite(sec, "moment", "%.2lf", moment);
+    st.formatAndWrite(sec, "shear", "%.2lf", shear);
+    st.formatAndWrite(sec, "span", "%.2lf", span);
+    st.formatAndWrite(sec, "defl", "%.2lf", defl);
+    st.formatAndWrite(sec, "reaction", "%.2lf", reaction);
+    st.formatAndWrite(sec, "unbLen", "%.2lf", unbraced);
+    st.formatAndWrite(sec, "loadC", "%d", validLoadCondition(loadCondition_));
+  }
+
+  AppState& state_;
+  bool timber_;
+  FormLayout layout_;
+  std::string report_;
+  int loadCondition_ = 10;
+};
+
+}  // namespace
+
+std::unique_ptr<Form> makeSawnBeamForm(AppState& state, bool timber) {
+  return std::make_unique<SawnBeamForm>(state, timber);
+}
+
+}  // namespace vd

@@ -1,0 +1,146 @@
+// "2x, 3x, 4x Post" and "5x, 6x, ...  Post": axial capacity of the current sawn member as a column.
+#include <array>
+
+#include "frame/frame.h"
+#include "wood/wood_column.h"
+#include "wood/wood_form_factories.h"
+#include "wood/wood_state.h"
+
+namespace vd {
+
+namespace {
+
+constexpr std::size_t kLocationCapacity = 351;
+constexpr std::size_t kField = 11;  // number fields hold up to 10 characters
+
+constexpr const char* kSizeFactorReminder =
+    "Size Factor, C_F for Fc are:\r\n  Select Structural, No.1 & Btr, No. 1, No. 2, No 3\r\n\t2\", 3\", 4\"  -> "
+    "1.15\r\n\t5\", 6\"       -> 1.10\r\n\t8\"            -> 1.05\r\n\t10\", 12\"     -> 1.00\r\n\t14\" & wider   -> "
+    "0.90\r\n  Stud\r\n\t2\", 3\", 4\"  -> 1.05\r\n\t5\", 6\"       -> 1.00\r\n  Consturction & Standard\r\n\tall      "
+    "      -> 1.00\r\n  Utility\r\n\t2\" & 3\"      -> 0.60\r\n\t4\"            -> 1.00";
+
+class SawnPostForm : public Form {
+ public:
+  enum { Location = 101, Depth, Width, Length, Load, Cd, Cm, Ct, Cf, Cp, Ci, Calculate, Report };
+
+  SawnPostForm(AppState& s, bool timber)
+      : state_(s),
+        timber_(timber),
+        layout_(timber ? "SAWNCOL5_Box" : "SAWNCOL_Box",
+                timber ? "5x or Larger Solid Wood Column or Post Design--NDS 3.7.1"
+                       : "2x or 4x Solid Wood Column or Post Design--NDS 3.7.1") {
+    const char* inch = timber ? "in." : "inch";
+    layout_.add(ControlKind::MultiEdit, Location, "Location of this col:").height = 2;
+    layout_.newLine();
+    layout_.label(timber ? "Orientation of the Member" : "Size and  orientation");
+    layout_.edit(Depth, timber ? "(Lc) d =" : "d  (Un- breaded side) =", inch).width = 10;
+    layout_.edit(Width, timber ? "w =" : "by", inch).width = 10;
+    layout_.newLine();
+    layout_.edit(Length, "Unbraced length =", timber ? "ft." : "feet").width = 10;
+    layout_.edit(Load, "Axial Load Pa =", "kip.").width = 10;
+    layout_.newLine();
+    layout_.edit(Cd, "duration, Cd", "0.9 - 2.0").width = 10;
+    layout_.edit(Cm, "moisture, Cm", "0.67 - 1.0").width = 10;
+    layout_.edit(Ct, "temperature", "1.0").width = 10;
+    layout_.newLine();
+    if (!timber) layout_.edit(Cf, "size, Cf for compression", "0.6 - 1.15").width = 10;
+    layout_.edit(Cp, "stability, Cp", "1.0").width = 10;
+    layout_.edit(Ci, "incising, Ci", "0.85 - 1.0").width = 10;
+    layout_.newLine();
+    layout_.button(Calculate, "Calculate").isDefault = true;
+    layout_.button(kOk, "OK");
+    layout_.newLine();
+    layout_.pane(Report, "", 14).width = 80;
+  }
+  const FormLayout& layout() const override { return layout_; }
+
+  void opened(FormHost& host) override {
+    Settings& st = state_.settings;
+    host.setText(Location, st.read("Project", "Note", "", kLocationCapacity));
+    for (const Field& f : fields())
+      if (!(timber_ && f.id == Cf)) host.setText(f.id, st.read("WD_COL", f.key, "", kField));
+    if (!timber_) host.setText(Report, kSizeFactorReminder);
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == Calculate) {
+      calculate(host);
+    } else if (id == kOk) {
+      // OK without a calculation calculates what the fields show, so the pad gets a report.
+      if (!calculated_) calculate(host);
+      state_.settings.write("Project", "Note", host.text(Location, kLocationCapacity));
+      if (calculated_) state_.report = report_;
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ private:
+  struct Field {
+    int id;
+    const char* key;
+  };
+  static const std::array<Field, 10>& fields() {
+    static const std::array<Field, 10> f = {{{Depth, "depth"},
+                                             {Width, "width"},
+                                             {Length, "le"},
+                                             {Load, "Paxial"},
+                                             {Cd, "CF1"},
+                                             {Cm, "CF2"},
+                                             {Ct, "CF3"},
+                                             {Cf, "CF4"},
+                                             {Cp, "CF5"},
+                                             {Ci, "CF6"}}};
+    return f;
+  }
+
+  SawnMember& member() {
+    WoodState& w = woodState(state_);
+    return timber_ ? w.timber : w.dimension;
+  }
+
+  void calculate(FormHost& host) {
+    SawnMember& m = member();
+    if (!m.valid()) {
+      host.message("Post Design", "No member has been chosen: pick a size and a grade in Base Materials first.",
+                   MessageIcon::Exclamation);
+      return;
+    }
+    const std::string location = host.text(Location, kLocationCapacity);
+    report_ = format(" Job number or ID: %s\r\n %s \r\n", state_.jobNumber.c_str(), location.c_str());
+    Settings& st = state_.settings;
+    double v[10] = {};
+    for (std::size_t i = 0; i < fields().size(); ++i) {
+      if (timber_ && fields()[i].id == Cf) continue;
+      v[i] = host.number(fields()[i].id, kField);
+      st.formatAndWrite("WD_COL", fields()[i].key, "%.2lf", v[i]);
+    }
+    ColumnFactors f;
+    f.C_D = v[4];
+    f.C_M = v[5];
+    f.C_t = v[6];
+    f.C_F = timber_ ? 1.0 : v[7];
+    f.C_stability = v[8];
+    f.C_i = v[9];
+    report_ += m.describe();
+    WoodColumn column(m, v[2], v[0], v[1], v[3], f);
+    report_ += column.report();
+    host.setText(Report, report_);
+    calculated_ = true;
+  }
+
+  AppState& state_;
+  bool timber_;
+  FormLayout layout_;
+  std::string report_;
+  bool calculated_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Form> makeSawnPostForm(AppState& state, bool timber) {
+  return std::make_unique<SawnPostForm>(state, timber);
+}
+
+}  // namespace vd

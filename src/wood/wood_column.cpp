@@ -1,0 +1,88 @@
+#include "wood/wood_column.h"
+
+#include <cmath>
+
+#include "platform/text_format.h"
+#include "steel/asd_common.h"
+#include "wood/wood_report.h"
+
+namespace vd {
+
+WoodColumn::WoodColumn(const SawnMember& member, double unbracedLength, double d, double w, double P,
+                       const ColumnFactors& f)
+    : member_(member),
+      C_D_(f.C_D),
+      C_M_(f.C_M),
+      C_t_(f.C_t),
+      C_F_(f.C_F),
+      C_stability_(f.C_stability),
+      C_i_(f.C_i),
+      E_(member.E()),
+      d_(d),
+      w_(w),
+      Fc_(member.Fc()),
+      P_(P) {
+  le_ = unbracedLength * 12.0;
+  if (!(le_ > 0.0)) le_ = 0.001;
+  compute();
+}
+
+bool WoodColumn::inputsUsable() const { return usable_; }
+
+void WoodColumn::compute() {
+  // Sections up to 4x4 take no size factor above 1.0 (a smaller one, as for Utility, still applies).
+  if (d_ <= 4.5 && w_ <= 4.5 && C_F_ > 1.0) C_F_ = 1.0;
+  // Sizes and factors far outside any real column are refused rather than carried into results
+  // that overflow.
+  usable_ = E_ > 0.0 && Fc_ > 0.0;
+  for (double v : {d_, w_}) usable_ = usable_ && v > 0.0 && v <= 1000.0;
+  for (double v : {C_D_, C_M_, C_t_, C_F_, C_i_}) usable_ = usable_ && v > 0.0 && v <= 10.0;
+  if (!usable_) return;
+  Eprime_ = E_ * C_M_ * C_t_ * C_buckling_ * C_i_;
+  FcE_ = KcE_ * Eprime_ / (le_ * le_) * (d_ * d_);
+  FcStar_ = Fc_ * C_D_ * C_M_ * C_t_ * C_F_ * C_i_;
+  const double ratio = FcE_ / FcStar_;
+  const double r = (1.0 + ratio) / (2.0 * c_);
+  C_P_ = r - std::sqrt(r * r - ratio / c_);
+  FcPrime_ = Fc_ * C_D_ * C_M_ * C_t_ * C_F_ * C_P_ * C_i_;
+  allowableLoad_ = slendernessOk() ? FcPrime_ * d_ * w_ / 1000.0 : 0.0;
+  usable_ = std::isfinite(C_P_) && std::isfinite(FcPrime_) && std::isfinite(allowableLoad_);
+}
+
+std::string WoodColumn::report() {
+  std::string out =
+      "\r\n     /********************************/ \r\n     /*     Solid Wood Column        */\r\n     "
+      "/********************************/";
+  appendf(out,
+          "\r\n designed for:\theight =%.3f ft, \tdepth =%.3f in, \twidth =%.3f in,\r\n KcE =%.3f, \t E =%.0f psi, \t Fc "
+          "=%.2f psi.\r\n c =%.2f, for sawn lumber.",
+          le_ / 12.0, d_, w_, KcE_, E_, Fc_, c_);
+  appendf(out,
+          "\r\n\r\n C_duration =%.3f,   C_moisture =%.3f,   C_temperature =%.3f,\r\n C_size =%.3f,   C_stability =%.3f, "
+          "  C_incising =%.3f,   C_buckling =%.3f",
+          C_D_, C_M_, C_t_, C_F_, C_stability_, C_i_, C_buckling_);
+  if (!inputsUsable()) {
+    out += "\r\n\r\n Check entries: the depth and the width must be greater than zero and at most 1000 in., and "
+           "every adjustment factor greater than zero and at most 10.";
+    return out;
+  }
+  appendf(out,
+          "\r\n E' = E * c_moisture * c_temperat * c_buckling * c_incising =%.2f psi\r\n FcE = KcE*E'/(le*le/d*d) = %.2f "
+          "psi.\r\n (1+FcE/FcStar)/2c = %.3f \r\n FcStar = %.2f psi\r\n NDS Equation 3.7.1 \r\n   Cp= (1 + "
+          "(FcE/FcStar))/2c - sqrt( ((1+Fce/FcStar)/2c )^2 -FcE/(FcStar*c)) \r\n\t =  %.3f\r\n F'c = Fc * C_D * C_M * "
+          "C_F * Cp * C_i =%.2f psi",
+          Eprime_, FcE_, (1.0 + FcE_ / FcStar_) / (2.0 * c_), FcStar_, C_P_, FcPrime_);
+  if (slendernessOk()) {
+    // Compression checked by size: a load typed with a minus sign is still a load.
+    const double P = std::fabs(P_);
+    appendf(out, "\r\n  Allowable P = F'c * area =%.2f kip\r\n", allowableLoad_);
+    out += ratioLine(P, allowableLoad_, "Design load", "Post capacity", "kip");
+    out += percentLine("\r\n\t (P)design/(P)capacity =%.1f%%\r\n", P, allowableLoad_);
+  } else {
+    appendf(out, "\r\n NDS 3.7.1.4 the slenderness ratio for solid column le/d shall not exceed 50 <%.2f N.G.",
+            le_ / d_);
+  }
+  return out;
+}
+
+}  // namespace vd
