@@ -1,0 +1,154 @@
+// The two rectangular concrete beam forms: capacity from steel (As->M) and steel from moment (M->As).
+#include <string>
+
+#include "concrete/concrete_beam.h"
+#include "concrete/forms.h"
+
+namespace vd {
+
+namespace {
+
+class ConcreteBeamForm : public Form {
+ public:
+  enum {
+    Fc = 101, Fy, Width, Depth, Height, Moment, Steel, Phi, Beta1, RhoMax, Block, Calculate, Sketch, Status,
+  };
+
+  ConcreteBeamForm(AppState& s, bool fromSteel)
+      : state_(s),
+        fromSteel_(fromSteel),
+        layout_(fromSteel ? "CONCBM_As_Box" : "CONCBM_M_Box", "Reinforced Concrete Beam--tension reinforcement only:") {
+    FormLayout& l = layout_;
+    l.edit(Fc, "Fc'=", "ksi.");
+    l.picture(Sketch, 190, 240);
+    l.newLine();
+    l.edit(Fy, "Fy=", "ksi.");
+    l.newLine();
+    l.edit(Width, "Width at comp. side b=", "in.");
+    l.newLine();
+    l.edit(Depth, "Dist. d=", "in.");
+    l.newLine();
+    l.edit(Height, "Depth * =", "in.");
+    l.label("* these inputs are optional");
+    l.newLine();
+    l.edit(Moment, "Bending moment=", "kip-ft").enabled = !fromSteel;
+    l.newLine();
+    l.edit(Steel, "Reinf. steel As=", "in^2").enabled = fromSteel;
+    l.newLine();
+    l.edit(Phi, "Phi=");
+    l.newLine();
+    l.readOnly(Beta1, "beta1=");
+    l.readOnly(RhoMax, "rho_max=");
+    l.newLine();
+    l.readOnly(Block, "Compression block a=", "in.");
+    l.newLine();
+    l.button(Calculate, fromSteel ? "'As' to find 'Mom.'" : "'Mom' to find 'As'").isDefault = true;
+    l.button(kOk, "OK");
+    l.newLine();
+    l.statusBar(Status);
+  }
+
+  const FormLayout& layout() const override { return layout_; }
+
+  void opened(FormHost& host) override {
+    using S = ConcreteBeamRecord;
+    const ConcreteBeamRecord& rec = state_.concreteBeam;
+    host.setText(Fc, format("%.2f", rec[S::Fc]));
+    host.setText(Fy, format("%.2f", rec[S::Fy]));
+    host.setText(Width, format("%.3f", rec[S::Width]));
+    host.setText(Depth, format("%.3f", rec[S::Depth]));
+    host.setText(Phi, format("%.3f", rec[S::Phi] == 0.0 ? 0.9 : rec[S::Phi]));
+    if (fromSteel_)
+      host.setText(Steel, format("%.3lf", rec[S::As]));
+    else
+      host.setText(Moment, format("%.3lf", rec[S::Moment]));
+    const LastBeamResult& last = state_.lastBeam;
+    host.setStatus(0, format("+mom= %.2f k-f,  -mom= %.2f k-f", last.maxPositiveMoment, last.maxNegativeMoment));
+    host.setStatus(1, format("left R= %.2f kip,  right R= %.2f kip", last.leftReaction, last.rightReaction));
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == Calculate) {
+      calculate(host);
+    } else if (id == kOk) {
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ private:
+  void calculate(FormHost& host) {
+    using S = ConcreteBeamRecord;
+    ConcreteBeamRecord& rec = state_.concreteBeam;
+    double fc = host.number(Fc);
+    if (fc > 10.0) {
+      fc = 10.0;
+      host.message("Debug", "Vardelin set a limit of 10.0 ksi on f'c.");
+    }
+    rec[S::Fc] = fc;
+    rec[S::Fy] = host.number(Fy);
+    rec[S::Width] = host.number(Width);
+    rec[S::Depth] = host.number(Depth);
+    if (fromSteel_)
+      rec[S::As] = host.number(Steel);
+    else
+      rec[S::Moment] = host.number(Moment);
+    const double h = host.number(Height);
+    rec[S::Phi] = host.number(Phi);
+    const double phi = rec[S::Phi];
+    host.setText(Beta1, format("%.2f", beta1ForFc(fc)));
+
+    try {
+      if (fromSteel_) {
+        const double given = rec[S::As];
+        RectConcreteBeam beam(fc, rec[S::Fy], rec[S::Width], rec[S::Depth], h, 0.0, given, phi);
+        beam.checkSection();
+        if (beam.applyMinimumSteel(given))
+          host.message("As is below the limit!!!.",
+                       format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!", given));
+        const double Mn = beam.momentCapacity(given);
+        std::string report = beam.writeReport();
+        rec[S::Moment] = phi * Mn;
+        host.setText(Moment, format("%.3f", rec[S::Moment]));
+        host.setText(RhoMax, format("%.4f", beam.rhoMax()));
+        host.setText(Block, format("%.3f", beam.blockDepth(given)));
+        state_.report = std::move(report);
+      } else {
+        const double moment = rec[S::Moment];
+        RectConcreteBeam beam(fc, rec[S::Fy], rec[S::Width], rec[S::Depth], h, moment, 0.0, phi);
+        beam.designForMoment = true;
+        beam.checkSection();
+        if (!(phi > 0)) throw ConcreteFailure{concrete_code::NoPhi};
+        const double required = beam.requiredSteel(moment / phi);
+        if (beam.applyMinimumSteel(required))
+          host.message("As is below the limit!!!.",
+                       format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!", required));
+        beam.AsGiven = required;
+        std::string report = beam.writeReport();
+        rec[S::As] = required;
+        host.setText(Steel, format("%.3f", required));
+        host.setText(RhoMax, format("%.4f", beam.rhoMax()));
+        host.setText(Block, format("%.3f", beam.blockDepth(required)));
+        state_.report = std::move(report);
+      }
+    } catch (const ConcreteFailure& f) {
+      const char* text = concreteFailureMessage(f.code);
+      host.message("conc", text, MessageIcon::Stop);
+      host.setText(Moment, "N.G.");
+      state_.report = text;
+    }
+  }
+
+  AppState& state_;
+  bool fromSteel_;
+  FormLayout layout_;
+};
+
+}  // namespace
+
+std::unique_ptr<Form> makeConcreteBeamForm(AppState& state, bool momentFromSteel) {
+  return std::make_unique<ConcreteBeamForm>(state, momentFromSteel);
+}
+
+}  // namespace vd

@@ -1,0 +1,165 @@
+// The tied-column form and the interaction diagram it feeds.
+#include <fstream>
+#include <string>
+
+#include "concrete/column_state.h"
+#include "concrete/forms.h"
+#include "concrete/tied_column.h"
+#include "frame/commands.h"
+
+namespace vd {
+
+namespace {
+
+constexpr const char* kSection = "TIECOL";
+constexpr const char* kRowsLabel = "(As)i=                       (d)i= \r\n enter (d) from large to small";
+
+class TiedColumnForm : public Form {
+ public:
+  enum {
+    Location = 101, Fc, Fy, Width, Depth, KFactor, BarSize, TieSize, ClearHeight, VertLoad, MomLoad, M1, M2, Calculate,
+    RowArea = 200,  // + row
+    RowDist = 220,  // + row
+  };
+
+  explicit TiedColumnForm(AppState& s) : state_(s), layout_("TIECOL_Box", "Reinforced Concrete Tie Columns:") {
+    FormLayout& l = layout_;
+    Control& loc = l.add(ControlKind::MultiEdit, Location, "Location of this column:");
+    loc.height = 2;
+    loc.width = 40;
+    l.newLine();
+    for (int i = 0; i < kMaxBarRows; ++i) {
+      l.cell(RowArea + i, kRowsLabel, i, 0);
+      l.cell(RowDist + i, kRowsLabel, i, 1);
+      l.newLine();
+    }
+    l.edit(Fc, "Fc'=", "Ksi.");
+    l.edit(Fy, "Fy=", "Ksi.");
+    l.newLine();
+    l.edit(Width, "Width at comp. side b=", "in.");
+    l.newLine();
+    l.edit(Depth, "Depth d=", "in.");
+    l.newLine();
+    l.edit(KFactor, "k facotr=");
+    l.newLine();
+    l.label("Reinforcing bars:");
+    l.edit(BarSize, "vert=");
+    l.edit(TieSize, "ties=");
+    l.newLine();
+    l.edit(ClearHeight, "Clear height=", "ft.");
+    l.newLine();
+    l.label("Loads:");
+    l.edit(VertLoad, "Vert. load=", "kip.");
+    l.newLine();
+    l.edit(MomLoad, "Moment load=", "ft-kip.");
+    l.newLine();
+    l.label("End Moments:");
+    l.edit(M1, "M1=").enabled = false;
+    l.edit(M2, "M2=").enabled = false;
+    l.newLine();
+    l.button(Calculate, "Calculate").isDefault = true;
+    l.button(kOk, "OK");
+  }
+
+  const FormLayout& layout() const override { return layout_; }
+
+  void opened(FormHost& host) override {
+    Settings& st = state_.settings;
+    for (int i = 0; i < kMaxBarRows; ++i) {
+      host.setText(RowArea + i, st.read(kSection, format("%02d_As", i)));
+      host.setText(RowDist + i, st.read(kSection, format("%02d_Dist", i)));
+    }
+    for (const auto& [id, key] : keys()) host.setText(id, st.read(kSection, key));
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == Calculate) {
+      calculate(host);
+    } else if (id == kOk) {
+      std::string& report = state_.report;
+      report = format(" Job number or ID: %s\r\n ", state_.jobNumber.c_str());
+      report += host.text(Location, 250);
+      report += "\r\n";
+      report += work_;
+      state_.enable(cmd::ConcInteraction);
+      host.close(true);
+    } else if (id == kCancel) {
+      host.close(false);
+    }
+  }
+
+ private:
+  static const std::vector<std::pair<int, const char*>>& keys() {
+    static const std::vector<std::pair<int, const char*>> k = {
+        {Fc, "F'c"},   {Fy, "Fyield"},     {Width, "width"},       {Depth, "depth"},     {KFactor, "k"},
+        {BarSize, "Vsize"}, {TieSize, "Tsize"}, {ClearHeight, "ClrHeight"}, {VertLoad, "VertLoad"}, {MomLoad, "MomLoad"},
+        {M1, "M1b"},   {M2, "M2b"}};
+    return k;
+  }
+
+  void calculate(FormHost& host) {
+    Settings& st = state_.settings;
+    ColumnState& column = state_.module<ColumnState>();
+    TiedColumnInputs in;
+    for (int i = 0; i < kMaxBarRows; ++i) {
+      in.rows[i] = BarRow{host.number(RowArea + i), host.number(RowDist + i), 0.0, 0.0};
+      column.barRows[i] = in.rows[i];
+    }
+    in.fc = host.number(Fc);
+    in.fy = host.number(Fy);
+    in.b = host.number(Width);
+    in.h = host.number(Depth);
+    const double k = host.number(KFactor);
+    in.barSize = host.integer(BarSize);
+    in.tieSize = host.integer(TieSize);
+    in.clearHeight = host.number(ClearHeight);
+    in.P = host.number(VertLoad);
+    in.M = host.number(MomLoad);
+    const double m1 = host.number(M1), m2 = host.number(M2);
+    for (int i = 0; i < kMaxBarRows; ++i) {
+      st.formatAndWrite(kSection, format("%02d_As", i), "%.3lf", in.rows[i].area);
+      st.formatAndWrite(kSection, format("%02d_Dist", i), "%.3lf", in.rows[i].dist);
+    }
+    if (in.fc > 10.0) {
+      in.fc = 10.0;
+      host.message("Debug", "Vardelin set a limit of 10.0 ksi on f'c.");
+    }
+    // Above 80 ksi the yield strain would reach the crushing strain of the strain walk.
+    if (in.fy > 80.0) {
+      in.fy = 80.0;
+      host.message("Debug", "95 ACI 9.4 limit of 80.0 ksi on Fy.");
+    }
+    st.formatAndWrite(kSection, "F'c", "%.2lf", in.fc);
+    st.formatAndWrite(kSection, "Fyield", "%.2lf", in.fy);
+    st.formatAndWrite(kSection, "width", "%.3lf", in.b);
+    st.formatAndWrite(kSection, "depth", "%.3lf", in.h);
+    st.formatAndWrite(kSection, "k", "%.3lf", k);
+    st.formatAndWrite(kSection, "Vsize", "%d", in.barSize);
+    st.formatAndWrite(kSection, "Tsize", "%d", in.tieSize);
+    st.formatAndWrite(kSection, "ClrHeight", "%.3lf", in.clearHeight);
+    st.formatAndWrite(kSection, "VertLoad", "%.3lf", in.P);
+    st.formatAndWrite(kSection, "MomLoad", "%.3lf", in.M);
+    st.formatAndWrite(kSection, "M1b", "%.3lf", m1);
+    st.formatAndWrite(kSection, "M2b", "%.3lf", m2);
+
+    TiedColumnResult res = calculateTiedColumn(in, host);
+    work_ = std::move(res.report);
+    std::ofstream file(kColumnFile, std::ios::binary | std::ios::trunc);
+    file << res.file;
+    file.close();
+    if (!file)
+      host.message("Vardelin", format("Vardelin could not write the file %s; the report is not affected.", kColumnFile),
+                   MessageIcon::Exclamation);
+    if (res.diagram.complete) column.diagram = std::move(res.diagram);
+  }
+
+  AppState& state_;
+  FormLayout layout_;
+  std::string work_;
+};
+
+}  // namespace
+
+std::unique_ptr<Form> makeTiedColumnForm(AppState& state) { return std::make_unique<TiedColumnForm>(state); }
+
+}  // namespace vd
