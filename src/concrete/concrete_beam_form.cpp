@@ -2,11 +2,14 @@
 #include <string>
 
 #include "concrete/concrete_beam.h"
+#include "concrete/drawings.h"
 #include "concrete/forms.h"
 
 namespace vd {
 
 namespace {
+
+constexpr const char* kSketchFile = "Rectconcbm.emf";
 
 class ConcreteBeamForm : public Form {
  public:
@@ -53,6 +56,7 @@ class ConcreteBeamForm : public Form {
   void opened(FormHost& host) override {
     using S = ConcreteBeamRecord;
     const ConcreteBeamRecord& rec = state_.concreteBeam;
+    if (writeSectionSketch(kSketchFile)) host.showPicture(Sketch, kSketchFile);
     host.setText(Fc, format("%.2f", rec[S::Fc]));
     host.setText(Fy, format("%.2f", rec[S::Fy]));
     host.setText(Width, format("%.3f", rec[S::Width]));

@@ -1,5 +1,8 @@
 // "Conc. Interaction": the design curve of the last completed tied-column calculation.
+#include <limits>
+
 #include "concrete/column_state.h"
+#include "concrete/drawings.h"
 #include "concrete/forms.h"
 
 namespace vd {
@@ -26,24 +29,31 @@ class InteractionDiagramForm : public Form {
       host.setText(Note, "No column has been calculated yet: run \"Rect. Conc Column\" and press Calculate first.");
       return;
     }
-    if (!diagramScale(d).usable()) {
+    if (!diagramScale(d).usable())
       host.setText(Note, "The interaction curve has no extent to draw: its largest moment or its load range is zero.");
-      return;
-    }
     const double P = parseNumber(state_.settings.read("TIECOL", "VertLoad"));
-    const double M = parseNumber(state_.settings.read("TIECOL", "MomLoad")) * 12;
-    if (drawInteractionDiagram(d, M, P)) host.showPicture(Picture, kDiagramFile);
-    else host.setText(Note, "Vardelin could not write the diagram file Concol.emf.");
+    const double M = parseNumber(state_.settings.read("TIECOL", "MomLoad"));
+    std::vector<CurvePoint> curve;
+    for (const InteractionPoint& p : d.points) curve.push_back({p.M, p.P});
+    // A point the strain walk never reached is labelled as not available.
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    InteractionSummary s;
+    s.highM = d.highLimit ? d.highLimit->M : none;
+    s.highP = d.highLimit ? d.highLimit->P : none;
+    s.balanceM = d.balance.M;
+    s.balanceP = d.balance.P;
+    s.zeroM = d.zero ? d.zero->M : none;
+    s.tensionP = d.tension.P;
+    if (writeInteractionDiagram(curve, s, P, M, kDiagramFile))
+      host.showPicture(Picture, kDiagramFile);
+    else
+      host.setText(Note, "Vardelin could not write the diagram file Concol.emf.");
   }
 
  private:
-  bool drawInteractionDiagram(const InteractionDiagram& d, double M, double P);
-
   AppState& state_;
   FormLayout layout_;
 };
-
-bool InteractionDiagramForm::drawInteractionDiagram(const InteractionDiagram&, double, double) { return false; }
 
 }  // namespace
 
