@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -145,6 +147,44 @@ TEST(SettingsPath, DefaultFollowsXdgConfigHome) {
   EXPECT_EQ(Settings::defaultPath().filename(), "Vardelin.ini");
   EXPECT_EQ(Settings::defaultPath().parent_path().filename(), "Vardelin");
   if (old) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SettingsTest, GarbageAndHugeLinesReadAsDefaults) {
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+  writeFile(garbage + "\n" + std::string(100000, 'k') + "=v\n[Project\nID=x\n");
+  Settings s(file);
+  EXPECT_EQ(s.read("Project", "ID", "dflt"), "dflt");
+  EXPECT_EQ(s.readInt("AISC", "wfNum"), 0);
+  ASSERT_TRUE(s.write("Project", "ID", "J1"));
+  EXPECT_EQ(s.read("Project", "ID"), "J1");
+  // The odd content stays in the file.
+  EXPECT_NE(contents().find(std::string(100000, 'k') + "=v"), std::string::npos);
+}
+
+TEST_F(SettingsTest, KilledWriterNeverLosesOtherKeys) {
+  {
+    Settings s(file);
+    for (int i = 0; i < 100; ++i) s.write("Keep", "k" + std::to_string(i), std::to_string(i * 3));
+  }
+  for (int round = 0; round < 20; ++round) {
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      Settings s(file);
+      for (int i = 0;; ++i) s.write("Busy", "counter", std::to_string(i));
+    }
+    ::usleep(static_cast<useconds_t>(2000 + round * 1500));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    Settings s(file);
+    for (int i = 0; i < 100; i += 9) ASSERT_EQ(s.readInt("Keep", "k" + std::to_string(i)), i * 3) << "round " << round;
+  }
 }
 
 }  // namespace
