@@ -1,0 +1,613 @@
+#include "gui/form_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+
+#include "gui/message_box.h"
+#include "gui/pictures.h"
+#include "gui/property_sheet.h"
+#include "gui/qt_text.h"
+
+namespace vd::gui {
+
+namespace {
+
+bool isCell(const Control& c) { return c.row >= 0 && c.col >= 0; }
+
+bool isFieldLike(ControlKind k) {
+  return k == ControlKind::Edit || k == ControlKind::ReadOnlyEdit || k == ControlKind::MultiEdit ||
+         k == ControlKind::DropDown;
+}
+
+// Lists and panes carry their label above them.
+bool labelAbove(ControlKind k) { return k == ControlKind::ListBox || k == ControlKind::Pane; }
+
+int charWidth(const QWidget* w) { return std::max(1, w->fontMetrics().averageCharWidth()); }
+
+int textBoxHeight(const QWidget* w, int lines) {
+  return std::max(1, lines) * w->fontMetrics().lineSpacing() + 2 * 3 + 4;
+}
+
+}  // namespace
+
+QString captionWithoutMnemonics(const QString& caption) {
+  QString out;
+  out.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption.at(i) == u'&') {
+      if (i + 1 < caption.size() && caption.at(i + 1) == u'&') {
+        out += u'&';
+        ++i;
+      }
+      continue;
+    }
+    out += caption.at(i);
+  }
+  return out;
+}
+
+std::unique_ptr<FormDialog> FormDialog::create(Form& form, QWidget* parent) {
+  std::unique_ptr<FormDialog> dialog;
+  if (!form.layout().pages.empty()) {
+    dialog.reset(new PropertySheetDialog(form, parent));
+  } else {
+    dialog.reset(new FormDialog(form, parent));
+  }
+  dialog->build();
+  return dialog;
+}
+
+FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(form) {
+  setModal(true);
+  setWindowTitle(captionWithoutMnemonics(toQ(form.layout().title)));
+  setObjectName(toQ(form.layout().templateName));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+FormDialog::~FormDialog() = default;
+
+void FormDialog::build() {
+  if (built_) return;
+  built_ = true;
+  for (const Control& c : form_.layout().controls) createWidget(c);
+
+  auto* outer = new QVBoxLayout(this);
+  outer->addWidget(buildBody(), 1);
+
+  // The two-part status bar sits along the bottom edge, each part half the width.
+  for (const Control& c : form_.layout().controls) {
+    if (c.kind != ControlKind::StatusBar) continue;
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("statusBar"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    for (int part = 0; part < 2; ++part) {
+      status_[part] = new QLabel(bar);
+      status_[part]->setObjectName(QStringLiteral("statusPart%1").arg(part));
+      status_[part]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      status_[part]->setTextFormat(Qt::PlainText);
+      status_[part]->setMinimumWidth(40 * charWidth(this));
+      row->addWidget(status_[part], 1);
+    }
+    entries_[c.id].widget = bar;
+    outer->addWidget(bar);
+    break;
+  }
+}
+
+void FormDialog::createWidget(const Control& c) {
+  if (c.kind == ControlKind::StatusBar) {
+    entries_[c.id].control = &c;
+    return;
+  }
+  Entry* e;
+  if (c.id == 0) {
+    anonymous_.push_back(std::make_unique<Entry>());
+    e = anonymous_.back().get();
+  } else {
+    e = &entries_[c.id];
+  }
+  e->control = &c;
+  e->raw = c.label;
+  const QString caption = toQ(c.label);
+  const int cw = charWidth(this);
+  const int id = c.id;
+  QWidget* w = nullptr;
+
+  switch (c.kind) {
+    case ControlKind::Edit:
+    case ControlKind::ReadOnlyEdit: {
+      auto* edit = new QLineEdit(this);
+      edit->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
+      edit->setFixedWidth((c.width > 0 ? c.width : 10) * cw + 14);
+      connect(edit, &QLineEdit::textEdited, this, [this, id] { notifyChanged(id); });
+      w = edit;
+      break;
+    }
+    case ControlKind::MultiEdit:
+    case ControlKind::Pane: {
+      auto* edit = new QPlainTextEdit(this);
+      edit->setReadOnly(c.kind == ControlKind::Pane);
+      edit->setLineWrapMode(c.kind == ControlKind::Pane ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+      edit->setTabChangesFocus(true);
+      const int lines = c.height > 0 ? c.height : (c.kind == ControlKind::Pane ? 12 : 3);
+      edit->setMinimumHeight(textBoxHeight(this, lines));
+      edit->setMinimumWidth((c.width > 0 ? c.width : (c.kind == ControlKind::Pane ? 60 : 30)) * cw + 20);
+      edit->setTabStopDistance(8.0 * cw);
+      if (c.kind == ControlKind::MultiEdit) {
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, id] { notifyChanged(id); });
+      }
+      w = edit;
+      break;
+    }
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(this);
+      list->setMinimumHeight(textBoxHeight(this, c.height > 0 ? c.height : 8));
+      list->setMaximumHeight(textBoxHeight(this, c.height > 0 ? c.height : 8));
+      list->setMinimumWidth((c.width > 0 ? c.width : 16) * cw + 24);
+      connect(list, &QListWidget::currentRowChanged, this, [this, id] { notifyChanged(id); });
+      w = list;
+      break;
+    }
+    case ControlKind::DropDown: {
+      auto* box = new QComboBox(this);
+      box->setEditable(false);
+      if (c.width > 0) box->setMinimumWidth(c.width * cw + 30);
+      connect(box, &QComboBox::currentIndexChanged, this, [this, id] { notifyChanged(id); });
+      w = box;
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(caption, this);
+      connect(box, &QCheckBox::clicked, this, [this, id] { notifyChanged(id); });
+      w = box;
+      break;
+    }
+    case ControlKind::Radio: {
+      auto* radio = new QRadioButton(caption, this);
+      QButtonGroup*& group = radioGroups_[{c.page, c.group}];
+      if (!group) group = new QButtonGroup(this);
+      group->addButton(radio);
+      connect(radio, &QRadioButton::clicked, this, [this, id] { notifyChanged(id); });
+      w = radio;
+      break;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(caption, this);
+      button->setAutoDefault(false);
+      button->setDefault(c.isDefault);
+      connect(button, &QPushButton::clicked, this, [this, id] { notifyPressed(id); });
+      w = button;
+      break;
+    }
+    case ControlKind::Static: {
+      auto* label = new QLabel(captionWithoutMnemonics(toDisplayLines(caption)), this);
+      label->setTextFormat(Qt::PlainText);
+      w = label;
+      break;
+    }
+    case ControlKind::Picture: {
+      auto* box = new QLabel(this);
+      box->setFrameStyle(QFrame::Box | QFrame::Plain);
+      box->setFixedSize(std::max(8, c.width), std::max(8, c.height));
+      box->setProperty("pictureControl", true);
+      w = box;
+      break;
+    }
+    case ControlKind::StatusBar: break;
+  }
+  if (!w) return;
+  w->setObjectName(id ? QStringLiteral("control%1").arg(id) : QString());
+  w->setEnabled(c.enabled);
+
+  if (!c.label.empty() && (isFieldLike(c.kind) || labelAbove(c.kind))) {
+    e->label = new QLabel(caption, this);
+    e->label->setTextFormat(Qt::PlainText);
+    e->label->setBuddy(w);
+  }
+  if (!c.unit.empty()) {
+    e->unit = new QLabel(captionWithoutMnemonics(toQ(c.unit)), this);
+    e->unit->setTextFormat(Qt::PlainText);
+  }
+  e->widget = w;
+}
+
+QWidget* FormDialog::buildBody() { return buildPage(-1); }
+
+QWidget* FormDialog::buildPage(int page) {
+  auto* pageWidget = new QWidget(this);
+  auto* column = new QVBoxLayout(pageWidget);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  // Lines in order; the controls of a line in reading order.
+  std::map<int, std::vector<const Control*>> byLine;
+  for (const Control& c : form_.layout().controls) {
+    if (c.kind == ControlKind::StatusBar) continue;
+    if (page >= 0 && c.page != page) continue;
+    if (!find(c.id) && c.id != 0) continue;
+    byLine[c.line].push_back(&c);
+  }
+
+  // Runs of lines of one sort: form lines share one aligned grid, grid lines (cells) one table,
+  // and a line of buttons alone is a button row.
+  enum class Sort { Form, Grid, Buttons };
+  auto sortOf = [](const std::vector<const Control*>& line) {
+    bool cells = false, buttonsOnly = true;
+    for (const Control* c : line) {
+      cells = cells || isCell(*c);
+      buttonsOnly = buttonsOnly && c->kind == ControlKind::Button;
+    }
+    return cells ? Sort::Grid : buttonsOnly ? Sort::Buttons : Sort::Form;
+  };
+  std::vector<std::vector<const Control*>> run;
+  Sort runSort = Sort::Form;
+  auto flush = [&] {
+    if (run.empty()) return;
+    if (runSort == Sort::Grid) layoutGridLines(column, run);
+    else if (runSort == Sort::Buttons) for (const auto& line : run) layoutButtonLine(column, line);
+    else layoutFormLines(column, run);
+    run.clear();
+  };
+  for (auto& [lineNo, line] : byLine) {
+    Sort s = sortOf(line);
+    if (!run.empty() && s != runSort) flush();
+    runSort = s;
+    run.push_back(line);
+  }
+  flush();
+  column->addStretch(1);
+  return pageWidget;
+}
+
+FormDialog::Entry* FormDialog::find(int id) {
+  auto it = entries_.find(id);
+  return it == entries_.end() ? nullptr : &it->second;
+}
+
+const FormDialog::Entry* FormDialog::find(int id) const {
+  auto it = entries_.find(id);
+  return it == entries_.end() ? nullptr : &it->second;
+}
+
+const FormDialog::Entry* FormDialog::entryOf(const Control* c) const {
+  if (c->id != 0) return find(c->id);
+  for (const auto& a : anonymous_)
+    if (a->control == c) return a.get();
+  return nullptr;
+}
+
+void FormDialog::layoutFormLines(QVBoxLayout* page, const std::vector<std::vector<const Control*>>& lines) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  std::size_t items = 1;
+  for (const auto& line : lines) items = std::max(items, line.size());
+  const int columns = static_cast<int>(items) * 3;
+  int row = 0;
+  for (const auto& line : lines) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const Control* c = line[i];
+      const Entry* e = entryOf(c);
+      if (!e || !e->widget) continue;
+      const int col = static_cast<int>(i) * 3;
+      const int span = (i + 1 == line.size()) ? columns - col : 3;
+      placeItem(grid, row, col, span, *e);
+    }
+    ++row;
+  }
+  grid->setColumnStretch(columns - 1, 1);
+  page->addLayout(grid);
+}
+
+void FormDialog::placeItem(QGridLayout* grid, int row, int col, int span, const Entry& e) {
+  const Control& c = *e.control;
+  if (isFieldLike(c.kind)) {
+    if (e.label) grid->addWidget(e.label, row, col, Qt::AlignRight | Qt::AlignVCenter);
+    const bool wide = c.kind == ControlKind::MultiEdit;
+    if (e.unit) {
+      grid->addWidget(e.widget, row, col + 1, 1, 1, wide ? Qt::Alignment() : Qt::AlignLeft);
+      grid->addWidget(e.unit, row, col + 2, 1, span - 2, Qt::AlignLeft | Qt::AlignVCenter);
+    } else {
+      grid->addWidget(e.widget, row, col + 1, 1, span - 1, wide ? Qt::Alignment() : Qt::AlignLeft);
+    }
+    return;
+  }
+  if (labelAbove(c.kind)) {
+    grid->addWidget(fieldBlock(e), row, col, 1, span);
+    return;
+  }
+  // Static texts, check boxes, radio buttons, buttons and pictures take the item's whole width.
+  const bool stretch = c.kind == ControlKind::Static;
+  grid->addWidget(e.widget, row, col, 1, span, stretch ? Qt::Alignment() : Qt::AlignLeft);
+}
+
+QWidget* FormDialog::fieldBlock(const Entry& e) {
+  auto* block = new QWidget(this);
+  const bool above = labelAbove(e.control->kind);
+  QBoxLayout* box = above ? static_cast<QBoxLayout*>(new QVBoxLayout(block)) : new QHBoxLayout(block);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(above ? 2 : 6);
+  if (e.label) box->addWidget(e.label);
+  box->addWidget(e.widget);
+  if (e.unit) box->addWidget(e.unit);
+  if (!above) box->addStretch(1);
+  return block;
+}
+
+void FormDialog::layoutGridLines(QVBoxLayout* page, const std::vector<std::vector<const Control*>>& lines) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(3);
+
+  // Column headings: the label of the first cell of each column.
+  std::map<int, QString> headings;
+  for (const auto& line : lines)
+    for (const Control* c : line)
+      if (isCell(*c) && !headings.count(c->col)) headings[c->col] = toQ(c->label);
+  bool anyHeading = false;
+  for (auto& [col, h] : headings) anyHeading = anyHeading || !h.isEmpty();
+  int row = 0;
+  if (anyHeading) {
+    for (auto& [col, h] : headings) {
+      auto* heading = new QLabel(captionWithoutMnemonics(h), this);
+      heading->setTextFormat(Qt::PlainText);
+      heading->setObjectName(QStringLiteral("gridHeading%1").arg(col));
+      grid->addWidget(heading, row, col, Qt::AlignLeft | Qt::AlignBottom);
+    }
+    ++row;
+  }
+  for (const auto& line : lines) {
+    std::set<int> taken;
+    for (const Control* c : line)
+      if (isCell(*c)) taken.insert(c->col);
+    int freeCol = 0;
+    for (const Control* c : line) {
+      const Entry* e = entryOf(c);
+      if (!e || !e->widget) continue;
+      if (isCell(*c)) {
+        grid->addWidget(e->widget, row, c->col, Qt::AlignLeft);
+        continue;
+      }
+      // Anything else on a grid line takes the first column no cell of the line uses.
+      while (taken.count(freeCol)) ++freeCol;
+      QWidget* w = (e->label || e->unit) ? fieldBlock(*e) : e->widget;
+      grid->addWidget(w, row, freeCol, Qt::AlignLeft | Qt::AlignVCenter);
+      taken.insert(freeCol);
+    }
+    ++row;
+  }
+  int lastCol = 0;
+  for (auto& [col, h] : headings) lastCol = std::max(lastCol, col);
+  grid->setColumnStretch(lastCol + 1, 1);
+  page->addLayout(grid);
+}
+
+void FormDialog::layoutButtonLine(QVBoxLayout* page, const std::vector<const Control*>& line) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (const Control* c : line)
+    if (const Entry* e = find(c->id); e && e->widget) row->addWidget(e->widget);
+  page->addLayout(row);
+}
+
+QWidget* FormDialog::addOwnButton(int id, const QString& caption) {
+  if (Entry* existing = find(id); existing && existing->widget) return existing->widget;
+  auto* button = new QPushButton(caption, this);
+  button->setAutoDefault(false);
+  button->setObjectName(QStringLiteral("control%1").arg(id));
+  connect(button, &QPushButton::clicked, this, [this, id] { notifyPressed(id); });
+  entries_[id].widget = button;
+  entries_[id].raw = fromQ(caption);
+  return button;
+}
+
+// ---- Events to the form -------------------------------------------------------------------------
+
+void FormDialog::notifyChanged(int id) {
+  if (closed_) return;
+  form_.changed(*this, id);
+}
+
+void FormDialog::notifyPressed(int id) {
+  if (closed_) return;
+  form_.pressed(*this, id);
+}
+
+void FormDialog::reject() {
+  // Escape and the close box are Cancel; the form decides whether the window goes.
+  notifyPressed(kCancel);
+}
+
+void FormDialog::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    // Enter presses the focused push button, else the default one, else OK.
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled()) {
+      focused->click();
+      return;
+    }
+    for (auto* b : findChildren<QPushButton*>()) {
+      if (b->isDefault() && b->isVisible()) {
+        if (b->isEnabled()) b->click();
+        return;
+      }
+    }
+    if (auto* ok = qobject_cast<QPushButton*>(control(kOk)); ok && ok->isEnabled() && ok->isVisible()) ok->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool FormDialog::start() {
+  build();
+  form_.opened(*this);
+  return !closed_;
+}
+
+bool FormDialog::run() {
+  if (!start()) return accepted_;
+  exec();
+  return accepted_;
+}
+
+// ---- FormHost -----------------------------------------------------------------------------------
+
+QWidget* FormDialog::control(int id) const {
+  const Entry* e = find(id);
+  return e ? e->widget : nullptr;
+}
+
+QLabel* FormDialog::labelOf(int id) const {
+  const Entry* e = find(id);
+  return e ? e->label : nullptr;
+}
+
+QLabel* FormDialog::unitOf(int id) const {
+  const Entry* e = find(id);
+  return e ? e->unit : nullptr;
+}
+
+QLabel* FormDialog::statusPart(int part) const { return (part == 0 || part == 1) ? status_[part] : nullptr; }
+
+std::string FormDialog::text(int id, std::size_t capacity) const {
+  const Entry* e = find(id);
+  QString t;
+  if (!e || !e->widget) {
+    auto it = orphanText_.find(id);
+    return it == orphanText_.end() ? std::string() : cutToCapacity(it->second, capacity);
+  }
+  if (auto* edit = qobject_cast<QLineEdit*>(e->widget)) {
+    t = edit->text();
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(e->widget)) {
+    t = toCrLfLines(plain->document()->toRawText());
+  } else if (auto* box = qobject_cast<QComboBox*>(e->widget)) {
+    t = box->currentText();
+  } else if (auto* list = qobject_cast<QListWidget*>(e->widget)) {
+    t = list->currentItem() ? list->currentItem()->text() : QString();
+  } else {
+    return cutToCapacity(e->raw, capacity);
+  }
+  return cutToCapacity(fromQ(t), capacity);
+}
+
+void FormDialog::setText(int id, std::string_view value) {
+  Entry* e = find(id);
+  if (!e || !e->widget) {
+    orphanText_[id] = std::string(value);
+    return;
+  }
+  const QSignalBlocker block(e->widget);
+  const QString t = toQ(value);
+  if (auto* edit = qobject_cast<QLineEdit*>(e->widget)) {
+    edit->setText(t);
+    edit->setCursorPosition(0);
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(e->widget)) {
+    plain->setPlainText(toDisplayLines(t));
+  } else if (auto* label = qobject_cast<QLabel*>(e->widget); label && !label->property("pictureControl").toBool()) {
+    e->raw = std::string(value);
+    label->setText(captionWithoutMnemonics(toDisplayLines(t)));
+  } else if (auto* button = qobject_cast<QAbstractButton*>(e->widget)) {
+    e->raw = std::string(value);
+    button->setText(t);
+  } else {
+    orphanText_[id] = std::string(value);
+  }
+}
+
+void FormDialog::setItems(int id, const std::vector<std::string>& items) {
+  Entry* e = find(id);
+  if (!e || !e->widget) return;
+  const QSignalBlocker block(e->widget);
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& s : items) list << toQ(s);
+  if (auto* lw = qobject_cast<QListWidget*>(e->widget)) {
+    lw->clear();
+    lw->addItems(list);
+    lw->setCurrentRow(-1);
+  } else if (auto* box = qobject_cast<QComboBox*>(e->widget)) {
+    box->clear();
+    box->addItems(list);
+    box->setCurrentIndex(-1);
+  }
+}
+
+int FormDialog::selection(int id) const {
+  const Entry* e = find(id);
+  if (!e) return -1;
+  if (auto* lw = qobject_cast<QListWidget*>(e->widget)) return lw->currentRow();
+  if (auto* box = qobject_cast<QComboBox*>(e->widget)) return box->currentIndex();
+  return -1;
+}
+
+void FormDialog::select(int id, int index) {
+  Entry* e = find(id);
+  if (!e) return;
+  const QSignalBlocker block(e->widget);
+  if (auto* lw = qobject_cast<QListWidget*>(e->widget)) {
+    lw->setCurrentRow(index >= 0 && index < lw->count() ? index : -1);
+    if (lw->currentItem()) lw->scrollToItem(lw->currentItem());
+  } else if (auto* box = qobject_cast<QComboBox*>(e->widget)) {
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+  }
+}
+
+bool FormDialog::checked(int id) const {
+  const Entry* e = find(id);
+  auto* b = e ? qobject_cast<QAbstractButton*>(e->widget) : nullptr;
+  return b && b->isCheckable() && b->isChecked();
+}
+
+void FormDialog::setChecked(int id, bool on) {
+  Entry* e = find(id);
+  auto* b = e ? qobject_cast<QAbstractButton*>(e->widget) : nullptr;
+  if (!b || !b->isCheckable()) return;
+  const QSignalBlocker block(b);
+  // An exclusive group refuses to uncheck its checked button; the form may still clear it.
+  QButtonGroup* group = b->group();
+  if (group && !on) group->setExclusive(false);
+  b->setChecked(on);
+  if (group && !on) group->setExclusive(true);
+}
+
+void FormDialog::setEnabled(int id, bool on) {
+  if (QWidget* w = control(id)) w->setEnabled(on);
+}
+
+void FormDialog::setStatus(int part, std::string_view value) {
+  if (QLabel* s = statusPart(part)) s->setText(toQ(value));
+}
+
+void FormDialog::showPicture(int id, const std::filesystem::path& file) {
+  if (QWidget* w = control(id)) showPictureFile(w, file);
+}
+
+void FormDialog::close(bool accepted) {
+  if (closed_) return;
+  closed_ = true;
+  accepted_ = accepted;
+  done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void FormDialog::message(std::string_view caption, std::string_view value, MessageIcon icon) {
+  showMessage(this, caption, value, icon);
+}
+
+bool FormDialog::askYesNo(std::string_view caption, std::string_view value) {
+  return gui::askYesNo(this, caption, value);
+}
+
+}  // namespace vd::gui
