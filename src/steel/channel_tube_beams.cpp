@@ -67,6 +67,12 @@ TubeBeamAsd::TubeBeamAsd(const SectionRecord& r, double M_, double Lb_, double C
       t(r.t) {
   compact = true;
   text_ = "\r\n AISC ASD 9th Ed.";
+  // The compactness limit divides by sqrt(Fy): without a yield stress there is nothing to check.
+  if (!(Fy > 0.0)) {
+    compact = false;
+    text_ += "\r\n Fy must be greater than zero: the tube was not checked.\r\n";
+    return;
+  }
   const double lim = 190.0 / std::sqrt(Fy);
   char c = '<';
   if (lim < b / t) {
