@@ -1,6 +1,7 @@
 #include "app/all_forms.h"
 
 #include "beam/beam_forms.h"
+#include "beam/diagram_forms.h"
 #include "concrete/concrete_forms.h"
 #include "loads/loads_forms.h"
 #include "steel/steel_forms.h"
@@ -16,6 +17,7 @@ const FormRegistry& allForms() {
     registerTablesForms(r);
     registerSteelForms(r);
     registerBeamForms(r);
+    registerDiagramForms(r);
     registerConcreteForms(r);
     registerWoodForms(r);
     registerLoadsForms(r);

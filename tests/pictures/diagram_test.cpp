@@ -1,0 +1,318 @@
+// Moment and shear diagrams: coordinates worked by hand, the file, and the two forms.
+#include <gtest/gtest.h>
+
+#include "beam/diagram.h"
+#include "beam/diagram_forms.h"
+#include "platform/emf_reader.h"
+#include "platform/headless_host.h"
+#include "platform/picture_output.h"
+#include "recording_painter.h"
+#include "test_support.h"
+
+using namespace vd;
+using vdtest::RecordingPainter;
+
+namespace {
+
+// Station i of a simple beam of length L with a central point load P: x, V, M.
+StationTable centralLoad(double P, double L) {
+  StationTable t{};
+  for (int i = 0; i <= 200; ++i) {
+    const double x = i * L / 200;
+    const double V = i < 100 ? P / 2 : i == 100 ? 0.0 : -P / 2;
+    const double M = x <= L / 2 ? P / 2 * x : P / 2 * (L - x);
+    t[static_cast<std::size_t>(i * 5)] = x;
+    t[static_cast<std::size_t>(i * 5 + 1)] = V;
+    t[static_cast<std::size_t>(i * 5 + 2)] = M;
+  }
+  return t;
+}
+
+std::vector<const PictureOp*> opsOf(const Picture& p, OpKind k) {
+  std::vector<const PictureOp*> out;
+  for (const PictureOp& op : p.ops())
+    if (op.kind == k) out.push_back(&op);
+  return out;
+}
+
+TEST(Diagram, CentralLoadMomentIsATriangleWithItsApexOnTheTopMargin) {
+  // P = 10 kip, L = 20 ft: M = 5 x up to 50 k-ft at mid-span.
+  const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {50, 0, 5, 5});
+  const auto polys = opsOf(pic, OpKind::Polygon);
+  ASSERT_EQ(polys.size(), 2u);  // the curve, the pin
+  const std::vector<Point>& c = polys[0]->points;
+  ASSERT_EQ(c.size(), 203u);
+  EXPECT_EQ(c[0], (Point{18, 161}));
+  EXPECT_EQ(c[100], (Point{348, 304}));  // x = 18 + 660/2, y = H - m
+  EXPECT_EQ(c[200], (Point{678, 161}));
+  // Station 50: M = 25 -> 161 + 143 * 0.5 = 232.5, truncated.
+  EXPECT_EQ(c[50], (Point{18 + 165, 232}));
+  // Station 33: x = 18 + 660*33/200 = 126.9 -> 126; M = 16.5 -> 161 + 143*0.33 = 208.19 -> 208.
+  EXPECT_EQ(c[33], (Point{126, 208}));
+  // Closing points on the axis, right end first.
+  EXPECT_EQ(c[201], (Point{678, 161}));
+  EXPECT_EQ(c[202], (Point{18, 161}));
+}
+
+TEST(Diagram, TheLargestValueAlwaysReachesTheMarginExactly) {
+  // 143 * v / v is not 143 in floating point for every v; the largest station must still touch the
+  // margin. This value is one where the plain product-first order would give 303.
+  const double v = 243.2533131986267;
+  ASSERT_NE(143.0 * v / v, 143.0);
+  StationTable t{};
+  t[50 * 5 + 2] = v;
+  t[150 * 5 + 2] = -v;
+  const Picture pic = drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {});
+  const std::vector<Point>& c = opsOf(pic, OpKind::Polygon)[0]->points;
+  EXPECT_EQ(c[50].y, 304);
+  EXPECT_EQ(c[150].y, 18);
+}
+
+TEST(Diagram, ShearReadsColumnOneAndMomentColumnTwo) {
+  const StationTable t = centralLoad(10, 20);
+  const Picture shear = drawDiagram(DiagramKind::Shear, t, 0.0, 1.0, {50, 0, 5, 5});
+  const std::vector<Point>& c = opsOf(shear, OpKind::Polygon)[0]->points;
+  EXPECT_EQ(c[0].y, 304);    // +5 of 5
+  EXPECT_EQ(c[100].y, 161);  // 0 at mid-span
+  EXPECT_EQ(c[101].y, 18);   // -5
+  const auto texts = opsOf(shear, OpKind::TextOut);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0]->text, "Shear Diagram (Vardelin)");
+  EXPECT_EQ(texts[1]->text, "R_left= 5.00 kip, R_right= 5.00 kip");
+  const Picture moment = drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {50, -12.345, 5, 5});
+  EXPECT_EQ(opsOf(moment, OpKind::TextOut)[0]->text, "Moment Diagram (Vardelin)");
+  EXPECT_EQ(opsOf(moment, OpKind::TextOut)[1]->text, "+mom= 50.00 k-ft, -mom= -12.35 k-ft");
+  EXPECT_EQ(opsOf(moment, OpKind::TextOut)[1]->v, (std::vector<std::int32_t>{600, -3}));
+}
+
+TEST(Diagram, AllZeroStationsLieOnTheAxis) {
+  const Picture pic = drawDiagram(DiagramKind::Moment, StationTable{}, 0.0, 1.0, {});
+  for (const Point& p : opsOf(pic, OpKind::Polygon)[0]->points) EXPECT_EQ(p.y, 161);
+  // Nor does a station that is not a number disturb the others.
+  StationTable t = centralLoad(10, 20);
+  t[7 * 5 + 2] = std::nan("");
+  const Picture withNan = drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {});
+  const std::vector<Point>& c = opsOf(withNan, OpKind::Polygon)[0]->points;
+  EXPECT_EQ(c[7].y, 161);
+  EXPECT_EQ(c[100].y, 304);
+}
+
+// The support x positions drawn: roller circle at the left, pin triangle at the right.
+struct Supports {
+  int roller, pin;
+};
+Supports supportsOf(const Picture& pic) {
+  const PictureOp* circle = opsOf(pic, OpKind::Ellipse).at(0);
+  const PictureOp* pin = opsOf(pic, OpKind::Polygon).at(1);
+  return {(circle->v[0] + circle->v[2]) / 2, pin->points[1].x};
+}
+
+TEST(Diagram, SupportsSitWhereTheSpanPutsThem) {
+  const StationTable t = centralLoad(10, 20);
+  // Simple beam: roller at the left end, pin at the right end.
+  Supports s = supportsOf(drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {}));
+  EXPECT_EQ(s.roller, 18);
+  EXPECT_EQ(s.pin, 678);
+  // Overhang left, L = 20, s = 15: the roller at 18 + 660 * 0.25 = 183.
+  s = supportsOf(drawDiagram(DiagramKind::Moment, t, 1.0 - 15.0 / 20.0, 1.0, {}));
+  EXPECT_EQ(s.roller, 183);
+  // Overhang right, L = 20, s = 15: the pin at 678 - 0.25 * 660 = 513.
+  s = supportsOf(drawDiagram(DiagramKind::Moment, t, 0.0, 15.0 / 20.0, {}));
+  EXPECT_EQ(s.pin, 513);
+  // L = 25, s = 20: 1 - 20/25 is just below 0.2 in doubles, so 660 times it is just below 132.
+  ASSERT_LT(1.0 - 20.0 / 25.0, 0.2);
+  s = supportsOf(drawDiagram(DiagramKind::Moment, t, 1.0 - 20.0 / 25.0, 1.0, {}));
+  EXPECT_EQ(s.roller, 149);
+}
+
+TEST(Diagram, SupportMarksAreDrawnAroundEachSupport) {
+  const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.25, 0.75, {});
+  const int xL = 18 + 165, xR = 678 - 165;
+  // Yellow verticals from the axis to the top margin, then the beam axis.
+  const auto lines = opsOf(pic, OpKind::LineTo);
+  const auto moves = opsOf(pic, OpKind::MoveTo);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(moves[0]->v, (std::vector<std::int32_t>{xL, 161}));
+  EXPECT_EQ(lines[0]->v, (std::vector<std::int32_t>{xL, 304}));
+  EXPECT_EQ(lines[1]->v, (std::vector<std::int32_t>{xR, 304}));
+  // Base lines under each support, 11 below the axis.
+  EXPECT_EQ(moves[2]->v, (std::vector<std::int32_t>{xL - 16, 150}));
+  EXPECT_EQ(lines[2]->v, (std::vector<std::int32_t>{xL + 16, 150}));
+  EXPECT_EQ(lines[3]->v, (std::vector<std::int32_t>{xR + 16, 150}));
+  EXPECT_EQ(moves[4]->v, (std::vector<std::int32_t>{18, 161}));
+  EXPECT_EQ(lines[4]->v, (std::vector<std::int32_t>{678, 161}));
+  // Blocks 11 to 21 below the axis, the roller circle and the pin triangle.
+  const auto rects = opsOf(pic, OpKind::Rectangle);
+  ASSERT_EQ(rects.size(), 2u);
+  EXPECT_EQ(rects[0]->v, (std::vector<std::int32_t>{xL - 16, 150, xL + 16, 140}));
+  EXPECT_EQ(rects[1]->v, (std::vector<std::int32_t>{xR - 16, 150, xR + 16, 140}));
+  EXPECT_EQ(opsOf(pic, OpKind::Ellipse)[0]->v, (std::vector<std::int32_t>{xL - 6, 160, xL + 6, 149}));
+  EXPECT_EQ(opsOf(pic, OpKind::Polygon)[1]->points, (std::vector<Point>{{xR - 9, 150}, {xR, 159}, {xR + 9, 150}}));
+}
+
+TEST(Diagram, PensAndBrushesAsTheDrawingCallsForThem) {
+  const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {});
+  RecordingPainter rec;
+  playPicture(pic, rec, {0, 0, 696, 322});
+  const auto polys = rec.of("polygon");
+  ASSERT_EQ(polys.size(), 2u);
+  EXPECT_EQ(polys[0].style.penColor, rgb(255, 0, 0));
+  EXPECT_EQ(polys[0].style.brushStyle, BrushStyle::Hatched);
+  EXPECT_EQ(polys[0].style.hatch, Hatch::Vertical);
+  EXPECT_EQ(polys[0].style.brushColor, rgb(0, 0, 225));
+  EXPECT_EQ(polys[1].style.penColor, rgb(0, 0, 0));     // pin: black pen
+  EXPECT_EQ(polys[1].style.brushColor, rgb(255, 255, 255));  // white brush
+  const auto rects = rec.of("rectangle");
+  EXPECT_EQ(rects[0].style.penColor, rgb(255, 255, 255));
+  EXPECT_EQ(rects[0].style.hatch, Hatch::DiagCross);
+  EXPECT_EQ(rects[0].style.brushColor, rgb(0, 0, 0));
+  const auto lines = rec.of("polyline");
+  EXPECT_EQ(lines[0].style.penColor, rgb(255, 255, 0));
+  EXPECT_EQ(lines.back().style.penColor, rgb(0, 0, 255));
+  // The axis pen is three hundredths of an inch: the box is about as many units as hundredths.
+  EXPECT_NEAR(lines.back().style.penWidth, 3.0, 0.05);
+  const auto texts = rec.of("text");
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].text.face, "Times New Roman");
+  EXPECT_FALSE(texts[0].text.opaqueBackground);
+  EXPECT_EQ(texts[1].text.align, align::Right);
+  // The titles sit under the beam, below its support blocks.
+  EXPECT_GT(texts[0].text.at.y, rects[0].points[1].y);
+}
+
+class DiagramFormTest : public vdtest::ScratchDir {
+ protected:
+  void SetUp() override {
+    ScratchDir::SetUp();
+    settings_ = std::make_unique<Settings>(ini());
+    state_ = std::make_unique<AppState>(*settings_);
+    state_->stations = centralLoad(10, 20);
+    state_->lastBeam = {50, -1.5, 5, 5.25};
+    registerDiagramForms(registry_);
+  }
+  void TearDown() override {
+    installPictureOutput(nullptr);
+    ScratchDir::TearDown();
+  }
+  std::unique_ptr<Form> form(int command) { return (*registry_.find(command))(*state_); }
+
+  std::unique_ptr<Settings> settings_;
+  std::unique_ptr<AppState> state_;
+  FormRegistry registry_;
+};
+
+struct FakeOutput : PictureOutput {
+  std::vector<std::string> printed;
+  bool result = true;
+  bool print(const std::filesystem::path& emf) override {
+    printed.push_back(emf.string());
+    return result;
+  }
+  void saveAs(const std::filesystem::path&, int, int, Messenger&) override {}
+};
+
+TEST_F(DiagramFormTest, OpeningDrawsTheFileShowsItAndFillsTheStatusBar) {
+  auto f = form(cmd::MomentDiagram);
+  EXPECT_EQ(f->layout().templateName, "PLOT_Box");
+  EXPECT_EQ(f->layout().title, "Moment Diagram -- Vardelin");
+  const Control* pic = nullptr;
+  for (const Control& c : f->layout().controls)
+    if (c.kind == ControlKind::Picture) pic = &c;
+  ASSERT_TRUE(pic);
+  EXPECT_EQ(pic->width, 696);
+  EXPECT_EQ(pic->height, 322);
+  HeadlessHost host(*f);
+  host.open();
+  EXPECT_EQ(host.status(0), "+mom= 50.00 k-ft,  -mom= -1.50 k-ft");
+  EXPECT_EQ(host.status(1), "left R= 5.00 kip,  right R= 5.25 kip");
+  EXPECT_EQ(host.picture(pic->id), "Moment.emf");
+  std::optional<EmfFile> emf = readEmf("Moment.emf");
+  ASSERT_TRUE(emf);
+  EXPECT_EQ(emf->description, "MOMENT");
+  // The file draws the same curve the algorithm computes.
+  const Picture expected = drawDiagram(DiagramKind::Moment, state_->stations, 0.0, 1.0, state_->lastBeam);
+  EXPECT_EQ(opsOf(emf->picture, OpKind::Polygon)[0]->points, opsOf(expected, OpKind::Polygon)[0]->points);
+  EXPECT_TRUE(host.takeMessages().empty());
+
+  // The shear form shows the same result in its status bar, and its own file.
+  auto s = form(cmd::ShearDiagram);
+  EXPECT_EQ(s->layout().templateName, "SHEAR_Box");
+  EXPECT_EQ(s->layout().title, "Shear Diagram -- Vardelin");
+  HeadlessHost sh(*s);
+  sh.open();
+  EXPECT_EQ(sh.status(0), host.status(0));
+  EXPECT_EQ(sh.status(1), host.status(1));
+  EXPECT_EQ(readEmf("Shear.emf")->description, "SHEAR");
+
+  sh.press(kOk);
+  EXPECT_TRUE(sh.isClosed());
+  EXPECT_TRUE(sh.accepted());
+}
+
+TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
+  FakeOutput out;
+  installPictureOutput(&out);
+  auto m = form(cmd::MomentDiagram);
+  HeadlessHost mh(*m);
+  mh.open();
+  mh.press(103);
+  auto s = form(cmd::ShearDiagram);
+  HeadlessHost sh(*s);
+  sh.open();
+  sh.press(103);
+  EXPECT_EQ(out.printed, (std::vector<std::string>{"Moment.emf", "Shear.emf"}));
+  EXPECT_TRUE(sh.takeMessages().empty());
+
+  out.result = false;
+  sh.press(103);
+  const auto msgs = sh.takeMessages();
+  ASSERT_EQ(msgs.size(), 1u);
+  EXPECT_EQ(msgs[0].caption, "Vardelin");
+  EXPECT_EQ(msgs[0].text, "Error encountered during printing");
+  EXPECT_FALSE(sh.isClosed());  // the form stays open
+
+  // Without a desktop there is no printer: printing fails the same way.
+  installPictureOutput(nullptr);
+  sh.press(103);
+  EXPECT_EQ(sh.takeMessages().at(0).text, "Error encountered during printing");
+}
+
+TEST_F(DiagramFormTest, SavingWithoutADesktopWritesAnSvgBesideThePicture) {
+  auto f = form(cmd::MomentDiagram);
+  HeadlessHost host(*f);
+  host.open();
+  host.press(104);
+  const auto msgs = host.takeMessages();
+  ASSERT_EQ(msgs.size(), 1u);
+  EXPECT_EQ(msgs[0].text, "The picture was saved as Moment.svg.");
+  const std::string svg = slurp("Moment.svg");
+  EXPECT_NE(svg.find("Moment Diagram (Vardelin)"), std::string::npos);
+  EXPECT_NE(svg.find("+mom= 50.00 k-ft, -mom= -1.50 k-ft"), std::string::npos);
+  EXPECT_NE(svg.find("width=\"696\" height=\"322\""), std::string::npos);
+}
+
+TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {
+  std::filesystem::create_directories("Moment.emf/blocked");
+  auto f = form(cmd::MomentDiagram);
+  HeadlessHost host(*f);
+  host.open();
+  EXPECT_EQ(host.picture(101), "");
+  const auto msgs = host.takeMessages();
+  ASSERT_EQ(msgs.size(), 1u);
+  EXPECT_NE(msgs[0].text.find("Could not write Moment.emf"), std::string::npos);
+  host.press(103);
+  EXPECT_EQ(host.takeMessages().at(0).text, "Error encountered during printing");
+}
+
+TEST_F(DiagramFormTest, TheMenuCommandsRunTheFormsFromAScript) {
+  ScriptRunner r(*settings_, out_, allForms());
+  r.state().stations = centralLoad(10, 20);
+  r.state().lastBeam = {50, 0, 5, 5};
+  r.state().enable(cmd::MomentDiagram);
+  const std::string printed = run(r, "menu Moment diagram\nshow status\npress PRINT\nshow messages\npress OK\n");
+  EXPECT_NE(printed.find("+mom= 50.00 k-ft,  -mom= 0.00 k-ft"), std::string::npos);
+  EXPECT_NE(printed.find("Vardelin: Error encountered during printing"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists("Moment.emf"));
+}
+
+}  // namespace

@@ -1,0 +1,381 @@
+// Metafiles: what the writer puts on disk, what the reader takes back, how the player maps it.
+#include <emf2svg.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
+#include "platform/emf_reader.h"
+#include "platform/emf_writer.h"
+#include "platform/picture_svg.h"
+#include "recording_painter.h"
+#include "test_support.h"
+
+using namespace vd;
+using vdtest::Call;
+using vdtest::RecordingPainter;
+
+namespace {
+
+class EmfTest : public vdtest::ScratchDir {};
+
+// A picture using every kind of call the program draws with.
+Picture sampler() {
+  Picture p;
+  p.setMapMode(MapMode::LoEnglish);
+  const auto pen = p.createPen(PenStyle::Solid, 3, rgb(0, 0, 255));
+  const auto hatch = p.createHatchBrush(Hatch::DiagCross, rgb(10, 20, 30));
+  p.select(pen);
+  p.select(hatch);
+  p.polygon({{10, 10}, {110, 60}, {210, 10}});
+  p.line(10, 100, 210, 100);
+  p.select(Stock::BlackPen);
+  p.select(Stock::WhiteBrush);
+  p.rectangle(20, 90, 60, 70);
+  p.ellipse(70, 90, 90, 70);
+  const auto grey = p.createSolidBrush(rgb(220, 220, 220));
+  p.select(grey);
+  p.roundRect(100, 90, 180, 40, 6, 6);
+  p.setMapMode(MapMode::ScreenPixels);
+  FontSpec f;
+  f.height = 20;
+  f.face = "Times New Roman";
+  p.select(p.createFont(f));
+  p.setBkMode(kBkTransparent);
+  p.setTextAlign(align::Right | align::Top);
+  p.textOut(150, 5, "Span = 20'-0\" <OK>");
+  p.textOut(10, 5, "f\xC2\xB4" "c \xE2\x89\xA4 10 ksi");  // non-ASCII text goes through the wide record
+  return p;
+}
+
+std::vector<std::uint32_t> types(const EmfFile& f) {
+  std::vector<std::uint32_t> t;
+  for (const EmfRecord& r : f.records) t.push_back(r.type);
+  return t;
+}
+
+// The record of a type, as a view of its bytes.
+std::string recordBytes(const std::string& file, const EmfFile& f, std::uint32_t type, int nth = 0) {
+  for (const EmfRecord& r : f.records) {
+    if (r.type == type && nth-- == 0) return file.substr(r.offset, r.size);
+  }
+  return {};
+}
+
+std::int32_t i32(const std::string& b, std::size_t off) {
+  std::uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[off + static_cast<std::size_t>(i)]);
+  return static_cast<std::int32_t>(v);
+}
+
+void expectSameCalls(const std::vector<Call>& a, const std::vector<Call>& b, double tol) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    SCOPED_TRACE("call " + std::to_string(i) + " " + a[i].kind);
+    EXPECT_EQ(a[i].kind, b[i].kind);
+    ASSERT_EQ(a[i].points.size(), b[i].points.size());
+    for (std::size_t k = 0; k < a[i].points.size(); ++k) {
+      EXPECT_NEAR(a[i].points[k].x, b[i].points[k].x, tol);
+      EXPECT_NEAR(a[i].points[k].y, b[i].points[k].y, tol);
+    }
+    EXPECT_EQ(a[i].pathKinds, b[i].pathKinds);
+    EXPECT_EQ(a[i].style.penColor, b[i].style.penColor);
+    EXPECT_EQ(a[i].style.penStyle, b[i].style.penStyle);
+    EXPECT_NEAR(a[i].style.penWidth, b[i].style.penWidth, 0.05);
+    EXPECT_EQ(a[i].style.brushStyle, b[i].style.brushStyle);
+    EXPECT_EQ(a[i].style.brushColor, b[i].style.brushColor);
+    EXPECT_EQ(a[i].style.hatch, b[i].style.hatch);
+    EXPECT_EQ(a[i].text.text, b[i].text.text);
+    EXPECT_EQ(a[i].text.face, b[i].text.face);
+    EXPECT_NEAR(a[i].text.height, b[i].text.height, 0.05);
+    EXPECT_EQ(a[i].text.align, b[i].text.align);
+    EXPECT_EQ(a[i].text.opaqueBackground, b[i].text.opaqueBackground);
+  }
+}
+
+TEST_F(EmfTest, FileHoldsAValidHeaderAndTheRecordsOfEachCall) {
+  ASSERT_TRUE(writeEmf(sampler(), "s.emf", "SAMPLE"));
+  const std::string bytes = slurp("s.emf");
+  std::string why;
+  std::optional<EmfFile> f = parseEmf(bytes, &why);
+  ASSERT_TRUE(f) << why;
+
+  EXPECT_EQ(f->description, "SAMPLE");
+  EXPECT_EQ(f->declaredBytes, bytes.size());
+  EXPECT_EQ(f->declaredRecords, f->records.size());
+  EXPECT_EQ(f->records.front().type, emr::Header);
+  EXPECT_EQ(f->records.back().type, emr::Eof);
+  EXPECT_GE(f->handles, 5);  // the file itself and four objects
+
+  // The calls in file order (the library writes an object when it is first selected): the mapping, the
+  // objects, each shape; the rounded rectangle as a path
+  // (the library has no rounded-rectangle record); the screen-pixel texts as an anisotropic mapping.
+  const std::vector<std::uint32_t> expected = {
+      emr::Header, emr::SetMapMode, emr::CreatePen, emr::SelectObject, emr::CreateBrushIndirect,
+      emr::SelectObject, emr::Polygon16, emr::MoveToEx, emr::LineTo, emr::SelectObject, emr::SelectObject,
+      emr::Rectangle, emr::Ellipse, emr::CreateBrushIndirect, emr::SelectObject, emr::BeginPath, emr::MoveToEx,
+      emr::LineTo, emr::PolyBezierTo16, emr::LineTo, emr::PolyBezierTo16, emr::LineTo, emr::PolyBezierTo16,
+      emr::LineTo, emr::PolyBezierTo16, emr::CloseFigure, emr::EndPath, emr::StrokeAndFillPath, emr::MoveToEx,
+      emr::SetMapMode, emr::SetWindowExtEx, emr::SetViewportExtEx, emr::ExtCreateFontIndirectW,
+      emr::SelectObject, emr::SetBkMode, emr::SetTextAlign, emr::ExtTextOutA, emr::ExtTextOutW, emr::Eof};
+  EXPECT_EQ(types(*f), expected);
+
+  // Field by field, as the platform lays the records out.
+  const std::string pen = recordBytes(bytes, *f, emr::CreatePen);
+  EXPECT_EQ(i32(pen, 12), 0);           // solid
+  EXPECT_EQ(i32(pen, 16), 3);           // width
+  EXPECT_EQ(i32(pen, 24), 0x00FF0000);  // blue as 0x00BBGGRR
+  const std::string brush = recordBytes(bytes, *f, emr::CreateBrushIndirect);
+  EXPECT_EQ(i32(brush, 12), 2);  // hatched
+  EXPECT_EQ(i32(brush, 16), 0x001E140A);
+  EXPECT_EQ(i32(brush, 20), 5);  // diagonal cross
+  EXPECT_EQ(i32(recordBytes(bytes, *f, emr::SetMapMode), 8), 4);  // hundredths of an inch
+  EXPECT_EQ(i32(recordBytes(bytes, *f, emr::SetMapMode, 1), 8), 8);  // anisotropic
+  // 1/96 inch per unit on the 1024-pixel, 320-mm reference device: extents in the ratio 0.84667.
+  const std::string wext = recordBytes(bytes, *f, emr::SetWindowExtEx);
+  const std::string vext = recordBytes(bytes, *f, emr::SetViewportExtEx);
+  EXPECT_NEAR(static_cast<double>(i32(vext, 8)) / i32(wext, 8), 1024.0 / 320.0 * 25.4 / 96.0, 1e-9);
+  const std::string text = recordBytes(bytes, *f, emr::ExtTextOutA);
+  EXPECT_EQ(i32(text, 36), 150);
+  EXPECT_EQ(i32(text, 40), 5);
+  EXPECT_EQ(i32(text, 44), 18);
+  EXPECT_EQ(text.substr(static_cast<std::size_t>(i32(text, 48)), 18), "Span = 20'-0\" <OK>");
+}
+
+TEST_F(EmfTest, ReadingBackGivesTheCallsThatWereWritten) {
+  const Picture p = sampler();
+  ASSERT_TRUE(writeEmf(p, "s.emf", "SAMPLE"));
+  std::optional<EmfFile> f = readEmf("s.emf");
+  ASSERT_TRUE(f);
+  const std::vector<PictureOp>& back = f->picture.ops();
+  // The non-path calls come back as they were recorded.
+  auto find = [&](OpKind k, int nth = 0) -> const PictureOp* {
+    for (const PictureOp& op : back)
+      if (op.kind == k && nth-- == 0) return &op;
+    return nullptr;
+  };
+  ASSERT_TRUE(find(OpKind::Polygon));
+  EXPECT_EQ(find(OpKind::Polygon)->points, (std::vector<Point>{{10, 10}, {110, 60}, {210, 10}}));
+  ASSERT_TRUE(find(OpKind::Rectangle));
+  EXPECT_EQ(find(OpKind::Rectangle)->v, (std::vector<std::int32_t>{20, 90, 60, 70}));
+  ASSERT_TRUE(find(OpKind::CreateFont));
+  EXPECT_EQ(find(OpKind::CreateFont)->font.face, "Times New Roman");
+  EXPECT_EQ(find(OpKind::CreateFont)->font.height, 20);
+  ASSERT_TRUE(find(OpKind::TextOut, 1));
+  EXPECT_EQ(find(OpKind::TextOut, 0)->text, "Span = 20'-0\" <OK>");
+  EXPECT_EQ(find(OpKind::TextOut, 1)->text, "f\xC2\xB4" "c \xE2\x89\xA4 10 ksi");
+
+  // Played into the same rectangle, the file draws what the picture in memory draws.
+  RecordingPainter mem, file;
+  playPicture(p, mem, {0, 0, 696, 322});
+  playPicture(f->picture, file, {0, 0, 696, 322});
+  expectSameCalls(mem.calls, file.calls, 0.2);
+  EXPECT_EQ(mem.of("path").size(), 1u);  // the rounded rectangle, stroked and filled
+  EXPECT_TRUE(mem.of("path")[0].stroke && mem.of("path")[0].fill);
+}
+
+TEST_F(EmfTest, ObjectHandlesAreReusedAsTheFileNumbersThem) {
+  Picture p;
+  const auto a = p.createPen(PenStyle::Solid, 1, rgb(1, 2, 3));
+  const auto b = p.createPen(PenStyle::Solid, 2, rgb(4, 5, 6));
+  p.select(a);
+  p.select(Stock::BlackPen);
+  p.deleteObject(a);
+  const auto c = p.createPen(PenStyle::Dash, 3, rgb(7, 8, 9));
+  EXPECT_EQ(a, 1u);
+  EXPECT_EQ(b, 2u);
+  EXPECT_EQ(c, 1u);  // the freed slot
+  p.select(c);
+  p.line(0, 0, 100, 100);
+  ASSERT_TRUE(writeEmf(p, "h.emf", "H"));
+  std::optional<EmfFile> f = readEmf("h.emf");
+  ASSERT_TRUE(f);
+  RecordingPainter mem, file;
+  playPicture(p, mem, {0, 0, 100, 100});
+  playPicture(f->picture, file, {0, 0, 100, 100});
+  ASSERT_EQ(file.calls.size(), 1u);
+  EXPECT_EQ(file.calls[0].style.penColor, rgb(7, 8, 9));
+  EXPECT_EQ(file.calls[0].style.penStyle, PenStyle::Dash);
+  expectSameCalls(mem.calls, file.calls, 0.2);
+}
+
+TEST_F(EmfTest, AnIndependentReaderConvertsTheFileAndFindsTheTexts) {
+  ASSERT_TRUE(writeEmf(sampler(), "s.emf", "SAMPLE"));
+  std::string bytes = slurp("s.emf");
+  generatorOptions opt{};
+  opt.nameSpace = const_cast<char*>("");
+  opt.svgDelimiter = true;
+  opt.imgWidth = 696;
+  opt.imgHeight = 322;
+  char* svg = nullptr;
+  std::size_t len = 0;
+  const int ok = emf2svg(bytes.data(), bytes.size(), &svg, &len, &opt);
+  ASSERT_NE(ok, 0);
+  ASSERT_NE(svg, nullptr);
+  const std::string out(svg, len);
+  std::free(svg);
+  EXPECT_NE(out.find("<svg"), std::string::npos);
+  EXPECT_NE(out.find("Span = 20"), std::string::npos);
+  EXPECT_NE(out.find("Times New Roman"), std::string::npos);
+  EXPECT_EQ(out.find("nan"), std::string::npos);
+}
+
+TEST_F(EmfTest, AFailedWriteLeavesNoFileAndReportsIt) {
+  EXPECT_FALSE(writeEmf(sampler(), dir_ / "no such folder" / "x.emf", "X"));
+  // A folder in the file's place: the write fails and nothing half-written is left beside it.
+  std::filesystem::create_directories("Moment.emf/inside");
+  EXPECT_FALSE(writeEmf(sampler(), "Moment.emf", "X"));
+  EXPECT_TRUE(std::filesystem::is_directory("Moment.emf"));
+  EXPECT_FALSE(std::filesystem::exists("Moment.emf.tmp"));
+  // A good write replaces an earlier file completely.
+  ASSERT_TRUE(writeEmf(sampler(), "a.emf", "FIRST"));
+  Picture small;
+  small.rectangle(0, 0, 10, 10);
+  ASSERT_TRUE(writeEmf(small, "a.emf", "SECOND"));
+  std::optional<EmfFile> f = readEmf("a.emf");
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->description, "SECOND");
+  EXPECT_EQ(f->declaredBytes, std::filesystem::file_size("a.emf"));
+}
+
+TEST_F(EmfTest, DamagedFilesAreRefusedWholeAndNeverCrashTheReader) {
+  ASSERT_TRUE(writeEmf(sampler(), "s.emf", "SAMPLE"));
+  const std::string good = slurp("s.emf");
+  ASSERT_TRUE(parseEmf(good));
+
+  // Every truncation is refused.
+  for (std::size_t n = 0; n < good.size(); n += 4) {
+    EXPECT_FALSE(parseEmf(std::string_view(good).substr(0, n))) << n;
+  }
+  // Not a metafile at all.
+  EXPECT_FALSE(parseEmf("this is a text file, not a picture, but long enough to hold a header......"));
+  // A record claiming size 0 would stop a naive reader forever.
+  {
+    std::string bad = good;
+    std::optional<EmfFile> f = parseEmf(good);
+    const std::size_t at = f->records[2].offset;
+    bad[at + 4] = bad[at + 5] = bad[at + 6] = bad[at + 7] = 0;
+    std::string why;
+    EXPECT_FALSE(parseEmf(bad, &why));
+    EXPECT_NE(why.find("bad size"), std::string::npos);
+  }
+  // A text whose characters lie outside its record.
+  {
+    std::string bad = good;
+    std::optional<EmfFile> f = parseEmf(good);
+    for (const EmfRecord& r : f->records) {
+      if (r.type == emr::ExtTextOutA) bad[r.offset + 48] = static_cast<char>(0xF0);
+    }
+    EXPECT_FALSE(parseEmf(bad));
+  }
+  // Random damage: refused, or read and played without trouble and without non-finite coordinates.
+  std::mt19937 rng(12345);
+  for (int trial = 0; trial < 400; ++trial) {
+    std::string bad = good;
+    for (int k = 0; k < 4; ++k) {
+      bad[rng() % bad.size()] = static_cast<char>(rng() & 0xFF);
+    }
+    std::optional<EmfFile> f = parseEmf(bad);
+    if (!f) continue;
+    RecordingPainter rec;
+    playPicture(f->picture, rec, {0, 0, 696, 322});
+    for (const Call& c : rec.calls) {
+      for (const PointF& p : c.points) {
+        EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << "trial " << trial;
+      }
+    }
+  }
+  // A missing file draws nothing.
+  RecordingPainter none;
+  EXPECT_FALSE(playEmfFile("missing.emf", none, {0, 0, 10, 10}));
+  EXPECT_TRUE(none.calls.empty());
+}
+
+TEST(PicturePlay, HundredthsOfAnInchRunUpwardAndScreenPixelsAreNinetySixToTheInch) {
+  Picture p;
+  p.setMapMode(MapMode::LoEnglish);
+  p.select(Stock::NullPen);
+  p.rectangle(0, 0, 200, -100);  // two inches wide, one inch down from the origin
+  p.select(p.createPen(PenStyle::Solid, 3, rgb(0, 0, 0)));
+  p.line(50, -25, 150, -25);  // a quarter inch below the top
+  p.select(Stock::NullPen);
+  p.setMapMode(MapMode::ScreenPixels);
+  p.polygon({{96, 0}, {96, 48}, {0, 48}});  // one inch right, half an inch down
+  FontSpec f;
+  f.height = 20;
+  p.select(p.createFont(f));
+  p.textOut(48, 24, "x");
+
+  for (int fromFile = 0; fromFile < 2; ++fromFile) {
+    SCOPED_TRACE(fromFile ? "read back" : "in memory");
+    Picture q = p;
+    if (fromFile) {
+      ASSERT_TRUE(writeEmf(p, "/tmp/vd_play_test.emf", "T"));
+      q = readEmf("/tmp/vd_play_test.emf")->picture;
+      std::filesystem::remove("/tmp/vd_play_test.emf");
+    }
+    // Destination: one unit per hundredth of an inch.
+    RecordingPainter rec;
+    playPicture(q, rec, {0, 0, 200, 100});
+    ASSERT_EQ(rec.calls.size(), 4u);
+    const Call& box = rec.calls[0];
+    EXPECT_NEAR(box.points[0].x, 0, 0.2);
+    EXPECT_NEAR(box.points[0].y, 0, 0.2);
+    EXPECT_NEAR(box.points[1].x, 200, 0.2);
+    EXPECT_NEAR(box.points[1].y, 100, 0.2);
+    const Call& line = rec.calls[1];
+    EXPECT_NEAR(line.points[0].y, 25, 0.2);  // y upward: -25 lies a quarter inch below the top
+    EXPECT_NEAR(line.points[1].x, 150, 0.2);
+    EXPECT_NEAR(line.style.penWidth, 3.0, 0.05);  // three hundredths of an inch
+    const Call& tri = rec.calls[2];
+    EXPECT_NEAR(tri.points[0].x, 100, 0.2);
+    EXPECT_NEAR(tri.points[1].y, 50, 0.2);
+    const Call& text = rec.calls[3];
+    EXPECT_NEAR(text.points[0].x, 50, 0.2);
+    EXPECT_NEAR(text.points[0].y, 25, 0.2);
+    EXPECT_NEAR(text.text.height, 20 * 100.0 / 96, 0.05);
+  }
+  // Stretching: twice as wide doubles x only.
+  RecordingPainter wide;
+  playPicture(p, wide, {10, 20, 410, 120});
+  EXPECT_NEAR(wide.calls[1].points[1].x, 10 + 300, 0.2);
+  EXPECT_NEAR(wide.calls[1].points[1].y, 20 + 25, 0.2);
+}
+
+TEST(PicturePlay, EmptyPicturesAndEmptyDestinationsDrawNothing) {
+  RecordingPainter rec;
+  playPicture(Picture{}, rec, {0, 0, 100, 100});
+  Picture p;
+  p.rectangle(0, 0, 10, 10);
+  playPicture(p, rec, {0, 0, 0, 100});
+  playPicture(p, rec, {0, 0, std::nan(""), 100});
+  EXPECT_TRUE(rec.calls.empty());
+}
+
+TEST(PictureSvg, HoldsShapesHatchesAndEscapedTexts) {
+  const std::string svg = pictureSvg(sampler(), 696, 322);
+  EXPECT_NE(svg.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"696\" height=\"322\""), std::string::npos);
+  EXPECT_NE(svg.find("<polygon"), std::string::npos);
+  // The diagonal cross is drawn before the background turns transparent: white gaps.
+  EXPECT_NE(svg.find("<pattern id=\"h5_1e140a_ffffff\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
+                     "<rect width=\"8\" height=\"8\" fill=\"#ffffff\"/>"),
+            std::string::npos);
+  EXPECT_NE(svg.find("fill=\"url(#h5_1e140a_ffffff)\""), std::string::npos);
+  EXPECT_NE(svg.find("Span = 20'-0&quot; &lt;OK&gt;"), std::string::npos);
+  EXPECT_NE(svg.find("text-anchor=\"end\""), std::string::npos);
+  EXPECT_NE(svg.find("<path d=\"M"), std::string::npos);
+  EXPECT_EQ(svg.find("nan"), std::string::npos);
+  EXPECT_EQ(svg.find("inf"), std::string::npos);
+}
+
+TEST(PictureCoords, TruncateTowardZeroAndStayInRange) {
+  EXPECT_EQ(truncCoord(149.99999999999997), 149);
+  EXPECT_EQ(truncCoord(-65.33), -65);
+  EXPECT_EQ(truncCoord(std::nan("")), 0);
+  EXPECT_EQ(truncCoord(1e300), 30000);
+  EXPECT_EQ(truncCoord(-1e300), -30000);
+  EXPECT_EQ(truncCoord(-HUGE_VAL), 0);
+}
+
+}  // namespace
