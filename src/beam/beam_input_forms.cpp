@@ -1,0 +1,290 @@
+#include "beam/beam_input_forms.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "beam/beam_analysis.h"
+#include "beam/cantilever_analysis.h"
+#include "beam/overhang_right_analysis.h"
+#include "frame/commands.h"
+
+namespace vd {
+
+namespace {
+
+using namespace beamform;
+
+// What each form keeps between its openings: the result of its last calculation, which it
+// publishes whenever it closes.
+struct BeamPendingResults {
+  std::array<LastBeamResult, 4> byCase{};
+};
+
+struct BeamFormInfo {
+  const char* templateName;
+  const char* title;
+  const char* section;  // settings section
+  const char* caption;  // message boxes
+  const char* reportFile;
+  const char* dataFile;
+  const char* momentHeading;
+  const char* pointHeading;
+  const char* uniformHeading;
+  const char* formats[3];  // load fields on opening, by column
+};
+
+const BeamFormInfo& infoFor(BeamCase c) {
+  static const BeamFormInfo overhangLeft{
+      "CBM_Box", "Input Dialog, beam overhang at the left hand side", "CBM", "cbm app", "cbm.wri", "cbm.dat",
+      "moment loads        at", "point loads  Kip      at", "uniform loads K/lf     start                 end",
+      {"%8.3f", "%9.3f", "%8.3f"}};
+  static const BeamFormInfo simple{
+      "DBM_Box", "Input Dialog, simple beam no overhang:", "DBM", "cbm app", "cbm.wri", "cbm.dat",
+      "moment loads        at", "point loads Kip        at", "uniform loads Klf      start                  end",
+      {"%.3f", "%.3f", "%.3f"}};
+  static const BeamFormInfo overhangRight{
+      "EBM_Box", "Input Dialog, beam overhang at right hand side:", "EBM", "ebm", "ebm.wri", "ebm.dat",
+      "moment loads        at", "point loads Kip      at", "uniform loads Klf     start                   end",
+      {"%.3f", "%.3f", "%.3f"}};
+  static const BeamFormInfo cantilever{
+      "GBM_Box", "Input Dialog", "GBM", "gbm app", "gbm.wri", "gbm.dat",
+      "moment loads         at", "point loads            at", "uniform loads            start                             end",
+      {"%.3f", "%.3f", "%.3f"}};
+  switch (c) {
+    case BeamCase::OverhangLeft: return overhangLeft;
+    case BeamCase::Simple: return simple;
+    case BeamCase::OverhangRight: return overhangRight;
+    case BeamCase::Cantilever: break;
+  }
+  return cantilever;
+}
+
+struct LoadKind {
+  const char* name;  // the grid's label: how scripts address its cells
+  int firstRow, rows, columns;
+};
+constexpr LoadKind kLoadKinds[] = {
+    {"moment loads", kMomentRow, kMomentRows, 2},          {"point loads", kPointRow, kPointRows, 2},
+    {"uniform loads", kUniformRow, kUniformRows, 3},       {"ascending loads", kAscendingRow, kAscendingRows, 3},
+    {"descending loads", kDescendingRow, kDescendingRows, 3},
+};
+
+int columnsOfRow(int row) { return row >= kUniformRow ? 3 : 2; }
+
+constexpr const char* kLengthsMessage = "At least one of the lengthes is in error!";
+constexpr const char* kStiffnessMessage = "I and E must be greater than zero!";
+constexpr const char* kTooLargeMessage = "The loads or lengths are too large: the results overflow!";
+
+// Writes a whole file; on failure removes what may be left of it, so that no stale or partial file
+// is taken for this calculation's.
+bool writeFile(const char* name, const std::string& text) {
+  {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    if (out) {
+      out << text;
+      out.close();
+      if (out) return true;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::remove(name, ec);
+  return false;
+}
+
+class BeamInputForm : public Form {
+ public:
+  BeamInputForm(AppState& state, BeamCase beamCase)
+      : state_(state), case_(beamCase), info_(infoFor(beamCase)), layout_(info_.templateName, info_.title) {
+    const bool cantilever = case_ == BeamCase::Cantilever;
+    layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:").height = 2;
+    layout_.newLine();
+    layout_.readOnly(JobNum, "Job Num:").width = 10;
+    layout_.newLine();
+    if (cantilever) layout_.text(Sketch, "  ------------------||");
+    else if (case_ == BeamCase::Simple) layout_.readOnly(Length, "Length: ft").width = 10;
+    else layout_.edit(Length, "Overall length: ft").width = 10;
+    layout_.edit(Span, "Span: ft").width = 10;
+    layout_.newLine();
+    layout_.edit(Inertia, "I: in^4").width = 10;
+    layout_.edit(Modulus, "E: ksi").width = 10;
+
+    const char* headings[] = {info_.momentHeading, info_.pointHeading, info_.uniformHeading,
+                              "ascending loads      start                            end",
+                              "descending loads    start                            end"};
+    for (int k = 0; k < 5; ++k) {
+      const LoadKind& kind = kLoadKinds[k];
+      layout_.newLine();
+      layout_.label(headings[k]);
+      for (int r = 0; r < kind.rows; ++r) {
+        layout_.newLine();
+        for (int c = 0; c < kind.columns; ++c) {
+          Control& cell = layout_.cell(beamform::cell(kind.firstRow + r, c), kind.name, r, c);
+          cell.width = 9;
+          // The cantilever takes no moment loads.
+          if (cantilever && k == 0) cell.enabled = false;
+        }
+      }
+    }
+    layout_.newLine();
+    // The overhang-right analysis has no use for a point of interest.
+    layout_.edit(Interest, "Dist to a point of interest:").enabled = case_ != BeamCase::OverhangRight;
+    layout_.newLine();
+    layout_.button(CleanSlate, "Clean Slate");
+    layout_.button(Calculate, "Calculate the results").isDefault = true;
+    layout_.newLine();
+    layout_.button(kCancel, "Cancel");
+    layout_.button(kOk, "OK");
+  }
+
+  const FormLayout& layout() const override { return layout_; }
+
+  void opened(FormHost& host) override {
+    host.setText(JobNum, state_.jobNumber);
+    const BeamLoadTable& t = state_.loads(case_);
+    for (int r = 0; r < 18; ++r)
+      for (int c = 0; c < columnsOfRow(r); ++c) host.setText(cell(r, c), format(info_.formats[c], t[r][c]));
+    const std::string note = state_.settings.read("Project", "Note", "", 250);
+    host.setText(Location, note);
+    state_.beamLocation = note;
+
+    Settings& s = state_.settings;
+    const std::string span = s.read(info_.section, "span", "", 10);
+    host.setText(Span, span);
+    if (case_ == BeamCase::Simple) host.setText(Length, span);
+    else if (case_ != BeamCase::Cantilever) host.setText(Length, s.read(info_.section, "length", "", 10));
+    host.setText(Inertia, s.read(info_.section, "I", "", 10));
+    host.setText(Modulus, s.read(info_.section, "E", "", 10));
+    host.setText(Interest, "");
+  }
+
+  void changed(FormHost& host, int id) override {
+    // The simple beam's length is its span.
+    if (id == Span && case_ == BeamCase::Simple) host.setText(Length, host.text(Span, 11));
+  }
+
+  void pressed(FormHost& host, int id) override {
+    if (id == CleanSlate) {
+      for (int r = 0; r < 18; ++r)
+        for (int c = 0; c < columnsOfRow(r); ++c) host.setText(cell(r, c), "0.0");
+    } else if (id == Calculate) {
+      calculate(host);
+    } else {
+      Form::pressed(host, id);
+    }
+  }
+
+  // OK and Cancel alike: publish this form's last result and let the diagrams draw it.
+  void finished(bool, Messenger&) override {
+    state_.lastBeam = state_.module<BeamPendingResults>().byCase[static_cast<int>(case_)];
+    state_.enable(cmd::MomentDiagram);
+    state_.enable(cmd::ShearDiagram);
+  }
+
+ private:
+  void calculate(FormHost& host) {
+    BeamLoadTable& t = state_.loads(case_);
+    const bool lengthField = case_ == BeamCase::OverhangLeft || case_ == BeamCase::OverhangRight;
+    const double span = host.number(Span, 11);
+    const double length = lengthField ? host.number(Length, 11) : span;
+    const double inertia = host.number(Inertia, 11);
+    const double modulus = host.number(Modulus, 11);
+    t[kLengthRow][2] = length;
+    t[kSpanRow][2] = span;
+    t[kInertiaRow][2] = inertia / 12 / 12 / 12 / 12;
+    t[kModulusRow][2] = modulus * 144;
+    t[kInterestRow][2] = host.number(Interest, 11);
+    for (int r = 0; r < 18; ++r) {
+      t[r][0] = host.number(cell(r, 0), 11);
+      t[r][1] = host.number(cell(r, 1), 11);
+      if (r >= kUniformRow) t[r][2] = host.number(cell(r, 2), 11);
+    }
+
+    state_.beamLocation = host.text(Location, 255);
+    state_.settings.write("Project", "NOTE", state_.beamLocation);
+
+    std::unique_ptr<BeamAnalysisBase> analysis;
+    switch (case_) {
+      case BeamCase::OverhangRight: analysis = std::make_unique<OverhangRightAnalysis>(t); break;
+      case BeamCase::Cantilever: analysis = std::make_unique<CantileverAnalysis>(t); break;
+      default: analysis = std::make_unique<BeamAnalysis>(t); break;
+    }
+    if (!analysis->lengthsValid()) host.message(info_.caption, kLengthsMessage, MessageIcon::Exclamation);
+    const BeamRunStatus status = analysis->run();
+
+    // The report file always gets what the run wrote (at least the header and the load list), so
+    // the pad never shows an earlier calculation's report for this one.
+    if (!writeFile(info_.reportFile, analysis->report())) fileMessage(host, info_.reportFile);
+    switch (status) {
+      case BeamRunStatus::Complete: publish(host, *analysis); break;
+      case BeamRunStatus::BadLengths: break;  // already said
+      case BeamRunStatus::BadStiffness: host.message(info_.caption, kStiffnessMessage, MessageIcon::Exclamation); break;
+      case BeamRunStatus::TooLarge: host.message(info_.caption, kTooLargeMessage, MessageIcon::Exclamation); break;
+      case BeamRunStatus::AscendingLoad: ascendingMessage(host, analysis->ascendingError()); break;
+    }
+
+    t[kInertiaRow][2] = inertia;
+    t[kModulusRow][2] = modulus;
+    Settings& s = state_.settings;
+    if (case_ == BeamCase::Cantilever) {
+      s.formatAndWrite(info_.section, "length", "%.3f", span);
+      s.formatAndWrite(info_.section, "span", "%.3f", span);
+      s.formatAndWrite(info_.section, "I", "%.3f", inertia);
+    } else {
+      s.formatAndWrite(info_.section, "length", "%.2f", length);
+      s.formatAndWrite(info_.section, "span", "%.2f", span);
+      s.formatAndWrite(info_.section, "I", "%.2f", inertia);
+    }
+    s.formatAndWrite(info_.section, "E", "%.0f", modulus);
+  }
+
+  // A complete run: the station data file, the station table, the support marks and this form's
+  // pending result.
+  void publish(FormHost& host, const BeamAnalysisBase& analysis) {
+    if (!writeFile(info_.dataFile, analysis.stationFileText())) fileMessage(host, info_.dataFile);
+    state_.stations = analysis.stations();
+    LastBeamResult& pending = state_.module<BeamPendingResults>().byCase[static_cast<int>(case_)];
+    analysis.results(pending.maxPositiveMoment, pending.maxNegativeMoment, pending.leftReaction,
+                     pending.rightReaction);
+    const double L = analysis.length(), s = analysis.span();
+    state_.supportLeft = case_ == BeamCase::OverhangLeft ? 1 - s / L : 0.0;
+    state_.supportRight = case_ == BeamCase::OverhangRight ? s / L : 1.0;
+  }
+
+  void fileMessage(FormHost& host, const char* file) {
+    std::error_code ec;
+    const std::filesystem::path where = std::filesystem::absolute(file, ec);
+    host.message(info_.caption, format("Could not write the file %s", (ec ? std::string(file) : where.string()).c_str()),
+                 MessageIcon::Exclamation);
+  }
+
+  void ascendingMessage(FormHost& host, int error) {
+    std::string text;
+    for (const char* m : {kAscendingStartAfterEndText, kAscendingEndBeyondLengthText}) {
+      const bool applies = m == kAscendingStartAfterEndText ? (error & kAscendingStartAfterEnd) != 0
+                                                            : (error & kAscendingEndBeyondLength) != 0;
+      if (!applies) continue;
+      std::cerr << m;
+      std::string_view line(m);
+      line.remove_prefix(2);  // the error output's leading "\n "
+      if (!text.empty()) text += "\r\n";
+      text += line;
+    }
+    std::cerr << "\n";
+    host.message(info_.caption, text, MessageIcon::Exclamation);
+  }
+
+  AppState& state_;
+  BeamCase case_;
+  const BeamFormInfo& info_;
+  FormLayout layout_;
+};
+
+}  // namespace
+
+std::unique_ptr<Form> makeBeamForm(AppState& state, BeamCase beamCase) {
+  return std::make_unique<BeamInputForm>(state, beamCase);
+}
+
+}  // namespace vd

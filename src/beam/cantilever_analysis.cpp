@@ -1,0 +1,92 @@
+#include "beam/cantilever_analysis.h"
+
+#include "platform/text_format.h"
+
+namespace vd {
+
+CantileverAnalysis::CantileverAnalysis(BeamLoadTable& table) : BeamAnalysisBase(table, false) {}
+
+void CantileverAnalysis::header(std::string& out) const {
+  out += "===gbm======gbm======gbm======gbm===";
+  appendf(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", L_, s_, I_ * 20736.0, E_ / 144);
+}
+
+BeamAnalysisBase::LoadListFormats CantileverAnalysis::loadListFormats() const {
+  return {"\n ascending triangular load = %.3f ksf. start %.2f' end %.2f'",
+          "\n descending triangular load = %.2f ksf. start %.2f'  end %.2f'", false};
+}
+
+int CantileverAnalysis::prepare() {
+  if (int error = setLoads()) return error;
+  C1_ = 0.0;
+  C2_ = 0.0;
+  // The fixed end: slope and deflection vanish at x = L.
+  const Values free = at(L_);  // C1 and C2 are still 0
+  C1_ = free.slope;
+  C2_ = -free.deflection - C1_ * L_;
+
+  RL_ = C1_;
+  rightSum_ = 0.0;
+  for (const PointLoad& l : points_) rightSum_ += l.rightReaction();
+  for (const UniformLoad& l : uniforms_) rightSum_ += l.total();
+  for (const AscendingLoad& l : ascending_) rightSum_ += l.rightReaction();
+  for (const DescendingLoad& l : descending_) rightSum_ += l.rightReaction();
+  RR_ = rightSum_;
+  return 0;
+}
+
+BeamAnalysisBase::Values CantileverAnalysis::at(double x) const {
+  Values v;
+  for (const PointLoad& l : points_) v.shear += l.freeShear(x);
+  for (const UniformLoad& l : uniforms_) v.shear += l.freeShear(x);
+  for (const AscendingLoad& l : ascending_) v.shear += l.freeShear(x);
+  for (const DescendingLoad& l : descending_) v.shear += l.freeShear(x);
+  v.slope = -C1_;
+  v.deflection = C1_ * x + C2_;
+  auto add = [&](const auto& l) {
+    v.moment += l.moment(x);
+    v.slope += l.slope(x);
+    v.deflection += -l.deflection(x);
+  };
+  for (const MomentLoad& l : moments_) add(l);
+  for (const PointLoad& l : points_) add(l);
+  for (const UniformLoad& l : uniforms_) add(l);
+  for (const AscendingLoad& l : ascending_) add(l);
+  for (const DescendingLoad& l : descending_) add(l);
+  return v;
+}
+
+bool CantileverAnalysis::interestEvaluated() const { return 0 < xInterest_ && xInterest_ < L_; }
+
+void CantileverAnalysis::interestLine(std::string& out, const Values& v) const {
+  if (!valid_) return;
+  appendf(out, "\n\n@%.2f, Shear =%.2f Mmnt=%.2lf  Slope=%.2E  delta=%.4f\"\n", xInterest_, v.shear, v.moment,
+          v.slope / E_ / I_, -v.deflection * 12 / E_ / I_);
+}
+
+void CantileverAnalysis::stationLine(std::string& out, const double* st) const {
+  appendf(out, "\n@%6.2f, Shear =%9.2f Moment =%.2f  Slope =%10.2E  delta =%9.4f\"", st[0], st[1], st[2], st[3],
+          -st[4]);
+}
+
+bool CantileverAnalysis::summary(std::string& out) {
+  const double down = yMax_ * 12 / E_ / I_;
+  const double reaction = stationShear(kStations - 1);
+  if (!finite({down, Vmax_, Mpos_, Mneg_, reaction, C1_, C2_, rightSum_})) return false;
+  appendf(out, "\n\n Positive moment =%.2lf k-ft  at =%.3f ft.\n Negative moment =%.2lf k-ft  at =%.3f ft.", Mpos_,
+          xMpos_, Mneg_, xMneg_);
+  if (yMax_ != 0)
+    appendf(out, "\n Deflection down = %.4lf\"    at = %.3f ft. from the support", down, s_ - xYMax_);
+  appendf(out, "\n maximum shear force =%.3f kips.", Vmax_);
+  appendf(out, "\n  Reaction at support =%.2lf kips\r\n", reaction);
+  return true;
+}
+
+void CantileverAnalysis::results(double& Mpos, double& Mneg, double& RL, double& RR) const {
+  Mpos = Mpos_;
+  Mneg = Mneg_;
+  RL = C1_;
+  RR = rightSum_;
+}
+
+}  // namespace vd
