@@ -14,6 +14,11 @@ inline double numberAfter(const std::string& text, const std::string& marker, st
   return std::strtod(text.c_str() + at + marker.size(), nullptr);
 }
 
+inline bool startsWith(const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; }
+inline bool endsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 // "inf" or "nan" as printf writes them: a word of its own (so "reinforcement" does not count).
 inline bool hasNonFinite(const std::string& text) {
   auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
