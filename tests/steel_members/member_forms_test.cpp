@@ -1,0 +1,216 @@
+// The six forms driven as a user would: settings keys and formats, report flow, messages and stops.
+#include "steel/column_checks.h"
+#include "support.h"
+
+using namespace vd;
+using namespace smtest;
+
+namespace {
+
+constexpr int kResult = 130;  // the forms' display pane
+
+TEST_F(FormTest, WColumnFormStoresItsKeysAndPutsHeaderAndReportIntoThePad) {
+  settings_->write("Project", "ID", "J-7");
+  runner_ = std::make_unique<ScriptRunner>(*settings_, out_, registry_);
+  run("menu Stl Wide Flange Col\n");
+  HeadlessHost* host = runner_->currentHost();
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(host->selection(102), 0);  // no settings: W44x335
+  EXPECT_TRUE(host->checked(110));
+  EXPECT_FALSE(host->isEnabled(120));  // dead load field off for a plain column
+  run("choose Seismic Zone 3 or 4\n");
+  EXPECT_TRUE(host->isEnabled(120));
+  EXPECT_TRUE(host->isEnabled(123));
+  run("choose A column\n");
+  EXPECT_FALSE(host->isEnabled(123));
+  run("pick W14x90\nset \"Location of this col\" Grid B-4\nset Fy 50\nset K_xx 1\nset \"Unbraced length l_xx\" 14\n"
+      "set \"K_yy *\" 1\nset \"Unbraced length l_yy\" 14\nset \"Axial Load Pa\" 500\npress Calculate\n");
+  EXPECT_EQ(host->text(kResult, std::string::npos),
+            " Job number or ID: J-7\r\n Grid B-4 \r\n Designed for: \"     W14x90 \"\t\tmetric size: W360x134\r\n");
+  EXPECT_EQ(ini("WF_COL", "Fyield"), "50.00");
+  EXPECT_EQ(ini("WF_COL", "l_xx"), "14.00");
+  EXPECT_EQ(ini("WF_COL", "Paxial"), "500.00");
+  EXPECT_EQ(ini("WF_COL", "CBF"), "0");
+  EXPECT_EQ(ini("WF_COL", "Rw"), "0");
+  EXPECT_EQ(ini("AISC", "wfNum"), "<none>");  // only OK stores the row
+  run("press OK\n");
+  EXPECT_EQ(ini("AISC", "wfNum"), std::to_string(rowIndex(ShapeTable::W, "W14x90")));
+  EXPECT_EQ(ini("Project", "Note"), "Grid B-4");
+  const std::string p = pad();
+  EXPECT_TRUE(p.starts_with(" Job number or ID: J-7\r\n Grid B-4 \r\n Designed for: \"     W14x90 \"\t\tmetric size: "
+                            "W360x134\r\n\r\n Compression Member for \"W\" Shapes"));
+  EXPECT_TRUE(contains(p, "Allowable Load (=663.84 kip)  ... OK"));
+
+  // Reopened, the form shows what was stored.
+  run("menu Stl Wide Flange Col\n");
+  host = runner_->currentHost();
+  EXPECT_EQ(host->selection(102), rowIndex(ShapeTable::W, "W14x90"));
+  EXPECT_EQ(host->text(103), "50.00");
+  EXPECT_EQ(host->text(101, 300), "Grid B-4");
+  run("press Cancel\n");
+}
+
+TEST_F(FormTest, WColumnBraceStopReplacesTheHeader) {
+  run("menu Stl Wide Flange Col\npick W8x31\nset Fy 36\nset K_xx 1\nset \"Unbraced length l_xx\" 25\nset \"K_yy *\" 1\n"
+      "set \"Unbraced length l_yy\" 25\nset \"Axial Load Pa\" 20\nchoose A CBF brace\npress Calculate\n");
+  EXPECT_EQ(runner_->currentHost()->text(kResult, std::string::npos),
+            " Stoped becauese the  l/r > 720/sqrt(Fy) condition.");
+  run("press OK\n");
+  EXPECT_TRUE(pad().starts_with(" Stoped becauese the  l/r > 720/sqrt(Fy) condition.\r\n Compression Member"));
+  EXPECT_EQ(ini("WF_COL", "CBF"), "2");
+}
+
+TEST_F(FormTest, SeismicColumnReadsRwFromTheDropDown) {
+  run("menu Stl Wide Flange Col\npick W14x90\nset Fy 50\nset K_xx 1\nset \"Unbraced length l_xx\" 14\n"
+      "set \"K_yy *\" 1\nset \"Unbraced length l_yy\" 14\nset \"Axial Load Pa\" 300\nchoose Seismic Zone 3 or 4\n"
+      "set \"Dead L.,\" 100\nset \"Live L.,\" 50\nset \"EQ L.\" 40\npick Rw= #2\npress Calculate\npress OK\n");
+  EXPECT_TRUE(contains(pad(), "3*(6/8)*40.00 =225.00 kip"));  // 100 + 35 + 2.25*40
+  EXPECT_EQ(ini("WF_COL", "Rw"), "2");
+  EXPECT_EQ(ini("WF_COL", "seismic"), "40.00");
+}
+
+TEST_F(FormTest, BadInputGivesAMessageAndAReportLineNeverInfinity) {
+  run("menu Stl Wide Flange Col\nset Fy 0\npress Calculate\npress OK\n");
+  EXPECT_EQ(messages(), "WF column: Fy must be greater than zero.\n");
+  EXPECT_TRUE(contains(pad(), "\r\n Fy must be greater than zero.\r\n"));
+  EXPECT_FALSE(hasNonFiniteNumber(pad()));
+}
+
+TEST_F(FormTest, OkWithoutCalculateLeavesThePadAlone) {
+  runner_->state().report = "\r\n earlier report";
+  run("menu Stl Tube Column\npress OK\n");
+  EXPECT_EQ(pad(), "\r\n earlier report");
+}
+
+TEST_F(FormTest, AStoredRowOutsideTheTableCalculatesWithTheFirstRow) {
+  settings_->write("AISC", "tubeNum", "9999");
+  run("menu Stl Tube Column\n");
+  EXPECT_EQ(runner_->currentHost()->selection(102), -1);
+  run("set Fy 46\nset K_xx 1\nset \"Unbraced length l_xx\" 10\nset \"K_yy *\" 1\nset \"Unbraced length l_yy *\" 10\n"
+      "set \"Axial Load Pa\" 10\npress Calculate\npress OK\n");
+  EXPECT_TRUE(contains(pad(), "Designed for: \" HSS 32 x 24 x 0.625 \""));
+  EXPECT_EQ(ini("AISC", "tubeNum"), "0");
+}
+
+TEST_F(FormTest, TubeColumnStoresLengthsCrosswise) {
+  run("menu Stl Tube Column\npick HSS 8 x 8 x 0.500\nset Fy 46\nset K_xx 1.5\nset \"Unbraced length l_xx\" 12\n"
+      "set \"K_yy *\" 0.8\nset \"Unbraced length l_yy *\" 9\nset \"Axial Load Pa\" 80\npress Calculate\npress OK\n");
+  EXPECT_EQ(ini("TUBE_COL", "k_yy"), "1.50");
+  EXPECT_EQ(ini("TUBE_COL", "l_yy"), "12.00");
+  EXPECT_EQ(ini("TUBE_COL", "k_xx"), "0.80");
+  EXPECT_EQ(ini("TUBE_COL", "l_xx"), "9.00");
+  EXPECT_EQ(ini("TUBE_COL", "Fy"), "46.00");
+  // Strong axis 1.5*144/3.04 = 71.05, weak axis 0.8*108/3.04 = 28.42.
+  EXPECT_TRUE(contains(pad(), " Input: Column\t length(yy) =9.00 ft,\t k(yy) =0.80,\r\n \t\t length(xx) =12.00 ft,\t k(xx) =1.50,"));
+  EXPECT_TRUE(contains(pad(), "\r\n\r\n Major axis -- k l_xx/r_xx ratio:\r\n\t Since kl/r = 71.05"));
+  run("menu Stl Tube Column\n");
+  EXPECT_EQ(runner_->currentHost()->text(104), "1.50");
+  EXPECT_EQ(runner_->currentHost()->text(107), "9.00");
+  run("press Cancel\n");
+}
+
+TEST_F(FormTest, PipeColumnStopShowsABoxAndKeepsTheOldInputs) {
+  run("menu Stl Pipe Column\npick P 4\nset Fy 36\nset K 1\nset \"Unbraced length l\" 10\nset \"Axial Load Pa\" 40\n"
+      "press Calculate\n");
+  EXPECT_EQ(ini("PIPE_COL", "length"), "10.000");
+  EXPECT_EQ(ini("PIPE_COL", "Pa"), "40.000");
+  EXPECT_TRUE(runner_->currentHost()->text(kResult, std::string::npos).starts_with("\r\n Compression Member for Pipes"));
+  // 30 ft: kl/r = 360/1.51 = 238.4 > 200.
+  run("set \"Unbraced length l\" 30\npress Calculate\n");
+  EXPECT_EQ(messages(), "pipe column: \n AISC Section B7 limits kl/r(238.4) > 200 N.G.\n");
+  EXPECT_EQ(ini("PIPE_COL", "length"), "10.000");
+  run("press OK\n");
+  EXPECT_TRUE(pad().ends_with("metric size: P 102\r\n\r\n AISC Section B7 limits kl/r(238.4) > 200 N.G."));
+  EXPECT_EQ(ini("AISC", "pipeNum"), "9");
+  EXPECT_TRUE(contains(iniText(), "pipeNum=        9"));  // written with "%9d"
+}
+
+TEST_F(FormTest, DoubleAngleStrutListStartsAtTheFirstPairAndStoresTheTableRow) {
+  run("menu Double-angles Strut\n");
+  HeadlessHost* host = runner_->currentHost();
+  EXPECT_EQ(host->items(102).front(), "2L 8 x 8 x 1.125");
+  EXPECT_EQ(host->items(102).size(), 136u);
+  EXPECT_EQ(host->selection(102), -1);  // stored row 0 is a single angle
+  EXPECT_TRUE(host->checked(125));      // gap 0
+  run("pick 2L 4 x 4 x 0.375\nchoose 3/8\nset Fy 36\nset K_yy 1\nset \"Unbraced length l_yy\" 8\nset K_xx 1\n"
+      "set \"Unbraced length l_xx\" 8\nset \"Axial Load Pa\" 50\npress Calculate\npress OK\n");
+  EXPECT_EQ(ini("AISC", "DBLLNUM"), "143");
+  EXPECT_TRUE(contains(iniText(), "DBLLNUM=      143"));
+  EXPECT_EQ(ini("DBLL_COL", "GAP"), "1");
+  EXPECT_EQ(ini("DBLL_COL", "l_yy"), "8.000");
+  EXPECT_EQ(ini("DBLL_COL", "Rw"), "0");
+  EXPECT_TRUE(pad().starts_with(" Job number or ID: \r\n  \r\n Designed for: \" 2L 4 x 4 x 0.375 \"\t\tmetric size: "
+                                "2L 102 x 102 x 9.5\r\n\r\n Compression Member for Double-angles"));
+  EXPECT_TRUE(contains(pad(), "1.00*96.00/1.800"));
+}
+
+TEST_F(FormTest, DoubleAngleStrutStopsAndRestarts) {
+  // A CBF brace of 2L 4x4x0.375 at Fy 36: its legs are too slender, a stop with the "angles strut" box.
+  run("menu Double-angles Strut\npick 2L 4 x 4 x 0.375\nset Fy 36\nset K_yy 1\nset \"Unbraced length l_yy\" 8\n"
+      "set K_xx 1\nset \"Unbraced length l_xx\" 8\nset \"Axial Load Pa\" 50\nchoose A CBF brace\npress Calculate\n");
+  EXPECT_EQ(messages(), "angles strut: \n 97 UBC 2213.8.2.5 limits b/f(=10.7) > 52/sqrt(Fy)(=8.7) NO GOOD!!!\n");
+  EXPECT_EQ(ini("DBLL_COL", "Fy"), "<none>");
+  // A strut too slender: the B7 box has its own caption.
+  run("choose A column\nset \"Unbraced length l_xx\" 21\npress Calculate\n");
+  EXPECT_EQ(messages(), "angles sturt: \n AISC Section B7 limits kl/r(204.9) < 200 N.G.\n");
+  // A CBF brace of 2L 4x4x0.5 with l/r above 120: the NO GOOD line heads the pad.
+  run("pick 2L 4 x 4 x 0.5\nchoose A CBF brace\nset \"Unbraced length l_xx\" 8\nset \"Unbraced length l_yy\" 18\n"
+      "press Calculate\npress OK\n");
+  EXPECT_TRUE(pad().starts_with("\r\n !!! l/r ratio =127.81  >  720/sqrt(Fy) = 120.00  NO GOOD !!!!\r\n Compression"));
+  EXPECT_EQ(ini("DBLL_COL", "l_yy"), "18.000");
+}
+
+TEST_F(FormTest, CombinedStressFormComposesThePadOnOk) {
+  settings_->write("Project", "ID", "77");
+  runner_ = std::make_unique<ScriptRunner>(*settings_, out_, registry_);
+  run("menu Stl Combined Stresses\n");
+  EXPECT_EQ(runner_->currentHost()->text(102), "77");
+  run("set \"Location of this column\" Line 3\nset fa[0,0] 2\nset Fa[0,1] 20\nset Fy 36\n"
+      "set fb[1,0] 10\nset k[1] 1\nset Lb[1] 10\nset r[1] 3\nset Cm[1] 0.85\nset Fb[1,5] 24\n"
+      "set fb[2,0] 3\nset k[2] 1\nset Lb[2] 10\nset r[2] 1.5\nset Cm[2] 0.85\nset Fb[2,5] 27\n"
+      "press Calculate\npress Calculate\npress OK\n");
+  EXPECT_TRUE(pad().starts_with(" Job number or ID: 77\r\n Line 3\r\n\r\n Input:\r\n fa =2.00 ksi,  Fa =20.00 ksi,"));
+  EXPECT_EQ(pad().find("Eq. H1-3"), pad().rfind("Eq. H1-3"));  // one report, the last Calculate's
+  EXPECT_TRUE(contains(pad(), "=0.628"));
+  EXPECT_EQ(ini("COMB_COL", "Faa"), "20.00");
+  EXPECT_EQ(ini("COMB_COL", "Fbya"), "27.00");
+  EXPECT_EQ(ini("COMB_COL", "lby"), "10.00");
+  EXPECT_EQ(ini("COMB_COL", "ry"), "1.50");
+}
+
+TEST_F(FormTest, BasePlateFormRefusesOverloadedBearing) {
+  run("menu Base Plate for WF\npick W14x90\nset Fy 36\nset \"N, side along the web\" 20\n"
+      "set \"B, side along the flange\" 20\nset \"side along N\" 30\nset \"side along B\" 30\nset f'c 3\n"
+      "set \"P, axial\" 400\npress Calculate\n");
+  EXPECT_EQ(messages(), "");
+  EXPECT_EQ(ini("BASEPL", "Fyield"), "36.0");
+  EXPECT_EQ(ini("BASEPL", "Nside"), "20.000");
+  EXPECT_EQ(ini("BASEPL", "FPC"), "3.000");
+  EXPECT_EQ(ini("BASEPL", "Paxial"), "400.00");
+  EXPECT_TRUE(contains(runner_->currentHost()->text(kResult, std::string::npos), " Base Plate Thickness =1.438 in"));
+  // 700 kip: fp = 1.75 > 1.575.
+  run("set \"P, axial\" 700\npress Calculate\npress OK\n");
+  EXPECT_EQ(messages(), "Steel Baseplate:  Bearing pressure(1.75 ksi) exceed ASD Section J9 limits (1.57 ksi) N.G.\n");
+  EXPECT_TRUE(pad().ends_with("W360x134\r\n\r\n Bearing pressure(1.75 ksi) exceed ASD Section J9 limits (1.57 ksi) N.G.\r\n"));
+  EXPECT_FALSE(contains(pad(), "Thickness"));
+  EXPECT_EQ(ini("BASEPL", "wfNum"), std::to_string(rowIndex(ShapeTable::W, "W14x90")));
+}
+
+TEST_F(FormTest, HostileInputNeverPrintsInfinityOrNan) {
+  const char* scripts[] = {
+      "menu Stl Wide Flange Col\nset Fy 1e300\nset K_xx 1e300\nset \"Unbraced length l_xx\" 1e300\npress Calculate\npress OK\n",
+      "menu Stl Tube Column\nset Fy 36\nset \"EQ L.\" 1e308\nchoose Seismic Zone 3 or 4\nset \"EQ L.\" 1e308\nset \"Dead L.,\" 1e308\npress Calculate\npress OK\n",
+      "menu Stl Pipe Column\nset Fy 1e-300\nset K 1\nset \"Unbraced length l\" 1\npress Calculate\npress OK\n",
+      "menu Double-angles Strut\nset Fy 36\nset K_yy 1e300\nset K_xx 1\npress Calculate\npress OK\n",
+      "menu Stl Combined Stresses\nset Fy 36\nset fa[0,0] 1e300\nset Fa[0,1] 1e-300\npress Calculate\npress OK\n",
+      "menu Base Plate for WF\nset Fy 1e-300\nset \"N, side along the web\" 1e-300\nset \"B, side along the flange\" 1e-300\n"
+      "set \"P, axial\" 1e300\nset f'c 1e300\nset \"side along N\" 1e300\nset \"side along B\" 1e300\npress Calculate\npress OK\n",
+  };
+  for (const char* s : scripts) {
+    run(s);
+    EXPECT_FALSE(hasNonFiniteNumber(pad())) << s << pad();
+    messages();
+  }
+}
+
+}  // namespace

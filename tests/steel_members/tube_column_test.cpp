@@ -1,0 +1,131 @@
+// Tube column: wall checks, slenderness marks, the roles, and the report against hand values.
+#include "steel/tube_column.h"
+
+#include "support.h"
+
+using namespace vd;
+using namespace smtest;
+
+namespace {
+
+// HSS 12 x 6 x 0.250: A 8.03, t 0.233, b/t 22.7, h/t 48.5, rx 4.34, ry 2.54.
+const SectionRecord& hss12x6() { return row(ShapeTable::Tube, "HSS 12 x 6 x 0.250"); }
+// HSS 8 x 8 x 0.500: A 13.5, t 0.465, b/t = h/t = 14.2, r = 3.04.
+const SectionRecord& hss8x8() { return row(ShapeTable::Tube, "HSS 8 x 8 x 0.500"); }
+// HSS 16 x 16 x 0.313: A 18.1, b/t 51.9, r 6.39.
+const SectionRecord& hss16x16() { return row(ShapeTable::Tube, "HSS 16 x 16 x 0.313"); }
+
+TEST(TubeColumn, OrdinaryColumnReportLineByLine) {
+  TubeColumnAsd c(hss12x6(), 1.0, 12.0, 1.0, 12.0, 100.0, 46.0, 0, 0, 0, 0, 4);
+  ASSERT_EQ(c.inputError(), "");
+  // kl/r: 144/4.34 = 33.18 (x), 144/2.54 = 56.69 (y). 190/sqrt(46) = 28.01 < h/t 48.5 -> '>'; 3300/46 = 71.74 > b/t.
+  // Cc = 111.55. f_a(x) = 24.77 ksi -> 198.91 kip, 50.27 %; f_a(y) = 21.76 ksi -> 174.75 kip, 57.23 %.
+  const std::vector<std::string> expected = {
+      "",
+      " Input: Column\t length(yy) =12.00 ft,\t k(yy) =1.00,",
+      " \t\t length(xx) =12.00 ft,\t k(xx) =1.00,",
+      "\t Axial load =100.00 kips,\t Fy =46.00 ksi,\t E =29000.0 ksi.",
+      "",
+      " steel area =8.030 in^2,  weight =29.230 lbs/ft,  nominal wall thickness =0.2330 in",
+      " design wall thickness =0.233 in",
+      "\t Elastic Properties:",
+      " I_yy =51.90 in^4,   S_yy =17.300 in^3,   r_yy =2.540 in,   kl/r =56.69",
+      " I_xx =151.00 in^4,   S_xx =25.200 in^3,   r_xx =4.340 in,   kl/r =33.18",
+      "",
+      " Design: for a normal strut--neither a brace nor a part of a CBF or SCBF frame ",
+      " Check width-thickness ratio:",
+      "\t width/thickness (=22.70)  > 190.0/sqrt(Fy) (=28.01)",
+      "\t ref. to ASD Table B5.1 b/t -- The tube is fully effective.",
+      "\t kl/r =56.69 vs 200",
+      "\t Cc = sqrt(2*pi^2*E/Fy) = 111.55",
+      "",
+      " Major axis -- k l_xx/r_xx ratio:",
+      "\t Since kl/r = 33.18 < Cc  AISC Eq. E2-1  govern.",
+      " \t f_a =(1.0-klr^2/(2*Cc^2))*Fy / (5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =24.77 ksi.",
+      "\t Allowable load = f_a * area =198.91 kips ",
+      "\t Design Load (=100.00 kip) < Allowable Load (=198.91 kip)  ... OK",
+      "\t (P)design/(P)capacity =50.27%",
+      "",
+      " Minor axis --  k l_yy/r_yy ratio:",
+      "\t Since kl/r = 56.69 < Cc  AISC Eq. E2-1  govern.",
+      " \t f_a =(1.0-klr^2/(2*Cc^2))*Fy / (5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =21.76 ksi.",
+      "\t Allowable load =f_a * area =174.75 kips ",
+      "\t Design Load (=100.00 kip) < Allowable Load (=174.75 kip)  ... OK",
+      "\t (P)design/(P)capacity =57.23%",
+      "",
+  };
+  EXPECT_EQ(lines(c.design()), expected);
+}
+
+TEST(TubeColumn, SquareTubeHasEqualSlendernessAboutBothAxes) {
+  TubeColumnAsd c(hss8x8(), 1.5, 10.0, 1.0, 15.0, 100.0, 46.0, 0, 0, 0, 0, 4);
+  c.design();
+  EXPECT_DOUBLE_EQ(c.major.klr, c.minor.klr);
+  EXPECT_DOUBLE_EQ(c.major.fa, c.minor.fa);
+  EXPECT_NEAR(c.major.fa, handFa(180.0 / 3.04, 46.0), 1e-4);
+}
+
+TEST(TubeColumn, SlendernessAbove200IsMarkedButStillDesignedByE2_2) {
+  // L = 60 ft: kl/r = 720/3.04 = 236.84; f_a = 12 pi^2 29000/(23*236.84^2) = 2.66 ksi, 35.94 kip.
+  TubeColumnAsd c(hss8x8(), 1.0, 60.0, 1.0, 60.0, 20.0, 46.0, 0, 0, 0, 0, 4);
+  const std::string r = c.design();
+  EXPECT_TRUE(contains(r, "\r\n\t kl/r =236.84 vs 200  NO GOOD!!!\r\n"));
+  EXPECT_TRUE(contains(r, "> Cc  AISC Eq. E2-2  govern."));
+  EXPECT_NEAR(c.minor.Pallow, 35.94, 0.005);
+}
+
+TEST(TubeColumn, BraceWallAndSlendernessMarks) {
+  // HSS 16x16x0.313 at Fy 46: b/t 51.9 > 110/sqrt(46) = 16.22: no OK line, a NO GOOD after kl/r; loads still computed.
+  TubeColumnAsd thin(hss16x16(), 1.0, 20.0, 1.0, 20.0, 50.0, 46.0, 0, 0, 0, 3, 4);
+  std::string r = thin.design();
+  EXPECT_FALSE(contains(r, "Meeting UBC 2213.8.2.5"));
+  EXPECT_TRUE(contains(r, "\t width/thickness (=51.90)  > 110.0/sqrt(Fy) (=16.22)\r\n\t kl/r =37.56 vs 1000/sqrt(Fy) =147.44  NO GOOD!!!\r\n"));
+  EXPECT_GT(thin.minor.Pallow, 0.0);
+  EXPECT_NEAR(thin.minor.Pallow, handFa(240.0 / 6.39, 46.0) * 18.1, 1e-3);
+
+  // HSS 8x8x0.5 as a CBF brace, L = 25 ft: b/t 14.2 < 16.22 OK; kl/r = 98.68 vs 720/sqrt(46) = 106.16.
+  TubeColumnAsd cbf(hss8x8(), 1.0, 25.0, 1.0, 25.0, 50.0, 46.0, 0, 0, 0, 2, 4);
+  r = cbf.design();
+  EXPECT_TRUE(contains(r, "(=14.20)  < 110.0/sqrt(Fy) (=16.22)\r\n\t Meeting UBC 2213.8.2.5 or 2213.9.2.5 requirement. OK"
+                          "\r\n\t kl/r =98.68 vs 720/sqrt(Fy) =106.16\r\n\t Cc"));
+  const double beta = 1.0 / (1.0 + (300.0 / 3.04) / (2.0 * handCc(46.0)));
+  EXPECT_NEAR(cbf.Beta, beta, 1e-6);
+  EXPECT_NEAR(cbf.major.Pallow, handFa(300.0 / 3.04, 46.0) * 13.5 * beta, 1e-3);
+  // L = 30 ft: l/r = 118.42 > 106.16, marked twice over and stopped.
+  TubeColumnAsd stop(hss8x8(), 1.0, 30.0, 1.0, 30.0, 50.0, 46.0, 0, 0, 0, 2, 4);
+  r = stop.design();
+  EXPECT_TRUE(contains(r, "\r\n\t kl/r =118.42 vs 720/sqrt(Fy) =106.16  NO GOOD!!!\r\n"));
+  EXPECT_EQ(stop.stopText(), " Stoped becauese the  l/r > 720/sqrt(Fy) condition.");
+  EXPECT_FALSE(contains(r, "Major axis"));
+}
+
+TEST(TubeColumn, SeismicColumnWarnsOfThinWallsInsideTheMinorAxisCheck) {
+  // HSS 16x16x0.313: b/t 51.9 > 238/sqrt(46) = 35.09. D 40, L 20, E 10, Rw 6: P = 40 + 14 + 3*0.75*10 = 76.5 kip.
+  TubeColumnAsd c(hss16x16(), 1.0, 20.0, 1.0, 20.0, 50.0, 46.0, 40.0, 20.0, 10.0, 1, 6);
+  const std::string r = c.design();
+  EXPECT_DOUBLE_EQ(c.seismicP, 76.5);
+  EXPECT_TRUE(contains(r, " Design: this column is a part of the frame \r\n"));
+  EXPECT_TRUE(contains(r, "\r\n Minor axis --  k l_yy/r_yy ratio:\r\n\t Since kl/r = 37.56\r\n This column is classified as "
+                          "a thin-walled when b/t > 238/sqrt(Fy)\r\n Punch shear is a problem on this shape.  Avoid "
+                          "shear tab! < Cc"));
+  const double Psc = 1.7 * handFa(240.0 / 6.39, 46.0) * 18.1;
+  EXPECT_NEAR(numberAfter(r, "Member strength (P)sc = 1.7*Fa*Area = "), Psc, 0.005);
+  EXPECT_TRUE(contains(r, "3*(6/8)*10.00 =76.50 kip"));
+}
+
+TEST(TubeColumn, ScbfStopsBeyondItsSlenderness) {
+  // Fy 46: 1000/sqrt(46) = 147.44. L = 40 ft on HSS 8x8: kl/r = 157.89.
+  TubeColumnAsd c(hss8x8(), 1.0, 40.0, 1.0, 40.0, 10.0, 46.0, 0, 0, 0, 3, 4);
+  const std::string r = c.design();
+  EXPECT_TRUE(r.ends_with("Slenderness Check kl/r (=157.89)  > 1000/sqrt(Fy) (=147.44)\r\n\r\n Stoped becauese the "
+                          "slenderness > 1000/sqrt(Fy) condition."));
+  EXPECT_EQ(c.stopText(), " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.");
+}
+
+TEST(TubeColumn, MeaninglessInputsAreRefused) {
+  EXPECT_NE(TubeColumnAsd(hss8x8(), 1, 10, 1, 10, 10, 0.0, 0, 0, 0, 0, 4).inputError(), "");
+  EXPECT_NE(TubeColumnAsd(hss8x8(), 1, -10, 1, 10, 10, 46.0, 0, 0, 0, 0, 4).inputError(), "");
+  EXPECT_EQ(TubeColumnAsd(hss8x8(), 1, 10, 1, 10, 10, 46.0, 0, 0, 0, 0, 4).inputError(), "");
+}
+
+}  // namespace
