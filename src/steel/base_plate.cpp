@@ -14,6 +14,8 @@ std::string basePlateInputError(const BasePlateInput& in) {
   if (in.fc < 0.0) return "f'c cannot be negative.";
   if (in.P < 0.0) return "The axial load must be a compression (P >= 0).";
   if (!(in.d > 0.0) || !(in.bf > 0.0)) return "The column has no depth or flange width.";
+  // A plate that does not cover the column's footprint has no cantilevers to design.
+  if (in.N < in.d || in.B < in.bf) return "The plate must cover the column: N at least d and B at least bf.";
   if (!std::isfinite(in.N * in.B) || !std::isfinite(in.N2 * in.B2) || !std::isfinite(4.0 * in.N * in.B))
     return "The plate or pier sides are too large.";
   return {};

@@ -176,7 +176,9 @@ TEST(BasePlate, MeaninglessInputsAreRefused) {
   EXPECT_NE(basePlateInputError({100, 14, 14.5, 20, 20, 30, 30, 3, 0}), "");
   EXPECT_NE(basePlateInputError({100, 14, 14.5, 20, 20, -30, 30, 3, 36}), "");
   EXPECT_NE(basePlateInputError({-100, 14, 14.5, 20, 20, 30, 30, 3, 36}), "");
-  EXPECT_EQ(basePlateInputError({0, 14, 14.5, 20, 20, 30, 30, 3, 36}), "");
+  EXPECT_NE(basePlateInputError({100, 14, 14.5, 13.9, 20, 30, 30, 3, 36}), "");  // narrower than the column
+  EXPECT_NE(basePlateInputError({100, 14, 14.5, 20, 14.4, 30, 30, 3, 36}), "");
+  EXPECT_EQ(basePlateInputError({0, 14, 14.5, 14, 14.5, 30, 30, 3, 36}), "");
 }
 
 }  // namespace
