@@ -52,6 +52,7 @@ class FormDialog : public QDialog, public FormHost {
   void setStatus(int part, std::string_view text) override;
   void showPicture(int id, const std::filesystem::path& file) override;
   void close(bool accepted) override;
+  using QDialog::close;  // the window's own close (its close box)
   void message(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None) override;
   bool askYesNo(std::string_view caption, std::string_view text) override;
 

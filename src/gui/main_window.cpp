@@ -70,6 +70,7 @@ MainWindow::MainWindow(Settings& settings, const FormRegistry& registry, QWidget
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   setWindowIcon(QIcon(wShapeIcon(32)));
   setObjectName(QStringLiteral("Vardelin"));
+  installPictureOutput(&qtPictureOutput());  // forms print and save their pictures through the desktop
 
   QWidget* pictureWidget = nullptr;
   setCentralWidget(new ClientArea(this, pictureWidget, pad_));

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "gui/picture_widget.h"
+
 namespace vd::gui {
 
 namespace {
@@ -126,11 +128,18 @@ QPixmap wShapeIcon(int size) {
 }
 
 void showPictureFile(QWidget* pictureControl, const std::filesystem::path& file) {
-  // Metafile playback comes with the diagrams; until then the box names the file it would show.
-  if (auto* label = qobject_cast<QLabel*>(pictureControl)) {
-    label->setToolTip(QString::fromStdString(file.string()));
-    label->setProperty("pictureFile", QString::fromStdString(file.string()));
+  if (!pictureControl) return;
+  pictureControl->setToolTip(QString::fromStdString(file.string()));
+  pictureControl->setProperty("pictureFile", QString::fromStdString(file.string()));
+  // The picture plays inside the control's frame.
+  auto* widget = pictureControl->findChild<PictureWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!widget) {
+    widget = new PictureWidget(pictureControl);
+    const QMargins frame = pictureControl->contentsMargins();
+    widget->setGeometry(pictureControl->rect().marginsRemoved(frame));
+    widget->show();
   }
+  widget->setFile(file);
 }
 
 }  // namespace vd::gui

@@ -1,0 +1,77 @@
+// gui_screenshots DIR: saves a PNG of each window of the desktop program into DIR, for the
+// documentation. Runs on whatever platform Qt is given (offscreen works).
+#include <QApplication>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/all_forms.h"
+#include "gui/form_dialog.h"
+#include "gui/main_window.h"
+#include "gui/print_progress.h"
+#include "gui/property_sheet.h"
+
+namespace {
+
+void save(QWidget* w, const QString& dir, const QString& name) {
+  QApplication::processEvents();
+  const QString file = dir + "/" + name + ".png";
+  if (!w->grab().save(file, "PNG")) std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+  else std::printf("%s\n", qPrintable(file));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: gui_screenshots DIR\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  const QString dir = QString::fromLocal8Bit(argv[1]);
+  const auto scratch = std::filesystem::temp_directory_path() / "vd_screenshots";
+  std::filesystem::create_directories(scratch);
+  std::filesystem::current_path(scratch);
+  vd::Settings settings(scratch / "Vardelin.ini");
+  settings.write("Project", "FT", "3 4 5");
+  settings.write("Project", "ID", "2024-017");
+
+  vd::gui::MainWindow window(settings, vd::allForms());
+  window.show();
+  save(&window, dir, "main_window");
+
+  struct Shot {
+    int command;
+    const char* name;
+  };
+  for (const Shot& s : {Shot{vd::cmd::JobNumber, "form_job_number"}, Shot{2421, "form_ft_in_to_mm"},
+                        Shot{2425, "form_mm_to_ft_in"}, Shot{vd::cmd::About, "form_about"},
+                        Shot{vd::cmd::Update, "form_update"}, Shot{vd::cmd::Lateral, "property_sheet"}}) {
+    const vd::FormFactory* factory = vd::allForms().find(s.command);
+    if (!factory) continue;
+    std::unique_ptr<vd::Form> form = (*factory)(window.state());
+    auto dialog = vd::gui::FormDialog::create(*form, &window);
+    dialog->start();
+    dialog->show();
+    save(dialog.get(), dir, s.name);
+    if (auto* sheet = dynamic_cast<vd::gui::PropertySheetDialog*>(dialog.get())) {
+      for (int page = 1; page < sheet->tabs()->count(); ++page) {
+        sheet->tabs()->setCurrentIndex(page);
+        save(sheet, dir, QString("%1_page%2").arg(s.name).arg(page + 1));
+      }
+    }
+    dialog->hide();
+  }
+
+  vd::gui::PrintProgressBox progress("(untitled)", nullptr);
+  progress.show();
+  save(&progress, dir, "print_progress");
+
+  QMessageBox question(QMessageBox::Question, "Vardelin", "Really want to close Vardelin?",
+                       QMessageBox::Yes | QMessageBox::No, &window);
+  question.show();
+  save(&question, dir, "close_question");
+  return 0;
+}
