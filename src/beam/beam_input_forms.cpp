@@ -89,7 +89,7 @@ bool writeFile(const char* name, const std::string& text) {
     }
   }
   std::error_code ec;
-  std::filesystem::remove(name, ec);
+  if (std::filesystem::is_regular_file(name, ec)) std::filesystem::remove(name, ec);
   return false;
 }
 
