@@ -1,5 +1,6 @@
 #include "frame/frame.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -79,7 +80,9 @@ void Frame::refresh() { shell_.setPadText(state_.report); }
 void Frame::assembleBeamReport(const char* reportFile) {
   std::string& r = state_.report;
   r = " Job No: " + state_.jobNumber + "\r\n This beam is at: " + state_.beamLocation + "\r\n";
-  if (reportFile) {
+  // Only a regular file is read: a directory of that name would make the stream throw.
+  std::error_code ec;
+  if (reportFile && std::filesystem::is_regular_file(reportFile, ec)) {
     std::ifstream in(reportFile, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // Read as text: whatever its line ends, the pad gets "\r\n".
