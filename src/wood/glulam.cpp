@@ -1,5 +1,6 @@
 #include "wood/glulam.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/text_format.h"
@@ -98,7 +99,8 @@ constexpr double kK_bE = 0.609;
 
 double stabilityFactor(double alpha) {
   const double half = (1.0 + alpha) / 1.9;
-  return half - std::sqrt(half * half - alpha / 0.95);
+  // Rounding may leave a hair below zero when F_bE all but vanishes.
+  return std::max(0.0, half - std::sqrt(half * half - alpha / 0.95));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "wood/sawn_beam.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -101,7 +102,8 @@ void SawnBeamCheck::compute() {
     const double alpha = F_bE_ / FbStar_;
     const double k095 = kind_ == SawnBeamKind::Dimension ? kCl095Dimension : kCl095Timber;
     const double half = (1.0 + alpha) / kCl19;
-    C_L_ = half - std::sqrt(half * half - alpha / k095);
+    // Rounding may leave a hair below zero when F_bE all but vanishes.
+    C_L_ = std::max(0.0, half - std::sqrt(half * half - alpha / k095));
   }
   Fb_ = member_.Fb() * C_D_ * C_L_ * CF_b_ * repetitiveFactor() * 1.0 * cm[CmFb];
   Fv_ = member_.Fv() * C_D_ * cm[CmFv];

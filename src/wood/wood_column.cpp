@@ -1,5 +1,6 @@
 #include "wood/wood_column.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/text_format.h"
@@ -43,7 +44,7 @@ void WoodColumn::compute() {
   FcStar_ = Fc_ * C_D_ * C_M_ * C_t_ * C_F_ * C_i_;
   const double ratio = FcE_ / FcStar_;
   const double r = (1.0 + ratio) / (2.0 * c_);
-  C_P_ = r - std::sqrt(r * r - ratio / c_);
+  C_P_ = std::max(0.0, r - std::sqrt(r * r - ratio / c_));
   FcPrime_ = Fc_ * C_D_ * C_M_ * C_t_ * C_F_ * C_P_ * C_i_;
   allowableLoad_ = slendernessOk() ? FcPrime_ * d_ * w_ / 1000.0 : 0.0;
   usable_ = std::isfinite(C_P_) && std::isfinite(FcPrime_) && std::isfinite(allowableLoad_);

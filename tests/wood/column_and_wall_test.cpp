@@ -1,0 +1,212 @@
+// Solid wood columns (NDS 3.7.1) and plywood shear-wall deflection (97 UBC Standard 23) by hand.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "wood/shear_wall.h"
+#include "wood/wood_column.h"
+
+using namespace vd;
+
+namespace {
+
+bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+const GradeRecord* grade(int species, const char* name) {
+  const SpeciesRecord& sp = kSpecies[species];
+  for (int r = 0; r < sp.endPost; ++r)
+    if (std::string(sp.grades[r].name) == name) return &sp.grades[r];
+  throw std::runtime_error(name);
+}
+
+ColumnFactors ones(double CF = 1.0) {
+  ColumnFactors f;
+  f.C_F = CF;
+  return f;
+}
+
+TEST(WoodColumn, FourByFourPost) {
+  // No. 1 DF 4x4, 8 ft: le = 96 in; FcE = 0.3 x 1,700,000 x 3.5^2 / 96^2 = 677.90 psi; Fc* = 1450 (the entered
+  // C_F 1.15 falls to 1.0 for a section within 4.5 x 4.5 in.); a = 0.467515, r = (1 + a)/1.6 = 0.917197,
+  // C_P = r - sqrt(r^2 - a/0.8) = 0.410387; F'c = 595.06 psi; P = 595.06 x 12.25 / 1000 = 7.29 kip.
+  SawnMember m("4x4", 3.5, 3.5, grade(0, "No. 1"), 0, false, true);
+  WoodColumn c(m, 8, 3.5, 3.5, 5, ones(1.15));
+  ASSERT_TRUE(c.inputsUsable());
+  EXPECT_EQ(c.C_F(), 1.0);
+  EXPECT_NEAR(c.FcE(), 677.897, 1e-3);
+  EXPECT_NEAR(c.C_P(), 0.410387, 1e-6);
+  EXPECT_NEAR(c.FcPrime(), 595.061, 1e-3);
+  EXPECT_NEAR(c.allowableLoad(), 7.2895, 1e-4);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "\r\n designed for:\theight =8.000 ft, \tdepth =3.500 in, \twidth =3.500 in,\r\n KcE =0.300, \t E "
+                     "=1700000 psi, \t Fc =1450.00 psi.\r\n c =0.80, for sawn lumber."));
+  EXPECT_TRUE(has(r, "\r\n C_size =1.000,   C_stability =1.000,"));
+  EXPECT_TRUE(has(r, "FcE = KcE*E'/(le*le/d*d) = 677.90 psi.\r\n (1+FcE/FcStar)/2c = 0.917 \r\n FcStar = 1450.00 psi"));
+  EXPECT_TRUE(has(r, "\t =  0.410\r\n F'c = Fc * C_D * C_M * C_F * Cp * C_i =595.06 psi"));
+  EXPECT_TRUE(has(r, "\r\n  Allowable P = F'c * area =7.29 kip\r\n\r\n\t Design load (=5.00 kip) < Post capacity (=7.29 kip)  "
+                     "... OK\r\n\t (P)design/(P)capacity =68.6%\r\n"));
+}
+
+TEST(WoodColumn, TimberPostAndFactors) {
+  // No. 1 (post) DF 6x6, 12 ft: FcE = 0.3 x 1,600,000 x 5.5^2 / 144^2 = 700.23; a = 0.700231;
+  // C_P = 0.558736; F'c = 558.74; P = 558.74 x 30.25 / 1000 = 16.90 kip.
+  SawnMember m("6x6", 5.5, 5.5, grade(0, "No. 1 (post)"), 0, false, true);
+  WoodColumn c(m, 12, 5.5, 5.5, -20, ones());
+  EXPECT_NEAR(c.C_P(), 0.558736, 1e-6);
+  EXPECT_NEAR(c.allowableLoad(), 16.9018, 1e-4);
+  // A load typed as negative is still checked as a compressive load.
+  EXPECT_TRUE(has(c.report(), "NO GOOD!  Design load (=20.00 kip) > Post capacity (=16.90 kip)"));
+  // Every factor enters E' and Fc*: C_D only Fc*, C_M, C_t and C_i both.
+  ColumnFactors f;
+  f.C_D = 1.25;
+  f.C_M = 0.8;
+  f.C_t = 0.9;
+  f.C_i = 0.95;
+  f.C_stability = 0.5;  // printed, never used
+  WoodColumn g(m, 12, 5.5, 5.5, 1, f);
+  const double Ep = 1600000 * 0.8 * 0.9 * 0.95;
+  const double FcE = 0.3 * Ep * 5.5 * 5.5 / (144.0 * 144.0);
+  const double FcStar = 1000 * 1.25 * 0.8 * 0.9 * 0.95;
+  const double r = (1 + FcE / FcStar) / 1.6;
+  const double CP = r - std::sqrt(r * r - FcE / FcStar / 0.8);
+  EXPECT_NEAR(g.Eprime(), Ep, 1e-6);
+  EXPECT_NEAR(g.FcStar(), FcStar, 1e-9);
+  EXPECT_NEAR(g.C_P(), CP, 1e-12);
+  EXPECT_NEAR(g.FcPrime(), FcStar * CP, 1e-9);
+  EXPECT_TRUE(has(g.report(), "C_stability =0.500"));
+}
+
+TEST(WoodColumn, SizeFactorRulesForSmallSections) {
+  SawnMember m("2x6", 1.5, 5.5, grade(0, "No. 2"), 0, false, true);
+  // A 2x6 entered as 1.5 x 5.5 keeps its C_F 1.3.
+  EXPECT_EQ(WoodColumn(m, 4, 1.5, 5.5, 1, ones(1.3)).C_F(), 1.3);
+  // A Utility 2x3 keeps 0.6: the small-section rule only removes factors above 1.0.
+  SawnMember u("2x3", 1.5, 2.5, grade(0, "Utility"), 0, false, true);
+  EXPECT_EQ(WoodColumn(u, 4, 1.5, 2.5, 1, ones(0.6)).C_F(), 0.6);
+}
+
+TEST(WoodColumn, SlendernessLimitOfFifty) {
+  // d = 1.5 in: le = 6.25 ft x 12 = 75 in = 50 d still gets a capacity. With C_F 1.3, Fc* = 1690,
+  // FcE = 0.3 x 1,600,000 x 1.5^2/75^2 = 192, C_P = 0.110846, F'c = 187.33, P = 187.33 x 8.25/1000 = 1.55 kip.
+  SawnMember m("2x6", 1.5, 5.5, grade(0, "No. 2"), 0, false, true);
+  WoodColumn at(m, 6.25, 1.5, 5.5, 1, ones(1.3));
+  EXPECT_TRUE(at.slendernessOk());
+  EXPECT_NEAR(at.C_P(), 0.110846, 1e-6);
+  EXPECT_NEAR(at.allowableLoad(), 1.54547, 1e-5);
+  EXPECT_TRUE(has(at.report(), "Allowable P = F'c * area =1.55 kip"));
+  WoodColumn over(m, 6.26, 1.5, 5.5, 1, ones(1.3));
+  EXPECT_FALSE(over.slendernessOk());
+  const std::string r = over.report();
+  EXPECT_TRUE(has(r, "\r\n NDS 3.7.1.4 the slenderness ratio for solid column le/d shall not exceed 50 <50.08 N.G."));
+  EXPECT_FALSE(has(r, "Allowable P"));
+}
+
+TEST(WoodColumn, ShortColumnsAndUnusableInputs) {
+  SawnMember m("4x4", 3.5, 3.5, grade(0, "No. 1"), 0, false, true);
+  // No length: 0.001 in. C_P tends to 1 and F'c to Fc.
+  WoodColumn s(m, 0, 3.5, 3.5, 1, ones());
+  EXPECT_NEAR(s.le(), 0.001, 1e-15);
+  EXPECT_NEAR(s.C_P(), 1.0, 1e-6);
+  EXPECT_NEAR(s.FcPrime(), 1450.0, 1e-3);
+  // Empty fields (zeros) or absurd values: a clear message, never "inf" or "nan".
+  ColumnFactors zero = ones();
+  zero.C_D = 0.0;
+  ColumnFactors huge = ones();
+  huge.C_M = 1e99;
+  for (const WoodColumn& bad : {WoodColumn(m, 8, 0, 3.5, 1, ones()), WoodColumn(m, 8, 3.5, 3.5, 1, zero),
+                                WoodColumn(m, 8, 3.5, 3.5, 1, huge), WoodColumn(m, 8, 3.5, -1, 1, ones())}) {
+    WoodColumn c = bad;
+    EXPECT_FALSE(c.inputsUsable());
+    const std::string r = c.report();
+    EXPECT_TRUE(has(r, "Check entries"));
+    EXPECT_FALSE(has(r, "inf"));
+    EXPECT_FALSE(has(r, "nan"));
+  }
+}
+
+ShearWallInput example() {
+  ShearWallInput in;
+  in.v = 1000;
+  in.h = 8;
+  in.b = 4;
+  in.A = 16.5;
+  in.E = 1700000;
+  in.t = 0.535;
+  in.G = 90000;
+  in.en = 0.03;
+  in.da = 0.1;
+  return in;
+}
+
+TEST(ShearWall, FourTermDeflection) {
+  // bending = 8 x 1000 x 512 / (1,700,000 x 16.5 x 4) = 0.036506; shear = 8000 / (90,000 x 0.535) = 0.166147;
+  // nail slip = 0.75 x 8 x 0.03 = 0.18; anchorage = 8/4 x 0.1 = 0.2; total = 0.582653 in.
+  const ShearWallDeflection d = shearWallDeflection(example());
+  EXPECT_NEAR(d.bending, 0.0365062, 1e-7);
+  EXPECT_NEAR(d.shear, 0.1661475, 1e-7);
+  EXPECT_NEAR(d.nailSlip, 0.18, 1e-12);
+  EXPECT_NEAR(d.anchorage, 0.2, 1e-12);
+  EXPECT_NEAR(d.total(), 0.582654, 1e-6);
+  const std::string r = shearWallReport(example());
+  EXPECT_TRUE(has(r, "\r\n max shear =1000.0 plf\r\n height =8.000 ft\r\n width wall =4.000 ft\r\n chord member area =16.500 "
+                     "in^2\r\n da =0.1000 in\r\n en =0.0300 in\r\n effective thickness for shear (Table 23-2-H or I) "
+                     "=0.5350 in\r\n E, chord member =1700000 psi\r\n G, plywood (Tabke 23-2-J) =90000 psi\r\n"));
+  // Shares: 6.3 %, 28.5 %, 30.9 %, 34.3 %.
+  EXPECT_TRUE(has(r, "\r\n deflection = 8*v*h^3/E*A*b + v*h/G*t + 0.75*h*en + h/b*da\r\n deflection from bending =0.037 in. "
+                     "\t\t6.3 %\r\n deflection from shear =0.166 in. \t\t28.5 %\r\n deflection from nail slip =0.180 in. "
+                     "\t\t30.9 %\r\n deflection from holddown slip =0.200 in. \t34.3 %\r\n sum of deflections =  0.583 "
+                     "inches"))
+      << r;
+}
+
+TEST(ShearWall, GuardAndZeroHeight) {
+  for (double ShearWallInput::*field :
+       {&ShearWallInput::E, &ShearWallInput::A, &ShearWallInput::b, &ShearWallInput::G, &ShearWallInput::da,
+        &ShearWallInput::t}) {
+    ShearWallInput in = example();
+    in.*field = 0.0;
+    EXPECT_EQ(shearWallReport(in), "Check entries, divided by Zero!!");
+    in.*field = -1.0;
+    EXPECT_EQ(shearWallReport(in), "Check entries, divided by Zero!!");
+  }
+  // h = 0: every term and the total 0, and no shares of a zero total.
+  ShearWallInput flat = example();
+  flat.h = 0;
+  const std::string r = shearWallReport(flat);
+  EXPECT_TRUE(has(r, "sum of deflections =  0.000 inches"));
+  EXPECT_FALSE(has(r, "%"));
+  EXPECT_FALSE(has(r, "nan"));
+  // Overflowing inputs are refused.
+  ShearWallInput big = example();
+  big.h = 1e120;
+  big.v = 1e200;
+  const std::string o = shearWallReport(big);
+  EXPECT_FALSE(has(o, "inf"));
+  EXPECT_FALSE(has(o, "nan"));
+}
+
+TEST(ShearWall, ReferenceTables) {
+  const std::string k = nailSlipTable();
+  EXPECT_EQ(k.rfind("97 UBC STD. Table 23-2-K nail slip values \"en\"\r\n                     6d,        8d,      10d\r\n "
+                    "60 lb/nail    0.012,  0.008,  0.006\r\n",
+                    0),
+            0u);
+  EXPECT_TRUE(has(k, "240 lb/nail   -------,    -------,    0.077\r\n"));
+  const std::string h = plywoodThicknessTable();
+  // One line per panel in each of the two tables.
+  std::size_t lines = 0;
+  for (std::size_t p = 0; (p = h.find(" in\r\n", p)) != std::string::npos; ++p) ++lines;
+  EXPECT_EQ(lines, 46u);
+  EXPECT_TRUE(has(h, "              5/16-U\t  0.268 in\r\n"));
+  EXPECT_TRUE(has(h, "               5/8-S\t  0.550 in\r\n"));
+  EXPECT_TRUE(has(h, "\r\n97 UBC STD. Table 23-2-I STRUCTURAL I and MARINE w/ all plies from sam species group:\r\n      "
+                     "        5/16-U\t  0.356 in\r\n"));
+  EXPECT_TRUE(has(h, "     23/32 and 3/4-T\t  0.739 in\r\n"));
+  const std::string g = plywoodShearModulusTable();
+  EXPECT_EQ(g.rfind("97 UBC STD. Table 23-2-J,  G values for effective thickness:\r\n", 0), 0u);
+  EXPECT_TRUE(has(g, std::string(53, ' ') + "Group 1\t\t  90000 psi\r\n"));
+  EXPECT_TRUE(has(g, "    All other combinations of C-C and C-D with Exterior glue\t\t  50000 psi\r\n"));
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+// Glulam members and beam checks against 1991 NDS hand calculations.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "wood/glulam.h"
+
+using namespace vd;
+
+namespace {
+
+constexpr int k24FV3 = 31;  // unbalanced, Fbx- = 1200
+constexpr int k24FV8 = 36;  // balanced
+
+const GlulamSize& size5(const char* label) {
+  for (const GlulamSize& s : kGlulamSizeTables[2].sizes())
+    if (std::string(s.label) == label) return s;
+  throw std::runtime_error(label);
+}
+
+bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+// args: loadCondition, moment, negMoment, shear, lu, L, reaction, deflection, K_L
+GlulamBeamCheck check(const GlulamMember& m, double lu, double L, double K_L = 1.0, double negMoment = 0.0,
+                      int load = 5) {
+  return GlulamBeamCheck(m, load, 100, negMoment, 10, lu, L, 0, 0, K_L);
+}
+
+TEST(Glulam, MemberTitleBoardFeetAndReport) {
+  GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
+  EXPECT_EQ(m.title(), "24F-V8  DF/DF");
+  EXPECT_EQ(m.label(), "5-1/8 x 24");
+  EXPECT_TRUE(m.isBalanced());
+  // Laminations of 6 in. nominal stock, 1.5 in. laminations dressed from 2 in.: (4/3)(24)(6)/12 = 16.
+  EXPECT_DOUBLE_EQ(m.boardFeetPerFoot(), 16.0);
+  const double widths[6][2] = {{2.5, 3}, {3.125, 4}, {5.125, 6}, {6.75, 8}, {8.75, 10}, {10.75, 12}};
+  for (int w = 0; w < 6; ++w) {
+    GlulamMember g(kGlulamSizeTables[w].sizes()[0], 0, true);
+    EXPECT_DOUBLE_EQ(g.boardFeetPerFoot(), 4.0 / 3.0 * g.d() * widths[w][1] / 12.0) << w;
+  }
+  const std::string dry = m.describe();
+  EXPECT_EQ(dry.rfind(" 24F-V8  DF/DF << 5-1/8 x 24 >>    size =5.125\" x 24.000\"\tmetric units: 130 mm x 610 mm\r\n", 0),
+            0u);
+  EXPECT_TRUE(has(dry, " Area =123.00 in^2\t  (16.00 board feet/foot)\r\n Ixx =5904 in^4,\t  Sxx =492 in^3,"));
+  EXPECT_TRUE(has(dry, "\r\n\r\n Dry usage:   NDS supplement Table 5A -- wet service adjustments:\r\n 'Cm' are:\t Fb =1.00,"
+                       "  Ft =1.00,  Fv =1.000,  FcX =1.00,  Fc =1.00,  E =1.000"));
+  EXPECT_TRUE(has(dry, "\r\n This combination is balanced and is intended"));
+  const std::string wet = GlulamMember(size5("5-1/8 x 24"), k24FV3, false).describe();
+  EXPECT_TRUE(has(wet, "\r\n\r\n Wet usage:   NDS supplement Table 5A -- wet service adjustments:\r\n 'Cm' are:\t Fb =0.80,"
+                       "  Ft =0.80,  Fv =0.875,  FcX =0.53,  Fc =0.73,  E =0.833\r\n This combination is not balanced"));
+  // A combination index outside the table takes the first row.
+  EXPECT_EQ(GlulamMember(size5("5-1/8 x 24"), 99, true).title(), "16F-V1  DF/WW");
+}
+
+TEST(Glulam, VolumeFactorIsKLTimesTheSizeTermAtMostOne) {
+  GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
+  // L = 20 ft: (1291.5 / (20 x 24 x 5.125))^0.1 = (21/20)^0.1 (12/24)^0.1 (5.125/5.125)^0.1 = 0.937596.
+  EXPECT_NEAR(check(m, 10, 20).C_V(), 0.937596, 1e-6);
+  EXPECT_NEAR(check(m, 10, 20, 1.00).volumeFactor(), 0.937596, 1e-6);
+  EXPECT_NEAR(check(m, 10, 20, 0.96).volumeFactor(), 0.96 * 0.937596, 1e-6);
+  EXPECT_EQ(check(m, 10, 20, 1.09).volumeFactor(), 1.0);  // 1.09 x 0.9376 = 1.022 -> 1.0
+  // L = 40 ft: 0.874808; with K_L = 1.09: 0.953541.
+  EXPECT_NEAR(check(m, 10, 40, 1.09).volumeFactor(), 0.953541, 1e-6);
+  // No length (or an unusable one) leaves only K_L, at most 1.0.
+  EXPECT_EQ(check(m, 10, 0, 1.00).C_V(), 1.0);
+  EXPECT_EQ(check(m, 10, -5, 1.00).C_V(), 1.0);
+  EXPECT_EQ(check(m, 10, 0, 0.96).volumeFactor(), 0.96);
+  // Small members are never above 1.0.
+  GlulamMember small(kGlulamSizeTables[0].sizes()[0], 0, true);
+  EXPECT_EQ(check(small, 1, 5).volumeFactor(), 1.0);
+}
+
+TEST(Glulam, VolumeFactorGovernsOverAHigherStabilityFactor) {
+  // lu = 10 ft: 120/24 = 5 < 7, le = 2.06(120) = 247.2 in; R_B = sqrt(247.2 x 24 / 5.125^2) = 15.0292;
+  // F_bE = 0.609 x 1,600,000 / 225.877 = 4313.85; a = 4313.85/2400 = 1.79744; C_L = 0.947233.
+  GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
+  GlulamBeamCheck c = check(m, 10, 20);
+  EXPECT_NEAR(c.le(), 247.2, 1e-9);
+  EXPECT_NEAR(c.R_B(), 15.029204, 1e-6);
+  EXPECT_NEAR(c.F_bE(), 4313.853, 1e-3);
+  EXPECT_NEAR(c.C_L(), 0.947233, 1e-6);
+  EXPECT_FALSE(c.stabilityGoverns());
+  EXPECT_NEAR(c.positiveCapacity(), 2400 * 0.937596, 1e-3);  // 2250.23 psi
+  // fb = 100 x 12000 / 492 = 2439.02 psi: NO GOOD.
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "\r\n\t unbracedLen*12/depth (=5.00) < 7\t le =(2.06)lu =247.2 in"));
+  EXPECT_TRUE(has(r, "\r\n\t Eq. 5.3-1  Cv =K_L ((21/L)^1/x) ((12/d)^1/x) ((5.125/b)^1/x) =0.938"));
+  EXPECT_TRUE(has(r, "\r\n\t Volume factor govern over unbraced distance factor.\r\n Bending stress:\r\n\t NO GOOD!  "
+                     "Design stress (=2439.02 psi) > Beam capacity (=2250.23 psi)  ... NO GOOD!"));
+  EXPECT_TRUE(has(r, "\r\n\t (M)design/(M)capacity =108.39%\r\n"));
+}
+
+TEST(Glulam, StabilityGovernsForALongUnbracedLength) {
+  // lu = 30 ft: 360/24 = 15 >= 7, le = 1.63(360) + 3(24) = 658.8; R_B = 24.5351; F_bE = 1618.68; C_L = 0.622979.
+  GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
+  GlulamBeamCheck c = check(m, 30, 20);
+  EXPECT_NEAR(c.le(), 658.8, 1e-9);
+  EXPECT_NEAR(c.C_L(), 0.622979, 1e-6);
+  EXPECT_TRUE(c.stabilityGoverns());
+  EXPECT_NEAR(c.positiveCapacity(), 2400 * 0.622979, 2e-3);  // 1495.15 psi
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "(=15.00) > 7\t le =(1.63)lu+ (3)depth =658.8 in    Fb* =2400.0"));
+  EXPECT_TRUE(has(r, "R_B =(le*d/b^2)^0.5 =24.54,  K_bE= 0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =1618.7"));
+  EXPECT_TRUE(has(r, "\r\n   stability govern:   \r\n  NDS Table 2.3.1 F'bx = Fb * C_duration * C_moisture * (footnote 1) "
+                     "=2400 x 1.00 x 1.00 x 0.623 =1495.1 psi\r\n\t Unbraced dist. factor govern over volume factor."));
+}
+
+TEST(Glulam, TiesGoToTheVolumeFactor) {
+  GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
+  const double CL = check(m, 10, 20).C_L();
+  // The volume length whose volume factor equals C_L: (1291.5 / (L d b))^0.1 = C_L.
+  double L = 1291.5 / (24.0 * 5.125 * std::pow(CL, 10.0));
+  double tie = -1.0, below = -1.0, above = -1.0;
+  for (int i = -4000; i <= 4000 && (tie < 0 || below < 0 || above < 0); ++i) {
+    const double trial = L + i * L * 1e-15;
+    const double vf = check(m, 10, trial).volumeFactor();
+    if (vf == CL) tie = trial;
+    else if (vf < CL) below = trial;
+    else above = trial;
+  }
+  ASSERT_GT(tie, 0.0) << "no volume length gives a factor equal to C_L";
+  GlulamBeamCheck t = check(m, 10, tie);
+  EXPECT_EQ(t.volumeFactor(), t.C_L());
+  EXPECT_FALSE(t.stabilityGoverns());
+  EXPECT_DOUBLE_EQ(t.positiveCapacity(), 2400 * t.volumeFactor());
+  EXPECT_TRUE(has(t.report(), "Volume factor govern over unbraced distance factor."));
+  ASSERT_GT(below, 0.0);
+  GlulamBeamCheck b = check(m, 10, below);  // a longer beam: the volume factor just below C_L
+  EXPECT_FALSE(b.stabilityGoverns());
+  ASSERT_GT(above, 0.0);
+  GlulamBeamCheck a = check(m, 10, above);  // shorter: the volume factor just above C_L
+  EXPECT_TRUE(a.stabilityGoverns());
+  EXPECT_DOUBLE_EQ(a.positiveCapacity(), 2400 * a.C_L());
+}
+
+TEST(Glulam, NegativeMomentBalancedAndUnbalanced) {
+  // Same inputs, lu = 10 ft, L = 20 ft, K_L = 1.00: the balanced 24F-V8 checks -50 k-ft against its
+  // positive capacity 2250.23; the 24F-V3 against Fbx- = 1200: volume 1200 x 0.937596 = 1125.116 vs.
+  // stability 1200 x 0.947233 = 1136.68, volume governs.
+  GlulamMember balanced(size5("5-1/8 x 24"), k24FV8, true);
+  GlulamMember unbalanced(size5("5-1/8 x 24"), k24FV3, true);
+  GlulamBeamCheck b = check(balanced, 10, 20, 1.0, -50);
+  GlulamBeamCheck u = check(unbalanced, 10, 20, 1.0, -50);
+  EXPECT_DOUBLE_EQ(b.negativeCapacity(), b.positiveCapacity());
+  EXPECT_NEAR(u.negativeCapacity(), 1125.1157, 1e-4);
+  EXPECT_FALSE(u.negativeStabilityGoverns());
+  const std::string rb = b.report(), ru = u.report();
+  EXPECT_FALSE(has(rb, "Negative moment, bottom laminations"));
+  // fbn = 50 x 12000 / 492 = 1219.51, checked by size although entered negative.
+  EXPECT_TRUE(has(rb, "\r\n\t Negative design moment (=1219.51 psi) < Beam capacity (=2250.23 psi)  ... OK"));
+  EXPECT_TRUE(has(ru, "\r\n Negative moment, bottom laminations in compression: ----\r\n    by volume or C_L factor:\r\n\t "
+                      "F'bx= Fb*Cf*Cm*(footnote 1) =1200 x 1.00 x 1.00 x 0.938 =1125.1 psi\r\n"));
+  EXPECT_TRUE(has(ru, "\r\n    by unbraced length:  C_L =0.947 \r\n\t F'bx_n =1200 x 1.00 x 1.00 x 0.947 =1136.7 psi\t "
+                      "while E'yy =1600000 psi\r\n\t Volume factor govern over unbraced distance factor."));
+  EXPECT_TRUE(has(ru, "NO GOOD!  Negative design moment (=1219.51 psi) > Beam capacity (=1125.12 psi)"));
+  // lu = 30 ft: stability 1200 x 0.622979 = 747.57 governs.
+  GlulamBeamCheck u30 = check(unbalanced, 30, 20, 1.0, 50);
+  EXPECT_TRUE(u30.negativeStabilityGoverns());
+  EXPECT_NEAR(u30.negativeCapacity(), 1200 * 0.622979, 2e-3);
+  EXPECT_TRUE(has(u30.report(), "Unbraced distance factor govern over volume factor."));
+  // No negative moment: no negative check at all.
+  EXPECT_FALSE(has(check(unbalanced, 10, 20).report(), "Negative"));
+}
+
+TEST(Glulam, WetMemberShearAndLoadDuration) {
+  // Wet 24F-V8: F'b(volume) = 2400 x 0.8 x 0.937596 = 1800.18; C_L is unchanged because E and Fb* both
+  // take 0.833; F'v = 165 x 0.875 = 144.375; fv = 1.5 x 10000 / 123 = 121.95.
+  GlulamMember wet(size5("5-1/8 x 24"), k24FV8, false);
+  GlulamBeamCheck c = check(wet, 10, 20);
+  EXPECT_NEAR(c.C_L(), 0.947233, 1e-6);
+  EXPECT_NEAR(c.positiveCapacity(), 1800.18, 0.01);
+  EXPECT_NEAR(c.shearCapacity(), 144.375, 1e-9);
+  EXPECT_NEAR(c.fv(), 121.951, 1e-3);
+  EXPECT_NEAR(c.Eprime(), 1800000 * 0.833, 1e-6);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, " Wet usage:   NDS supplement Table 5A -- wet service adjustments:\r\n 'Cm' are:\t Fb =0.80,  Fv "
+                     "=0.875,  FcX =0.53,  E =0.833"));
+  EXPECT_TRUE(has(r, " Shear Stress:\r\n\t f'v =1.5*V/A =121.95 psi\r\n\t F'v =Fv*Cd*Cm =165 x 1.00 x 0.88 =144.38 psi"));
+  EXPECT_TRUE(has(r, "(V)design/(V)capacity =84.47%"));
+  EXPECT_TRUE(has(r, " Deflection:\t E' =1800000 x 0.83 =1499400 psi "));
+  // Wind (index 1) is 1.33 whatever its button says; snow 1.15.
+  EXPECT_EQ(check(wet, 10, 20, 1.0, 0, 1).C_D(), 1.33);
+  EXPECT_NEAR(check(wet, 10, 20, 1.0, 0, 4).shearCapacity(), 165 * 1.15 * 0.875, 1e-9);
+  // No shear: no shear verdict.
+  EXPECT_FALSE(has(GlulamBeamCheck(wet, 5, 100, 0, 0, 10, 20, 0, 0, 1.0).report(), "Design shear"));
+}
+
+TEST(Glulam, InputEchoAndDegenerateInputs) {
+  GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
+  GlulamBeamCheck c(m, 3, 100, -20, 10, 10, 20, 7.5, 0.85, 0.96);
+  const std::string r = c.report();
+  EXPECT_EQ(r.rfind("\r\n\tDesign of Glued-laminated Beams\r\n Input:\t moment =100.00 k-ft,\t negative moment =-20.00 "
+                    "k-ft,\t shear =10.000 kip\r\n\t load duration factor = 1.25,   unbracedLen =10.00 ft\r\n\t K_L of "
+                    "NDS Table 5.3.2 factor =0.96\r\n\t deflection =0.85 in, \t reaction =7.50 kip\r\n\t len_volume "
+                    "=20.00 ft",
+                    0),
+            0u)
+      << r;
+  // No unbraced length: taken as 0.001 ft, so C_L stays finite and close to 1.
+  GlulamBeamCheck z = check(m, 0, 0);
+  EXPECT_NEAR(z.C_L(), 1.0, 1e-3);
+  for (const std::string& text : {z.report(), check(m, 1e99, 1e-99, 1.0, 1e99).report()}) {
+    EXPECT_FALSE(has(text, "nan"));
+    EXPECT_FALSE(has(text, "inf"));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,260 @@
+// Sawn beam checks against 1991 NDS hand calculations.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <string>
+
+#include "wood/sawn_beam.h"
+
+using namespace vd;
+
+namespace {
+
+const GradeRecord* grade(int species, const char* name) {
+  const SpeciesRecord& sp = kSpecies[species];
+  for (int r = 0; r < sp.endPost; ++r)
+    if (std::string(sp.grades[r].name) == name) return &sp.grades[r];
+  throw std::runtime_error(name);
+}
+
+SawnMember member(const char* label, double b, double d, const char* gradeName, bool repetitive, bool dry,
+                  int species = 0) {
+  SawnMember m(label, b, d, grade(species, gradeName), species, repetitive, dry);
+  m.describe();  // as the size form leaves it
+  return m;
+}
+
+bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+// NDS 3.3.3: C_L = (1 + a)/1.9 - sqrt(((1 + a)/1.9)^2 - a/0.95), a = F_bE / Fb*.
+double stability(double alpha, double k19 = 1.9, double k095 = 0.95) {
+  const double h = (1.0 + alpha) / k19;
+  return h - std::sqrt(h * h - alpha / k095);
+}
+
+TEST(SawnBeam, StabilityFactorLongUnbracedLength) {
+  // No. 2 DF 2x10, lu = 8 ft: lu/d = 96/9.25 = 10.38 >= 7, le = 1.63(96) + 3(9.25) = 184.23 in.
+  // R_B = sqrt(184.23 x 9.25 / 1.5^2) = 27.521; F_bE = 0.438 x 1,600,000 / 757.39 = 925.28 psi.
+  // C_D = 1.0: a = 925.28/875 = 1.05746, C_L = 0.83895; F'b = 875 x 0.83895 x 1.1 = 807.49 psi.
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 16, 5, 1, 0, 0, 8);
+  ASSERT_TRUE(c.stabilityComputed());
+  EXPECT_NEAR(c.le(), 184.23, 1e-5);
+  EXPECT_NEAR(c.R_B(), 27.5207, 1e-4);
+  EXPECT_NEAR(c.F_bE(), 925.283, 1e-3);
+  EXPECT_NEAR(c.C_L(), 0.838950, 2e-6);
+  EXPECT_NEAR(c.allowableBending(), 807.490, 2e-3);
+  // fb = 5 x 12000 / 21.39 = 2804.97 psi: NO GOOD.
+  EXPECT_NEAR(c.fb(), 5 * 12000 / (1.5 * 9.25 * 9.25 / 6), 1e-9);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "unbracedLen*12/depth (=10.38) > 7; Table 3.3.3 le =(1.63)lu+ (3)depth =184.2 in    Fb_star =875.0"))
+      << r;
+  EXPECT_TRUE(has(r, "R_B =sqrt(le*d/b^2) =27.52,  visual graded, K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =925.28"));
+  EXPECT_TRUE(has(r, " =0.839\r\n Fb\t =moment/Sxx =2804.97 psi"));
+  EXPECT_TRUE(has(r, "=875 x 1.00 x 0.84 x 1.10 x 1.00 x 1.00 x 1.00 =807.5 psi"));
+  EXPECT_TRUE(has(r, "\r\n\t NO GOOD!  Design moment (=2804.97 psi) > Beam capacity (=807.49 psi)  ... NO GOOD!"));
+  EXPECT_TRUE(has(r, "\r\n\t (M)design/(M)capacity =347.4%\r\n"));
+  // Roof load, C_D = 1.25: a = 925.28/1093.75, C_L = 0.74039, F'b = 875 x 1.25 x 0.74039 x 1.1 = 890.79.
+  SawnBeamCheck roof(m, SawnBeamKind::Dimension, 3, 16, 5, 1, 0, 0, 8);
+  EXPECT_NEAR(roof.C_L(), 0.740393, 2e-6);
+  EXPECT_NEAR(roof.allowableBending(), 890.786, 2e-3);
+}
+
+TEST(SawnBeam, StabilityFactorShortUnbracedLength) {
+  // lu = 0.5 ft: 6/9.25 < 7, le = 2.06 x 6 = 12.36 in., R_B = 7.1283, F_bE = 13791.7, C_L = 0.99664.
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 0.5);
+  EXPECT_NEAR(c.le(), 12.36, 1e-5);
+  EXPECT_NEAR(c.F_bE(), 13791.66, 0.01);
+  EXPECT_NEAR(c.C_L(), 0.996636, 2e-6);
+  EXPECT_TRUE(has(c.report(), "unbracedLen*12/depth (=0.65) < 7.0\t le= (2.06)lu =12.4 in"));
+}
+
+TEST(SawnBeam, RatioOfExactlySevenTakesTheLongRule) {
+  // 2x12: lu = 6.5625 ft gives 78.75/11.25 = 7 exactly: le = 1.63(78.75) + 3(11.25) = 162.11, not 2.06(78.75) = 162.23.
+  SawnMember m = member("2x12", 1.5, 11.25, "No. 2", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 6.5625);
+  EXPECT_NEAR(c.le(), 162.1125, 1e-5);
+  SawnBeamCheck t(m, SawnBeamKind::Timber, 5, 0, 1, 1, 0, 0, 6.5625);
+  EXPECT_NEAR(t.le(), 162.1125, 1e-5);
+}
+
+TEST(SawnBeam, SinglePrecisionConstantsPerForm) {
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 8);
+  SawnBeamCheck t(m, SawnBeamKind::Timber, 5, 0, 1, 1, 0, 0, 8);
+  // 1.63, 2.06, 1.9 widened from single precision in both forms; 0.95 too in the 2x-4x form only.
+  const double le = 1.6299999952316284 * 96.0 + 3.0 * 9.25;
+  EXPECT_DOUBLE_EQ(c.le(), le);
+  const double alpha = 0.438 * 1600000.0 / (le * 9.25 / 2.25) / 875.0;
+  EXPECT_NEAR(c.C_L(), stability(alpha, 1.899999976158142, 0.949999988079071), 1e-13);
+  EXPECT_NEAR(t.C_L(), stability(alpha, 1.899999976158142, 0.95), 1e-13);
+  EXPECT_GT(std::fabs(c.C_L() - t.C_L()), 1e-9);
+}
+
+TEST(SawnBeam, TimberBeamWithSizeFactor) {
+  // No. 1 (beam) DF 6x16 dry, lu = 10 ft: 120/15.5 = 7.74 >= 7, le = 1.63(120) + 3(15.5) = 242.1;
+  // R_B = 11.1378, F_bE = 5649.28, a = 4.18465, C_L = 0.98484; CF_b = (12/15.5)^0.111 = 0.97199;
+  // F'b = 1350 x 0.98484 x 0.97199 = 1292.30 psi.
+  SawnMember m = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Timber, 5, 20, 30, 5, 0, 0, 10);
+  EXPECT_NEAR(c.C_L(), 0.984844, 2e-6);
+  EXPECT_NEAR(c.allowableBending(), 1292.30, 0.01);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "\r\n\t  Design of 5x, 6x .... 24x Beams\r\n  DOUGLAS FIR-LARCH (WCLIB)  No. 1 (beam) << 6x16 >>"));
+  EXPECT_TRUE(has(r, "> 7;  table 3.3.3 le =(1.63)lu+ (3)depth =242.1 in"));
+  EXPECT_TRUE(has(r, "\r\n\t =1350 x 1.00 x 0.98 x 0.97 x 1.00 x 1.00 =1292.3 psi"));
+  // A dry timber still shows C_r (1.0: timbers are never repetitive); the E factor follows the summary.
+  EXPECT_TRUE(has(r, "\r\n repetitive factor applied: repetitive f. =1.00\r\n NDS Supplement"));
+  EXPECT_TRUE(has(r, "CF_bending =0.97 \r\n NDS supplement Table 4A -- wet service adjustments 'Cm' are: \tFb =1.00,  E =1.00"));
+}
+
+TEST(SawnBeam, LoadDurationCases) {
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  const struct {
+    int index;
+    const char* name;
+    double C_D;
+  } cases[] = {{0, "impact", 2.0}, {1, "wind", 1.33},  {2, "earthquake", 1.33}, {3, "roof or construction", 1.25},
+               {4, "snow", 1.15},  {5, "live", 1.0},   {6, "dead", 0.9},        {10, "dead", 0.9},
+               {-1, "dead", 0.9},  {7, "dead", 0.9}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.index);
+    SawnBeamCheck c(m, SawnBeamKind::Dimension, k.index, 0, 1, 1, 0, 0, 0);
+    EXPECT_EQ(c.C_D(), k.C_D);
+    // Laterally supported: F'b = Fb C_D CF_b; F'v = Fv C_D = 95 C_D.
+    EXPECT_NEAR(c.allowableBending(), 875.0 * k.C_D * 1.1, 1e-9);
+    EXPECT_NEAR(c.allowableShear(), 95.0 * k.C_D, 1e-9);
+    EXPECT_TRUE(has(c.report(), std::string("\tload duration: ") + k.name + "\r\n"));
+  }
+}
+
+TEST(SawnBeam, RepetitiveAndWetFactorsInTheDesign) {
+  // Wet repetitive No. 2 2x10: the design takes the whole wet row (Fb 0.85, Fv 0.97, FcX 0.67, E 0.9) and
+  // C_r = 1.15: F'b = 875 x 1.1 x 1.15 x 0.85 = 940.84; F'v = 95 x 0.97 = 92.15; F'cX = 625 x 0.67 = 418.75.
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", true, false);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 2, 0, 0);
+  EXPECT_NEAR(c.allowableBending(), 875 * 1.1 * 1.15 * 0.85, 1e-4);
+  EXPECT_NEAR(c.allowableShear(), 92.15, 1e-9);
+  EXPECT_NEAR(c.allowableBearing(), 418.75, 1e-9);
+  EXPECT_NEAR(c.Eprime(), 1440000.0, 1e-6);
+  // Bearing: 2 kip x 1000 / 1.5 / 418.75 = 3.18 in.
+  EXPECT_NEAR(c.bearingLength(), 2000.0 / 1.5 / 418.75, 1e-12);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "  reaction =2.00 in,  wet usage, apply repetitive member multiplier.\r\n"));
+  EXPECT_TRUE(has(r, "\r\n F'cX\t =FcX (wet f.)  =625 x 0.67 =418.8 psi.\t min. bearing length =3.18 in."));
+  EXPECT_TRUE(has(r, "\r\n E'\t =E' (wet f.)  =1600000 x 0.90 =1440000 psi.\r\n"));
+  // The quick summary uses the member's own Cm_Fb (1.0 here: 875 x 1.1 <= 1150) and no C_L.
+  const std::string q = c.quickSummary();
+  EXPECT_EQ(q.substr(0, 55), " --- wet usage ---  yes on repetitive member multiplier");
+  EXPECT_TRUE(has(q, "=875 x 1.00 x 1.10 x 1.15 x 1.00 x 1.00 =1106.9 psi. vs. Fb= moment/Sxx =561.0 psi")) << q;
+  EXPECT_TRUE(has(q, "\r\n F'v =95 x 1.00 x 0.97 =92."));
+  EXPECT_TRUE(has(q, " psi vs. Fv =3/2(shear/area) =108.1 psi."));
+  // A timber takes the wet-timber row: Fb 1.0, FcX 0.67, E 1.0.
+  SawnMember t = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, false);
+  SawnBeamCheck tc(t, SawnBeamKind::Timber, 5, 0, 1, 1, 0, 0, 0);
+  EXPECT_NEAR(tc.allowableBearing(), 625 * 0.67, 1e-9);
+  EXPECT_NEAR(tc.Eprime(), 1600000.0, 1e-6);
+}
+
+TEST(SawnBeam, LateralSupportRulesWithoutUnbracedLength) {
+  const struct {
+    const char* label;
+    double b, d;
+    int rule;
+    const char* text;
+  } cases[] = {
+      {"4x4", 3.5, 3.5, 1, "No later support required."},
+      {"3x10", 2.5, 9.25, 4, "The ends shall be held in position"},
+      {"2x10", 1.5, 9.25, 5, "One edge shall be held in line for its entire length."},
+      {"2x12", 1.5, 11.25, 6, "Bridging, full depth solid blocking or cross bracing"},
+      {"2x14", 1.5, 13.25, 7, "Both edges shall be held in line for their entir length."},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.label);
+    SawnMember m = member(k.label, k.b, k.d, "No. 2", false, true);
+    SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 0);
+    EXPECT_EQ(c.lateralSupportRule(), k.rule);
+    EXPECT_EQ(c.C_L(), 1.0);
+    const std::string r = c.report();
+    EXPECT_TRUE(has(r, "\r\n Depth to breadth ratio =" + std::to_string(k.rule) +
+                           ".  To qualify for C_L =1.0, NDS 3.3.3 recommends...\r\n " + k.text));
+    EXPECT_FALSE(has(r, "Stability factor"));
+  }
+}
+
+TEST(SawnBeam, NegativeUnbracedLengthIsTakenAsNotGiven) {
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, -4);
+  EXPECT_FALSE(c.stabilityComputed());
+  EXPECT_EQ(c.C_L(), 1.0);
+  EXPECT_NEAR(c.allowableBending(), 875 * 1.1, 1e-9);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "Unbraced length below zero is taken as not given: C_L =1.0"));
+  EXPECT_TRUE(has(r, "One edge shall be held in line"));
+  EXPECT_FALSE(has(r, "nan"));
+  // The timber form: C_L = 1.0 and no lateral-support text.
+  SawnMember t = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, true);
+  SawnBeamCheck tc(t, SawnBeamKind::Timber, 5, 0, 1, 1, 0, 0, -4);
+  EXPECT_EQ(tc.C_L(), 1.0);
+  EXPECT_FALSE(has(tc.report(), "Depth to breadth ratio"));
+}
+
+TEST(SawnBeam, SplitAndShakeNoteOnlyWhenShearFails) {
+  // 2x4 No. 2: F'v = 95; V = 0.4 kip gives fv = 1.5 x 400 / 5.25 = 114.3 > 95.
+  SawnMember thin = member("2x4", 1.5, 3.5, "No. 2", false, true);
+  const std::string r = SawnBeamCheck(thin, SawnBeamKind::Dimension, 5, 0, 0.1, 0.4, 0, 0, 0).report();
+  // b < 2: splits 0.5d, 0.75d, 1.0d, 1.5d = 1.75, 2.63, 3.50, 5.25; shakes b/6 ... b/2 = 0.25 ... 0.75.
+  EXPECT_TRUE(has(r, "C_H, can be adjusted by 2.0x, 1.67x, 1.50x, 1.33x, 1.00x"));
+  EXPECT_TRUE(has(r, "limited within 0.0\", 1.75\", "));
+  EXPECT_TRUE(has(r, "5.25\" or more ,\r\n"));
+  EXPECT_TRUE(has(r, "shake are limited within 0.0\", 0.25\", "));
+  EXPECT_TRUE(has(r, ", 0.50\", 0.75\" or more\r\n"));
+  // b >= 2: splits on b: 4x4 -> 1.75, 2.63, 3.50, 5.25 with "or more,".
+  SawnMember thick = member("4x4", 3.5, 3.5, "No. 2", false, true);
+  const std::string r4 = SawnBeamCheck(thick, SawnBeamKind::Dimension, 5, 0, 0.1, 1.0, 0, 0, 0).report();
+  EXPECT_TRUE(has(r4, "5.25\" or more,\r\n"));
+  EXPECT_TRUE(has(r4, ", 0.58\", 0.88\", 1.17\", 1.75\" or more\r\n"));
+  // fv <= F'v: no note.
+  EXPECT_FALSE(has(SawnBeamCheck(thin, SawnBeamKind::Dimension, 5, 0, 0.1, 0.3, 0, 0, 0).report(), "C_H"));
+  // The timber form never prints it.
+  SawnMember t = member("6x6", 5.5, 5.5, "No. 1 (post)", false, true);
+  EXPECT_FALSE(has(SawnBeamCheck(t, SawnBeamKind::Timber, 5, 0, 0.1, 50, 0, 0, 0).report(), "C_H"));
+}
+
+TEST(SawnBeam, DeflectionRatioAndInputEchoes) {
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 12, 1, 1, 0, 0.4, 0);
+  EXPECT_EQ(c.deflectionRatio(), 360);  // 144 / 0.4
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "\r\n Deflection to span ratio =1 / 360"));
+  EXPECT_TRUE(has(r, "span =12.00 ft,  unbraced len =0.00 ft  deflection =0.40 in,  dry usage, not a repetitive members"));
+  EXPECT_EQ(SawnBeamCheck(m, SawnBeamKind::Dimension, 5, 12, 1, 1, 0, -0.4, 0).deflectionRatio(), 360);
+  EXPECT_FALSE(has(SawnBeamCheck(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0.4, 0).report(), "Deflection to span"));
+  // A ratio beyond any int is held at the largest one rather than overflowing.
+  EXPECT_EQ(SawnBeamCheck(m, SawnBeamKind::Dimension, 5, 1e9, 1, 1, 0, 1e-9, 0).deflectionRatio(), INT_MAX);
+  // Timber echoes.
+  SawnMember t = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, false);
+  const std::string tr = SawnBeamCheck(t, SawnBeamKind::Timber, 5, 20, 1, 1, 3, 0.5, 0).report();
+  EXPECT_TRUE(has(tr, "span =20.00 ft,  unbraced len =0.00 ft,  deflection =0.50 in,  reaction =3.00 in,  wet usage "
+                      "\r\n\tload duration: live\r\n"));
+}
+
+TEST(SawnBeam, NegativeLoadsAreCheckedBySizeAndNothingIsNotFinite) {
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
+  SawnBeamCheck neg(m, SawnBeamKind::Dimension, 5, 0, -5, -1, 0, 0, 0);
+  EXPECT_GT(neg.fb(), 0.0);
+  EXPECT_TRUE(has(neg.report(), "NO GOOD!  Design moment"));
+  // Zero loads: 0 % and OK lines.
+  const std::string zero = SawnBeamCheck(m, SawnBeamKind::Dimension, 5, 0, 0, 0, 0, 0, 0).report();
+  EXPECT_TRUE(has(zero, "(M)design/(M)capacity =0.0%"));
+  // An absurd unbraced length drives C_L to zero: no capacity, no "inf" or "nan".
+  SawnBeamCheck huge(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 1e99);
+  const std::string r = huge.report();
+  EXPECT_FALSE(has(r, "inf"));
+  EXPECT_FALSE(has(r, "nan"));
+  EXPECT_TRUE(has(r, "NO GOOD!  Design moment"));
+}
+
+}  // namespace
