@@ -143,7 +143,8 @@ void FormDialog::createWidget(const Control& c) {
     case ControlKind::Pane: {
       auto* edit = new QPlainTextEdit(this);
       edit->setReadOnly(c.kind == ControlKind::Pane);
-      edit->setLineWrapMode(c.kind == ControlKind::Pane ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+      // Words wrap at the edge, as in a multi-line edit control without horizontal scrolling.
+      edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       edit->setTabChangesFocus(true);
       const int lines = c.height > 0 ? c.height : (c.kind == ControlKind::Pane ? 12 : 3);
       edit->setMinimumHeight(textBoxHeight(this, lines));
@@ -215,7 +216,8 @@ void FormDialog::createWidget(const Control& c) {
   w->setObjectName(id ? QStringLiteral("control%1").arg(id) : QString());
   w->setEnabled(c.enabled);
 
-  if (!c.label.empty() && (isFieldLike(c.kind) || labelAbove(c.kind))) {
+  // A cell's label is its column's heading, drawn once above the grid.
+  if (!c.label.empty() && !isCell(c) && (isFieldLike(c.kind) || labelAbove(c.kind))) {
     e->label = new QLabel(caption, this);
     e->label->setTextFormat(Qt::PlainText);
     e->label->setBuddy(w);
@@ -379,7 +381,7 @@ void FormDialog::layoutGridLines(QVBoxLayout* page, const std::vector<std::vecto
       const Entry* e = entryOf(c);
       if (!e || !e->widget) continue;
       if (isCell(*c)) {
-        grid->addWidget(e->widget, row, c->col, Qt::AlignLeft);
+        grid->addWidget(e->unit ? fieldBlock(*e) : e->widget, row, c->col, Qt::AlignLeft);
         continue;
       }
       // Anything else on a grid line takes the first column no cell of the line uses.

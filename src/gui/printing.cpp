@@ -77,6 +77,21 @@ std::vector<int> pageOrder(int totalPages, int copies, bool collate) {
   return order;
 }
 
+QString expandTabs(const QString& line, int tabSize) {
+  tabSize = std::max(1, tabSize);
+  QString out;
+  out.reserve(line.size());
+  for (QChar c : line) {
+    if (c == u'\t') {
+      do out += u' ';
+      while (out.size() % tabSize != 0);
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 bool printPadTo(QPrinter& printer, const QString& text, const QFont& padFont, const PrintProgressBox* progress) {
   const QStringList lines = padLines(text);
   QPainter painter;
@@ -90,7 +105,6 @@ bool printPadTo(QPrinter& printer, const QString& text, const QFont& padFont, co
 
   QTextOption option(Qt::AlignLeft | Qt::AlignTop);
   option.setWrapMode(QTextOption::NoWrap);
-  option.setTabStopDistance(8.0 * std::max(1, fm.averageCharWidth()));
 
   // A printer that makes its own copies gets one pass; otherwise the copies are printed here.
   const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
@@ -105,7 +119,7 @@ bool printPadTo(QPrinter& printer, const QString& text, const QFont& padFont, co
       const qsizetype index = static_cast<qsizetype>(layout.linesPerPage) * p + i;
       if (index >= lines.size()) break;
       // A line longer than the page is cut, not wrapped.
-      const QString line = lines.at(index).left(layout.charsPerLine);
+      const QString line = expandTabs(lines.at(index)).left(layout.charsPerLine);
       painter.drawText(QRectF(0, static_cast<double>(layout.lineHeight) * i, page.width(), layout.lineHeight), line,
                        option);
     }

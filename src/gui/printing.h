@@ -30,6 +30,10 @@ PadLayout padLayout(int totalLines, int charHeight, int externalLeading, int ave
 // page as many times as there are copies in a row.
 std::vector<int> pageOrder(int totalPages, int copies, bool collate);
 
+// Tabs as spaces to the next multiple of tabSize columns, so that a printed line keeps its columns
+// and its cut at charsPerLine counts what the page shows.
+QString expandTabs(const QString& line, int tabSize = 8);
+
 // Asks for a printer and prints the text line by line in the font, lines longer than the page cut.
 // True when the job went to the printer completely, and also when the user cancelled the print
 // dialog or the text is empty (each says so in a "Debug" box). False when the job failed or was

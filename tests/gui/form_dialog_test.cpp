@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -138,6 +139,28 @@ TEST_F(FormDialogTest, RendersEveryKindWithItsLabelsUnitsAndHints) {
   EXPECT_GT(top(dialog_->statusPart(0)), top(dialog_->control(kOk)));
   EXPECT_LT(dialog_->statusPart(0)->x(), dialog_->statusPart(1)->x());
 }
+
+// Whether a layout holds the widget, in any of its nested layouts.
+bool inLayout(QLayout* layout, QWidget* w) {
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (item->widget() == w) return true;
+    if (item->layout() && inLayout(item->layout(), w)) return true;
+  }
+  return false;
+}
+
+// Every widget the dialog made sits in a layout: none is left lying at the top-left corner.
+void expectEverythingLaidOut(QWidget* dialog) {
+  for (QWidget* w : dialog->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->parentWidget() || !w->parentWidget()->layout()) continue;
+    EXPECT_TRUE(inLayout(w->parentWidget()->layout(), w))
+        << w->metaObject()->className() << " '" << w->objectName().toStdString() << "' "
+        << (qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text().toStdString() : "");
+  }
+}
+
+TEST_F(FormDialogTest, EveryControlIsLaidOut) { expectEverythingLaidOut(dialog_.get()); }
 
 TEST_F(FormDialogTest, GridCellsLineUpUnderTheirColumnHeadings) {
   auto* heading0 = dialog_->findChild<QLabel*>("gridHeading0");
@@ -365,6 +388,7 @@ TEST(PropertySheet, PagesAreTabsWithOkCancelAndApply) {
   ASSERT_NE(sheet, nullptr);
   ASSERT_TRUE(sheet->start());
   sheet->show();
+  expectEverythingLaidOut(sheet);
   ASSERT_EQ(sheet->tabs()->count(), 2);
   EXPECT_EQ(sheet->tabs()->tabText(0), "Z, I && Rw");
   EXPECT_EQ(sheet->tabs()->tabText(1), "hight && weight");

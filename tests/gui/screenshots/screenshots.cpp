@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  const QString dir = QString::fromLocal8Bit(argv[1]);
+  const QString dir = QString::fromStdString(std::filesystem::absolute(argv[1]).string());
   const auto scratch = std::filesystem::temp_directory_path() / "vd_screenshots";
   std::filesystem::create_directories(scratch);
   std::filesystem::current_path(scratch);
