@@ -1,0 +1,310 @@
+// Printing the pad and the diagrams, and pictures drawn with QPainter; PDFs are read back with
+// poppler's pdftotext, an independent reader.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "beam/diagram.h"
+#include "concrete/drawings.h"
+#include "gui/picture_widget.h"
+#include "gui/pictures.h"
+#include "gui/print_progress.h"
+#include "gui/printing.h"
+#include "platform/emf_reader.h"
+#include "platform/emf_writer.h"
+
+using namespace vd;
+using namespace vd::gui;
+
+namespace {
+
+std::string run(const std::string& command) {
+  std::string out;
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    ::pclose(p);
+  }
+  return out;
+}
+
+// The text of one page (from 1), or of the whole document.
+std::string pdfText(const std::filesystem::path& pdf, int page = 0) {
+  std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+  return run("pdftotext -layout" + range + " '" + pdf.string() + "' - 2>/dev/null");
+}
+
+int pdfPages(const std::filesystem::path& pdf) {
+  std::smatch m;
+  const std::string info = run("pdfinfo '" + pdf.string() + "' 2>/dev/null");
+  return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
+}
+
+class PrintTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = std::filesystem::current_path();
+    dir_ = std::filesystem::temp_directory_path() /
+           ("vdpic_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    installPictureOutput(nullptr);
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+  static std::unique_ptr<QPrinter> pdfPrinter(const std::string& file) {
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setOutputFormat(QPrinter::PdfFormat);
+    p->setOutputFileName(QString::fromStdString(file));
+    return p;
+  }
+  static QFont padFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+  std::filesystem::path dir_, old_;
+};
+
+TEST(PadLayout, PagesFollowFromThePrinterFontAndTheArea) {
+  // 50-unit characters with 8 of leading: 58 per line; 6600 / 58 = 113.8 -> 113 lines a page;
+  // 4800 / 40 = 120 characters a line.
+  PadLayout l = padLayout(250, 50, 8, 40, 4800, 6600);
+  EXPECT_EQ(l.lineHeight, 58);
+  EXPECT_EQ(l.charsPerLine, 120);
+  EXPECT_EQ(l.linesPerPage, 113);
+  EXPECT_EQ(l.totalPages, 3);  // (250 + 112) / 113
+  EXPECT_EQ(padLayout(226, 50, 8, 40, 4800, 6600).totalPages, 2);
+  EXPECT_EQ(padLayout(227, 50, 8, 40, 4800, 6600).totalPages, 3);
+  EXPECT_EQ(padLayout(1, 50, 8, 40, 4800, 6600).totalPages, 1);
+  EXPECT_EQ(padLayout(0, 50, 8, 40, 4800, 6600).totalPages, 0);
+  // A printer reporting zero metrics: one character, one line, never a division by zero.
+  l = padLayout(5, 0, 0, 0, 0, 0);
+  EXPECT_EQ(l.lineHeight, 1);
+  EXPECT_EQ(l.charsPerLine, 1);
+  EXPECT_EQ(l.linesPerPage, 1);
+  EXPECT_EQ(l.totalPages, 5);
+}
+
+TEST(PadLayout, TabsBecomeSpacesToTheNextEighthColumn) {
+  EXPECT_EQ(expandTabs(QStringLiteral("\tfb")), QStringLiteral("        fb"));
+  EXPECT_EQ(expandTabs(QStringLiteral("abc\tx")), QStringLiteral("abc     x"));
+  EXPECT_EQ(expandTabs(QStringLiteral("12345678\tx")), QStringLiteral("12345678        x"));
+  EXPECT_EQ(expandTabs(QStringLiteral("a\t\tb")), QStringLiteral("a               b"));
+  EXPECT_EQ(expandTabs(QStringLiteral("none")), QStringLiteral("none"));
+}
+
+TEST(PadLayout, CopiesAreCollatedOrPrintedPageByPage) {
+  EXPECT_EQ(pageOrder(2, 2, true), (std::vector<int>{0, 1, 0, 1}));
+  EXPECT_EQ(pageOrder(2, 2, false), (std::vector<int>{0, 0, 1, 1}));
+  EXPECT_EQ(pageOrder(3, 1, false), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(pageOrder(2, 0, true), (std::vector<int>{0, 1}));
+  EXPECT_TRUE(pageOrder(0, 3, true).empty());
+}
+
+TEST_F(PrintTest, PadPrintedToPdfHoldsItsLinesAndCutsLongOnes) {
+  const QString text = QStringLiteral(
+      "\r\n Job number or ID: 2024-17\r\n W18x50 bending:\tfb = 21.34 ksi  OK\r\n") +
+      QString(600, u'x') + QStringLiteral("TAILMARK\r\n last line");
+  auto printer = pdfPrinter("pad.pdf");
+  ASSERT_TRUE(printPadTo(*printer, text, padFont(), nullptr));
+  const std::string out = pdfText("pad.pdf");
+  EXPECT_NE(out.find("Job number or ID: 2024-17"), std::string::npos);
+  EXPECT_NE(out.find("W18x50 bending:"), std::string::npos);
+  // The tab keeps the text after it on the line (columns of eight).
+  EXPECT_TRUE(std::regex_search(out, std::regex("W18x50 bending: +fb = 21.34 ksi +OK"))) << out;
+  EXPECT_NE(out.find("last line"), std::string::npos);
+  // The long line stops at the page's character count.
+  EXPECT_EQ(out.find("TAILMARK"), std::string::npos);
+  const QFontMetrics fm(QFont(padFont(), printer.get()), printer.get());
+  const int perLine = printer->pageLayout().paintRectPixels(printer->resolution()).width() / fm.averageCharWidth();
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(out, m, std::regex("x{20,}")));
+  EXPECT_NEAR(static_cast<double>(m.length(0)), perLine, 1.0);
+  EXPECT_LT(m.length(0), 600);
+}
+
+TEST_F(PrintTest, LongReportsRunOverPagesAndCopiesFollowTheCollation) {
+  QString text;
+  for (int i = 1; i <= 300; ++i) text += QStringLiteral("\r\n report line %1").arg(i, 3, 10, QLatin1Char('0'));
+  auto probe = pdfPrinter("probe.pdf");
+  const QFontMetrics fm(QFont(padFont(), probe.get()), probe.get());
+  const int perPage =
+      probe->pageLayout().paintRectPixels(probe->resolution()).height() / (fm.height() + fm.leading());
+  ASSERT_GT(perPage, 10);
+  ASSERT_LT(perPage, 300);
+  const int pages = (301 + perPage - 1) / perPage;  // the text starts with an empty line
+
+  ASSERT_TRUE(printPadTo(*probe, text, padFont(), nullptr));
+  EXPECT_EQ(pdfPages("probe.pdf"), pages);
+  // Page 2 starts with the line after the last of page 1 (line index perPage, numbered perPage).
+  const std::string second = pdfText("probe.pdf", 2);
+  EXPECT_NE(second.find(QStringLiteral("report line %1").arg(perPage, 3, 10, QLatin1Char('0')).toStdString()),
+            std::string::npos);
+  EXPECT_EQ(second.find(QStringLiteral("report line %1").arg(perPage - 1, 3, 10, QLatin1Char('0')).toStdString()),
+            std::string::npos);
+
+  // Two copies: not collated, page 1 twice then page 2 twice; collated, 1 2 ... 1 2 ...
+  auto first = [](const std::string& page) {
+    std::smatch m;
+    return std::regex_search(page, m, std::regex("report line (\\d+)")) ? std::stoi(m[1]) : -1;
+  };
+  for (bool collate : {false, true}) {
+    auto p = pdfPrinter(collate ? "collated.pdf" : "uncollated.pdf");
+    p->setCopyCount(2);
+    p->setCollateCopies(collate);
+    ASSERT_FALSE(p->supportsMultipleCopies());
+    ASSERT_TRUE(printPadTo(*p, text, padFont(), nullptr));
+    const std::string file = collate ? "collated.pdf" : "uncollated.pdf";
+    ASSERT_EQ(pdfPages(file), 2 * pages);
+    std::vector<int> starts;
+    for (int i = 1; i <= 2 * pages; ++i) starts.push_back(first(pdfText(file, i)));
+    if (collate) {
+      EXPECT_EQ(starts[0], 1);
+      EXPECT_EQ(starts[pages], 1);  // the second copy starts again at page 1
+      EXPECT_NE(starts[1], 1);
+    } else {
+      EXPECT_EQ(starts[0], 1);
+      EXPECT_EQ(starts[1], 1);  // page 1 twice
+      EXPECT_EQ(starts[2], starts[3]);
+      EXPECT_GT(starts[2], 1);
+    }
+  }
+}
+
+TEST_F(PrintTest, CancellingFromTheProgressBoxEndsTheJobAsAFailure) {
+  QString text;
+  for (int i = 0; i < 500; ++i) text += QStringLiteral("\r\nline");
+  PrintProgressBox progress(QString(), nullptr);
+  progress.show();
+  // The user presses Cancel while the first page goes out.
+  QTimer::singleShot(0, &progress, [&] { progress.findChild<QPushButton*>(QStringLiteral("cancel"))->click(); });
+  auto printer = pdfPrinter("cancelled.pdf");
+  EXPECT_FALSE(printPadTo(*printer, text, padFont(), &progress));
+  EXPECT_TRUE(progress.aborted());
+}
+
+TEST_F(PrintTest, SavingThePadAsPdfWritesTheFileOrSaysItCouldNot) {
+  ASSERT_TRUE(saveReportPdf(nullptr, QStringLiteral("\r\n Moment capacity = 123.45 kip-ft"), padFont(),
+                            QStringLiteral("report.pdf")));
+  EXPECT_NE(pdfText("report.pdf").find("Moment capacity = 123.45 kip-ft"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists("report.pdf.tmp"));
+  EXPECT_FALSE(saveReportPdf(nullptr, QStringLiteral("x"), padFont(), QStringLiteral("no/such/folder/r.pdf")));
+}
+
+TEST_F(PrintTest, ADiagramPrintsAtTwoThirdsOfTheWidthInTheTopQuarter) {
+  StationTable t{};
+  for (int i = 0; i <= 200; ++i) t[static_cast<std::size_t>(i * 5 + 2)] = i <= 100 ? i : 200 - i;
+  const Picture pic = drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {100, 0, 5, 5});
+  auto printer = pdfPrinter("diagram.pdf");
+  ASSERT_TRUE(printPictureTo(*printer, pic));
+  EXPECT_EQ(pdfPages("diagram.pdf"), 1);
+  // Word boxes in points: the title lies left, the values end before two-thirds of the width, and both
+  // sit at the bottom of the top quarter of the page.
+  const std::string boxes = run("pdftotext -bbox diagram.pdf - 2>/dev/null");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(boxes, m, std::regex("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"")));
+  const double pageW = std::stod(m[1]), pageH = std::stod(m[2]);
+  ASSERT_TRUE(std::regex_search(
+      boxes, m, std::regex("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">Moment<")));
+  const double titleX = std::stod(m[1]), titleBottom = std::stod(m[4]);
+  ASSERT_TRUE(std::regex_search(boxes, m, std::regex("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">k-ft<")));
+  const double valuesRight = std::stod(m[1]);
+  const QRectF paper = printer->pageLayout().fullRect(QPageLayout::Point);
+  const QRectF area = printer->pageLayout().paintRect(QPageLayout::Point);
+  EXPECT_NEAR(pageW, paper.width(), 1.0);
+  EXPECT_LT(titleX, area.left() + area.width() * 0.1);
+  EXPECT_LT(valuesRight, area.left() + area.width() * 2 / 3);
+  EXPECT_GT(valuesRight, area.left() + area.width() * 0.5);
+  EXPECT_LT(titleBottom, area.top() + area.height() / 4 + 2);
+  EXPECT_GT(titleBottom, area.top() + area.height() / 4 - 25);
+  EXPECT_LT(titleBottom, pageH);
+}
+
+// The colour of a pixel, to compare with the drawing's pens.
+bool near(QRgb c, int r, int g, int b, int tol = 60) {
+  return std::abs(qRed(c) - r) <= tol && std::abs(qGreen(c) - g) <= tol && std::abs(qBlue(c) - b) <= tol;
+}
+
+TEST_F(PrintTest, TheFormsPictureControlPlaysTheFile) {
+  StationTable t{};
+  for (int i = 0; i <= 200; ++i) t[static_cast<std::size_t>(i * 5 + 2)] = i <= 100 ? i : 200 - i;
+  ASSERT_TRUE(writeEmf(drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {100, 0, 5, 5}), "Moment.emf", "MOMENT"));
+  QLabel control;
+  control.setFrameStyle(QFrame::Box | QFrame::Plain);
+  control.setFixedSize(696, 322);
+  showPictureFile(&control, "Moment.emf");
+  auto* widget = control.findChild<PictureWidget*>();
+  ASSERT_NE(widget, nullptr);
+  EXPECT_TRUE(widget->hasPicture());
+  EXPECT_EQ(control.property("pictureFile").toString(), QStringLiteral("Moment.emf"));
+  const QImage img = widget->grab().toImage();
+  ASSERT_FALSE(img.isNull());
+  // The apex of the red outline touches the top in the middle; the blue axis crosses near mid-height.
+  bool apex = false;
+  for (int y = 0; y < 6 && !apex; ++y)
+    for (int x = img.width() / 2 - 4; x <= img.width() / 2 + 4; ++x) apex = apex || near(img.pixel(x, y), 255, 0, 0);
+  EXPECT_TRUE(apex);
+  bool axis = false;
+  for (int y = img.height() * 40 / 100; y < img.height() * 50 / 100 && !axis; ++y)
+    axis = near(img.pixel(img.width() / 5, y), 0, 0, 255, 40);
+  EXPECT_TRUE(axis);
+
+  // Showing the file again re-reads it; a file that went away shows nothing.
+  std::filesystem::remove("Moment.emf");
+  showPictureFile(&control, "Moment.emf");
+  EXPECT_FALSE(widget->hasPicture());
+  EXPECT_EQ(control.findChildren<PictureWidget*>().size(), 1);
+}
+
+TEST_F(PrintTest, PicturesExportAsPngSvgAndPdf) {
+  const Picture pic = drawSectionSketch();
+  ASSERT_TRUE(exportPicture(pic, QStringLiteral("sketch.png"), QSize(190, 240)));
+  QImage png(QStringLiteral("sketch.png"));
+  EXPECT_EQ(png.size(), QSize(190, 240));
+  // The grey section fills the middle.
+  EXPECT_TRUE(near(png.pixel(95, 140), 220, 220, 220, 10));
+  ASSERT_TRUE(exportPicture(pic, QStringLiteral("sketch.svg"), QSize(190, 240)));
+  std::ifstream svg("sketch.svg");
+  std::stringstream s;
+  s << svg.rdbuf();
+  EXPECT_NE(s.str().find(" b </text>"), std::string::npos);
+  ASSERT_TRUE(exportPicture(drawInteractionDiagram({{0, 100}, {50, 0}, {0, -50}}, {}, 0, 0),
+                            QStringLiteral("concol.pdf"), QSize(696, 536)));
+  EXPECT_NE(pdfText("concol.pdf").find("Tie-Column Interaction Diagram"), std::string::npos);
+  EXPECT_FALSE(exportPicture(pic, QStringLiteral("sketch.bmpx"), QSize(10, 10)));
+  EXPECT_FALSE(exportPicture(pic, QStringLiteral("no/such/folder/a.png"), QSize(10, 10)));
+  EXPECT_FALSE(exportPicture(pic, QStringLiteral("no/such/folder/a.pdf"), QSize(10, 10)));
+}
+
+TEST_F(PrintTest, CancellingTheDiagramPrintDialogIsNotAFailure) {
+  ASSERT_TRUE(writeSectionSketch("x.emf"));
+  bool shown = false;
+  // The dialog may take a moment to come up; keep looking for it.
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); d && d->isVisible()) {
+      shown = true;
+      d->reject();
+    }
+  });
+  poll.start(20);
+  EXPECT_TRUE(qtPictureOutput().print("x.emf"));
+  EXPECT_TRUE(shown);
+}
+
+}  // namespace
