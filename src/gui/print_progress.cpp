@@ -11,6 +11,7 @@ PrintProgressBox::PrintProgressBox(const QString& fileTitle, QWidget* parent)
   setObjectName(QStringLiteral("PrintDlgBox"));
   setWindowTitle(QStringLiteral("Vardelin"));
   setModal(false);
+  setMinimumWidth(260);
   auto* column = new QVBoxLayout(this);
   for (const QString& line : {QStringLiteral("Sending"), fileTitle, QStringLiteral("to print spooler.")}) {
     auto* label = new QLabel(line, this);
