@@ -200,19 +200,18 @@ std::string GlulamBeamCheck::report() const {
 
   if (negMoment_ != 0.0) {
     if (!member_.isBalanced()) {
-      {
-        if (ratio >= 7.0)
-          appendf(out, "\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) > 7\t le =(1.63)lu+ (3)depth =%.1f in",
-                  ratio, le_);
-        else
-          appendf(out, "\r\n\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7\t le =(2.06)lu =%.1f in",
-                  ratio, le_);
-        appendf(out, "    Fb* =%.1f", member_.FbxNeg() * C_D_);
-        appendf(out,
-                "\r\n\t Eq. 3.3.5  R_B = (le*d/b^2)^0.5 =%.2f,  K_bE =0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =%.1f\r\n\t "
-                "Eq. 3.3.6  C_L =((1+F_bE/Fb*)/1.9) - ( ((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 )^0.5 =%.3f",
-                R_B_, F_bE_, C_L_);
-      }
+      // The unbraced length is never zero here, so the stability factor is always shown.
+      if (ratio >= 7.0)
+        appendf(out, "\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) > 7\t le =(1.63)lu+ (3)depth =%.1f in",
+                ratio, le_);
+      else
+        appendf(out, "\r\n\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7\t le =(2.06)lu =%.1f in",
+                ratio, le_);
+      appendf(out, "    Fb* =%.1f", member_.FbxNeg() * C_D_);
+      appendf(out,
+              "\r\n\t Eq. 3.3.5  R_B = (le*d/b^2)^0.5 =%.2f,  K_bE =0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =%.1f\r\n\t "
+              "Eq. 3.3.6  C_L =((1+F_bE/Fb*)/1.9) - ( ((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 )^0.5 =%.3f",
+              R_B_, F_bE_, C_L_);
       appendf(out,
               "\r\n Negative moment, bottom laminations in compression: ----\r\n    by volume or C_L factor:\r\n\t F'bx= "
               "Fb*Cf*Cm*(footnote 1) =%.0f x %.2f x %.2f x %.3f =%.1f psi\r\n",

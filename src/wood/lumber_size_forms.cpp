@@ -16,7 +16,8 @@ class LumberSizeForm : public Form {
         timber_(timber),
         layout_(timber ? "L6X_Box" : "L2X_Box",
                 timber ? "6X, 8X ... to 24X Lumber Sizes:" : "2X, 3X and 4X Lumber Sizes:") {
-    layout_.pane(SpeciesName, "Species:", 1).width = 44;
+    layout_.label("Species:");
+    layout_.text(SpeciesName, "").width = 44;
     layout_.newLine();
     layout_.list(Sizes, "Size", 10).width = 10;
     layout_.list(Grades, "Grade", 10).width = 32;
