@@ -12,10 +12,10 @@ BeamAnalysis::BeamAnalysis(BeamLoadTable& table) : BeamAnalysisBase(table, true)
 void BeamAnalysis::header(std::string& out) const {
   if (L_ <= s_) {
     out += "===dbm======dbm======dbm======dbm===";
-    appendf(out, "\n span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", s_, I_ * 20736.0, E_ / 144);
+    appendNumbers(out, "\n span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", {s_, I_ * 20736.0, E_ / 144});
   } else {
     out += "===cbm======cbm======cbm======cbm===";
-    appendf(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", L_, s_, I_ * 20736.0, E_ / 144);
+    appendNumbers(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", {L_, s_, I_ * 20736.0, E_ / 144});
     if (s_ < L_) out += ",   Overhang at the left side";
   }
 }

@@ -1,5 +1,6 @@
 #include "beam/beam_analysis_base.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "platform/text_format.h"
@@ -26,8 +27,14 @@ BeamAnalysisBase::BeamAnalysisBase(BeamLoadTable& table, bool convertTriangles) 
   if (!(L_ > 0 && s_ > 0)) {
     valid_ = false;
     inputError_ = BeamRunStatus::BadLengths;
-  } else if (!(I_ > 0 && E_ > 0 && E_ * I_ > 0 && std::isfinite(E_ * I_))) {
+  } else if (!(I_ > 0 && E_ > 0 && E_ * I_ > 0)) {
     inputError_ = BeamRunStatus::BadStiffness;
+  }
+  if (inputError_ == BeamRunStatus::Complete) {
+    bool finiteInput = std::isfinite(L_) && std::isfinite(s_) && std::isfinite(E_ * I_) && std::isfinite(xInterest_);
+    for (const auto& row : table)
+      for (double v : row) finiteInput = finiteInput && std::isfinite(v);
+    if (!finiteInput) inputError_ = BeamRunStatus::TooLarge;
   }
 
   // A moment load exactly at an end would fall outside the singularity terms' reach.
@@ -72,26 +79,47 @@ int BeamAnalysisBase::setLoads() {
 void BeamAnalysisBase::loadList(std::string& out) const {
   const LoadListFormats f = loadListFormats();
   for (int r = kMomentRow; r < kMomentRow + kMomentRows; ++r)
-    if (rows_[r][0] != 0) appendf(out, "\n moment load = %.2f k-ft at %.2f'", rows_[r][0], rows_[r][1]);
+    if (rows_[r][0] != 0) appendNumbers(out, "\n moment load = %.2f k-ft at %.2f'", {rows_[r][0], rows_[r][1]});
   for (int r = kPointRow; r < kPointRow + kPointRows; ++r)
-    if (rows_[r][0] != 0) appendf(out, "\n point load = %.2f kip. at %.2f'", rows_[r][0], rows_[r][1]);
+    if (rows_[r][0] != 0) appendNumbers(out, "\n point load = %.2f kip. at %.2f'", {rows_[r][0], rows_[r][1]});
   for (int r = kUniformRow; r < kUniformRow + kUniformRows; ++r)
-    if (rows_[r][0] != 0) appendf(out, "\n uniform load = %.3f kip/ft start %.2f' end %.2f'", rows_[r][0], rows_[r][1], rows_[r][2]);
+    if (rows_[r][0] != 0)
+      appendNumbers(out, "\n uniform load = %.3f kip/ft start %.2f' end %.2f'", {rows_[r][0], rows_[r][1], rows_[r][2]});
   for (int r = kAscendingRow; r < 18; ++r) {
     const auto& row = rows_[r];
     if (row[0] == 0) continue;
     const char* fmt = r < kDescendingRow ? f.ascending : f.descending;
     if (!f.triangularApex) {
-      appendf(out, fmt, row[0], row[1], row[2]);
+      appendNumbers(out, fmt, {row[0], row[1], row[2]});
     } else if (row[2] - row[1] > 0) {
       // The gradient times the length is the apex intensity the user entered; a gradient too large
       // for a double (a load of almost no length) falls back to the entered value.
       double apex = row[0] * (row[2] - row[1]);
       if (!std::isfinite(apex)) apex = table_[r][0];
-      appendf(out, fmt, apex, row[1], row[2]);
+      appendNumbers(out, fmt, {apex, row[1], row[2]});
     }
   }
   out += "\n";
+}
+
+void BeamAnalysisBase::appendNumbers(std::string& out, const char* fmt, std::initializer_list<double> values) {
+  auto value = values.begin();
+  for (const char* p = fmt; *p;) {
+    if (*p != '%' || p[1] == '%') {
+      out += *p;
+      p += (*p == '%') ? 2 : 1;
+      continue;
+    }
+    const char* end = p + 1;
+    while (*end && !std::isalpha(static_cast<unsigned char>(*end))) ++end;
+    while (*end == 'l') ++end;
+    if (!*end) break;
+    const std::string spec(p, end + 1);
+    const double v = value != values.end() ? *value++ : 0.0;
+    if (std::isfinite(v)) out += format(spec.c_str(), v);
+    else out += "(too large)";
+    p = end + 1;
+  }
 }
 
 bool BeamAnalysisBase::finite(std::initializer_list<double> values) {

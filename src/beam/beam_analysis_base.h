@@ -96,6 +96,10 @@ class BeamAnalysisBase {
   double stationMoment(int i) const { return xSMSD_[static_cast<std::size_t>(i) * 5 + 2]; }
   double stationShear(int i) const { return xSMSD_[static_cast<std::size_t>(i) * 5 + 1]; }
   static bool finite(std::initializer_list<double> values);
+  // Appends a header or load-list line: fmt's numeric conversions ("%.2f", "%.0lf"...) take the
+  // values in order, each printed as "(too large)" if it overflowed, so that the header and the load
+  // list of a run that stops for that reason never show "inf".
+  static void appendNumbers(std::string& out, const char* fmt, std::initializer_list<double> values);
 
   BeamLoadTable& table_;
   BeamLoadTable rows_;  // the rows the loads are set from (gradients for triangular loads)

@@ -98,9 +98,14 @@ class BeamInputForm : public Form {
   BeamInputForm(AppState& state, BeamCase beamCase)
       : state_(state), case_(beamCase), info_(infoFor(beamCase)), layout_(info_.templateName, info_.title) {
     const bool cantilever = case_ == BeamCase::Cantilever;
-    layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:").height = 2;
+    Control& location = layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:");
+    location.height = 2;
+    location.width = 40;
+    location.isText = true;
     layout_.newLine();
-    layout_.readOnly(JobNum, "Job Num:").width = 10;
+    Control& job = layout_.readOnly(JobNum, "Job Num:");
+    job.width = 10;
+    job.isText = true;
     layout_.newLine();
     if (cantilever) layout_.text(Sketch, "  ------------------||");
     else if (case_ == BeamCase::Simple) layout_.readOnly(Length, "Length: ft").width = 10;

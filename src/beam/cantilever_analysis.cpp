@@ -8,7 +8,7 @@ CantileverAnalysis::CantileverAnalysis(BeamLoadTable& table) : BeamAnalysisBase(
 
 void CantileverAnalysis::header(std::string& out) const {
   out += "===gbm======gbm======gbm======gbm===";
-  appendf(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", L_, s_, I_ * 20736.0, E_ / 144);
+  appendNumbers(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi", {L_, s_, I_ * 20736.0, E_ / 144});
 }
 
 BeamAnalysisBase::LoadListFormats CantileverAnalysis::loadListFormats() const {

@@ -10,8 +10,8 @@ OverhangRightAnalysis::OverhangRightAnalysis(BeamLoadTable& table) : BeamAnalysi
 
 void OverhangRightAnalysis::header(std::string& out) const {
   out += "===ebm======ebm======ebm======ebm===";
-  appendf(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi,\tOverhang at right side", L_, s_,
-          I_ * 20736.0, E_ / 144);
+  appendNumbers(out, "\n length =%.3f ft,  span =%.3f ft,  I =%.2f in^4,  E =%.0f ksi,\tOverhang at right side",
+                {L_, s_, I_ * 20736.0, E_ / 144});
 }
 
 BeamAnalysisBase::LoadListFormats OverhangRightAnalysis::loadListFormats() const {

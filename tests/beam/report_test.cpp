@@ -307,7 +307,8 @@ TEST(InputChecks, NoLengthNoStiffnessOrOverflowGiveNoNumbers) {
                         Case{20, 20, 1e-300, 1e-300, 10, BeamRunStatus::BadStiffness},
                         Case{20, 20, 100, 29000, 1e308, BeamRunStatus::TooLarge},
                         Case{1e300, 1e300, 100, 29000, 1e10, BeamRunStatus::TooLarge},
-                        Case{20, 20, 1e-10, 1e-310, 10, BeamRunStatus::TooLarge}}) {
+                        Case{20, 20, 1e-10, 1e-310, 10, BeamRunStatus::TooLarge},
+                        Case{20, 20, 100, 1e307, 10, BeamRunStatus::TooLarge}}) {
     for (int kind = 0; kind < 3; ++kind) {
       if (kind == 2 && k.s != k.L) continue;  // the cantilever's span is its length
       BeamLoadTable t = table(k.L, kind == 2 ? k.L : k.s, k.I, k.E);
@@ -326,6 +327,11 @@ TEST(InputChecks, NoLengthNoStiffnessOrOverflowGiveNoNumbers) {
       for (double v : a->stations()) EXPECT_EQ(v, 0.0);
     }
   }
+  // E entered so large that it overflows in kip/ft^2: the header says so instead of printing "inf".
+  BeamLoadTable t = table(20, 20, 100, 1e307);
+  BeamAnalysis a(t);
+  EXPECT_EQ(a.run(), BeamRunStatus::TooLarge);
+  EXPECT_NE(a.report().find("\n span =20.000 ft,  I =100.00 in^4,  E =(too large) ksi\n"), std::string::npos) << a.report();
 }
 
 TEST(OverhangRightReport, PointLoadAtTheTip) {
