@@ -147,7 +147,9 @@ void FormDialog::createWidget(const Control& c) {
       edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       edit->setTabChangesFocus(true);
       const int lines = c.height > 0 ? c.height : (c.kind == ControlKind::Pane ? 12 : 3);
-      edit->setMinimumHeight(textBoxHeight(this, lines));
+      // A multi-line field is as tall as its lines; a pane may grow with the window.
+      if (c.kind == ControlKind::MultiEdit) edit->setFixedHeight(textBoxHeight(this, lines));
+      else edit->setMinimumHeight(textBoxHeight(this, lines));
       edit->setMinimumWidth((c.width > 0 ? c.width : (c.kind == ControlKind::Pane ? 60 : 30)) * cw + 20);
       edit->setTabStopDistance(8.0 * cw);
       if (c.kind == ControlKind::MultiEdit) {
@@ -355,45 +357,85 @@ void FormDialog::layoutGridLines(QVBoxLayout* page, const std::vector<std::vecto
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(3);
 
+  // Where each control of a line goes. A cell sits in its column. Anything else before the line's
+  // first cell takes a free column left of it ("Ground" under an unused "Level" column), or else a
+  // row-label column in front of the grid; anything after the cells takes the next free column.
+  struct Placed {
+    const Control* control;
+    int col;  // -1: the row-label column
+  };
+  std::vector<std::vector<Placed>> placed;
+  bool rowLabels = false;
+  for (const auto& line : lines) {
+    std::set<int> taken;
+    int firstCell = -1;
+    for (const Control* c : line)
+      if (isCell(*c)) {
+        taken.insert(c->col);
+        if (firstCell < 0 || c->col < firstCell) firstCell = c->col;
+      }
+    std::vector<Placed> out;
+    bool seenCell = false;
+    int freeCol = 0;
+    for (const Control* c : line) {
+      if (isCell(*c)) {
+        seenCell = true;
+        out.push_back({c, c->col});
+        continue;
+      }
+      while (taken.count(freeCol)) ++freeCol;
+      if (!seenCell && freeCol >= firstCell) {
+        out.push_back({c, -1});
+        rowLabels = true;
+        continue;
+      }
+      if (seenCell) freeCol = std::max(freeCol, *taken.rbegin() + 1);
+      out.push_back({c, freeCol});
+      taken.insert(freeCol);
+    }
+    placed.push_back(std::move(out));
+  }
+  const int shift = rowLabels ? 1 : 0;
+
   // Column headings: the label of the first cell of each column.
   std::map<int, QString> headings;
   for (const auto& line : lines)
     for (const Control* c : line)
       if (isCell(*c) && !headings.count(c->col)) headings[c->col] = toQ(c->label);
-  bool anyHeading = false;
-  for (auto& [col, h] : headings) anyHeading = anyHeading || !h.isEmpty();
+  // Cells that all carry one label carry the grid's name, which the form shows in its own words;
+  // distinct labels are column headings.
+  bool anyHeading = false, distinct = false;
+  for (auto& [col, h] : headings) {
+    anyHeading = anyHeading || !h.isEmpty();
+    distinct = distinct || h != headings.begin()->second;
+  }
+  if (headings.size() > 1 && !distinct) anyHeading = false;
   int row = 0;
   if (anyHeading) {
     for (auto& [col, h] : headings) {
       auto* heading = new QLabel(captionWithoutMnemonics(h), this);
       heading->setTextFormat(Qt::PlainText);
       heading->setObjectName(QStringLiteral("gridHeading%1").arg(col));
-      grid->addWidget(heading, row, col, Qt::AlignLeft | Qt::AlignBottom);
-    }
-    ++row;
-  }
-  for (const auto& line : lines) {
-    std::set<int> taken;
-    for (const Control* c : line)
-      if (isCell(*c)) taken.insert(c->col);
-    int freeCol = 0;
-    for (const Control* c : line) {
-      const Entry* e = entryOf(c);
-      if (!e || !e->widget) continue;
-      if (isCell(*c)) {
-        grid->addWidget(e->unit ? fieldBlock(*e) : e->widget, row, c->col, Qt::AlignLeft);
-        continue;
-      }
-      // Anything else on a grid line takes the first column no cell of the line uses.
-      while (taken.count(freeCol)) ++freeCol;
-      QWidget* w = (e->label || e->unit) ? fieldBlock(*e) : e->widget;
-      grid->addWidget(w, row, freeCol, Qt::AlignLeft | Qt::AlignVCenter);
-      taken.insert(freeCol);
+      grid->addWidget(heading, row, col + shift, Qt::AlignLeft | Qt::AlignBottom);
     }
     ++row;
   }
   int lastCol = 0;
-  for (auto& [col, h] : headings) lastCol = std::max(lastCol, col);
+  for (const auto& line : placed) {
+    for (const Placed& p : line) {
+      const Entry* e = entryOf(p.control);
+      if (!e || !e->widget) continue;
+      const int col = p.col < 0 ? 0 : p.col + shift;
+      lastCol = std::max(lastCol, col);
+      if (isCell(*p.control)) {
+        grid->addWidget(e->unit ? fieldBlock(*e) : e->widget, row, col, Qt::AlignLeft);
+      } else {
+        QWidget* w = (e->label || e->unit) ? fieldBlock(*e) : e->widget;
+        grid->addWidget(w, row, col, (p.col < 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      }
+    }
+    ++row;
+  }
   grid->setColumnStretch(lastCol + 1, 1);
   page->addLayout(grid);
 }

@@ -185,6 +185,43 @@ TEST_F(FormDialogTest, GridCellsLineUpUnderTheirColumnHeadings) {
   EXPECT_EQ(ground->x(), dead0->x());
 }
 
+TEST(FormDialogGrid, CellsSharingOneLabelCarryTheGridsNameAndGetNoHeadingRow) {
+  class LoadRows : public Form {
+   public:
+    LoadRows() : layout_("ROWS_Box", "rows") {
+      layout_.label("point loads Kip      at");
+      for (int row = 0; row < 3; ++row) {
+        layout_.newLine();
+        if (row == 1) layout_.label("X-X bending:");
+        layout_.cell(300 + row * 2, "point loads", row, 0);
+        layout_.cell(301 + row * 2, "point loads", row, 1);
+        if (row == 2) layout_.label("kip");
+      }
+    }
+    const FormLayout& layout() const override { return layout_; }
+    FormLayout layout_;
+  } form;
+  auto dialog = FormDialog::create(form, nullptr);
+  dialog->start();
+  dialog->show();
+  EXPECT_EQ(dialog->findChild<QLabel*>("gridHeading0"), nullptr);
+  int shown = 0;
+  for (QLabel* l : dialog->findChildren<QLabel*>()) shown += l->text().startsWith("point loads") ? 1 : 0;
+  EXPECT_EQ(shown, 1);  // the form's own caption only
+  EXPECT_EQ(dialog->control(300)->x(), dialog->control(302)->x());
+  EXPECT_LT(dialog->control(300)->x(), dialog->control(301)->x());
+  // A text before a line's cells stands in front of the grid, one after them behind it.
+  QLabel *before = nullptr, *after = nullptr;
+  for (QLabel* l : dialog->findChildren<QLabel*>()) {
+    if (l->text() == "X-X bending:") before = l;
+    if (l->text() == "kip") after = l;
+  }
+  ASSERT_TRUE(before && after);
+  EXPECT_LT(before->geometry().right(), dialog->control(302)->x());
+  EXPECT_GT(after->x(), dialog->control(305)->geometry().right());
+  EXPECT_EQ(dialog->control(300)->x(), dialog->control(304)->x());
+}
+
 TEST_F(FormDialogTest, CodeChangesDoNotNotifyTheFormButUserActionsDo) {
   EXPECT_EQ(form_.opens, std::vector<std::string>{"12.5"});
   EXPECT_TRUE(form_.changes.empty());  // everything opened() set was silent

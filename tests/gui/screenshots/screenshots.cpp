@@ -1,10 +1,12 @@
-// gui_screenshots DIR: saves a PNG of each window of the desktop program into DIR, for the
-// documentation. Runs on whatever platform Qt is given (offscreen works).
+// gui_screenshots DIR [COMMAND...]: saves a PNG of each window of the desktop program into DIR, for
+// the documentation; with command ids, only the forms those commands open ("form_<id>.png").
+// Runs on whatever platform Qt is given (offscreen works).
 #include <QApplication>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/all_forms.h"
@@ -40,6 +42,23 @@ int main(int argc, char** argv) {
 
   vd::gui::MainWindow window(settings, vd::allForms());
   window.show();
+  if (argc > 2) {
+    for (int i = 2; i < argc; ++i) {
+      const int id = std::atoi(argv[i]);
+      const vd::FormFactory* factory = vd::allForms().find(id);
+      if (!factory) {
+        std::fprintf(stderr, "no form for command %d\n", id);
+        continue;
+      }
+      std::unique_ptr<vd::Form> form = (*factory)(window.state());
+      auto dialog = vd::gui::FormDialog::create(*form, &window);
+      dialog->start();
+      dialog->show();
+      save(dialog.get(), dir, QString("form_%1").arg(id));
+      dialog->hide();
+    }
+    return 0;
+  }
   save(&window, dir, "main_window");
 
   struct Shot {
