@@ -1,6 +1,7 @@
 #include "gui/printing.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextOption>
 #include <algorithm>
 #include <memory>
@@ -28,19 +30,32 @@ const QString kFileTitle;
 
 QStringList padLines(const QString& text) { return toDisplayLines(text).split(u'\n'); }
 
+// With no printer installed the dialog can only print to a file: start it with a name in the current
+// folder rather than a bare folder.
+void offerPdfWithoutPrinters(QPrinter& printer, const QString& name) {
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) return;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir::current().absoluteFilePath(name));
+}
+
 QPrinter& padPrinter() {
   // Kept between prints so the dialog offers the previous choice again.
   static std::unique_ptr<QPrinter> printer = [] {
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
     p->setCollateCopies(true);
     p->setCopyCount(1);
+    offerPdfWithoutPrinters(*p, QStringLiteral("report.pdf"));
     return p;
   }();
   return *printer;
 }
 
 QPrinter& diagramPrinter() {
-  static std::unique_ptr<QPrinter> printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  static std::unique_ptr<QPrinter> printer = [] {
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    offerPdfWithoutPrinters(*p, QStringLiteral("diagram.pdf"));
+    return p;
+  }();
   return *printer;
 }
 

@@ -4,10 +4,13 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -184,6 +187,67 @@ TEST_F(PrintTest, LongReportsRunOverPagesAndCopiesFollowTheCollation) {
       EXPECT_GT(starts[2], 1);
     }
   }
+}
+
+// Answers the modal windows as they come: the print dialog is sent to a PDF file (or cancelled), a
+// message box is read and closed.
+class ModalAnswerer {
+ public:
+  ModalAnswerer(QString pdf, bool acceptDialog) : pdf_(std::move(pdf)), accept_(acceptDialog) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (auto* d = qobject_cast<QPrintDialog*>(w); d && d->isVisible()) {
+        ++dialogs;
+        if (!accept_) return d->reject();
+        // The user types the PDF's name into the dialog's file field.
+        auto* name = d->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!name) return d->reject();
+        name->setText(QDir::current().absoluteFilePath(pdf_));
+        d->accept();
+      } else if (auto* m = qobject_cast<QMessageBox*>(w); m && m->isVisible()) {
+        messages.push_back(m->windowTitle().toStdString() + ": " + m->text().toStdString());
+        m->accept();
+      }
+    });
+    timer_.start(20);
+  }
+  int dialogs = 0;
+  std::vector<std::string> messages;
+
+ private:
+  QString pdf_;
+  bool accept_;
+  QTimer timer_;
+};
+
+TEST_F(PrintTest, ThePadGoesThroughThePrintDialogToAPdfWithoutAPrinter) {
+  QWidget owner;
+  owner.setWindowTitle(QStringLiteral("Vardelin"));
+  {
+    ModalAnswerer answer(QStringLiteral("printed.pdf"), true);
+    EXPECT_TRUE(printReportPad(&owner, QStringLiteral("\r\n Job number or ID: 7\r\n Allowable fb = 33.00 ksi"), padFont()));
+    EXPECT_EQ(answer.dialogs, 1);
+    EXPECT_TRUE(answer.messages.empty());
+  }
+  EXPECT_TRUE(owner.isEnabled());  // enabled again after the job
+  const std::string text = pdfText("printed.pdf");
+  EXPECT_NE(text.find("Job number or ID: 7"), std::string::npos);
+  EXPECT_NE(text.find("Allowable fb = 33.00 ksi"), std::string::npos);
+
+  // An empty pad: the dialog, then the "Debug" box, and no job.
+  {
+    ModalAnswerer answer(QStringLiteral("empty.pdf"), true);
+    EXPECT_TRUE(printReportPad(&owner, QString(), padFont()));
+    EXPECT_EQ(answer.messages, (std::vector<std::string>{"Debug: iTotalLines==0"}));
+  }
+  EXPECT_FALSE(std::filesystem::exists("empty.pdf"));
+  // A cancelled dialog says so in its own "Debug" box; it is not a failure.
+  {
+    ModalAnswerer answer(QStringLiteral("never.pdf"), false);
+    EXPECT_TRUE(printReportPad(&owner, QStringLiteral("text"), padFont()));
+    EXPECT_EQ(answer.messages, (std::vector<std::string>{"Debug: PrintDlg()==NULL"}));
+  }
+  EXPECT_FALSE(std::filesystem::exists("never.pdf"));
 }
 
 TEST_F(PrintTest, CancellingFromTheProgressBoxEndsTheJobAsAFailure) {
