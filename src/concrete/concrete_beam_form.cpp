@@ -22,8 +22,9 @@ class ConcreteBeamForm : public Form {
         fromSteel_(fromSteel),
         layout_(fromSteel ? "CONCBM_As_Box" : "CONCBM_M_Box", "Reinforced Concrete Beam--tension reinforcement only:") {
     FormLayout& l = layout_;
-    l.edit(Fc, "Fc'=", "ksi.");
     l.picture(Sketch, 190, 240);
+    l.newLine();
+    l.edit(Fc, "Fc'=", "ksi.");
     l.newLine();
     l.edit(Fy, "Fy=", "ksi.");
     l.newLine();

@@ -28,6 +28,9 @@ class TiedColumnForm : public Form {
     loc.height = 2;
     loc.width = 40;
     l.newLine();
+    // The rows' heading; the cells carry it too, as their name.
+    l.label(kRowsLabel);
+    l.newLine();
     for (int i = 0; i < kMaxBarRows; ++i) {
       l.cell(RowArea + i, kRowsLabel, i, 0);
       l.cell(RowDist + i, kRowsLabel, i, 1);
