@@ -1,14 +1,11 @@
-// The report pad's text handling and the PDF output of the report.
+// The report pad's text handling.
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
-#include <cstdio>
-#include <memory>
 
-#include "gui/printing.h"
 #include "gui/report_pad.h"
 #include "gui_support.h"
 
@@ -91,81 +88,6 @@ TEST_F(PadTest, NonUtf8BytesShowAsCharactersAndNoBreakSpacesSurviveEditing) {
 TEST_F(PadTest, StartsInTheSystemFontWithTabsEveryEightCharacters) {
   EXPECT_EQ(pad_.font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
   EXPECT_DOUBLE_EQ(pad_.tabStopDistance(), 8.0 * QFontMetricsF(pad_.font()).averageCharWidth());
-}
-
-// ---- PDF output ---------------------------------------------------------------------------------
-
-// The text of a PDF as pdftotext reads it, with the page layout kept.
-std::string pdfText(const std::filesystem::path& pdf) {
-  const std::string out = (pdf.parent_path() / "out.txt").string();
-  const std::string cmd = "pdftotext -layout '" + pdf.string() + "' '" + out + "' 2>/dev/null";
-  if (std::system(cmd.c_str()) != 0) return "<pdftotext failed>";
-  std::ifstream in(out);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-int pdfPages(const std::filesystem::path& pdf) {
-  const std::string cmd = "pdfinfo '" + pdf.string() + "' 2>/dev/null";
-  std::unique_ptr<FILE, int (*)(FILE*)> p(popen(cmd.c_str(), "r"), pclose);
-  if (!p) return -1;
-  char line[512];
-  while (fgets(line, sizeof line, p.get())) {
-    int pages = 0;
-    if (std::sscanf(line, "Pages: %d", &pages) == 1) return pages;
-  }
-  return -1;
-}
-
-class PdfTest : public guitest::ScratchDir {
- protected:
-  void SetUp() override {
-    ScratchDir::SetUp();
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
-  }
-  QFont font_{"DejaVu Sans Mono", 10};
-};
-
-TEST_F(PdfTest, ReportLinesComeOutInOrderOverAsManyPagesAsNeeded) {
-  QString text = "\r\n Job number or ID: 17";
-  for (int i = 1; i <= 150; ++i) text += QString("\r\n line %1 of the report").arg(i);
-  const auto pdf = dir_ / "report.pdf";
-  ASSERT_TRUE(vd::gui::saveReportPdf(nullptr, text, font_, QString::fromStdString(pdf.string())));
-  const std::string got = pdfText(pdf);
-  // 151 text lines at 10 pt do not fit one page: at 6 lines per inch a page holds fewer than 70.
-  EXPECT_GE(pdfPages(pdf), 3);
-  std::size_t at = got.find("Job number or ID: 17");
-  ASSERT_NE(at, std::string::npos);
-  for (int i = 1; i <= 150; ++i) {
-    const std::string line = "line " + std::to_string(i) + " of the report";
-    const std::size_t next = got.find(line, at);
-    ASSERT_NE(next, std::string::npos) << line;
-    at = next;
-  }
-}
-
-TEST_F(PdfTest, ALineWiderThanThePageIsCutNotWrapped) {
-  QString longLine;
-  for (int i = 0; i < 60; ++i) longLine += QString("w%1").arg(i, 2, 10, QChar('0')) + "-";  // w00-w01-...-w59-
-  const auto pdf = dir_ / "wide.pdf";
-  ASSERT_TRUE(vd::gui::saveReportPdf(nullptr, "start\r\n" + longLine + "\r\nend", font_,
-                                     QString::fromStdString(pdf.string())));
-  const std::string got = pdfText(pdf);
-  EXPECT_NE(got.find("w00-w01-w02"), std::string::npos);
-  // 240 characters of 10-point mono (6 pt each, 1440 pt) cannot fit a page: the tail is gone,
-  // and not wrapped onto the next line either.
-  EXPECT_EQ(got.find("w59"), std::string::npos);
-  const std::size_t end = got.find("end");
-  const std::size_t start = got.find("start");
-  ASSERT_NE(end, std::string::npos);
-  ASSERT_NE(start, std::string::npos);
-  EXPECT_EQ(std::count(got.begin() + static_cast<long>(start), got.begin() + static_cast<long>(end), '\n'), 2);
-}
-
-TEST_F(PdfTest, AnUnwritableFileIsAFailure) {
-  EXPECT_FALSE(vd::gui::saveReportPdf(nullptr, "text", font_,
-                                      QString::fromStdString((dir_ / "no such dir" / "r.pdf").string())));
 }
 
 }  // namespace
