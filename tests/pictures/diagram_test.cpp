@@ -316,3 +316,45 @@ TEST_F(DiagramFormTest, TheMenuCommandsRunTheFormsFromAScript) {
 }
 
 }  // namespace
+
+namespace {
+
+class DiagramExample : public vdtest::ScratchDir {};
+
+TEST_F(DiagramExample, TheExampleScriptDrawsTheBeamItAnalyses) {
+  // 20 ft beam, 5 ft overhang at the left, 1.2 k/ft over the whole length and 8 kip at 12 ft.
+  // By hand: R_left = (24 * 10 + 8 * 8) / 15 = 20.27 kip, R_right = 32 - 20.27 = 11.73 kip;
+  // -M at the left support = 1.2 * 5^2 / 2 = 15 k-ft; +M at the point load (12 ft) =
+  // -0.6 * 12^2 + 20.267 * 7 = 55.47 k-ft (the shear changes sign there).
+  const std::string cmd = std::string(VD_CLI) + " --settings '" + ini().string() + "' '" + VD_SOURCE_DIR +
+                          "/examples/pictures/diagrams.txt' > out.txt 2>&1";
+  ASSERT_EQ(std::system(cmd.c_str()), 0) << slurp("out.txt");
+  const std::string out = slurp("out.txt");
+  EXPECT_NE(out.find("+mom= 55.47 k-ft,  -mom= -15.00 k-ft\nleft R= 20.27 kip,  right R= 11.73 kip"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("Vardelin: Error encountered during printing"), std::string::npos);
+  EXPECT_NE(out.find("Vardelin: The picture was saved as Moment.svg."), std::string::npos);
+
+  std::optional<EmfFile> m = readEmf("Moment.emf");
+  ASSERT_TRUE(m);
+  const std::vector<Point>& c = opsOf(m->picture, OpKind::Polygon).at(0)->points;
+  ASSERT_EQ(c.size(), 203u);
+  // Station 50 (5 ft, the left support): 161 + 143 * (-15 / 55.467) = 122.3 -> 122, at x 18 + 165.
+  EXPECT_EQ(c[50], (Point{183, 122}));
+  // Station 120 (12 ft): the largest moment, on the top margin, at x 18 + 660 * 120 / 200 = 414.
+  EXPECT_EQ(c[120], (Point{414, 304}));
+  // The roller sits on the left support, a quarter of the length in.
+  const PictureOp* roller = opsOf(m->picture, OpKind::Ellipse).at(0);
+  EXPECT_EQ((roller->v[0] + roller->v[2]) / 2, 183);
+
+  std::optional<EmfFile> s = readEmf("Shear.emf");
+  ASSERT_TRUE(s);
+  // The largest shear is at the left support (station 50, the reaction counted): 20.267 - 1.2 * 5 =
+  // 14.267 kip, on the margin; at 5.1 ft it is 14.147 kip: 161 + 143 * 14.147 / 14.267 = 302.8 -> 302.
+  const std::vector<Point>& v = opsOf(s->picture, OpKind::Polygon).at(0)->points;
+  EXPECT_EQ(v[50].y, 304);
+  EXPECT_EQ(v[51].y, 302);
+}
+
+}  // namespace
