@@ -36,9 +36,12 @@ def cells(line):
     return [c.strip() for c in line.strip().strip("|").split("|")]
 
 
-def section(lines, start_marker, end_marker):
-    start = next(i for i, l in enumerate(lines) if l.startswith(start_marker))
-    end = next(i for i in range(start + 1, len(lines)) if lines[i].startswith(end_marker))
+def section(lines, start_title, end_title):
+    """The lines from the top-level heading that names start_title to the one that names end_title."""
+    def heading(line, title):
+        return line.startswith("# ") and line.rstrip().endswith(title)
+    start = next(i for i, l in enumerate(lines) if heading(l, start_title))
+    end = next(i for i in range(start + 1, len(lines)) if heading(lines[i], end_title))
     return lines[start:end]
 
 
@@ -183,8 +186,8 @@ def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     lines = Path(sys.argv[1]).read_text(encoding="utf-8").splitlines()
-    lumber = section(lines, "# Part 6.1", "# Part 6.2")
-    glulam = section(lines, "# Part 6.3", "# Part 6.4")
+    lumber = section(lines, "Lumber species and grade tables", "Sawn beam design")
+    glulam = section(lines, "Glulam tables and glulam beam design", "Solid wood columns")
     species, grades, sizes2, lumber_verbatim = parse_lumber(lumber)
     combos, widths, glulam_verbatim = parse_glulam(glulam)
 
