@@ -90,7 +90,7 @@ MainWindow::MainWindow(Settings& settings, const FormRegistry& registry, QWidget
   });
 
   setPadText(state_.report);
-  setFocusProxy(pad_);
+  setFocusProxy(pad_);  // the window's focus always goes to the pad
   pad_->setFocus();
   resize(800, 600);
 }
@@ -241,11 +241,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   frame_.shutDown();
   event->accept();
-}
-
-void MainWindow::focusInEvent(QFocusEvent* event) {
-  QMainWindow::focusInEvent(event);
-  pad_->setFocus();
 }
 
 void MainWindow::message(std::string_view caption, std::string_view text, MessageIcon icon) {

@@ -53,7 +53,6 @@ class MainWindow : public QMainWindow, public Shell {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
 
  private:
   void buildMenus();
