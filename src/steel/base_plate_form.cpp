@@ -20,7 +20,7 @@ class BasePlateForm : public Form {
  public:
   explicit BasePlateForm(AppState& s) : state_(s), layout_("BASEPL_Box", "Steel Baseplate for a WF Column:") {
     FormLayout& l = layout_;
-    l.add(ControlKind::MultiEdit, Location, "Location of this col:").width = 40;
+    member_forms::locationField(l, Location, "Location of this col:");
     l.newLine();
     l.list(List, "", 8).width = 12;
     l.newLine();

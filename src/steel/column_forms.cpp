@@ -124,7 +124,7 @@ class ColumnFormBase : public Form {
 class WColumnForm : public ColumnFormBase {
  public:
   explicit WColumnForm(AppState& s) : ColumnFormBase(s, "WFCOL_Box", "Compression Design of a WF Column:") {
-    layout_.add(ControlKind::MultiEdit, Location, "Location of this col:").width = 40;
+    member_forms::locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 12;
     layout_.newLine();
@@ -206,7 +206,7 @@ class WColumnForm : public ColumnFormBase {
 class TubeColumnForm : public ColumnFormBase {
  public:
   explicit TubeColumnForm(AppState& s) : ColumnFormBase(s, "TSCOL_Box", "Compression Design of a Tube Column:") {
-    layout_.add(ControlKind::MultiEdit, Location, "Location of this col:").width = 40;
+    member_forms::locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 18;
     layout_.newLine();
@@ -290,7 +290,7 @@ class TubeColumnForm : public ColumnFormBase {
 class PipeColumnForm : public ColumnFormBase {
  public:
   explicit PipeColumnForm(AppState& s) : ColumnFormBase(s, "PCOL_Box", "Compression Design of a Pipe Column:") {
-    layout_.add(ControlKind::MultiEdit, Location, "This column is located at:").width = 40;
+    member_forms::locationField(layout_, Location, "This column is located at:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 12;
     layout_.newLine();

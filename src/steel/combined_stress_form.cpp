@@ -6,6 +6,7 @@
 #include "platform/text_format.h"
 #include "steel/column_checks.h"
 #include "steel/combined_stress.h"
+#include "steel/member_form_support.h"
 #include "steel/steel_member_forms.h"
 
 namespace vd {
@@ -39,8 +40,10 @@ class CombinedStressForm : public Form {
  public:
   explicit CombinedStressForm(AppState& s) : state_(s), layout_("StCombined_Box", "Design Steel Combined Stresses:") {
     FormLayout& l = layout_;
-    l.add(ControlKind::MultiEdit, Location, "Location of this column:").width = 40;
-    l.readOnly(JobNum, "Job Num:").width = 10;
+    member_forms::locationField(l, Location, "Location of this column:");
+    Control& job = l.readOnly(JobNum, "Job Num:");
+    job.width = 10;
+    job.isText = true;
     l.newLine();
     l.label("Axial load:");
     l.cell(FaComputed, "fa=", 0, 0).width = 10;

@@ -38,7 +38,7 @@ class DoubleAngleStrutForm : public Form {
  public:
   explicit DoubleAngleStrutForm(AppState& s) : state_(s), layout_("DBLLCOL_Box", "Design of a Double-angles strut:") {
     FormLayout& l = layout_;
-    l.add(ControlKind::MultiEdit, Location, "Location of this col:").width = 40;
+    member_forms::locationField(l, Location, "Location of this col:");
     l.newLine();
     l.list(List, "", 8).width = 18;
     l.newLine();

@@ -17,6 +17,13 @@ std::vector<std::string> designations(ShapeTable table, int first, int last) {
   return out;
 }
 
+Control& locationField(FormLayout& layout, int id, const char* label) {
+  Control& c = layout.add(ControlKind::MultiEdit, id, label);
+  c.width = 40;
+  c.isText = true;
+  return c;
+}
+
 int selectedOrFirst(const FormHost& host, int listId) {
   const int sel = host.selection(listId);
   return sel < 0 ? 0 : sel;

@@ -18,6 +18,9 @@ std::string designHeader(const AppState& state, const std::string& location, con
 // The designations of rows first..last-1 of a table.
 std::vector<std::string> designations(ShapeTable table, int first, int last);
 
+// The multi-line location field: free text, which reports echo as typed.
+Control& locationField(FormLayout& layout, int id, const char* label);
+
 // The list row to calculate with: the selection, or the first line when nothing is selected.
 int selectedOrFirst(const FormHost& host, int listId);
 
