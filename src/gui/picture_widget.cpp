@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QPolygonF>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/emf_reader.h"
@@ -111,11 +112,14 @@ void QtPainter::text(const PaintText& t) {
   font.setItalic(t.italic);
   font.setUnderline(t.underline);
   // A negative height is the character height; a positive one the whole cell, ascent plus descent.
-  const double wanted = t.height != 0 ? std::fabs(t.height) : 13.0;
+  // Kept to sizes a font can have, whatever a damaged file says.
+  const double wanted = std::clamp(t.height != 0 && std::isfinite(t.height) ? std::fabs(t.height) : 13.0, 1.0, 5000.0);
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted))));
   if (t.height > 0) {
     const QFontMetricsF probe(font, p_.device());
-    if (probe.height() > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted * wanted / probe.height()))));
+    if (probe.height() > 0) {
+      font.setPixelSize(std::clamp(static_cast<int>(std::lround(wanted * wanted / probe.height())), 1, 5000));
+    }
   }
   p_.setFont(font);
   const QFontMetricsF fm(font, p_.device());

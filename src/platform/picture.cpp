@@ -130,14 +130,20 @@ void Picture::saveDC() { add(OpKind::SaveDC); }
 void Picture::restoreDC(int relative) { add(OpKind::RestoreDC, {relative}); }
 
 RoundRectOutline roundRectOutline(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-  // Works in y-up and y-down mappings alike: only the normalised box matters.
-  const int l = std::min(left, right), r = std::max(left, right);
-  const int t = std::min(top, bottom), b = std::max(top, bottom);
-  const double rx = std::min(std::abs(cornerWidth) / 2.0, (r - l) / 2.0);
-  const double ry = std::min(std::abs(cornerHeight) / 2.0, (b - t) / 2.0);
+  // Works in y-up and y-down mappings alike: only the normalised box matters. Doubles throughout, so
+  // no corner of a damaged file can overflow the arithmetic.
+  const double l = std::min(left, right), r = std::max(left, right);
+  const double t = std::min(top, bottom), b = std::max(top, bottom);
+  const double rx = std::min(std::fabs(static_cast<double>(cornerWidth)) / 2.0, (r - l) / 2.0);
+  const double ry = std::min(std::fabs(static_cast<double>(cornerHeight)) / 2.0, (b - t) / 2.0);
   // Control-point distance of a quarter ellipse drawn with one cubic Bezier.
   constexpr double kappa = 0.5522847498;
-  auto pt = [](double x, double y) { return Point{static_cast<std::int32_t>(std::lround(x)), static_cast<std::int32_t>(std::lround(y))}; };
+  auto pt = [](double x, double y) {
+    auto whole = [](double v) {
+      return static_cast<std::int32_t>(std::clamp(std::round(v), -2147483648.0, 2147483647.0));
+    };
+    return Point{whole(x), whole(y)};
+  };
   const double kx = rx * kappa, ky = ry * kappa;
   RoundRectOutline o;
   o.start = pt(l + rx, t);

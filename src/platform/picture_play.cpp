@@ -198,7 +198,9 @@ class Interpreter {
         if (has(op, 4)) {
           Obj o;
           o.kind = Obj::Pen;
-          o.pen = {static_cast<PenStyle>(std::clamp(op.v[1] & 0xF, 0, 5)), op.v[2], static_cast<Color>(op.v[3])};
+          // Styles beyond the plain dashes (inside-frame, user-styled) draw solid.
+          const int style = op.v[1] & 0xF;
+          o.pen = {style <= 5 ? static_cast<PenStyle>(style) : PenStyle::Solid, op.v[2], static_cast<Color>(op.v[3])};
           objects_[static_cast<std::uint32_t>(op.v[0])] = o;
         }
         break;

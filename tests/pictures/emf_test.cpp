@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <random>
 
 #include "platform/emf_reader.h"
@@ -290,6 +291,57 @@ TEST_F(EmfTest, DamagedFilesAreRefusedWholeAndNeverCrashTheReader) {
   RecordingPainter none;
   EXPECT_FALSE(playEmfFile("missing.emf", none, {0, 0, 10, 10}));
   EXPECT_TRUE(none.calls.empty());
+}
+
+// A metafile put together by hand, as another program might write it.
+std::string handMade(const std::vector<std::vector<std::int32_t>>& records) {
+  auto put = [](std::string& out, std::int32_t v) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+  };
+  std::string body;
+  for (const auto& r : records) {
+    put(body, r[0]);
+    put(body, static_cast<std::int32_t>(4 * (r.size() + 1)));
+    for (std::size_t i = 1; i < r.size(); ++i) put(body, r[i]);
+  }
+  std::string eof;
+  for (std::int32_t v : {14, 20, 0, 0, 20}) put(eof, v);
+  std::string h;
+  for (std::int32_t v : {1, 88, 0, 0, 100, 100, 0, 0, 3125, 3125, 0x464D4520, 0x10000}) put(h, v);
+  put(h, static_cast<std::int32_t>(88 + body.size() + eof.size()));
+  put(h, static_cast<std::int32_t>(records.size() + 2));
+  put(h, 1);  // one handle, no reserved bits
+  for (std::int32_t v : {0, 0, 0, 1024, 768, 320, 240}) put(h, v);
+  return h + body + eof;
+}
+
+TEST(EmfReader, TakesRecordsOtherProgramsWrite) {
+  // A rounded rectangle record, a 32-bit polygon, an opaque background colour; frame 31.25 mm = 100 px.
+  const std::string file = handMade({{44, 10, 10, 90, 60, 20, 20},
+                                     {25, static_cast<std::int32_t>(rgb(1, 2, 3))},
+                                     {3, 0, 0, 0, 0, 3, 0, 0, 100, 0, 50, 100}});
+  std::string why;
+  std::optional<EmfFile> f = parseEmf(file, &why);
+  ASSERT_TRUE(f) << why;
+  EXPECT_EQ(f->records.size(), 5u);
+  RecordingPainter rec;
+  playPicture(f->picture, rec, {0, 0, 100, 100});
+  ASSERT_EQ(rec.calls.size(), 2u);
+  EXPECT_EQ(rec.calls[0].kind, "path");  // the rounded rectangle
+  EXPECT_EQ(rec.calls[0].pathKinds.front(), PathElement::Move);
+  EXPECT_NEAR(rec.calls[0].points.front().x, 20, 0.01);  // 10 + the corner radius
+  EXPECT_NEAR(rec.calls[0].points.front().y, 10, 0.01);
+  EXPECT_EQ(rec.calls[1].kind, "polygon");
+  EXPECT_NEAR(rec.calls[1].points[1].x, 100, 0.01);
+  EXPECT_EQ(rec.calls[1].style.backgroundColor, rgb(1, 2, 3));
+  // Corners and sizes at the ends of the integer range do not upset the arithmetic.
+  const std::int32_t lo = std::numeric_limits<std::int32_t>::min(), hi = std::numeric_limits<std::int32_t>::max();
+  std::optional<EmfFile> g = parseEmf(handMade({{44, lo, lo, hi, hi, lo, lo}, {43, lo, hi, hi, lo}}));
+  ASSERT_TRUE(g);
+  RecordingPainter wild;
+  playPicture(g->picture, wild, {0, 0, 100, 100});
+  for (const Call& c : wild.calls)
+    for (const PointF& p : c.points) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
 }
 
 TEST(PicturePlay, HundredthsOfAnInchRunUpwardAndScreenPixelsAreNinetySixToTheInch) {
