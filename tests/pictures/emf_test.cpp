@@ -363,9 +363,10 @@ TEST(PicturePlay, HundredthsOfAnInchRunUpwardAndScreenPixelsAreNinetySixToTheInc
     SCOPED_TRACE(fromFile ? "read back" : "in memory");
     Picture q = p;
     if (fromFile) {
-      ASSERT_TRUE(writeEmf(p, "/tmp/vd_play_test.emf", "T"));
-      q = readEmf("/tmp/vd_play_test.emf")->picture;
-      std::filesystem::remove("/tmp/vd_play_test.emf");
+      const auto file = std::filesystem::temp_directory_path() / ("vd_play_" + std::to_string(::getpid()) + ".emf");
+      ASSERT_TRUE(writeEmf(p, file, "T"));
+      q = readEmf(file)->picture;
+      std::filesystem::remove(file);
     }
     // Destination: one unit per hundredth of an inch.
     RecordingPainter rec;
