@@ -3,6 +3,7 @@
 // Runs on whatever platform Qt is given (offscreen works).
 #include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "app/all_forms.h"
 #include "gui/form_dialog.h"
 #include "gui/main_window.h"
+#include "gui/pictures.h"
 #include "gui/print_progress.h"
 #include "gui/property_sheet.h"
 
@@ -60,6 +62,20 @@ int main(int argc, char** argv) {
     return 0;
   }
   save(&window, dir, "main_window");
+  // The other three beam pictures of the picture band, side by side.
+  {
+    QPixmap band(3 * vd::gui::kPictureWidth + 20, vd::gui::kPictureHeight);
+    band.fill(Qt::lightGray);
+    QPainter p(&band);
+    int x = 0;
+    for (int id : {5771, 5772, 5773}) {
+      p.drawPixmap(x, 0, vd::gui::beamBitmap(id));
+      x += vd::gui::kPictureWidth + 10;
+    }
+    p.end();
+    band.save(dir + "/beam_pictures.png", "PNG");
+    std::printf("%s\n", qPrintable(dir + "/beam_pictures.png"));
+  }
 
   struct Shot {
     int command;
