@@ -80,41 +80,25 @@ int BeamAnalysis::prepare() {
 
 BeamAnalysisBase::Values BeamAnalysis::at(double x) const {
   Values v;
-  for (const PointLoad& l : points_) v.shear += l.shear(x);
-  for (const UniformLoad& l : uniforms_) v.shear += l.shear(x);
-  for (const AscendingLoad& l : ascending_) v.shear += l.shear(x);
-  for (const DescendingLoad& l : descending_) v.shear += l.shear(x);
-  if (x >= a_)
-    for (const MomentLoad& l : moments_) v.shear += l.leftReaction();
-
+  const double left = macaulay(x, a_, 0);
   v.moment = RL_ * macaulay(x, a_, 1);
   v.slope = RL_ * macaulay(x, a_, 2) - theta0_;
   v.deflection = RL_ * macaulay(x, a_, 3) - theta0_ * x - y0_;
-  for (const MomentLoad& l : moments_) {
-    v.moment += l.moment(x);
-    v.slope += l.slope(x);
-    v.deflection += l.deflection(x);
-  }
-  for (const PointLoad& l : points_) {
-    v.moment += l.moment(x);
-    v.slope += l.slope(x);
-    v.deflection += l.deflection(x);
-  }
-  for (const UniformLoad& l : uniforms_) {
-    v.moment += l.moment(x);
-    v.slope += l.slope(x);
-    v.deflection += l.deflection(x);
-  }
-  for (const AscendingLoad& l : ascending_) {
-    v.moment += l.moment(x);
-    v.slope += l.slope(x);
-    v.deflection += l.deflection(x);
-  }
-  for (const DescendingLoad& l : descending_) {
-    v.moment += l.moment(x);
-    v.slope += l.slope(x);
-    v.deflection += l.deflection(x);
-  }
+  auto add = [&](const auto& l) {
+    const LoadTerms t = l.terms(x);
+    v.moment += t.moment;
+    v.slope += t.slope;
+    v.deflection += t.deflection;
+    return t.freeShear;
+  };
+  // Shear: the point and line loads with their left reactions, then the moment loads' reactions.
+  for (const MomentLoad& l : moments_) add(l);
+  for (const PointLoad& l : points_) v.shear += add(l) + l.leftReaction() * left;
+  for (const UniformLoad& l : uniforms_) v.shear += add(l) + l.leftReaction() * left;
+  for (const AscendingLoad& l : ascending_) v.shear += add(l) + l.leftReaction() * left;
+  for (const DescendingLoad& l : descending_) v.shear += add(l) + l.leftReaction() * left;
+  if (x >= a_)
+    for (const MomentLoad& l : moments_) v.shear += l.leftReaction();
   return v;
 }
 

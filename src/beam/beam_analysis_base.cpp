@@ -103,6 +103,19 @@ void BeamAnalysisBase::loadList(std::string& out) const {
 }
 
 void BeamAnalysisBase::appendNumbers(std::string& out, const char* fmt, std::initializer_list<double> values) {
+  if (finite(values)) {
+    // The usual case, in one go. The formats are this file's own literals.
+    const double* v = values.begin();
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    switch (values.size()) {
+      case 2: appendf(out, fmt, v[0], v[1]); return;
+      case 3: appendf(out, fmt, v[0], v[1], v[2]); return;
+      case 4: appendf(out, fmt, v[0], v[1], v[2], v[3]); return;
+      default: break;
+    }
+#pragma GCC diagnostic pop
+  }
   auto value = values.begin();
   for (const char* p = fmt; *p;) {
     if (*p != '%' || p[1] == '%') {

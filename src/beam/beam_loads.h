@@ -10,6 +10,11 @@
 
 namespace vd {
 
+// A load's own terms at one x: its shear without any reaction, moment, EI-slope, EI-deflection.
+struct LoadTerms {
+  double freeShear, moment, slope, deflection;
+};
+
 // Why an ascending load cannot be analysed (bits, both may be set).
 enum AscendingLoadError { kAscendingStartAfterEnd = 1, kAscendingEndBeyondLength = 2 };
 
@@ -35,6 +40,12 @@ class MomentLoad {
   double deflection(double x) const { return m0_ * macaulay(x, p_, 2); }
   double deflectionAtLeftSupport() const { return deflection(a_); }
   double deflectionAtRightSupport() const { return deflection(L_); }
+  // All terms at once (the same numbers as the single calls, computed with fewer powers).
+  LoadTerms terms(double x) const {
+    double f[3];
+    macaulayRange<0, 2>(x, p_, f);
+    return {0.0, m0_ * f[0], m0_ * f[1], m0_ * f[2]};
+  }
 
  private:
   double L_, s_, a_;
@@ -63,6 +74,11 @@ class PointLoad {
   double deflection(double x) const { return -P_ * macaulay(x, p_, 3); }
   double deflectionAtLeftSupport() const { return deflection(a_); }
   double deflectionAtRightSupport() const { return deflection(L_); }
+  LoadTerms terms(double x) const {
+    double f[4];
+    macaulayRange<0, 3>(x, p_, f);
+    return {-P_ * f[0], -P_ * f[1], -P_ * f[2], -P_ * f[3]};
+  }
 
  private:
   double L_, s_, a_;
@@ -94,6 +110,12 @@ class UniformLoad {
   double deflection(double x) const { return -w_ * (macaulay(x, p1_, 4) - macaulay(x, p2_, 4)); }
   double deflectionAtLeftSupport() const { return deflection(a_); }
   double deflectionAtRightSupport() const { return deflection(L_); }
+  LoadTerms terms(double x) const {
+    double f1[5], f2[5];
+    macaulayRange<1, 4>(x, p1_, f1);
+    macaulayRange<1, 4>(x, p2_, f2);
+    return {-w_ * (f1[1] - f2[1]), -w_ * (f1[2] - f2[2]), -w_ * (f1[3] - f2[3]), -w_ * (f1[4] - f2[4])};
+  }
 
  private:
   double L_, s_, a_;
@@ -139,6 +161,14 @@ class AscendingLoad {
   }
   double deflectionAtLeftSupport() const { return deflection(a_); }
   double deflectionAtRightSupport() const { return deflection(L_); }
+  LoadTerms terms(double x) const {
+    double f1[6], f2[6];
+    macaulayRange<2, 5>(x, p1_, f1);
+    macaulayRange<1, 5>(x, p2_, f2);
+    const double kd = k_ * d_;
+    return {-k_ * (f1[2] - f2[2]) + kd * f2[1], -k_ * (f1[3] - f2[3]) + kd * f2[2],
+            -k_ * (f1[4] - f2[4]) + kd * f2[3], -k_ * (f1[5] - f2[5]) + kd * f2[4]};
+  }
 
  private:
   double L_, s_, a_;
@@ -178,6 +208,14 @@ class DescendingLoad {
   }
   double deflectionAtLeftSupport() const { return deflection(a_); }
   double deflectionAtRightSupport() const { return deflection(L_); }
+  LoadTerms terms(double x) const {
+    double f1[6], f2[6];
+    macaulayRange<1, 5>(x, p1_, f1);
+    macaulayRange<2, 5>(x, p2_, f2);
+    const double kd = k_ * d_;
+    return {k_ * (f1[2] - f2[2]) - kd * f1[1], k_ * (f1[3] - f2[3]) - kd * f1[2],
+            k_ * (f1[4] - f2[4]) - kd * f1[3], k_ * (f1[5] - f2[5]) - kd * f1[4]};
+  }
 
  private:
   double L_, s_, a_;

@@ -37,22 +37,20 @@ int CantileverAnalysis::prepare() {
 
 BeamAnalysisBase::Values CantileverAnalysis::at(double x) const {
   Values v;
-  for (const PointLoad& l : points_) v.shear += l.freeShear(x);
-  for (const UniformLoad& l : uniforms_) v.shear += l.freeShear(x);
-  for (const AscendingLoad& l : ascending_) v.shear += l.freeShear(x);
-  for (const DescendingLoad& l : descending_) v.shear += l.freeShear(x);
   v.slope = -C1_;
   v.deflection = C1_ * x + C2_;
   auto add = [&](const auto& l) {
-    v.moment += l.moment(x);
-    v.slope += l.slope(x);
-    v.deflection += -l.deflection(x);
+    const LoadTerms t = l.terms(x);
+    v.moment += t.moment;
+    v.slope += t.slope;
+    v.deflection += -t.deflection;
+    return t.freeShear;
   };
   for (const MomentLoad& l : moments_) add(l);
-  for (const PointLoad& l : points_) add(l);
-  for (const UniformLoad& l : uniforms_) add(l);
-  for (const AscendingLoad& l : ascending_) add(l);
-  for (const DescendingLoad& l : descending_) add(l);
+  for (const PointLoad& l : points_) v.shear += add(l);
+  for (const UniformLoad& l : uniforms_) v.shear += add(l);
+  for (const AscendingLoad& l : ascending_) v.shear += add(l);
+  for (const DescendingLoad& l : descending_) v.shear += add(l);
   return v;
 }
 

@@ -21,4 +21,30 @@ inline double macaulay(double x, double p, int n) {
   return power / factorial;
 }
 
+// macaulay(x, p, n) for n = First..Last at once (the others left alone), exactly as the single
+// calls give them: the same powers by repeated multiplication, the same divisions (by 1 and 2 as
+// the equal multiplications).
+template <int First, int Last>
+inline void macaulayRange(double x, double p, double* out) {
+  static_assert(0 <= First && First <= Last && Last <= 5);
+  if (x < p) {
+    for (int n = First; n <= Last; ++n) out[n] = 0.0;
+    return;
+  }
+  const double d = x - p;
+  if constexpr (First == 0) out[0] = 1.0;
+  if constexpr (Last >= 1 && First <= 1) out[1] = d;
+  const double d2 = d * d;
+  if constexpr (Last >= 2 && First <= 2) out[2] = d2 * 0.5;
+  if constexpr (Last >= 3) {
+    const double d3 = d2 * d;
+    if constexpr (First <= 3) out[3] = d3 / 6.0;
+    if constexpr (Last >= 4) {
+      const double d4 = d3 * d;
+      out[4] = d4 / 24.0;
+      if constexpr (Last >= 5) out[5] = d4 * d / 120.0;
+    }
+  }
+}
+
 }  // namespace vd

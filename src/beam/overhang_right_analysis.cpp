@@ -69,42 +69,30 @@ int OverhangRightAnalysis::prepare() {
 BeamAnalysisBase::Values OverhangRightAnalysis::at(double x) const {
   Values v;
   const double left = macaulay(x, 0, 0);
-  const double r0 = macaulay(x, s_, 0), r1 = macaulay(x, s_, 1), r2 = macaulay(x, s_, 2), r3 = macaulay(x, s_, 3);
-  int n = kPointRow;
-  for (const PointLoad& l : points_) {
-    v.shear += l.freeShear(x) + ra_[n] * left + rb_[n] * r0;
-    ++n;
-  }
-  for (const UniformLoad& l : uniforms_) {
-    v.shear += l.freeShear(x) + ra_[n] * left + rb_[n] * r0;
-    ++n;
-  }
-  for (const AscendingLoad& l : ascending_) {
-    v.shear += l.freeShear(x) + ra_[n] * left + rb_[n] * r0;
-    ++n;
-  }
-  for (const DescendingLoad& l : descending_) {
-    v.shear += l.freeShear(x) + ra_[n] * left + rb_[n] * r0;
-    ++n;
-  }
-  if (x < s_)
-    for (int i = 0; i < kMomentRows; ++i) v.shear += ra_[i];
-
+  double r[4];
+  macaulayRange<0, 3>(x, s_, r);
   v.moment = RL_ * x;
   v.slope = RL_ * x * x / 2 - theta0_;
   v.deflection = RL_ * x * x * x / 6 - theta0_ * x;
-  n = 0;
+  int n = 0;
+  // Each load's own terms plus its right reaction placed at x = s; the shear of the point and line
+  // loads also takes their left reaction, the moment loads' left reactions are added last.
   auto add = [&](const auto& l) {
-    v.moment += l.moment(x) + rb_[n] * r1;
-    v.slope += l.slope(x) + rb_[n] * r2;
-    v.deflection += l.deflection(x) + rb_[n] * r3;
+    const LoadTerms t = l.terms(x);
+    v.moment += t.moment + rb_[n] * r[1];
+    v.slope += t.slope + rb_[n] * r[2];
+    v.deflection += t.deflection + rb_[n] * r[3];
+    const double shear = t.freeShear + ra_[n] * left + rb_[n] * r[0];
     ++n;
+    return shear;
   };
   for (const MomentLoad& l : moments_) add(l);
-  for (const PointLoad& l : points_) add(l);
-  for (const UniformLoad& l : uniforms_) add(l);
-  for (const AscendingLoad& l : ascending_) add(l);
-  for (const DescendingLoad& l : descending_) add(l);
+  for (const PointLoad& l : points_) v.shear += add(l);
+  for (const UniformLoad& l : uniforms_) v.shear += add(l);
+  for (const AscendingLoad& l : ascending_) v.shear += add(l);
+  for (const DescendingLoad& l : descending_) v.shear += add(l);
+  if (x < s_)
+    for (int i = 0; i < kMomentRows; ++i) v.shear += ra_[i];
   return v;
 }
 
