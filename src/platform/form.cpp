@@ -8,6 +8,7 @@ Control& FormLayout::add(ControlKind kind, int id, std::string lbl, std::string 
   c.kind = kind;
   c.label = std::move(lbl);
   c.unit = std::move(unit);
+  c.isText = kind == ControlKind::MultiEdit;  // multi-line fields hold notes, never numbers
   c.line = line_;
   c.page = page_ < 0 ? 0 : page_;
   controls.push_back(std::move(c));

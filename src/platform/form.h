@@ -47,7 +47,7 @@ struct Control {
   int height = 0;     // height hint in text lines for lists, panes and multi-line fields; pixels for pictures
   bool isDefault = false;  // the default push button (Enter)
   bool enabled = true;     // initial state
-  bool isText = false;     // holds free text (a name, a location) rather than a number
+  bool isText = false;     // holds free text (a name, a location) rather than a number; multi-line fields do
 };
 
 struct FormLayout {
