@@ -1,0 +1,121 @@
+// The example scripts run through the real vardelin-cli program, as a user would run them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "beam_test_tables.h"
+#include "platform/text_format.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  fs::path dir;
+  ~CliRun() {
+    std::error_code ec;
+    if (!dir.empty()) fs::remove_all(dir, ec);
+  }
+};
+
+void runExample(const std::string& name, CliRun& r) {
+  r.dir = fs::temp_directory_path() / ("vd_beam_cli_" + std::to_string(::getpid()) + "_" + name);
+  fs::remove_all(r.dir);
+  fs::create_directories(r.dir);
+  const std::string command = "cd " + r.dir.string() + " && " VD_CLI " --settings " + (r.dir / "t.ini").string() + " " +
+                              VD_SOURCE_DIR "/examples/beam/" + name + ".txt 2>/dev/null";
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    const int rc = ::pclose(p);
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  }
+}
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+TEST(BeamExamples, SimpleBeam) {
+  CliRun r;
+  runExample("simple_beam", r);
+  ASSERT_EQ(r.status, 0) << r.out;
+  // 10 kip at midspan of 20 ft: R = 5, M = 50, Cb = 625/475; at 7.5 ft V = 5, M = 37.5.
+  EXPECT_EQ(r.out.substr(0, 7), "grayed\n");
+  EXPECT_TRUE(has(r.out, " Job No: \n This beam is at: Grid B, 2nd floor\n\n  ===dbm======dbm======dbm======dbm===\n"));
+  EXPECT_TRUE(has(r.out, "\n\n@7.50, Shear =5.00 Mmnt=37.50  Slope="));
+  EXPECT_TRUE(has(r.out, "\n Reaction at left support =5.00 kips.  Reaction at right support =5.00 kips\n"));
+  EXPECT_TRUE(has(r.out, "M_A =25.00 k-ft, M_B =50.00, M_C =25.00,  Cb =1.32\nenabled\n"));
+  EXPECT_FALSE(beamtest::hasNonFinite(r.out));
+  EXPECT_EQ(beamtest::lines(slurp(r.dir / "cbm.dat")).size(), 202u);
+  EXPECT_TRUE(has(slurp(r.dir / "t.ini"), "[DBM]"));
+}
+
+TEST(BeamExamples, OverhangLeft) {
+  CliRun r;
+  runExample("overhang_left", r);
+  ASSERT_EQ(r.status, 0) << r.out;
+  // About the right support: R_L = (10 * 25 + 1.2 * 20 * 10) / 20 = 24.5, R_R = 34 - 24.5 = 9.5;
+  // the moment over the left support is -10 * 5 = -50.
+  EXPECT_TRUE(has(r.out, "This beam is at: Canopy beam C-1\n"));
+  EXPECT_TRUE(has(r.out, ",   Overhang at the left side\n point load = 10.00 kip. at 0.00'\n uniform load = 1.200 kip/ft"
+                         " start 5.00' end 25.00'\n"));
+  EXPECT_TRUE(has(r.out, "Reaction at left support =24.50 kips.  Reaction at right support =9.50 kips"));
+  EXPECT_TRUE(has(r.out, "Negative moment =-50.00 k-ft  at =5.000 ft."));
+  EXPECT_FALSE(has(r.out, "Cb"));
+}
+
+TEST(BeamExamples, OverhangRight) {
+  CliRun r;
+  runExample("overhang_right", r);
+  ASSERT_EQ(r.status, 0) << r.out;
+  // Triangle W = 20 at 13.33 ft, 10 kip at 25: R_L = (20 * 6.667 - 10 * 5) / 20 = 4.17, R_R = 25.83.
+  EXPECT_TRUE(has(r.out, "Reaction at left support =4.17 kips.  Reaction at right support =25.83 kips"));
+  EXPECT_TRUE(has(r.out, "Negative moment =-50.00 k-ft  at =20.000 ft."));
+  EXPECT_TRUE(has(r.out, "\n Deflection up  = "));
+  EXPECT_TRUE(fs::exists(r.dir / "ebm.wri"));
+  EXPECT_TRUE(fs::exists(r.dir / "ebm.dat"));
+}
+
+TEST(BeamExamples, Cantilever) {
+  CliRun r;
+  runExample("cantilever", r);
+  ASSERT_EQ(r.status, 0) << r.out;
+  // 2 kip at the free end and 0.5 klf over the outer 5 ft: the fixed end carries 4.5 kip and
+  // 2 * 10 + 2.5 * 7.5 = 38.75 k-ft; the free end deflects P L^3/3EI + w(3L^4 - 4 L a^3 + a^4)/24EI.
+  const double EI = 29000.0 * 144 * 100 / 20736;
+  const double tip = (2 * 1000.0 / 3 + 0.5 * (30000 - 5000 + 625) / 24) / EI * 12;
+  EXPECT_TRUE(has(r.out, "\n  Reaction at support =-4.50 kips\n"));
+  EXPECT_TRUE(has(r.out, "Negative moment =-38.75 k-ft  at =10.000 ft."));
+  EXPECT_TRUE(has(r.out, vd::format("Deflection down = %.4f\"    at = 10.000 ft. from the support", tip))) << r.out;
+  EXPECT_TRUE(has(r.out, "\n\n@4.00, Shear =-4.00 Mmnt=-12.00  Slope="));
+}
+
+TEST(BeamExamples, InputErrors) {
+  CliRun r;
+  runExample("input_errors", r);
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out.substr(0, 51), "cbm app: At least one of the lengthes is in error!\n");
+  EXPECT_TRUE(has(r.out, "cbm app: x1 must be less or equal to x2!\n"));
+  // After the ascending load's error the pad has the header and the load list only.
+  EXPECT_TRUE(has(r.out, " uniform load = 1.000 kip/ft start 2.00' end 12.00'\n\ncbm app:"));
+  EXPECT_TRUE(has(r.out, " span =0.000 ft,  I =100.00 in^4,  E =29000 ksi\n\n"));
+  EXPECT_FALSE(has(r.out, "Shear"));
+  EXPECT_FALSE(beamtest::hasNonFinite(r.out));
+}
+
+}  // namespace
