@@ -45,8 +45,20 @@ int main(int argc, char** argv) {
   vd::gui::MainWindow window(settings, vd::allForms());
   window.show();
   if (argc > 2) {
+    // Arguments: "--set SECTION/KEY=VALUE" fills the settings the forms open with; "ID" shows the form of
+    // command ID as it opens, "ID+BUTTON" after pressing BUTTON (for instance "603+Calculate").
     for (int i = 2; i < argc; ++i) {
-      const int id = std::atoi(argv[i]);
+      const std::string arg = argv[i];
+      if (arg == "--set" && i + 1 < argc) {
+        const std::string kv = argv[++i];
+        const auto slash = kv.find('/'), eq = kv.find('=');
+        if (slash != std::string::npos && eq != std::string::npos && slash < eq)
+          settings.write(kv.substr(0, slash), kv.substr(slash + 1, eq - slash - 1), kv.substr(eq + 1));
+        continue;
+      }
+      const auto plus = arg.find('+');
+      const int id = std::atoi(arg.substr(0, plus).c_str());
+      const std::string button = plus == std::string::npos ? "" : arg.substr(plus + 1);
       const vd::FormFactory* factory = vd::allForms().find(id);
       if (!factory) {
         std::fprintf(stderr, "no form for command %d\n", id);
@@ -56,6 +68,17 @@ int main(int argc, char** argv) {
       auto dialog = vd::gui::FormDialog::create(*form, &window);
       dialog->start();
       dialog->show();
+      if (!button.empty() && button[0] == '#') {  // "ID+#N": pick row N of the form's first list
+        for (const vd::Control& c : form->layout().controls)
+          if (c.kind == vd::ControlKind::ListBox) {
+            dialog->select(c.id, std::atoi(button.c_str() + 1));
+            form->changed(*dialog, c.id);
+            break;
+          }
+      } else if (!button.empty()) {
+        for (const vd::Control& c : form->layout().controls)
+          if (c.kind == vd::ControlKind::Button && c.label == button) form->pressed(*dialog, c.id);
+      }
       save(dialog.get(), dir, QString("form_%1").arg(id));
       dialog->hide();
     }
