@@ -118,12 +118,13 @@ class BeamInputForm : public Form {
     const char* headings[] = {info_.momentHeading, info_.pointHeading, info_.uniformHeading,
                               "ascending loads      start                            end",
                               "descending loads    start                            end"};
-    // One table of load rows; each kind's heading labels its first row.
+    // Each kind's heading spaces its words over the columns below it.
     for (int k = 0; k < 5; ++k) {
       const LoadKind& kind = kLoadKinds[k];
+      layout_.newLine();
+      layout_.label(headings[k]);
       for (int r = 0; r < kind.rows; ++r) {
         layout_.newLine();
-        if (r == 0) layout_.label(headings[k]);
         for (int c = 0; c < kind.columns; ++c) {
           Control& cell = layout_.cell(beamform::cell(kind.firstRow + r, c), kind.name, r, c);
           cell.width = 9;
