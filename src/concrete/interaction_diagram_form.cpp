@@ -4,6 +4,7 @@
 #include "concrete/column_state.h"
 #include "concrete/drawings.h"
 #include "concrete/forms.h"
+#include "platform/picture_output.h"
 
 namespace vd {
 
@@ -11,13 +12,15 @@ namespace {
 
 class InteractionDiagramForm : public Form {
  public:
-  enum { Picture = 101, Note = 102 };
+  enum { Picture = 101, Note = 102, Save = 103 };
+  static constexpr int kWidth = 696, kHeight = 536;
 
   explicit InteractionDiagramForm(AppState& s) : state_(s), layout_("TIECOLPLOT_Box", "Column Interaction Diagram") {
-    layout_.picture(Picture, 696, 536);
+    layout_.picture(Picture, kWidth, kHeight);
     layout_.newLine();
     layout_.text(Note, "");
     layout_.newLine();
+    layout_.button(Save, "Save picture...");
     layout_.button(kOk, "OK").isDefault = true;
   }
 
@@ -44,15 +47,32 @@ class InteractionDiagramForm : public Form {
     s.balanceP = d.balance.P;
     s.zeroM = d.zero ? d.zero->M : none;
     s.tensionP = d.tension.P;
-    if (writeInteractionDiagram(curve, s, P, M, kDiagramFile))
+    drawn_ = writeInteractionDiagram(curve, s, P, M, kDiagramFile);
+    if (drawn_)
       host.showPicture(Picture, kDiagramFile);
     else
       host.setText(Note, "Vardelin could not write the diagram file Concol.emf.");
   }
 
+  void pressed(FormHost& host, int id) override {
+    switch (id) {
+      case Save:
+        // Only the file this form wrote: an older Concol.emf may belong to another column.
+        if (drawn_)
+          pictureOutput().saveAs(kDiagramFile, kWidth, kHeight, host);
+        else
+          host.message("Vardelin", "There is no diagram to save.", MessageIcon::Exclamation);
+        break;
+      case kOk: host.close(true); break;
+      case kCancel: host.close(false); break;
+      default: break;
+    }
+  }
+
  private:
   AppState& state_;
   FormLayout layout_;
+  bool drawn_ = false;
 };
 
 }  // namespace

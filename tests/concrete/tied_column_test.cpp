@@ -241,10 +241,13 @@ TEST_F(TiedColumnFormTest, CalculateOkAndTheDiagram) {
   ScriptRunner r(s, out_, allForms());
   r.state().jobNumber = "J-77";
   // OK without a calculation enables the diagram, which has nothing to draw yet.
-  run(r, "show menu Conc. Interaction\nmenu Rect. Conc Column\npress OK\nmenu Conc. Interaction\npress OK\n");
+  run(r, "show menu Conc. Interaction\nmenu Rect. Conc Column\npress OK\nmenu Conc. Interaction\n"
+         "press \"Save picture...\"\nshow messages\npress OK\n");
   EXPECT_FALSE(std::filesystem::exists("Concol.emf"));
+  EXPECT_EQ(out_.str(), "grayed\nVardelin: There is no diagram to save.\n");
+  out_.str("");
   run(r, columnScript(kRows, "set Fy 90\nset Fc' 12\n") + "press Cancel\n" + columnScript("") + "press OK\n");
-  EXPECT_EQ(out_.str(), "grayed\nDebug: Vardelin set a limit of 10.0 ksi on f'c.\nDebug: 95 ACI 9.4 limit of 80.0 ksi on "
+  EXPECT_EQ(out_.str(), "Debug: Vardelin set a limit of 10.0 ksi on f'c.\nDebug: 95 ACI 9.4 limit of 80.0 ksi on "
                         "Fy.\n");
   EXPECT_TRUE(vdtest::startsWith(r.padText(), " Job number or ID: J-77\r\n grid C-4\r\n\r\n CONCRETE TIE COLUMNS -- DESIGN "
                                               "FOR PURE COMPRESSION\r\n f'c =4.00 ksi  Fy =60.00 ksi.  width =16.00 in   "
@@ -254,8 +257,12 @@ TEST_F(TiedColumnFormTest, CalculateOkAndTheDiagram) {
   EXPECT_TRUE(vdtest::startsWith(slurp("tieCol.wri"), "\n number of rows= 2\n"));
   EXPECT_EQ(s.read("TIECOL", "00_Dist"), "13.500");
   EXPECT_EQ(s.read("TIECOL", "Vsize"), "9");
-  run(r, "menu Conc. Interaction\npress OK\n");
+  const std::size_t beforeSave = out_.str().size();
+  run(r, "menu Conc. Interaction\npress \"Save picture...\"\nshow messages\npress OK\n");
   EXPECT_GT(std::filesystem::file_size("Concol.emf"), 100u);
+  // Headless, the picture goes beside the diagram file as SVG at the form's 696 x 536.
+  EXPECT_EQ(out_.str().substr(beforeSave), "Vardelin: The picture was saved as Concol.svg.\n");
+  EXPECT_NE(slurp("Concol.svg").find("Tie-Column Interaction Diagram"), std::string::npos);
   // The limited values were stored, and the form opens with every stored input.
   run(r, columnScript(kRows, "set Fy 90\n") + "press Cancel\n");
   EXPECT_EQ(s.read("TIECOL", "Fyield"), "80.00");
