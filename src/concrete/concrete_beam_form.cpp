@@ -1,4 +1,5 @@
 // The two rectangular concrete beam forms: capacity from steel (As->M) and steel from moment (M->As).
+#include <cmath>
 #include <string>
 
 #include "concrete/concrete_beam.h"
@@ -10,6 +11,12 @@ namespace vd {
 namespace {
 
 constexpr const char* kSketchFile = "Rectconcbm.emf";
+
+// A result field never shows "inf" or "nan": such a value stops the run like any other failure.
+std::string shown(const char* fmt, double v) {
+  if (!std::isfinite(v)) throw ConcreteFailure{concrete_code::OutOfRange};
+  return format(fmt, v);
+}
 
 class ConcreteBeamForm : public Form {
  public:
@@ -113,12 +120,14 @@ class ConcreteBeamForm : public Form {
           host.message("As is below the limit!!!.",
                        format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!", given));
         const double Mn = beam.momentCapacity(given);
-        std::string report = beam.writeReport();
+        const std::string moment = shown("%.3f", phi * Mn), rhoMax = shown("%.4f", beam.rhoMax()),
+                          block = shown("%.3f", beam.blockDepth(given));
         rec[S::Moment] = phi * Mn;
-        host.setText(Moment, format("%.3f", rec[S::Moment]));
-        host.setText(RhoMax, format("%.4f", beam.rhoMax()));
-        host.setText(Block, format("%.3f", beam.blockDepth(given)));
-        state_.report = std::move(report);
+        host.setText(Moment, moment);
+        host.setText(RhoMax, rhoMax);
+        host.setText(Block, block);
+        // The report can still fail (a minimum steel above rho_max); the fields above stay as found.
+        state_.report = beam.writeReport();
       } else {
         const double moment = rec[S::Moment];
         RectConcreteBeam beam(fc, rec[S::Fy], rec[S::Width], rec[S::Depth], h, moment, 0.0, phi);
@@ -129,13 +138,14 @@ class ConcreteBeamForm : public Form {
         if (beam.applyMinimumSteel(required))
           host.message("As is below the limit!!!.",
                        format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!", required));
-        beam.AsGiven = required;
-        std::string report = beam.writeReport();
+        const std::string steel = shown("%.3f", required), rhoMax = shown("%.4f", beam.rhoMax()),
+                          block = shown("%.3f", beam.blockDepth(required));
         rec[S::As] = required;
-        host.setText(Steel, format("%.3f", required));
-        host.setText(RhoMax, format("%.4f", beam.rhoMax()));
-        host.setText(Block, format("%.3f", beam.blockDepth(required)));
-        state_.report = std::move(report);
+        host.setText(Steel, steel);
+        host.setText(RhoMax, rhoMax);
+        host.setText(Block, block);
+        beam.AsGiven = required;
+        state_.report = beam.writeReport();
       }
     } catch (const ConcreteFailure& f) {
       const char* text = concreteFailureMessage(f.code);

@@ -153,6 +153,22 @@ TEST_F(ConcreteBeamFormTest, WarningsLimitsAndFailures) {
   }
 }
 
+TEST_F(ConcreteBeamFormTest, AReportThatFailsLeavesTheResultFieldsAsFound) {
+  // f'c = 0.5 ksi: rho_max = 0.75*0.85*0.85*0.5/60*0.003/(0.003 + 60/29000) = 0.00267 lies below
+  // rho_min = 200/60000 = 0.00333, so the capacity is found (with the minimum 0.86 in^2) but the report's
+  // minimum-steel line is too much steel. Block of the given 0.5 in^2: 30/(0.85*0.5*12) = 5.882 in.
+  // The capacity kept for the other direction: a = 51.6/5.1 = 10.118, 0.9*51.6*(21.5 - 5.059)/12 = 63.627.
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r, beamScript(true, "set Fc' 0.5\nset \"Reinf. steel As\" 0.5\nset \"Depth *\" 0\n") +
+             "show \"Bending moment\"\nshow rho_max\nshow \"Compression block a\"\npress OK\n"
+             "menu Concrete Beam, M->As\nshow \"Bending moment\"\npress OK\n");
+  EXPECT_EQ(out_.str(),
+            "As is below the limit!!!.: Input steel 0.500 in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!\n"
+            "conc: Too Much Steel-- beam subject to Brittle Failure!\nN.G.\n0.0027\n5.882\n63.627\n");
+  EXPECT_EQ(r.padText(), "Too Much Steel-- beam subject to Brittle Failure!");
+}
+
 TEST_F(ConcreteBeamFormTest, NoInputPrintsAnInfiniteOrMissingNumber) {
   const char* values[] = {"0", "-3", "1e-300", "1e300", "abc", "9999999999"};
   Settings s(ini());
