@@ -34,6 +34,7 @@ const std::array<FactorRow, 3> kCtFactors = {{
 namespace {
 
 const std::string kRule(99, '-');
+const char* const kTooLarge = "The heights or weights are too large to compute.";
 
 bool finite(std::initializer_list<double> values) {
   for (double v : values)
@@ -88,7 +89,20 @@ LateralForceResult runLateralForce(LateralForceState& s, const std::string& jobN
     if (r.sumHw <= 0.0) {
       r.problem = "The sum of height times weight of the levels is not positive: enter the level weights.";
     } else if (!finite({r.periodA, r.period, r.C, r.W, r.sumHw, r.V, r.Ft})) {
-      r.problem = "The heights or weights are too large to compute.";
+      r.problem = kTooLarge;
+    }
+  }
+
+  // The level table from the top down; computed before anything is printed, because huge heights
+  // can overflow the overturning moments even when the base shear is finite.
+  if (r.problem.empty()) {
+    lv[n].shearAbove = 0.0;
+    for (int i = n; i >= 0; --i) {
+      lv[i].share = lv[i].hw / r.sumHw;
+      lv[i].force = (r.V - r.Ft) * lv[i].share + (i == n ? r.Ft : 0.0);
+      if (i > 0) lv[i - 1].shearAbove = lv[i].shearAbove + lv[i].force;
+      lv[i].overturning = lv[i].shearAbove * lv[i].storeyHeight + (i == n ? 0.0 : lv[i + 1].overturning);
+      if (!finite({lv[i].share, lv[i].force, lv[i].shearAbove, lv[i].overturning})) r.problem = kTooLarge;
     }
   }
   if (!r.problem.empty()) {
@@ -110,12 +124,7 @@ LateralForceResult runLateralForce(LateralForceState& s, const std::string& jobN
   out += "\r\nLevel,height    feet,floor high above (ft).,weight   kip,  h*w,  %V,Fx     kip.,sum of    (Fx),OTM     "
          "kip-ft\r\n,,,,,,,," +
          kRule;
-  lv[n].shearAbove = 0.0;
   for (int i = n; i >= 0; --i) {
-    lv[i].share = lv[i].hw / r.sumHw;
-    lv[i].force = (r.V - r.Ft) * lv[i].share + (i == n ? r.Ft : 0.0);
-    if (i > 0) lv[i - 1].shearAbove = lv[i].shearAbove + lv[i].force;
-    lv[i].overturning = lv[i].shearAbove * lv[i].storeyHeight + (i == n ? 0.0 : lv[i + 1].overturning);
     appendf(out, "\r\n%-12s,   %.3lf,   %.3lf,   %.2lf,   %.1lf,   %.1lf%%,  %.2lf,  %.2lf,   %.0lf", lv[i].name.c_str(),
             lv[i].height, lv[i].storeyHeight, lv[i].weight, lv[i].hw, lv[i].share * 100.0, lv[i].force,
             lv[i].shearAbove, lv[i].overturning);

@@ -150,7 +150,14 @@ TEST(LateralForce, MeaninglessInputsGiveAMessageNotNumbers) {
   LateralForceState huge = building(0.4, 1, 1, 0.02, 8, {{1e300, 1e300}});
   LateralForceResult h = runLateralForce(huge, "");
   EXPECT_FALSE(h.ok);
-  for (const LateralForceResult& x : {r, h}) {
+  // A base shear that is finite can still overflow the overturning moment: a heavy level at 1 ft under
+  // a light one at 1e300 ft gives V of about 1e299 kip acting on a 1e300 ft storey.
+  LateralForceState tall = building(0.4, 1, 1, 0.02, 4, {{1, 1e300}, {1e300, 1}});
+  LateralForceResult t = runLateralForce(tall, "");
+  EXPECT_FALSE(t.ok);
+  EXPECT_NE(t.report.find("too large"), std::string::npos);
+  EXPECT_EQ(t.report.find("Level,height"), std::string::npos);
+  for (const LateralForceResult& x : {r, h, t}) {
     EXPECT_EQ(x.report.find("inf"), std::string::npos);
     EXPECT_EQ(x.report.find("nan"), std::string::npos);
   }
