@@ -329,7 +329,10 @@ void ScriptRunner::runLine(const std::string& rawLine) {
       for (const Control& c : form_->layout().controls)
         if (c.kind == ControlKind::Button && normalizeLabel(c.label) == n) hasButton = true;
       if (!hasButton) {
-        if (n == "ok" && form_->layout().pages.empty()) throw ScriptError("no such button: " + name);
+        // Only a property sheet has OK and Apply of its own; Escape closes any form.
+        if (n != "cancel" && form_->layout().pages.empty()) throw ScriptError("no such button: " + name);
+        // Apply stays grayed until something on the sheet changed.
+        if (n == "apply" && !host_->isEnabled(kApply)) return;
         host_->press(n == "cancel" ? kCancel : n == "ok" ? kOk : kApply);
         afterAction();
         return;

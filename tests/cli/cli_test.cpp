@@ -46,7 +46,9 @@ TEST(Cli, LabelsMatchLooselyAndStartTextShows) {
 TEST(Cli, UnknownNamesStopWithStatusTwo) {
   for (const char* script : {"menu No Such Command\n", "menu ft in 1/16 -> mm\nset nosuchfield 3\n",
                              "menu ft in 1/16 -> mm\npress Nope\n", "frobnicate\n", "set x 1\n",
-                             "menu mm -> ft in 1/16\npick #3\n"}) {
+                             "menu mm -> ft in 1/16\npick #3\n",
+                             // Apply belongs to property sheets only.
+                             "menu mm -> ft in 1/16\npress Apply\n"}) {
     Result r = runCli(script);
     EXPECT_EQ(r.status, 2) << script;
     EXPECT_NE(r.out.find("line "), std::string::npos) << r.out;
@@ -61,7 +63,14 @@ TEST(Cli, GrayedCommandsSayTheyAreGrayed) {
 
 TEST(Cli, VersionAndHelp) {
   EXPECT_EQ(runCli("", "--version").out.rfind("vardelin-cli ", 0), 0u);
-  EXPECT_NE(runCli("", "--help").out.find("show messages"), std::string::npos);
+  // The help documents every line of the script language.
+  const std::string help = runCli("", "--help").out;
+  for (const char* line : {"# comment", "menu ITEM", "set FIELD TEXT", "set FIELD[R] TEXT", "set FIELD[R,C] TEXT",
+                           "pick ITEM", "pick #N", "pick LIST #N", "check BOX on|off", "choose BUTTON",
+                           "press BUTTON", "press Cancel", "press Apply", "press OK", "answer yes|no", "show pad",
+                           "show FIELD", "show status", "show messages", "show menu ITEM", "grayed: ITEM",
+                           "--settings FILE", "--version", "Exit status"})
+    EXPECT_NE(help.find(line), std::string::npos) << line;
 }
 
 }  // namespace

@@ -200,7 +200,9 @@ TEST_F(LateralForceSheetTest, SheetStoresSelectionsRunsAfterClosingAndRemembersT
 TEST_F(LateralForceSheetTest, GroundHeightIsGrayedAndFirstRunWithoutFactorsSaysSo) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
-  run(r, "menu 94 UBC Lateral Forces\nshow \"height, ft\"[0]\nset \"height, ft\"[0] 5\npress Cancel\nshow messages\n");
+  // Apply is grayed until something on the sheet changes: pressing it applies nothing.
+  run(r, "menu 94 UBC Lateral Forces\nshow \"height, ft\"[0]\nset \"height, ft\"[0] 5\npress Apply\npress Cancel\n"
+         "show messages\n");
   EXPECT_EQ(out_.str().substr(0, 24), "0.00\ngrayed: height, ft\n");
   EXPECT_NE(out_.str().find("Vardelin: No seismic factors were applied"), std::string::npos);
   EXPECT_EQ(r.padText().find("nan"), std::string::npos);
