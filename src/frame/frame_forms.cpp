@@ -153,7 +153,7 @@ constexpr const char* kMakerLines[] = {
 class InfoForm : public Form {
  public:
   enum { Icon = 101, Text = 102 };
-  InfoForm(const char* templ, const char* title, std::string body, bool withCancel)
+  InfoForm(const char* templ, const char* title, std::string body)
       : body_(std::move(body)), layout_(templ, title) {
     layout_.picture(Icon, 32, 32);
     layout_.label("Program Vardelin");
@@ -165,8 +165,8 @@ class InfoForm : public Form {
     Control& pane = layout_.pane(Text, "", 8);
     pane.width = 60;
     layout_.newLine();
+    // OK is the only button; Escape closes the form too.
     layout_.button(kOk, "OK").isDefault = true;
-    if (withCancel) layout_.button(kCancel, "Cancel");
   }
   const FormLayout& layout() const override { return layout_; }
   void opened(FormHost& host) override { host.setText(Text, body_); }
@@ -203,10 +203,10 @@ void registerFrameForms(FormRegistry& registry) {
   registry.add(2421, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, true); });
   registry.add(2425, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, false); });
   registry.add(cmd::About, [](AppState&) {
-    return std::make_unique<InfoForm>("AboutBox", "Revised 1/10/2006", aboutText(), true);
+    return std::make_unique<InfoForm>("AboutBox", "Revised 1/10/2006", aboutText());
   });
   registry.add(cmd::Update, [](AppState&) {
-    return std::make_unique<InfoForm>("UpdateBox", "Vardelin has a web site:", updateText(), false);
+    return std::make_unique<InfoForm>("UpdateBox", "Vardelin has a web site:", updateText());
   });
 }
 

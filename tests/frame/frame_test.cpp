@@ -160,8 +160,25 @@ TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
   r.runLine("menu About");
   ASSERT_NE(r.currentHost(), nullptr);
   const std::string about = r.currentHost()->text(102, std::string::npos);
-  EXPECT_EQ(about.rfind("Considerable time and effort", 0), 0u);
-  EXPECT_NE(about.find("\r\nVardelin should be used by competent and licensed engineers only."), std::string::npos);
+  EXPECT_EQ(about,
+            "Considerable time and effort has been spent to make Vardelin error-free.  However no warranty is made "
+            "on its applicability to specific uses, the accuracy of the design, the design calculations and the "
+            "diagrams it produces.\r\n"
+            "Vardelin should be used by competent and licensed engineers only.  Users must verify the design and "
+            "calculations produced by this program.\r\n"
+            "'OK' and 'NO GOOD' shown in the calculations report are for information only and do not replace the "
+            "need of the user's verification on the design.\r\n"
+            "Engineering students and teachers interested in problem-solving are welcomed to use Vardelin for "
+            "classroom study. \r\n"
+            "The idea behind shareware is to be able to collectively improve the software through user input.  "
+            "Suggestions on how to improve Vardelin are deeply appreciated.\r\n"
+            "Windows 95\u00ae  is a trademark of Microsoft Corporation.");
+  // One button, OK; Escape closes the form as well.
+  std::vector<std::string> buttons;
+  for (const Control& c : r.currentHost()->form().layout().controls)
+    if (c.kind == ControlKind::Button) buttons.push_back(c.label);
+  EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(r.currentHost()->form().layout().title, "Revised 1/10/2006");
   r.runLine("press Cancel");
   EXPECT_EQ(r.currentHost(), nullptr);
   r.runLine("menu How to Update?");
