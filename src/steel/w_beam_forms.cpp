@@ -7,6 +7,7 @@
 #include "steel/steel_beam_forms.h"
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
+#include "tables/property_sheets.h"
 
 namespace vd {
 
@@ -96,24 +97,24 @@ class WBeamForm : public Form {
     if (!r) return;
     const char* us = usDesignation(ShapeTable::W, row_);
     const char* metric = metricDesignation(ShapeTable::W, row_);
+    std::string summary;
     if (lrfd_)
-      host.setText(Result,
-                   format("    Designed for: \" %10s \"\t\tmetric size: %12s\r\n Depth =%.3f in,   Web thickness =%.3f "
-                          "in,   k =%.3f in\r\n Flange width =%.3f in, thick =%.3f in\r\n Compact Section "
-                          "Criteria:\tbf/2tf =%.3f \t d/tw =%.3f\r\n\t rT =%.3f \t d/Af =%.3f\r\n Properties: Ixx "
-                          "=%.2f in^4,  Sxx =%.2f in^3,  Zxx =%.3f in^3\r\n",
-                          us, metric, double(r->d), double(r->tw), double(r->k), double(r->bf), double(r->tf),
-                          double(r->bf2tf), double(r->dtw), double(r->rT), double(r->dAf), double(r->Ixx),
-                          double(r->Sxx), double(r->Zxx)));
+      summary = format(
+          "    Designed for: \" %10s \"\t\tmetric size: %12s\r\n Depth =%.3f in,   Web thickness =%.3f "
+          "in,   k =%.3f in\r\n Flange width =%.3f in, thick =%.3f in\r\n Compact Section "
+          "Criteria:\tbf/2tf =%.3f \t d/tw =%.3f\r\n\t rT =%.3f \t d/Af =%.3f\r\n Properties: Ixx "
+          "=%.2f in^4,  Sxx =%.2f in^3,  Zxx =%.3f in^3\r\n",
+          us, metric, double(r->d), double(r->tw), double(r->k), double(r->bf), double(r->tf), double(r->bf2tf),
+          double(r->dtw), double(r->rT), double(r->dAf), double(r->Ixx), double(r->Sxx), double(r->Zxx));
     else
-      host.setText(Result,
-                   format("    Designed for: \" %10s \"\t\tmetric size: %12s\r\n Depth =%.3f in,   Web thickness =%.3f "
-                          "in,   k =%.3f in\r\n Flange width =%.3f in, thick =%.3f in\r\n Compact Section "
-                          "Criteria:\tbf/2tf =%.3f \t d/tw =%.3f\r\n\t rT =%.3f \t d/Af =%.3f\r\n Elastic Properties: "
-                          "Ixx =%.2f in^4,  Sxx=%.3f in^3,  rxx=%.3f in\r\n",
-                          us, metric, double(r->d), double(r->tw), double(r->k), double(r->bf), double(r->tf),
-                          double(r->bf2tf), double(r->dtw), double(r->rT), double(r->dAf), double(r->Ixx),
-                          double(r->Sxx), double(r->rxx)));
+      summary = format(
+          "    Designed for: \" %10s \"\t\tmetric size: %12s\r\n Depth =%.3f in,   Web thickness =%.3f "
+          "in,   k =%.3f in\r\n Flange width =%.3f in, thick =%.3f in\r\n Compact Section "
+          "Criteria:\tbf/2tf =%.3f \t d/tw =%.3f\r\n\t rT =%.3f \t d/Af =%.3f\r\n Elastic Properties: "
+          "Ixx =%.2f in^4,  Sxx=%.3f in^3,  rxx=%.3f in\r\n",
+          us, metric, double(r->d), double(r->tw), double(r->k), double(r->bf), double(r->tf), double(r->bf2tf),
+          double(r->dtw), double(r->rT), double(r->dAf), double(r->Ixx), double(r->Sxx), double(r->rxx));
+    host.setText(Result, summary + substituteLine(row_));
   }
 
   void pressed(FormHost& host, int id) override {
@@ -135,6 +136,12 @@ class WBeamForm : public Form {
   }
 
   double field(FormHost& host, int id) const { return host.number(id, 11); }
+
+  // One line under the section summary when the row holds another shape's values; "" otherwise.
+  static std::string substituteLine(int row) {
+    const std::string note = substituteNote(ShapeTable::W, row);
+    return note.empty() ? note : note + "\r\n";
+  }
 
   // Refuses values no calculation can use; true when the inputs may be designed.
   bool accept(FormHost& host, std::initializer_list<FieldValue> values, double lb) {
@@ -180,6 +187,7 @@ class WBeamForm : public Form {
             usDesignation(ShapeTable::W, row_), metricDesignation(ShapeTable::W, row_), double(r.A), double(r.d),
             double(r.tw), double(r.k), double(r.bf), double(r.tf), double(r.bf2tf), double(r.dtw), double(r.rT),
             double(r.dAf), double(r.Ixx), double(r.Sxx), double(r.rxx));
+    text += substituteLine(row_);
     st.formatAndWrite("WF_BM", "moment", "%.2lf", M);
     st.formatAndWrite("WF_BM", "shear", "%.2lf", V);
     st.formatAndWrite("WF_BM", "unBL", "%.2lf", lb);
@@ -224,6 +232,7 @@ class WBeamForm : public Form {
             usDesignation(ShapeTable::W, row_), metricDesignation(ShapeTable::W, row_), double(r.A), double(r.d),
             double(r.tw), double(r.k), double(r.bf), double(r.tf), double(r.bf2tf), double(r.dtw), double(r.rT),
             double(r.dAf), double(r.htw), double(r.Ixx), double(r.Sxx), double(r.Zxx), double(r.rxx));
+    text += substituteLine(row_);
     Settings& st = state_.settings;
     st.write("Project", "NOTE", location);
     st.formatAndWrite("WF_BM", "moment", "%.2lf", M);

@@ -191,14 +191,24 @@ class PropertySheetForm : public Form {
 
 }  // namespace
 
+std::string substituteNote(ShapeTable table, int row) {
+  const RowSource* src = rowSource(table, row);
+  if (!src || src->origin != RowOrigin::Substituted) return {};
+  return format(" Note: %s is not in the current AISC database; the values shown are those of %s.",
+                usDesignation(table, row), src->label);
+}
+
 std::string propertySheet(ShapeTable table, int row) {
   const SectionRecord* r = sectionRow(table, row);
   if (!r) return {};
   const char* us = usDesignation(table, row);
   const char* metric = metricDesignation(table, row);
+  // A substituted row says so below its sheet, so nobody takes another shape's numbers for the listed one.
+  const std::string note = substituteNote(table, row);
+  const std::string tail = note.empty() ? note : "\r\n" + note;
   switch (table) {
-    case ShapeTable::W: return wSheet(*r, us, metric);
-    case ShapeTable::Tee: return teeSheet(*r, us, metric);
+    case ShapeTable::W: return wSheet(*r, us, metric) + tail;
+    case ShapeTable::Tee: return teeSheet(*r, us, metric) + tail;
     case ShapeTable::Channel: return channelSheet(*r, us, metric);
     case ShapeTable::Angle: return angleSheet(*r, us, metric, isDoubleAngleRow(row));
     case ShapeTable::Tube: return tubeSheet(*r, us, metric);

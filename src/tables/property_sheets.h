@@ -12,6 +12,11 @@ namespace vd {
 // The property sheet of one row; "" for a row outside the table.
 std::string propertySheet(ShapeTable table, int row);
 
+// For a row that holds the values of another, current shape (the listed shape is no longer in the
+// AISC database): " Note: W36x848 is not in the current AISC database; the values shown are those of
+// W36X652." without line ends. "" for every other row.
+std::string substituteNote(ShapeTable table, int row);
+
 // The browse form of a table ("WMS_Box", "WT_Box", "CMC_Box", "ANGLE_Box", "TUBE_Box", "PIPE_Box").
 std::unique_ptr<Form> makePropertySheetForm(AppState& state, ShapeTable table);
 

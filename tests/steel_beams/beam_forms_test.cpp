@@ -161,6 +161,34 @@ TEST_F(BeamForms, LrfdShowsStoredAxialAndBearingGrayedAndRaisesCbToOne) {
             "=45.200\r\n Properties: Ixx =800.00 in^4,  Sxx =88.900 in^3,  Zxx =101.000 in^3,  rxx =7.380 in\r\n");
 }
 
+// W36x848 is no longer published; its row holds the values of W36x652. Both W beam reports say so
+// in one line under the section summary, and so does the summary shown when the row is picked.
+TEST_F(BeamForms, SubstitutedRowIsNamedInBothWReports) {
+  const std::string note =
+      " Note: W36x848 is not in the current AISC database; the values shown are those of W36X652.\r\n";
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r, "menu Stl Wide Flange Bm/ASD\npick \"W36x848\"\n");
+  EXPECT_TRUE(host(r).text(112, std::string::npos).ends_with(" in\r\n" + note));
+  run(r, "set Moment 100\nset Fy 36\nset Cb 1\npress Calculate\npress OK\n");
+  std::string pad = r.padText();
+  EXPECT_TRUE(contains(pad, " in\r\n" + note + "\r\n ASD 9th Ed. EQ. F1-2 ...")) << pad;
+  EXPECT_EQ(pad.find(" Note:"), pad.rfind(" Note:"));  // one line only
+
+  run(r, "menu Stl Wide Flange Bm/LRFD\npick \"W36x848\"\n");
+  EXPECT_TRUE(host(r).text(112, std::string::npos).ends_with(" in^3\r\n" + note));
+  run(r, "set Fy 50\npress Calculate\npress OK\n");
+  pad = r.padText();
+  EXPECT_TRUE(contains(pad, " in\r\n" + note + " ryy =")) << pad;
+  EXPECT_EQ(pad.find(" Note:"), pad.rfind(" Note:"));
+
+  // A published shape has no note.
+  for (const char* form : {"Stl Wide Flange Bm/ASD", "Stl Wide Flange Bm/LRFD"}) {
+    run(r, std::string("menu ") + form + "\npick \"W18x50\"\npress Calculate\npress OK\n");
+    EXPECT_FALSE(contains(r.padText(), "Note:")) << form;
+  }
+}
+
 TEST_F(BeamForms, ChannelShowsHeaderInTheFormAndTheWholeReportOnOk) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());

@@ -109,6 +109,41 @@ TEST(PropertySheet, EveryRowOfEveryTableHasAFiniteSheet) {
   }
 }
 
+// Rows that hold a current shape's values in place of a listed shape no longer published say so in one
+// line under the sheet (W36x848 holds W36x652, W14x808 holds W14x730; their tees likewise).
+TEST(PropertySheet, SubstitutedRowsSayWhoseValuesTheyShow) {
+  const int w36x848 = 25;  // W44: 4 rows, W40: 21 rows, then W36x848
+  ASSERT_STREQ(usDesignation(ShapeTable::W, w36x848), "W36x848");
+  const std::string note = " Note: W36x848 is not in the current AISC database; the values shown are those of W36X652.";
+  EXPECT_EQ(substituteNote(ShapeTable::W, w36x848), note);
+  const std::string sheet = propertySheet(ShapeTable::W, w36x848);
+  EXPECT_EQ(sheet.rfind("   FOR: \"    W36x848 \"", 0), 0u);
+  // The note comes after the last line of the sheet, on a line of its own.
+  EXPECT_TRUE(sheet.ends_with(" in\r\n" + note)) << sheet;
+  EXPECT_TRUE(contains(sheet, "\r\n\tDetailing:\r\n k ="));
+  EXPECT_TRUE(propertySheet(ShapeTable::Tee, w36x848)
+                  .ends_with("\r\n Note: WT 18 x 424 is not in the current AISC database; the values shown are those "
+                             "of WT18X326."));
+
+  int w14x808 = -1;
+  int substituted = 0;
+  for (int i = 0; i < rowCount(ShapeTable::W); ++i) {
+    if (std::string(usDesignation(ShapeTable::W, i)) == "W14x808") w14x808 = i;
+    if (contains(propertySheet(ShapeTable::W, i), " is not in the current AISC database")) ++substituted;
+  }
+  EXPECT_EQ(substituted, 21);
+  EXPECT_TRUE(propertySheet(ShapeTable::W, w14x808)
+                  .ends_with("\r\n Note: W14x808 is not in the current AISC database; the values shown are those of "
+                             "W14X730."));
+  // A published row carries no note, and the other tables have no substitutes.
+  EXPECT_EQ(substituteNote(ShapeTable::W, 0), "");
+  EXPECT_EQ(propertySheet(ShapeTable::W, 0), kW44x335Sheet);
+  EXPECT_EQ(substituteNote(ShapeTable::W, -1), "");
+  EXPECT_EQ(substituteNote(ShapeTable::W, rowCount(ShapeTable::W)), "");
+  for (ShapeTable t : {ShapeTable::Channel, ShapeTable::Angle, ShapeTable::Tube, ShapeTable::Pipe})
+    for (int i = 0; i < rowCount(t); ++i) ASSERT_EQ(substituteNote(t, i), "") << usDesignation(t, i);
+}
+
 class SheetForms : public vdtest::ScratchDir {};
 
 TEST_F(SheetForms, FreshRunOpensAtRowZeroWithAnEmptySheet) {
@@ -143,6 +178,11 @@ TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
   // Never cut at a fixed length.
   EXPECT_EQ(r.padText(), kW44x335Sheet);
   EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "0");
+
+  // A substituted row's note reaches the pad with its sheet.
+  run(r, "menu W, M, or S\npick \"W36x848 -- " + std::string(metricDesignation(ShapeTable::W, 25)) + "\"\npress OK\n");
+  EXPECT_TRUE(r.padText().ends_with(
+      "\r\n Note: W36x848 is not in the current AISC database; the values shown are those of W36X652."));
 
   // The tee sheet too.
   run(r, "menu WT, MT, or ST\npick #4\npress OK\n");
