@@ -6,9 +6,34 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <locale.h>
+
 namespace vd {
 
+namespace {
+// Reports, settings and fields always use the decimal point: the desktop toolkit switches the
+// process to the user's locale at start, and in a locale with a decimal comma printf would write
+// "3,25" and strtod would read "3.5" as 3. The C locale is made current for this thread only
+// while one number is formatted or read.
+class CNumbers {
+ public:
+  CNumbers() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (c) previous_ = uselocale(c);
+  }
+  ~CNumbers() {
+    if (previous_) uselocale(previous_);
+  }
+  CNumbers(const CNumbers&) = delete;
+  CNumbers& operator=(const CNumbers&) = delete;
+
+ private:
+  locale_t previous_ = static_cast<locale_t>(0);
+};
+}  // namespace
+
 std::string vformat(const char* fmt, std::va_list args) {
+  CNumbers cNumbers;
   std::va_list copy;
   va_copy(copy, args);
   char small[256];
@@ -69,6 +94,7 @@ double parseNumber(std::string_view text, std::size_t maxChars) {
   std::size_t len = numberPrefix(text, start);
   if (len == 0) return 0.0;
   std::string digits(text.substr(start, len));
+  CNumbers cNumbers;
   double v = std::strtod(digits.c_str(), nullptr);
   return std::isfinite(v) ? v : 0.0;
 }

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/text_format.h"
@@ -35,6 +40,44 @@ TEST(Format, LongTextsAreNeverCut) {
   appendf(appendf(report, "\r\n Fy = %.2f ksi", 50.0), "\r\n%s", big.c_str());
   EXPECT_EQ(report.substr(0, 24), "\r\n head\r\n Fy = 50.00 ksi");
   EXPECT_EQ(report.size(), 24u + 2 + 20000);
+}
+
+// Makes a locale with a decimal comma current for the whole process, as the desktop toolkit does
+// with the user's locale at start. Builds one with localedef when the system has none installed.
+bool useCommaLocale(const std::filesystem::path& scratch) {
+  auto tryLocale = [](const char* name) {
+    return std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point[0] == ',';
+  };
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+    if (tryLocale(name)) return true;
+  std::filesystem::create_directories(scratch);
+  const std::string build = "localedef -i de_DE -f UTF-8 " + (scratch / "de_DE.UTF-8").string() + " >/dev/null 2>&1";
+  if (std::system(build.c_str()) != 0) return false;
+  ::setenv("LOCPATH", scratch.c_str(), 1);
+  return tryLocale("de_DE.UTF-8");
+}
+
+TEST(Format, DecimalPointWhateverTheUsersLocale) {
+  const auto scratch = std::filesystem::temp_directory_path() / ("vd_locale_" + std::to_string(::getpid()));
+  const bool comma = useCommaLocale(scratch);
+  std::string formatted, general, stored;
+  double read = 0.0, readComma = 0.0;
+  if (comma) {
+    formatted = format("%.2f kip", 3.25);
+    general = format("%.10g", 1023.9375);
+    stored = format("%.3lf", 0.5);
+    read = parseNumber("3.5");
+    readComma = parseNumber("3,5");
+  }
+  std::setlocale(LC_ALL, "C");
+  ::unsetenv("LOCPATH");
+  std::filesystem::remove_all(scratch);
+  if (!comma) GTEST_SKIP() << "no locale with a decimal comma on this system";
+  EXPECT_EQ(formatted, "3.25 kip");
+  EXPECT_EQ(general, "1023.9375");
+  EXPECT_EQ(stored, "0.500");
+  EXPECT_EQ(read, 3.5);
+  EXPECT_EQ(readComma, 3.0);  // a comma ends the number, as in every other locale
 }
 
 TEST(ParseNumber, LeadingNumberOrZero) {
