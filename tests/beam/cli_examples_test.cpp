@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "beam_test_tables.h"
 #include "platform/text_format.h"
@@ -50,72 +51,62 @@ std::string slurp(const fs::path& p) {
 
 bool has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
-TEST(BeamExamples, SimpleBeam) {
-  CliRun r;
-  runExample("simple_beam", r);
-  ASSERT_EQ(r.status, 0) << r.out;
-  // 10 kip at midspan of 20 ft: R = 5, M = 50, Cb = 625/475; at 7.5 ft V = 5, M = 37.5.
-  EXPECT_EQ(r.out.substr(0, 7), "grayed\n");
-  EXPECT_TRUE(has(r.out, " Job No: \n This beam is at: Grid B, 2nd floor\n\n  ===dbm======dbm======dbm======dbm===\n"));
-  EXPECT_TRUE(has(r.out, "\n\n@7.50, Shear =5.00 Mmnt=37.50  Slope="));
-  EXPECT_TRUE(has(r.out, "\n Reaction at left support =5.00 kips.  Reaction at right support =5.00 kips\n"));
-  EXPECT_TRUE(has(r.out, "M_A =25.00 k-ft, M_B =50.00, M_C =25.00,  Cb =1.32\nenabled\n"));
-  EXPECT_FALSE(beamtest::hasNonFinite(r.out));
-  EXPECT_EQ(beamtest::lines(slurp(r.dir / "cbm.dat")).size(), 202u);
-  EXPECT_TRUE(has(slurp(r.dir / "t.ini"), "[DBM]"));
-}
-
-TEST(BeamExamples, OverhangLeft) {
-  CliRun r;
-  runExample("overhang_left", r);
-  ASSERT_EQ(r.status, 0) << r.out;
-  // About the right support: R_L = (10 * 25 + 1.2 * 20 * 10) / 20 = 24.5, R_R = 34 - 24.5 = 9.5;
-  // the moment over the left support is -10 * 5 = -50.
-  EXPECT_TRUE(has(r.out, "This beam is at: Canopy beam C-1\n"));
-  EXPECT_TRUE(has(r.out, ",   Overhang at the left side\n point load = 10.00 kip. at 0.00'\n uniform load = 1.200 kip/ft"
-                         " start 5.00' end 25.00'\n"));
-  EXPECT_TRUE(has(r.out, "Reaction at left support =24.50 kips.  Reaction at right support =9.50 kips"));
-  EXPECT_TRUE(has(r.out, "Negative moment =-50.00 k-ft  at =5.000 ft."));
-  EXPECT_FALSE(has(r.out, "Cb"));
-}
-
-TEST(BeamExamples, OverhangRight) {
-  CliRun r;
-  runExample("overhang_right", r);
-  ASSERT_EQ(r.status, 0) << r.out;
-  // Triangle W = 20 at 13.33 ft, 10 kip at 25: R_L = (20 * 6.667 - 10 * 5) / 20 = 4.17, R_R = 25.83.
-  EXPECT_TRUE(has(r.out, "Reaction at left support =4.17 kips.  Reaction at right support =25.83 kips"));
-  EXPECT_TRUE(has(r.out, "Negative moment =-50.00 k-ft  at =20.000 ft."));
-  EXPECT_TRUE(has(r.out, "\n Deflection up  = "));
-  EXPECT_TRUE(fs::exists(r.dir / "ebm.wri"));
-  EXPECT_TRUE(fs::exists(r.dir / "ebm.dat"));
-}
-
-TEST(BeamExamples, Cantilever) {
-  CliRun r;
-  runExample("cantilever", r);
-  ASSERT_EQ(r.status, 0) << r.out;
-  // 2 kip at the free end and 0.5 klf over the outer 5 ft: the fixed end carries 4.5 kip and
-  // 2 * 10 + 2.5 * 7.5 = 38.75 k-ft; the free end deflects P L^3/3EI + w(3L^4 - 4 L a^3 + a^4)/24EI.
+// Each example with lines its output must hold, worked by hand in the comments.
+TEST(BeamExamples, RunAsScriptsTheyPrintTheHandCalculatedNumbers) {
   const double EI = 29000.0 * 144 * 100 / 20736;
-  const double tip = (2 * 1000.0 / 3 + 0.5 * (30000 - 5000 + 625) / 24) / EI * 12;
-  EXPECT_TRUE(has(r.out, "\n  Reaction at support =-4.50 kips\n"));
-  EXPECT_TRUE(has(r.out, "Negative moment =-38.75 k-ft  at =10.000 ft."));
-  EXPECT_TRUE(has(r.out, vd::format("Deflection down = %.4f\"    at = 10.000 ft. from the support", tip))) << r.out;
-  EXPECT_TRUE(has(r.out, "\n\n@4.00, Shear =-4.00 Mmnt=-12.00  Slope="));
-}
-
-TEST(BeamExamples, InputErrors) {
-  CliRun r;
-  runExample("input_errors", r);
-  ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(r.out.substr(0, 51), "cbm app: At least one of the lengthes is in error!\n");
-  EXPECT_TRUE(has(r.out, "cbm app: x1 must be less or equal to x2!\n"));
-  // After the ascending load's error the pad has the header and the load list only.
-  EXPECT_TRUE(has(r.out, " uniform load = 1.000 kip/ft start 2.00' end 12.00'\n\ncbm app:"));
-  EXPECT_TRUE(has(r.out, " span =0.000 ft,  I =100.00 in^4,  E =29000 ksi\n\n"));
-  EXPECT_FALSE(has(r.out, "Shear"));
-  EXPECT_FALSE(beamtest::hasNonFinite(r.out));
+  struct Example {
+    const char* name;
+    std::vector<std::string> expected;
+    const char* dataFile;
+  };
+  const Example examples[] = {
+      // 10 kip at midspan of 20 ft: R = 5, Cb = 625/475; at 7.5 ft V = 5, M = 37.5.
+      {"simple_beam",
+       {"grayed\n Job No: \n This beam is at: Grid B, 2nd floor\n\n  ===dbm======dbm======dbm======dbm===\n",
+        "\n\n@7.50, Shear =5.00 Mmnt=37.50  Slope=",
+        "\n Reaction at left support =5.00 kips.  Reaction at right support =5.00 kips\n",
+        "M_A =25.00 k-ft, M_B =50.00, M_C =25.00,  Cb =1.32\nenabled\n"},
+       "cbm.dat"},
+      // About the right support: R_L = (10 * 25 + 1.2 * 20 * 10) / 20 = 24.5, R_R = 34 - 24.5 = 9.5;
+      // over the left support M = -10 * 5.
+      {"overhang_left",
+       {",   Overhang at the left side\n point load = 10.00 kip. at 0.00'\n uniform load = 1.200 kip/ft start "
+        "5.00' end 25.00'\n",
+        "Reaction at left support =24.50 kips.  Reaction at right support =9.50 kips",
+        "Negative moment =-50.00 k-ft  at =5.000 ft."},
+       "cbm.dat"},
+      // Triangle W = 20 at 13.33 ft and 10 kip at 25: R_L = (20 * 6.667 - 10 * 5) / 20 = 4.17.
+      {"overhang_right",
+       {"Reaction at left support =4.17 kips.  Reaction at right support =25.83 kips",
+        "Negative moment =-50.00 k-ft  at =20.000 ft.", "\n Deflection up  = "},
+       "ebm.dat"},
+      // 2 kip at the free end, 0.5 klf over the outer 5 ft: the support takes 4.5 kip and
+      // 2 * 10 + 2.5 * 7.5 = 38.75 k-ft; free end P L^3/3EI + w (3L^4 - 4 L a^3 + a^4)/24EI.
+      {"cantilever",
+       {"\n  Reaction at support =-4.50 kips\n", "Negative moment =-38.75 k-ft  at =10.000 ft.",
+        "\n\n@4.00, Shear =-4.00 Mmnt=-12.00  Slope=",
+        vd::format("Deflection down = %.4f\"    at = 10.000 ft. from the support",
+                   (2 * 1000.0 / 3 + 0.5 * (30000 - 5000 + 625) / 24) / EI * 12)},
+       "gbm.dat"},
+      // Warnings; after the ascending load's error the header and load list only; then no numbers.
+      {"input_errors",
+       {"cbm app: At least one of the lengthes is in error!\n", "cbm app: x1 must be less or equal to x2!\n",
+        " uniform load = 1.000 kip/ft start 2.00' end 12.00'\n\ncbm app:",
+        " span =0.000 ft,  I =100.00 in^4,  E =29000 ksi\n\n"},
+       nullptr},
+  };
+  for (const Example& e : examples) {
+    CliRun r;
+    runExample(e.name, r);
+    ASSERT_EQ(r.status, 0) << e.name << "\n" << r.out;
+    for (const std::string& line : e.expected) EXPECT_TRUE(has(r.out, line)) << e.name << ": " << line << "\n" << r.out;
+    EXPECT_FALSE(beamtest::hasNonFinite(r.out)) << e.name;
+    if (e.dataFile) {
+      EXPECT_EQ(beamtest::lines(slurp(r.dir / e.dataFile)).size(), 202u) << e.name;
+    } else {
+      EXPECT_FALSE(has(r.out, "Shear"));
+    }
+  }
 }
 
 }  // namespace
