@@ -104,6 +104,7 @@ std::string WColumnAsd::design() {
   if (htw <= 253.0 / sqrtFy) {
     webCompact = true;
     appendf(r, "\r\n Table B5.1,  h/tw(=%.2lf) < 253/sqrt(Fy)(=%.2lf)  ...web is compact.", htw, 253.0 / sqrtFy);
+    appendf(r, "\r\n\r\n\t Cc = sqrt(2*pi^2*E/Fy) =%.2f", Cc);
   } else {
     webCompact = false;
     appendf(r,
@@ -113,7 +114,6 @@ std::string WColumnAsd::design() {
     // No slender-web reduction is computed; say so rather than let the reader assume it.
     r += "\r\n Slender-web reduction of Appendix B5 not applied: Qs = 1.0 and Cc as for a compact web.";
   }
-  appendf(r, "\r\n\r\n\t Cc = sqrt(2*pi^2*E/Fy) =%.2f", Cc);
 
   switch (role) {
     case ColumnRole::Column:
