@@ -7,7 +7,8 @@
 
 namespace vd {
 
-// Formats exactly as C's printf would; no length limit.
+// Formats exactly as C's printf would in the C locale (a decimal point whatever the user's locale); no
+// length limit.
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 std::string vformat(const char* fmt, std::va_list args);
 
