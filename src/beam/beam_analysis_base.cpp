@@ -37,7 +37,8 @@ BeamAnalysisBase::BeamAnalysisBase(BeamLoadTable& table, bool convertTriangles) 
     if (!finiteInput) inputError_ = BeamRunStatus::TooLarge;
   }
 
-  // A moment load exactly at an end would fall outside the singularity terms' reach.
+  // A moment load exactly at an end is moved just into the beam; the simple-beam analysis takes the
+  // moment it makes at that end before scanning the stations.
   for (int r = kMomentRow; r < kMomentRow + kMomentRows; ++r) {
     if (table[r][0] == 0) continue;
     if (table[r][1] == 0) table[r][1] = 1e-9;
@@ -127,9 +128,9 @@ void BeamAnalysisBase::appendNumbers(std::string& out, const char* fmt, std::ini
     while (*end && !std::isalpha(static_cast<unsigned char>(*end))) ++end;
     while (*end == 'l') ++end;
     if (!*end) break;
-    const std::string spec(p, end + 1);
+    const std::string conversion(p, end + 1);
     const double v = value != values.end() ? *value++ : 0.0;
-    if (std::isfinite(v)) out += format(spec.c_str(), v);
+    if (std::isfinite(v)) out += format(conversion.c_str(), v);
     else out += "(too large)";
     p = end + 1;
   }

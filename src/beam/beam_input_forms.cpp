@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <utility>
 
 #include "beam/beam_analysis.h"
 #include "beam/cantilever_analysis.h"
@@ -265,17 +266,16 @@ class BeamInputForm : public Form {
                  MessageIcon::Exclamation);
   }
 
+  // The texts also go to the error output, as they always have.
   void ascendingMessage(FormHost& host, int error) {
+    const std::pair<int, const char*> causes[] = {{kAscendingStartAfterEnd, kAscendingStartAfterEndText},
+                                                  {kAscendingEndBeyondLength, kAscendingEndBeyondLengthText}};
     std::string text;
-    for (const char* m : {kAscendingStartAfterEndText, kAscendingEndBeyondLengthText}) {
-      const bool applies = m == kAscendingStartAfterEndText ? (error & kAscendingStartAfterEnd) != 0
-                                                            : (error & kAscendingEndBeyondLength) != 0;
-      if (!applies) continue;
-      std::cerr << m;
-      std::string_view line(m);
-      line.remove_prefix(2);  // the error output's leading "\n "
+    for (const auto& [bit, message] : causes) {
+      if (!(error & bit)) continue;
+      std::cerr << message;
       if (!text.empty()) text += "\r\n";
-      text += line;
+      text += std::string_view(message).substr(2);  // without the leading "\n "
     }
     std::cerr << "\n";
     host.message(info_.caption, text, MessageIcon::Exclamation);
