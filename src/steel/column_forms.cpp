@@ -93,7 +93,9 @@ class ColumnFormBase : public Form {
     role_ = static_cast<int>(columnRoleFrom(role));
     for (int i = 0; i < 4; ++i) host.setChecked(RoleFirst + i, i == role_);
     const bool seismic = role_ == static_cast<int>(ColumnRole::SeismicColumn);
-    for (int id : {Dead, Live, Quake, RwList}) host.setEnabled(id, seismic);
+    for (int id : {Dead, Live, Quake}) host.setEnabled(id, seismic);
+    // The W and tube forms gray only the three loads; the pipe form grays its Rw list with them.
+    if (rwFollowsRole_) host.setEnabled(RwList, seismic);
   }
 
   // Opening: role, Rw position, list and stored row, location.
@@ -117,6 +119,7 @@ class ColumnFormBase : public Form {
   std::string report_;      // the design routine's text of the last Calculate
   std::string workBuffer_;  // header (or stop line) and report: what OK puts into the pad
   bool calculated_ = false;
+  bool rwFollowsRole_ = false;
 };
 
 // ---- Wide-flange column ----------------------------------------------------------------------
@@ -290,6 +293,7 @@ class TubeColumnForm : public ColumnFormBase {
 class PipeColumnForm : public ColumnFormBase {
  public:
   explicit PipeColumnForm(AppState& s) : ColumnFormBase(s, "PCOL_Box", "Compression Design of a Pipe Column:") {
+    rwFollowsRole_ = true;
     member_forms::locationField(layout_, Location, "This column is located at:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 12;

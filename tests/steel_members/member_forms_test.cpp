@@ -17,12 +17,14 @@ TEST_F(FormTest, WColumnFormStoresItsKeysAndPutsHeaderAndReportIntoThePad) {
   ASSERT_NE(host, nullptr);
   EXPECT_EQ(host->selection(102), 0);  // no settings: W44x335
   EXPECT_TRUE(host->checked(110));
-  EXPECT_FALSE(host->isEnabled(120));  // dead load field off for a plain column
-  run("choose Seismic Zone 3 or 4\n");
-  EXPECT_TRUE(host->isEnabled(120));
+  // A plain column grays the three seismic loads; the Rw list of this form stays as it is.
+  for (int id : {120, 121, 122}) EXPECT_FALSE(host->isEnabled(id));
   EXPECT_TRUE(host->isEnabled(123));
+  run("choose Seismic Zone 3 or 4\n");
+  for (int id : {120, 121, 122, 123}) EXPECT_TRUE(host->isEnabled(id));
   run("choose A column\n");
-  EXPECT_FALSE(host->isEnabled(123));
+  EXPECT_FALSE(host->isEnabled(122));
+  EXPECT_TRUE(host->isEnabled(123));
   run("pick W14x90\nset \"Location of this col\" Grid B-4\nset Fy 50\nset K_xx 1\nset \"Unbraced length l_xx\" 14\n"
       "set \"K_yy *\" 1\nset \"Unbraced length l_yy\" 14\nset \"Axial Load Pa\" 500\npress Calculate\n");
   EXPECT_EQ(host->text(kResult, std::string::npos),
@@ -106,6 +108,24 @@ TEST_F(FormTest, TubeColumnStoresLengthsCrosswise) {
   run("menu Stl Tube Column\n");
   EXPECT_EQ(runner_->currentHost()->text(104), "1.50");
   EXPECT_EQ(runner_->currentHost()->text(107), "9.00");
+  run("press Cancel\n");
+}
+
+TEST_F(FormTest, SeismicFieldsOfTheTubeAndPipeFormsFollowTheRole) {
+  // The tube form behaves as the W form: only the three loads are grayed.
+  run("menu Stl Tube Column\n");
+  HeadlessHost* host = runner_->currentHost();
+  for (int id : {120, 121, 122}) EXPECT_FALSE(host->isEnabled(id));
+  EXPECT_TRUE(host->isEnabled(123));
+  run("press Cancel\n");
+  // The pipe form grays its whole seismic group, Rw included, outside the seismic-zone role.
+  run("menu Stl Pipe Column\n");
+  host = runner_->currentHost();
+  for (int id : {120, 121, 122, 123}) EXPECT_FALSE(host->isEnabled(id));
+  run("choose Seismic Zone 3 or 4\n");
+  for (int id : {120, 121, 122, 123}) EXPECT_TRUE(host->isEnabled(id));
+  run("choose A CBF brace\n");
+  EXPECT_FALSE(host->isEnabled(123));
   run("press Cancel\n");
 }
 
