@@ -3,7 +3,7 @@
 
 #include "concrete/development_length.h"
 #include "concrete_test_util.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 using vdtest::numberAfter;

@@ -4,7 +4,7 @@
 
 #include "concrete/reinforcement_tables.h"
 #include "frame/commands.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 

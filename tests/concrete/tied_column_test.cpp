@@ -6,7 +6,7 @@
 #include "concrete/column_state.h"
 #include "concrete/tied_column.h"
 #include "concrete_test_util.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 using vdtest::endsWith;

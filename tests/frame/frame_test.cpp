@@ -1,7 +1,7 @@
 #include <set>
 
 #include "frame/reference_sheets.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 

@@ -1,5 +1,5 @@
 #include "loads/column_loads.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 

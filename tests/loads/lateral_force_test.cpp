@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "loads/lateral_force.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 

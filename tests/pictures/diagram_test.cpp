@@ -7,7 +7,7 @@
 #include "platform/headless_host.h"
 #include "platform/picture_output.h"
 #include "recording_painter.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 using vdtest::RecordingPainter;

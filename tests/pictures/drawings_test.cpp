@@ -4,7 +4,7 @@
 #include "concrete/drawings.h"
 #include "platform/emf_reader.h"
 #include "recording_painter.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 using vdtest::RecordingPainter;

@@ -11,7 +11,7 @@
 #include "platform/emf_writer.h"
 #include "platform/picture_svg.h"
 #include "recording_painter.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 using vdtest::Call;

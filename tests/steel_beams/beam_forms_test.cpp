@@ -5,7 +5,7 @@
 #include "steel/channel_tube_beams.h"
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 using vdtest::contains;

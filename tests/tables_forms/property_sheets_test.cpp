@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tables/property_sheets.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 
