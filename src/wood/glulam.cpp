@@ -97,11 +97,9 @@ namespace {
 // Glulam, NDS 5.3.5 (5.3.2 for the volume factor).
 constexpr double kK_bE = 0.609;
 
-double stabilityFactor(double alpha) {
-  const double half = (1.0 + alpha) / 1.9;
-  // Rounding may leave a hair below zero when F_bE all but vanishes.
-  return std::max(0.0, half - std::sqrt(half * half - alpha / 0.95));
-}
+double stabilityFactor(double alpha) { return smallerRoot((1.0 + alpha) / 1.9, alpha / 0.95); }
+
+constexpr const char* kTooLarge = "\r\n Check entries: the loads or lengths are too large or too small to compute.\r\n";
 
 }  // namespace
 
@@ -157,6 +155,10 @@ GlulamBeamCheck::GlulamBeamCheck(const GlulamMember& member, int loadCondition, 
     FbNeg_ = negStabilityGoverns_ ? FbNegStability_ : FbNegVolume_;
   }
   Fv_ = member_.Fvx() * C_D_ * cm[CmFv];
+  // Loads or lengths beyond any real beam overflow; the report then says so instead of printing
+  // numbers that are not numbers.
+  computable_ = allFinite({lu / d_, le_, R_B_, F_bE_, C_L_, FbPos_, FbPosStability_, FbNeg_, FbNegStability_, fb(),
+                           negMoment_ * 12.0 * 1000.0 / member_.Sxx(), fv(), Fv_});
 }
 
 std::string GlulamBeamCheck::report() const {
@@ -170,6 +172,7 @@ std::string GlulamBeamCheck::report() const {
           "moment\r\n\r\n",
           moment_, negMoment_, shear_, C_D_, unbracedLength_, K_L_, deflection_, reaction_, volumeLength_);
   out += member_.designHeader();
+  if (!computable_) return out + kTooLarge;
 
   out += "\r\n Positive moment, bottom laminations in tension: ----";
   out += "\r\n  < Compare the volume factor with beam stability factor. NDS 5.3 >\r\n    C_L, by stability factor:";

@@ -82,6 +82,8 @@ class GlulamBeamCheck {
   double fv() const { return 1.5 * shear_ * 1000.0 / member_.area(); }
   double shearCapacity() const { return Fv_; }
   double Eprime() const { return member_.Ex() * member_.wetFactors()[CmE]; }
+  // False when the loads or lengths are too large or too small for the numbers to be computed.
+  bool computable() const { return computable_; }
 
  private:
   const GlulamMember& member_;
@@ -91,7 +93,7 @@ class GlulamBeamCheck {
   double C_D_, K_L_, C_V_, volumeFactor_, le_, R_B_ = 0.0, F_bE_ = 0.0, C_L_ = 1.0;
   double FbPosVolume_ = 0.0, FbPosStability_ = 0.0, FbPos_ = 0.0;
   double FbNegVolume_ = 0.0, FbNegStability_ = 0.0, FbNeg_ = 0.0;
-  bool stabilityGoverns_ = false, negStabilityGoverns_ = false;
+  bool stabilityGoverns_ = false, negStabilityGoverns_ = false, computable_ = true;
   double Fv_ = 0.0;
 };
 

@@ -37,6 +37,8 @@ constexpr double kRepetitive = static_cast<double>(1.15f);
 // Visually graded lumber, NDS 3.3.3.8.
 constexpr double kK_bE = 0.438;
 
+constexpr const char* kTooLarge = "\r\n Check entries: the loads or lengths are too large or too small to compute.\r\n ";
+
 }  // namespace
 
 const char* lateralSupportText(int rule) {
@@ -101,15 +103,19 @@ void SawnBeamCheck::compute() {
     FbStar_ = member_.Fb() * C_D_;
     const double alpha = F_bE_ / FbStar_;
     const double k095 = kind_ == SawnBeamKind::Dimension ? kCl095Dimension : kCl095Timber;
-    const double half = (1.0 + alpha) / kCl19;
-    // Rounding may leave a hair below zero when F_bE all but vanishes.
-    C_L_ = std::max(0.0, half - std::sqrt(half * half - alpha / k095));
+    C_L_ = smallerRoot((1.0 + alpha) / kCl19, alpha / k095);
   }
   Fb_ = member_.Fb() * C_D_ * C_L_ * CF_b_ * repetitiveFactor() * 1.0 * cm[CmFb];
   Fv_ = member_.Fv() * C_D_ * cm[CmFv];
   FcX_ = member_.FcX() * cm[CmFcX];
   bearingLength_ = reaction_ != 0.0 ? reaction_ * 1000.0 / b / FcX_ : 0.0;
   E_ = member_.E() * cm[CmE];
+  // Loads or lengths beyond any real beam overflow; the report then says so instead of printing
+  // numbers that are not numbers.
+  computable_ = allFinite({fb_, fv_, Fb_, Fv_, FcX_, bearingLength_, E_});
+  if (stability_)
+    computable_ = computable_ && allFinite({unbracedLength_ * 12.0 / d, le_, R_B_, F_bE_, FbStar_,
+                                            (1.0 + F_bE_ / FbStar_) / kCl19, C_L_});
 }
 
 int SawnBeamCheck::lateralSupportRule() const { return static_cast<int>(member_.depthToThicknessRatio() + 0.9); }
@@ -165,6 +171,7 @@ std::string SawnBeamCheck::report() {
   }
   out += loadDuration(loadCondition_).name;
   out += "\r\n";
+  if (!computable_) return out + kTooLarge;
 
   if (stability_) {
     const double ratio = unbracedLength_ * 12.0 / d;
@@ -200,7 +207,7 @@ std::string SawnBeamCheck::report() {
               "F_bE/Fb*/0.95 ) =%.3f",
               R_B_, F_bE_, half, C_L_);
     }
-  } else if (unbracedLength_ < 0.0) {
+  } else if (dim && unbracedLength_ < 0.0) {
     out += "\r\n Unbraced length below zero is taken as not given: C_L =1.0";
   }
 
@@ -271,6 +278,7 @@ std::string SawnBeamCheck::quickSummary() const {
   const double FbQuick = member_.Fb() * C_D_ * CF_b_ * Cr * 1.0 * Cm_Fb;
   std::string out = member_.isDry() ? " --- dry usage --- " : " --- wet usage --- ";
   out += member_.isRepetitive() ? " yes on repetitive member multiplier" : " no on repetitive member multiplier";
+  if (!computable_) return out + kTooLarge;
   appendf(out,
           "\r\n F'b= Fb*Cd*Cf*Cr*(footnote 1) =%.0f x %.2f x %.2f x %.2f x %.2f x %.2f =%.1f psi. vs. Fb= moment/Sxx "
           "=%.1f psi",

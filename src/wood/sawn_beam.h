@@ -47,6 +47,8 @@ class SawnBeamCheck {
   double bearingLength() const { return bearingLength_; }  // in.
   double Eprime() const { return E_; }
   bool stabilityComputed() const { return stability_; }
+  // False when the loads or lengths are too large or too small for the numbers to be computed.
+  bool computable() const { return computable_; }
   // NDS 4.4.1 rule number (nominal depth / thickness, rounded as the table reads).
   int lateralSupportRule() const;
   // 1 / this is the deflection-to-span ratio; 0 when not given.
@@ -66,6 +68,7 @@ class SawnBeamCheck {
   double CF_b_ = 1.0, CF_t_ = 1.0, CF_c_ = 1.0;
 
   bool stability_ = false;
+  bool computable_ = true;
   double le_ = 0.0, R_B_ = 0.0, F_bE_ = 0.0, FbStar_ = 0.0, C_L_ = 1.0;
   double fb_ = 0.0, Fb_ = 0.0, fv_ = 0.0, Fv_ = 0.0, FcX_ = 0.0, bearingLength_ = 0.0, E_ = 0.0;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/text_format.h"
+#include "wood/wood_report.h"
 
 namespace vd {
 
@@ -71,16 +72,18 @@ std::string shearWallReport(const ShearWallInput& in) {
       "or I) =%.4f in\r\n E, chord member =%.0f psi\r\n G, plywood (Tabke 23-2-J) =%.0f psi\r\n",
       in.v, in.h, in.b, in.A, in.da, in.en, in.t, in.E, in.G);
   out += "\r\n deflection = 8*v*h^3/E*A*b + v*h/G*t + 0.75*h*en + h/b*da";
-  if (total != 0.0) {
-    const double k = 100.0 / total;
+  // Each share as a fraction of the total first: 100 / total alone overflows for a total near zero.
+  const double shares[4] = {r.bending / total * 100.0, r.shear / total * 100.0, r.nailSlip / total * 100.0,
+                            r.anchorage / total * 100.0};
+  if (total != 0.0 && allFinite({shares[0], shares[1], shares[2], shares[3]})) {
     appendf(out,
             "\r\n deflection from bending =%.3f in. \t\t%.1f %%\r\n deflection from shear =%.3f in. \t\t%.1f %%\r\n "
             "deflection from nail slip =%.3f in. \t\t%.1f %%\r\n deflection from holddown slip =%.3f in. \t%.1f "
             "%%\r\n sum of deflections =  %.3f inches",
-            r.bending, r.bending * k, r.shear, r.shear * k, r.nailSlip, r.nailSlip * k, r.anchorage, r.anchorage * k,
-            total);
+            r.bending, shares[0], r.shear, shares[1], r.nailSlip, shares[2], r.anchorage, shares[3], total);
   } else {
-    // No deflection (a wall of no height): there is nothing to take shares of.
+    // No deflection (a wall of no height, or one too small to divide by): there is nothing to take
+    // shares of.
     appendf(out,
             "\r\n deflection from bending =%.3f in. \r\n deflection from shear =%.3f in. \r\n deflection from nail slip "
             "=%.3f in. \r\n deflection from holddown slip =%.3f in. \r\n sum of deflections =  %.3f inches",

@@ -25,6 +25,8 @@ WoodColumn::WoodColumn(const SawnMember& member, double unbracedLength, double d
       P_(P) {
   le_ = unbracedLength * 12.0;
   if (!(le_ > 0.0)) le_ = 0.001;
+  // A length so long that it overflows in inches is still printed as the feet typed.
+  heightFt_ = std::isfinite(le_) ? le_ / 12.0 : unbracedLength;
   compute();
 }
 
@@ -44,10 +46,13 @@ void WoodColumn::compute() {
   FcStar_ = Fc_ * C_D_ * C_M_ * C_t_ * C_F_ * C_i_;
   const double ratio = FcE_ / FcStar_;
   const double r = (1.0 + ratio) / (2.0 * c_);
-  C_P_ = std::max(0.0, r - std::sqrt(r * r - ratio / c_));
+  C_P_ = smallerRoot(r, ratio / c_);
   FcPrime_ = Fc_ * C_D_ * C_M_ * C_t_ * C_F_ * C_P_ * C_i_;
   allowableLoad_ = slendernessOk() ? FcPrime_ * d_ * w_ / 1000.0 : 0.0;
-  usable_ = std::isfinite(C_P_) && std::isfinite(FcPrime_) && std::isfinite(allowableLoad_);
+  // A length or a factor at the edge of the number range (a near-zero length, a factor of
+  // 1e-310) overflows one of the printed values: that is a bad entry too.
+  usable_ = allFinite({le_, le_ / d_, Eprime_, FcE_, FcStar_, r, C_P_, FcPrime_, allowableLoad_});
+  tooLarge_ = !usable_;
 }
 
 std::string WoodColumn::report() {
@@ -57,11 +62,15 @@ std::string WoodColumn::report() {
   appendf(out,
           "\r\n designed for:\theight =%.3f ft, \tdepth =%.3f in, \twidth =%.3f in,\r\n KcE =%.3f, \t E =%.0f psi, \t Fc "
           "=%.2f psi.\r\n c =%.2f, for sawn lumber.",
-          le_ / 12.0, d_, w_, KcE_, E_, Fc_, c_);
+          heightFt_, d_, w_, KcE_, E_, Fc_, c_);
   appendf(out,
           "\r\n\r\n C_duration =%.3f,   C_moisture =%.3f,   C_temperature =%.3f,\r\n C_size =%.3f,   C_stability =%.3f, "
           "  C_incising =%.3f,   C_buckling =%.3f",
           C_D_, C_M_, C_t_, C_F_, C_stability_, C_i_, C_buckling_);
+  if (tooLarge_) {
+    out += "\r\n\r\n Check entries: the length, the sizes or the factors are too large or too small to compute.";
+    return out;
+  }
   if (!inputsUsable()) {
     out += "\r\n\r\n Check entries: the depth and the width must be greater than zero and at most 1000 in., and "
            "every adjustment factor greater than zero and at most 10.";

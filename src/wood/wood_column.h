@@ -22,7 +22,8 @@ class WoodColumn {
              const ColumnFactors& factors);
   virtual ~WoodColumn() = default;
 
-  // False when a size or an adjustment factor is zero, negative or absurdly large: nothing is computed.
+  // False when a size or an adjustment factor is zero, negative or absurdly large, or when the
+  // results overflow: no capacity is reported.
   bool inputsUsable() const;
   std::string report();
 
@@ -53,6 +54,8 @@ class WoodColumn {
   double P_;
   double allowableLoad_ = 0.0;
   bool usable_ = false;
+  bool tooLarge_ = false;  // usable sizes and factors, but the results overflow
+  double heightFt_ = 0.0;  // the height printed, ft
 };
 
 }  // namespace vd

@@ -1,5 +1,6 @@
 #include "wood/wood_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -13,6 +14,21 @@ std::string percentLine(const char* fmt, double value, double limit) {
   const std::string_view f(fmt);
   const std::size_t eq = f.find("=%");
   return std::string(f.substr(0, eq == std::string_view::npos ? f.size() : eq + 1)) + " ---  (no capacity)\r\n";
+}
+
+double smallerRoot(double half, double q) {
+  // Within any real member the textbook form is exact to far more places than are printed.
+  if (half <= 1e8) return std::max(0.0, half - std::sqrt(half * half - q));
+  // A very short unbraced length makes both terms huge: their difference would be lost to
+  // rounding (and half^2 may overflow), so the same root is taken as q / (half + sqrt(...)).
+  const double root = half * std::sqrt(std::max(0.0, 1.0 - q / half / half));
+  return std::max(0.0, q / (half + root));
+}
+
+bool allFinite(std::initializer_list<double> values) {
+  for (double v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
 }
 
 }  // namespace vd

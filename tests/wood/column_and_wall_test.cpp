@@ -125,6 +125,32 @@ TEST(WoodColumn, ShortColumnsAndUnusableInputs) {
   }
 }
 
+TEST(WoodColumn, LengthsAndFactorsAtTheEdgeOfTheNumberRange) {
+  SawnMember m("4x4", 3.5, 3.5, grade(0, "No. 1"), 0, false, true);
+  // A near-zero length: FcE = 0.3 x 1,700,000 x 3.5^2 / (1.2e-99)^2 is about 4e204 psi, far above Fc* = 1450,
+  // so C_P -> (FcE/Fc*/0.8) / (2 (1 + FcE/Fc*)/1.6) = 1 and F'c -> Fc = 1450 psi (not 0).
+  WoodColumn shortest(m, 1e-100, 3.5, 3.5, 1, ones());
+  ASSERT_TRUE(shortest.inputsUsable());
+  EXPECT_NEAR(shortest.C_P(), 1.0, 1e-9);
+  EXPECT_NEAR(shortest.FcPrime(), 1450.0, 1e-6);
+  // A length whose square underflows, a factor of 1e-310, a side of 1e-310 or a length that overflows in
+  // inches: the report says the entries are out of range and prints no "inf" or "nan".
+  ColumnFactors tiny = ones();
+  tiny.C_D = 1e-310;
+  for (const WoodColumn& bad : {WoodColumn(m, 1e-310, 3.5, 3.5, 1, ones()), WoodColumn(m, 8, 3.5, 3.5, 1, tiny),
+                                WoodColumn(m, 8, 1e-310, 3.5, 1, ones()), WoodColumn(m, 1e308, 3.5, 3.5, 1, ones())}) {
+    WoodColumn c = bad;
+    EXPECT_FALSE(c.inputsUsable());
+    const std::string r = c.report();
+    EXPECT_TRUE(has(r, "\r\n\r\n Check entries: the length, the sizes or the factors are too large or too small to "
+                       "compute."))
+        << r;
+    EXPECT_FALSE(has(r, "inf"));
+    EXPECT_FALSE(has(r, "nan"));
+    EXPECT_FALSE(has(r, "Allowable P"));
+  }
+}
+
 ShearWallInput example() {
   ShearWallInput in;
   in.v = 1000;
@@ -177,6 +203,15 @@ TEST(ShearWall, GuardAndZeroHeight) {
   EXPECT_TRUE(has(r, "sum of deflections =  0.000 inches"));
   EXPECT_FALSE(has(r, "%"));
   EXPECT_FALSE(has(r, "nan"));
+  // A height so small that 100 / total overflows: the shares are left out, never "inf" or "nan".
+  for (double h : {1e-310, -1e-310, 1e-308}) {
+    ShearWallInput low = example();
+    low.h = h;
+    const std::string t = shearWallReport(low);
+    EXPECT_TRUE(has(t, "sum of deflections =")) << t;
+    EXPECT_FALSE(has(t, "inf")) << t;
+    EXPECT_FALSE(has(t, "nan")) << t;
+  }
   // Overflowing inputs are refused.
   ShearWallInput big = example();
   big.h = 1e120;

@@ -206,4 +206,26 @@ TEST(Glulam, InputEchoAndDegenerateInputs) {
   }
 }
 
+TEST(Glulam, LoadsAndLengthsThatOverflow) {
+  // Moments, shears and unbraced lengths beyond the number range: the report stops after the member
+  // header with a message and never prints "inf" or "nan".
+  GlulamMember m(size5("5-1/8 x 24"), k24FV3, true);
+  const struct {
+    double moment, negMoment, shear, lu;
+  } cases[] = {{1e308, 0, 10, 10}, {-1e308, 0, 10, 10}, {100, 1e308, 10, 10},
+               {100, -1e308, 10, 10}, {100, 0, 1e308, 10}, {100, 0, 10, 1e308}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.moment << " " << k.negMoment << " " << k.shear << " " << k.lu);
+    GlulamBeamCheck c(m, 5, k.moment, k.negMoment, k.shear, k.lu, 20, 0, 0, 1.0);
+    EXPECT_FALSE(c.computable());
+    const std::string r = c.report();
+    const std::string end = "\r\n This combination is not balanced and is for either dry or wet use.\r\n\r\n Check entries: the "
+                            "loads or lengths are too large or too small to compute.\r\n";
+    EXPECT_TRUE(r.size() > end.size() && r.compare(r.size() - end.size(), std::string::npos, end) == 0) << r;
+    EXPECT_FALSE(has(r, "nan"));
+    EXPECT_FALSE(has(r, "inf"));
+  }
+  EXPECT_TRUE(check(m, 10, 20).computable());
+}
+
 }  // namespace

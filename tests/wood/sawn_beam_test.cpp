@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "wood/sawn_beam.h"
@@ -194,11 +195,14 @@ TEST(SawnBeam, NegativeUnbracedLengthIsTakenAsNotGiven) {
   EXPECT_TRUE(has(r, "Unbraced length below zero is taken as not given: C_L =1.0"));
   EXPECT_TRUE(has(r, "One edge shall be held in line"));
   EXPECT_FALSE(has(r, "nan"));
-  // The timber form: C_L = 1.0 and no lateral-support text.
+  // The timber form: C_L = 1.0, no lateral-support text and no note either.
   SawnMember t = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, true);
   SawnBeamCheck tc(t, SawnBeamKind::Timber, 5, 0, 1, 1, 0, 0, -4);
   EXPECT_EQ(tc.C_L(), 1.0);
-  EXPECT_FALSE(has(tc.report(), "Depth to breadth ratio"));
+  const std::string tr = tc.report();
+  EXPECT_FALSE(has(tr, "Depth to breadth ratio"));
+  EXPECT_FALSE(has(tr, "Unbraced length below zero"));
+  EXPECT_TRUE(has(tr, "\tload duration: live\r\n\r\n Fb\t =moment/Sxx =")) << tr;
 }
 
 TEST(SawnBeam, SplitAndShakeNoteOnlyWhenShearFails) {
@@ -255,6 +259,41 @@ TEST(SawnBeam, NegativeLoadsAreCheckedBySizeAndNothingIsNotFinite) {
   EXPECT_FALSE(has(r, "inf"));
   EXPECT_FALSE(has(r, "nan"));
   EXPECT_TRUE(has(r, "NO GOOD!  Design moment"));
+}
+
+TEST(SawnBeam, LoadsAndLengthsAtTheEdgeOfTheNumberRange) {
+  SawnMember m = member("2x10", 1.5, 9.25, "No. 2", true, false);
+  // A near-zero unbraced length: F_bE is about 1e203 psi, so C_L = 1 (as for a braced beam), not 0:
+  // F'b = 875 x 1.0 x 1.1 x 1.15 x 0.85 = 940.84 psi (C_r is the single-precision 1.15).
+  SawnBeamCheck braced(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 1e-200);
+  ASSERT_TRUE(braced.computable());
+  EXPECT_NEAR(braced.C_L(), 1.0, 1e-12);
+  EXPECT_NEAR(braced.allowableBending(), 875 * 1.1 * 1.149999976158142 * 0.85, 1e-6);
+  // Moments, shears, reactions and lengths that overflow: the report stops after the input echo with a
+  // message, in both forms and in the quick summary.
+  const char* message = "\r\n Check entries: the loads or lengths are too large or too small to compute.\r\n ";
+  const struct {
+    double moment, shear, reaction, unbraced;
+  } cases[] = {{1e308, 1, 0, 0}, {-1e308, 1, 0, 0}, {1, 1e308, 0, 0}, {1, -1e308, 0, 0},
+               {1, 1, 1e308, 0}, {1, 1, 0, 1e308},  {1, 1, 0, 1e-310}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.moment << " " << k.shear << " " << k.reaction << " " << k.unbraced);
+    for (SawnBeamKind kind : {SawnBeamKind::Dimension, SawnBeamKind::Timber}) {
+      SawnBeamCheck c(m, kind, 5, 10, k.moment, k.shear, k.reaction, 0, k.unbraced);
+      EXPECT_FALSE(c.computable());
+      const std::string r = c.report();
+      EXPECT_TRUE(r.size() > std::strlen(message) && r.compare(r.size() - std::strlen(message), std::string::npos,
+                                                               message) == 0)
+          << r;
+      EXPECT_TRUE(has(r, "\tload duration: live\r\n"));
+      EXPECT_FALSE(has(r, "inf"));
+      EXPECT_FALSE(has(r, "nan"));
+      const std::string q = c.quickSummary();
+      EXPECT_TRUE(has(q, "Check entries"));
+      EXPECT_FALSE(has(q, "inf"));
+      EXPECT_FALSE(has(q, "nan"));
+    }
+  }
 }
 
 }  // namespace
