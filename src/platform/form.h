@@ -122,9 +122,10 @@ class FormHost : public Messenger {
   // Ends the form: accepted for OK.
   virtual void close(bool accepted) = 0;
 
-  // The one way a form reads a number from a field: at most capacity - 1 characters, leniently.
-  double number(int id, std::size_t capacity = 10) const { return parseNumber(text(id, capacity)); }
-  int integer(int id, std::size_t capacity = 10) const { return parseInt(text(id, capacity)); }
+  // The one way a form reads a number from a field: at most capacity - 1 characters (ten as a rule),
+  // leniently.
+  double number(int id, std::size_t capacity = 11) const { return parseNumber(text(id, capacity)); }
+  int integer(int id, std::size_t capacity = 11) const { return parseInt(text(id, capacity)); }
 };
 
 class Form {
