@@ -7,6 +7,7 @@
 #include "steel/column_checks.h"
 #include "steel/member_form_support.h"
 #include "steel/steel_member_forms.h"
+#include "tables/property_sheets.h"
 
 namespace vd {
 
@@ -84,6 +85,8 @@ class BasePlateForm : public Form {
     in.d = rec.d;
     in.bf = rec.bf;
     workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::W, row), metricDesignation(ShapeTable::W, row));
+    // A substituted row says whose values it holds.
+    if (const std::string note = substituteNote(ShapeTable::W, row); !note.empty()) workBuffer_ += note + "\r\n";
     calculated_ = true;
     st.write("Project", "Note", location);
     st.formatAndWrite("BASEPL", "Paxial", "%.2lf", in.P);

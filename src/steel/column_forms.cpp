@@ -10,6 +10,7 @@
 #include "steel/steel_member_forms.h"
 #include "steel/tube_column.h"
 #include "steel/w_column.h"
+#include "tables/property_sheets.h"
 
 namespace vd {
 
@@ -168,6 +169,8 @@ class WColumnForm : public ColumnFormBase {
     const int row = selectedOrFirst(host, List);
     workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::W, row),
                                metricDesignation(ShapeTable::W, row));
+    // A substituted row says whose values it holds.
+    if (const std::string note = substituteNote(ShapeTable::W, row); !note.empty()) workBuffer_ += note + "\r\n";
     st.formatAndWrite("WF_COL", "CBF", "%d", role_);
     st.formatAndWrite("WF_COL", "l_xx", "%.2lf", lx);
     st.formatAndWrite("WF_COL", "k_xx", "%.2lf", kx);

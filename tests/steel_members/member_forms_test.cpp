@@ -234,3 +234,21 @@ TEST_F(FormTest, HostileInputNeverPrintsInfinityOrNan) {
 }
 
 }  // namespace
+
+namespace {
+
+// Rows that hold a substitute shape's values say so in the column and base-plate reports.
+TEST_F(FormTest, SubstitutedWRowsAreNamedInColumnAndBasePlateReports) {
+  const std::string note =
+      " Note: W36x848 is not in the current AISC database; the values shown are those of W36X652.\r\n";
+  runner_ = std::make_unique<vd::ScriptRunner>(*settings_, out_, registry_);
+  run("menu Stl Wide Flange Col\npick W36x848\nset Fy 50\nset K_xx 1\nset \"Unbraced length l_xx\" 14\n"
+      "set \"K_yy *\" 1\nset \"Unbraced length l_yy\" 14\nset \"Axial Load Pa\" 500\npress Calculate\npress OK\n");
+  EXPECT_NE(runner_->padText().find("metric size: W920x1262\r\n" + note), std::string::npos) << runner_->padText();
+  run("menu Stl Wide Flange Col\npick W14x90\npress Calculate\npress OK\n");
+  EXPECT_EQ(runner_->padText().find(" Note: "), std::string::npos);
+  run("menu Base Plate for WF\npick W36x848\npress Calculate\npress OK\n");
+  EXPECT_NE(runner_->padText().find(note), std::string::npos) << runner_->padText();
+}
+
+}  // namespace
