@@ -7,7 +7,7 @@
 #include <regex>
 
 #include "beam/beam_input_forms.h"
-#include "beam_test_support.h"
+#include "support/scratch_dir.h"
 #include "beam_test_tables.h"
 #include "frame/commands.h"
 #include "platform/headless_host.h"

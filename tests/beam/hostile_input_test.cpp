@@ -6,7 +6,7 @@
 #include <random>
 
 #include "beam/beam_input_forms.h"
-#include "beam_test_support.h"
+#include "support/scratch_dir.h"
 #include "beam_test_tables.h"
 
 using namespace vd;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "frame/commands.h"
-#include "test_support.h"
+#include "support/scratch_dir.h"
 #include "wood/wood_state.h"
 
 using namespace vd;
