@@ -26,8 +26,13 @@ test: build
 bench: build
 	@bash scripts/bench.sh $(BUILD)
 
+# One clang build with AddressSanitizer, UndefinedBehaviorSanitizer and fuzzing coverage serves both
+# the sanitized test suite and `make fuzz`.
+SANITIZE_CONFIG = CC=clang CXX=clang++ cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug \
+	-DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DVD_FUZZ=ON -DVD_WERROR=OFF >/dev/null
+
 test-asan: deps
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DVD_SANITIZE=ON >/dev/null
+	@$(SANITIZE_CONFIG)
 	@cmake --build $(BUILD)-asan -j$(JOBS)
 	@cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) --timeout 900
 
@@ -35,4 +40,5 @@ clean:
 	rm -rf $(BUILD) $(BUILD)-asan
 
 fuzz: deps
-	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
+	@$(SANITIZE_CONFIG)
+	@bash scripts/fuzz.sh $(BUILD)-asan $(FUZZ_SECONDS)
