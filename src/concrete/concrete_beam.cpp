@@ -54,7 +54,8 @@ RectConcreteBeam::RectConcreteBeam(double fc_, double fy_, double b_, double d_,
   rhoBal = kRhoBalFactor * beta1 * fc * 0.003 / ((fy / 29000 + 0.003) * fy);
   if (h > 0) {
     Ig = b * h * h * h / 12;
-    if (fc > 0) n = static_cast<int>(2.9e7 / (57000 * std::sqrt(fc * 1000)) + 0.5);
+    // A vanishing f'c gives a ratio beyond any int: keep the cast defined.
+    if (fc > 0) n = static_cast<int>(std::min(2.9e7 / (57000 * std::sqrt(fc * 1000)) + 0.5, 1.0e9));
   }
 }
 

@@ -12,8 +12,9 @@ namespace {
 const SectionRecord& p4() { return row(ShapeTable::Pipe, "P 4"); }
 
 // A made-up pipe with round numbers, for exact boundaries: D 4, t 0.25 (D/t 16), r 1.5, A 3.
-SectionRecord roundPipe() {
-  SectionRecord r{};
+// Static, because a column keeps a reference to its section as it does to a table row.
+const SectionRecord& roundPipe() {
+  static SectionRecord r{};
   r.A = 3.0f;
   r.D = 4.0f;
   r.t = 0.25f;
