@@ -93,4 +93,15 @@ bool hasNonFiniteNumber(std::string_view report) {
   return false;
 }
 
+std::string columnInputError(double Fy, double Kx, double Lx, double Ky, double Ly, double rx, double ry, double A,
+                             double klrMax) {
+  if (!(Fy > 0.0)) return "Fy must be greater than zero.";
+  if (Kx < 0.0 || Lx < 0.0 || Ky < 0.0 || Ly < 0.0) return "K factors and unbraced lengths cannot be negative.";
+  if (!(rx > 0.0) || !(ry > 0.0) || !(A > 0.0)) return "The section has no area or radius of gyration.";
+  // E2-2 divides by (kl/r)^2: a length so large that it overflows leaves no allowable stress.
+  const double fa = eqE2_2(klrMax, 1.0);
+  if (!std::isfinite(klrMax) || !(fa > 0.0)) return "The unbraced lengths are too large to design.";
+  return {};
+}
+
 }  // namespace vd

@@ -43,4 +43,9 @@ bool scbfSlendernessBlock(std::string& report, double klr, double Fy);
 // True when a report holds a printed infinity or NaN ("inf", "-nan"...), which no report may show.
 bool hasNonFiniteNumber(std::string_view report);
 
+// Why a two-axis column cannot be designed (Fy, negative K or lengths, a section without area or radius,
+// lengths so large that E2-2 leaves no allowable stress), or empty when it can.
+std::string columnInputError(double Fy, double Kx, double Lx, double Ky, double Ly, double rx, double ry, double A,
+                             double klrMax);
+
 }  // namespace vd

@@ -32,14 +32,7 @@ TubeColumnAsd::TubeColumnAsd(const SectionRecord& r, double kx, double lx, doubl
   klrMax = largerOf(Kx * Lx * 12.0 / rxx, Ky * Ly * 12.0 / ryy);
 }
 
-std::string TubeColumnAsd::inputError() const {
-  if (!(Fy > 0.0)) return "Fy must be greater than zero.";
-  if (Kx < 0.0 || Lx < 0.0 || Ky < 0.0 || Ly < 0.0) return "K factors and unbraced lengths cannot be negative.";
-  if (!(rxx > 0.0) || !(ryy > 0.0) || !(A > 0.0)) return "The section has no area or radius of gyration.";
-  const double fa = eqE2_2(klrMax, 1.0);
-  if (!std::isfinite(klrMax) || !(fa > 0.0)) return "The unbraced lengths are too large to design.";
-  return {};
-}
+std::string TubeColumnAsd::inputError() const { return columnInputError(Fy, Kx, Lx, Ky, Ly, rxx, ryy, A, klrMax); }
 
 std::string TubeColumnAsd::design() {
   stopText_.clear();

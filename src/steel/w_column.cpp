@@ -29,15 +29,7 @@ WColumnAsd::WColumnAsd(const SectionRecord& r, double kx, double lx, double ky, 
   klrMax = largerOf(Kx * Lx * 12.0 / rx, Ky * Ly * 12.0 / ry);
 }
 
-std::string WColumnAsd::inputError() const {
-  if (!(Fy > 0.0)) return "Fy must be greater than zero.";
-  if (Kx < 0.0 || Lx < 0.0 || Ky < 0.0 || Ly < 0.0) return "K factors and unbraced lengths cannot be negative.";
-  if (!(rx > 0.0) || !(ry > 0.0) || !(A > 0.0)) return "The section has no area or radius of gyration.";
-  // E2-2 divides by (kl/r)^2: a length so large that it overflows leaves no allowable stress.
-  const double fa = eqE2_2(klrMax, 1.0);
-  if (!std::isfinite(klrMax) || !(fa > 0.0)) return "The unbraced lengths are too large to design.";
-  return {};
-}
+std::string WColumnAsd::inputError() const { return columnInputError(Fy, Kx, Lx, Ky, Ly, rx, ry, A, klrMax); }
 
 std::string WColumnAsd::design() {
   stopText_.clear();
