@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "platform/emf_writer.h"
+#include "platform/picture.h"
 
 namespace vd {
 
@@ -169,9 +171,33 @@ class InfoForm : public Form {
     layout_.button(kOk, "OK").isDefault = true;
   }
   const FormLayout& layout() const override { return layout_; }
-  void opened(FormHost& host) override { host.setText(Text, body_); }
+  void opened(FormHost& host) override {
+    host.setText(Text, body_);
+    // The program's W-shape icon, drawn as a small picture in the temporary directory (not the
+    // engineer's working directory). Without it the box simply shows no icon.
+    std::error_code ec;
+    const std::filesystem::path icon = std::filesystem::temp_directory_path(ec) / "vardelin-w-shape.emf";
+    if (!ec && writeEmf(wShapeIcon(), icon, "W_SHAPE")) host.showPicture(Icon, icon);
+  }
 
  private:
+  static Picture wShapeIcon() {
+    Picture p;
+    p.setMapMode(MapMode::Text);
+    const std::uint32_t pen = p.createPen(PenStyle::Solid, 1, rgb(11, 37, 69));
+    const std::uint32_t brush = p.createSolidBrush(rgb(29, 78, 137));
+    p.select(pen);
+    p.select(brush);
+    // Flanges 28 x 5, web 6 wide, in a 32 x 32 box.
+    p.polygon({{2, 2}, {30, 2}, {30, 7}, {19, 7}, {19, 25}, {30, 25}, {30, 30}, {2, 30}, {2, 25}, {13, 25}, {13, 7},
+               {2, 7}});
+    p.select(Stock::BlackPen);
+    p.select(Stock::WhiteBrush);
+    p.deleteObject(brush);
+    p.deleteObject(pen);
+    return p;
+  }
+
   std::string body_;
   FormLayout layout_;
 };

@@ -179,6 +179,10 @@ TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
     if (c.kind == ControlKind::Button) buttons.push_back(c.label);
   EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
   EXPECT_EQ(r.currentHost()->form().layout().title, "Revised 1/10/2006");
+  // The icon is a real picture file: a metafile header record first.
+  const std::string icon = r.currentHost()->picture(101);
+  ASSERT_FALSE(icon.empty());
+  EXPECT_EQ(slurp(icon).substr(0, 4), std::string("\x01\0\0\0", 4));
   r.runLine("press Cancel");
   EXPECT_EQ(r.currentHost(), nullptr);
   r.runLine("menu How to Update?");
