@@ -4,16 +4,24 @@
 
 namespace vd {
 
+namespace {
+// The concrete beam inputs kept in the settings store: key, record slot, write format.
+struct AciKey {
+  const char* key;
+  ConcreteBeamRecord::Slot slot;
+  const char* format;
+};
+constexpr AciKey kAciKeys[] = {
+    {"F'c", ConcreteBeamRecord::Fc, "%.2lf"},        {"Fy", ConcreteBeamRecord::Fy, "%.2lf"},
+    {"bm_width", ConcreteBeamRecord::Width, "%.3lf"}, {"bm_d", ConcreteBeamRecord::Depth, "%.3lf"},
+    {"bm_As", ConcreteBeamRecord::As, "%.3lf"},       {"phi", ConcreteBeamRecord::Phi, "%.3lf"},
+};
+}  // namespace
+
 AppState::AppState(Settings& s) : settings(s) {
   sawnSpecies = parseInt(settings.read("Wood", "sawnSpecieNum", "0", 20));
   jobNumber = settings.read("Project", "ID", "", 10);
-  using S = ConcreteBeamRecord;
-  concreteBeam[S::Fc] = parseNumber(settings.read("ACI", "F'c", "", 20));
-  concreteBeam[S::Fy] = parseNumber(settings.read("ACI", "Fy", "", 20));
-  concreteBeam[S::Phi] = parseNumber(settings.read("ACI", "phi", "", 20));
-  concreteBeam[S::Width] = parseNumber(settings.read("ACI", "bm_width", "", 20));
-  concreteBeam[S::Depth] = parseNumber(settings.read("ACI", "bm_d", "", 20));
-  concreteBeam[S::As] = parseNumber(settings.read("ACI", "bm_As", "", 20));
+  for (const AciKey& k : kAciKeys) concreteBeam[k.slot] = parseNumber(settings.read("ACI", k.key, "", 20));
 }
 
 bool AppState::isEnabled(int commandId) const {
@@ -22,13 +30,7 @@ bool AppState::isEnabled(int commandId) const {
 }
 
 void AppState::saveConcreteBeam() {
-  using S = ConcreteBeamRecord;
-  settings.formatAndWrite("ACI", "F'c", "%.2lf", concreteBeam[S::Fc]);
-  settings.formatAndWrite("ACI", "Fy", "%.2lf", concreteBeam[S::Fy]);
-  settings.formatAndWrite("ACI", "bm_width", "%.3lf", concreteBeam[S::Width]);
-  settings.formatAndWrite("ACI", "bm_d", "%.3lf", concreteBeam[S::Depth]);
-  settings.formatAndWrite("ACI", "bm_As", "%.3lf", concreteBeam[S::As]);
-  settings.formatAndWrite("ACI", "phi", "%.3lf", concreteBeam[S::Phi]);
+  for (const AciKey& k : kAciKeys) settings.formatAndWrite("ACI", k.key, k.format, concreteBeam[k.slot]);
 }
 
 }  // namespace vd
