@@ -4,13 +4,6 @@
 
 namespace vd {
 
-std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit) {
-  if (value < limit)
-    return format("\r\n\t %s (=%.2f %s) < %s (=%.2f %s)  ... OK", valueName, value, unit, limitName, limit, unit);
-  return format("\r\n\t NO GOOD!  %s (=%.2f %s) > %s (=%.2f %s)  ... NO GOOD!", valueName, value, unit, limitName,
-                limit, unit);
-}
-
 double eqE2_1(double klr, double Cc, double Fy, double Q) {
   return (1.0 - klr * klr / (2.0 * Cc * Cc)) * Q * Fy /
          (3.0 * klr / (8.0 * Cc) + 1.6666666666666667 - klr * klr * klr / (8.0 * Cc * Cc * Cc));

@@ -1,19 +1,18 @@
 #pragma once
-// Small routines every steel design form shares: the OK / NO GOOD ratio line, the allowable axial
-// compressive stress of ASD equations E2-1 and E2-2, the brace stress factor, larger/smaller of two.
+// Small routines every steel design form shares: the allowable axial compressive stress of ASD
+// equations E2-1 and E2-2 and the brace stress factor. The ratio line and larger/smaller of two live in
+// platform/report_lines.h.
 #include <cmath>
 #include <string>
+
+#include "platform/report_lines.h"
 
 namespace vd {
 
 // 4 * atan(1), the value every steel and wood routine uses for pi.
-inline const double PI = 4.0 * std::atan(1.0);
+inline const double PI = kPi;
 // Modulus of elasticity of steel, ksi; fixed, never an input.
 inline constexpr double E_STEEL = 29000.0;
-
-// One report line comparing a design value with its limit. Strictly below the limit is OK; equal or
-// above is NO GOOD.
-std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit);
 
 // Allowable axial compressive stress f_a (ksi) for slenderness klr; its explanation replaces `out`.
 // `out` starts with " < Cc" or " > Cc": callers append it right behind a line ending in the kl/r value.
@@ -27,8 +26,5 @@ double eqE2_2(double klr, double Q);
 // Stress reduction of a brace in a concentrically braced frame: 1 / (1 + klr / (2 Cc)).
 double braceStressFactor(double klr, double Cc);
 
-// The larger/smaller of two; on a tie the second argument.
-inline double largerOf(double a, double b) { return a <= b ? b : a; }
-inline double smallerOf(double a, double b) { return a >= b ? b : a; }
 
 }  // namespace vd

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "platform/text_format.h"
-#include "steel/asd_common.h"
+#include "platform/report_lines.h"
 #include "wood/wood_report.h"
 
 namespace vd {

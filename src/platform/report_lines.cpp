@@ -1,0 +1,38 @@
+#include "platform/report_lines.h"
+
+#include "platform/text_format.h"
+
+namespace vd {
+
+std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit) {
+  if (value < limit)
+    return format("\r\n\t %s (=%.2f %s) < %s (=%.2f %s)  ... OK", valueName, value, unit, limitName, limit, unit);
+  return format("\r\n\t NO GOOD!  %s (=%.2f %s) > %s (=%.2f %s)  ... NO GOOD!", valueName, value, unit, limitName,
+                limit, unit);
+}
+
+void DesignResult::check(double demandOverCapacity, bool passed, const std::string& name) {
+  const double r = std::isfinite(demandOverCapacity) ? demandOverCapacity : 1.0e9;
+  // A failing check outranks every passing one, whatever the ratios say.
+  const bool takes = !checked || (!passed && ok) || (passed == ok && r > ratio);
+  if (takes) {
+    ratio = r;
+    governing = name;
+  }
+  if (!passed) ok = false;
+  checked = true;
+}
+
+std::string DesignResult::ratioLine(double value, double limit, const char* valueName, const char* limitName,
+                                    const char* unit, const std::string& name) {
+  check(limit != 0.0 ? value / limit : (value > 0.0 ? 1.0e9 : 0.0), value < limit, name);
+  return vd::ratioLine(value, limit, valueName, limitName, unit);
+}
+
+std::string DesignResult::summaryLine() const {
+  if (!checked) return {};
+  const std::string r = ratio >= 1.0e9 ? std::string("N.A.") : format("%.2f", ratio);
+  return format(" Result: %s, ratio %s (governed by %s)\r\n", ok ? "OK" : "NO GOOD", r.c_str(), governing.c_str());
+}
+
+}  // namespace vd

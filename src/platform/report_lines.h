@@ -1,0 +1,39 @@
+#pragma once
+// Report lines every design calculation shares, and its result kept as data beside the text.
+#include <cmath>
+#include <string>
+
+namespace vd {
+
+// 4 * atan(1), the value every steel and wood routine uses for pi.
+inline const double kPi = 4.0 * std::atan(1.0);
+
+// The larger/smaller of two; on a tie the second argument.
+inline double largerOf(double a, double b) { return a <= b ? b : a; }
+inline double smallerOf(double a, double b) { return a >= b ? b : a; }
+
+// One report line comparing a design value with its limit. Strictly below the limit is OK; equal or
+// above is NO GOOD.
+std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit);
+
+// The outcome of a design calculation as data: the verdict, the governing demand/capacity ratio and the
+// check that governs. Jobs, batch runs and the lightest-section search read this, never report text.
+struct DesignResult {
+  bool checked = false;   // at least one check was recorded
+  bool ok = true;         // every recorded check passed
+  double ratio = 0.0;     // the largest ratio recorded
+  std::string governing;  // the check with that ratio ("bending, Eq. F1-8")
+
+  // Records one check. The largest ratio governs; a failing check makes the whole verdict NO GOOD, and a
+  // failing check without a ratio (a limit that is not a capacity, e.g. a width-thickness ratio) governs
+  // over passing ones.
+  void check(double demandOverCapacity, bool passed, const std::string& name);
+  // Records value / limit with the ratioLine rule (OK strictly below the limit) and returns its line.
+  std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit,
+                        const std::string& name);
+
+  // " Result: OK, ratio 0.87 (governed by bending, Eq. F1-8)\r\n"; "" when nothing was checked.
+  std::string summaryLine() const;
+};
+
+}  // namespace vd
