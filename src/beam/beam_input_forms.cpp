@@ -136,7 +136,9 @@ class BeamInputForm : public Form {
     }
     layout_.newLine();
     // The overhang-right analysis has no use for a point of interest.
-    layout_.edit(Interest, "Dist to a point of interest:").enabled = case_ != BeamCase::OverhangRight;
+    Control& interest = layout_.edit(Interest, "Dist to a point of interest:");
+    interest.enabled = case_ != BeamCase::OverhangRight;
+    interest.optional = true;  // no point of interest
     layout_.newLine();
     layout_.button(CleanSlate, "Clean Slate");
     layout_.button(Calculate, "Calculate the results").isDefault = true;

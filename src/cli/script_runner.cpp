@@ -130,6 +130,15 @@ void ScriptRunner::openForm(std::unique_ptr<Form> form, std::function<void(bool)
 
 bool ScriptRunner::runPadCommand(int commandId) {
   // Without a screen there is no selection, clipboard or printer; select all is harmless.
+  if (commandId == cmd::Undo || commandId == cmd::Redo) {
+    std::vector<std::string>& from = commandId == cmd::Undo ? undo_ : redo_;
+    std::vector<std::string>& to = commandId == cmd::Undo ? redo_ : undo_;
+    if (from.empty()) return true;
+    to.push_back(std::move(pad_));
+    pad_ = std::move(from.back());
+    from.pop_back();
+    return true;
+  }
   return commandId == cmd::SelectAll;
 }
 

@@ -43,7 +43,13 @@ class ScriptRunner : public Shell {
   HeadlessHost* currentHost() { return host_.get(); }
 
   // Shell
-  void setPadText(const std::string& text) override { pad_ = text; }
+  // Every replacement can be undone (Edit > Undo), as on the desktop.
+  void setPadText(const std::string& text) override {
+    if (text == pad_) return;
+    undo_.push_back(std::move(pad_));
+    redo_.clear();
+    pad_ = text;
+  }
   std::string padText() const override { return pad_; }
   void openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) override;
   bool runPadCommand(int commandId) override;
@@ -62,6 +68,7 @@ class ScriptRunner : public Shell {
   Frame frame_;
   std::ostream& out_;
   std::string pad_;
+  std::vector<std::string> undo_, redo_;  // earlier and undone pad texts
   std::unique_ptr<Form> form_;
   std::unique_ptr<HeadlessHost> host_;
   std::function<void(bool)> onClosed_;

@@ -43,7 +43,7 @@ class TiedColumnForm : public Form {
     l.newLine();
     l.edit(Depth, "Depth d=", "in.");
     l.newLine();
-    l.edit(KFactor, "k facotr=");
+    l.edit(KFactor, "k facotr=").optional = true;
     l.newLine();
     l.label("Reinforcing bars:");
     l.edit(BarSize, "vert=");

@@ -37,6 +37,19 @@ enum class BeamCase { OverhangLeft = 0, Simple = 1, OverhangRight = 2, Cantileve
 // 201 stations of five values each, filled by every beam analysis, read by the diagrams.
 using StationTable = std::array<double, 1005>;
 
+// What the program has published to the user: the report buffer, the last beam result with its stations
+// and diagram items, the picture above the pad. A form that is cancelled leaves all of it as it was.
+struct PublishedState {
+  std::string report;
+  LastBeamResult lastBeam;
+  StationTable stations{};
+  double supportLeft = 0.0;
+  double supportRight = 1.0;
+  std::string beamLocation;
+  int pictureBitmap = 577;
+  std::set<int> enabled;
+};
+
 class AppState {
  public:
   explicit AppState(Settings& settings);
@@ -64,6 +77,20 @@ class AppState {
   // Menu items that start grayed and are enabled by an event; nothing grays them again.
   bool isEnabled(int commandId) const;
   void enable(int commandId) { enabled_.insert(commandId); }
+
+  PublishedState published() const {
+    return {report, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_};
+  }
+  void restore(const PublishedState& p) {
+    report = p.report;
+    lastBeam = p.lastBeam;
+    stations = p.stations;
+    supportLeft = p.supportLeft;
+    supportRight = p.supportRight;
+    beamLocation = p.beamLocation;
+    pictureBitmap = p.pictureBitmap;
+    enabled_ = p.enabled;
+  }
 
   // Writes the six "ACI" keys back (on exit).
   void saveConcreteBeam();

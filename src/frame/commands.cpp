@@ -23,7 +23,10 @@ const std::vector<Command>& commandTable() {
       {523, kFile, nullptr, "E&xit", K::Exit, nullptr, A::None, false},
       {487, kFile, nullptr, "Rename EnhMetafile", K::Pad, nullptr, A::None, true},
 
-      {531, kEdit, nullptr, "Cu&t\tCtrl+X", K::Pad, nullptr, A::None, false},
+      // A pad replaced by a report can be had back.
+      {529, kEdit, nullptr, "&Undo\tCtrl+Z", K::Pad, nullptr, A::None, false},
+      {530, kEdit, nullptr, "&Redo\tCtrl+Y", K::Pad, nullptr, A::None, false},
+      {531, kEdit, nullptr, "Cu&t\tCtrl+X", K::Pad, nullptr, A::None, false, true},
       {532, kEdit, nullptr, "&Copy\tCtrl+C", K::Pad, nullptr, A::None, false},
       {533, kEdit, nullptr, "Paste\tCtrl+V", K::Pad, nullptr, A::None, false},
       {535, kEdit, nullptr, "Delete\tDel", K::Pad, nullptr, A::None, false},
@@ -98,7 +101,7 @@ const std::vector<Command>& commandTable() {
       {2435, kConversion, nullptr, "1.0 gallon  = 3.785 liter", K::Sheet, nullptr, A::None, false},
       {2436, kConversion, nullptr, "1.0 slug  = 14.594 kg", K::Sheet, nullptr, A::None, false},
 
-      {511, kSetting, nullptr, "Sawn Lumber Species", K::Form, "SAWN_SPECIES_Box", A::Clear, false},
+      {511, kSetting, nullptr, "Sawn Lumber Species", K::Form, "SAWN_SPECIES_Box", A::None, false},
       {510, kSetting, nullptr, "Project I.D. or J.O.", K::Form, "JO_Box", A::None, false},
       {539, kSetting, nullptr, "How to Update?", K::Form, "UpdateBox", A::None, false},
       {537, kSetting, nullptr, "&About", K::Form, "AboutBox", A::None, false},

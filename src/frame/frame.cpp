@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "frame/reference_sheets.h"
 
@@ -49,20 +50,28 @@ bool Frame::run(int commandId) {
       return true;
     case CommandKind::Form: break;
   }
+  const FormFactory* factory = registry_.find(commandId);
+  if (!factory) return true;  // a form not built into this program: nothing happens
+  auto before = std::make_shared<PublishedState>(state_.published());
   if (c->after == After::BeamReport) {
     state_.pictureBitmap = beamPicture(commandId);
     shell_.pictureChanged(state_.pictureBitmap);
   }
-  const FormFactory* factory = registry_.find(commandId);
-  if (!factory) return true;  // a form not built into this program: nothing happens
   std::unique_ptr<Form> form = (*factory)(state_);
   Form* raw = form.get();
-  shell_.openForm(std::move(form), [this, c, raw](bool accepted) { afterForm(*c, *raw, accepted); });
+  shell_.openForm(std::move(form), [this, c, raw, before](bool accepted) { afterForm(*c, *raw, accepted, *before); });
   return true;
 }
 
-void Frame::afterForm(const Command& c, Form& form, bool accepted) {
+void Frame::afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before) {
   form.finished(accepted, shell_);
+  if (!accepted) {
+    // Cancel and Escape leave the pad, the published beam result and the diagram items as they were.
+    state_.restore(before);
+    shell_.pictureChanged(state_.pictureBitmap);
+    shell_.menuStateChanged();
+    return;
+  }
   switch (c.after) {
     case After::None: break;
     case After::Refresh: refresh(); break;

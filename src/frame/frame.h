@@ -57,7 +57,7 @@ class Frame {
   AppState& state() { return state_; }
 
  private:
-  void afterForm(const Command& c, Form& form, bool accepted);
+  void afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before);
 
   AppState& state_;
   Shell& shell_;

@@ -463,12 +463,12 @@ QWidget* FormDialog::addOwnButton(int id, const QString& caption) {
 
 void FormDialog::notifyChanged(int id) {
   if (closed_) return;
-  form_.changed(*this, id);
+  form_.change(*this, id);
 }
 
 void FormDialog::notifyPressed(int id) {
   if (closed_) return;
-  form_.pressed(*this, id);
+  form_.press(*this, id);
 }
 
 void FormDialog::reject() {
@@ -647,7 +647,20 @@ void FormDialog::close(bool accepted) {
 }
 
 void FormDialog::message(std::string_view caption, std::string_view value, MessageIcon icon) {
+  countMessage(icon);
   showMessage(this, caption, value, icon);
+}
+
+bool FormDialog::isEnabled(int id) const {
+  const QWidget* w = control(id);
+  return !w || w->isEnabled();
+}
+
+void FormDialog::setFocus(int id) {
+  QWidget* w = control(id);
+  if (!w) return;
+  w->setFocus(Qt::OtherFocusReason);
+  if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
 }
 
 bool FormDialog::askYesNo(std::string_view caption, std::string_view value) {

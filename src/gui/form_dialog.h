@@ -49,12 +49,17 @@ class FormDialog : public QDialog, public FormHost {
   bool checked(int id) const override;
   void setChecked(int id, bool on) override;
   void setEnabled(int id, bool on) override;
+  bool isEnabled(int id) const override;
+  using QDialog::isEnabled;
   void setStatus(int part, std::string_view text) override;
   void showPicture(int id, const std::filesystem::path& file) override;
   void close(bool accepted) override;
   using QDialog::close;  // the window's own close (its close box)
   void message(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None) override;
   bool askYesNo(std::string_view caption, std::string_view text) override;
+  void setFocus(int id) override;
+  using QDialog::setFocus;
+  const FormLayout& formLayout() const override { return form_.layout(); }
 
  protected:
   FormDialog(Form& form, QWidget* parent);

@@ -183,6 +183,8 @@ void MainWindow::openForm(std::unique_ptr<Form> form, std::function<void(bool)> 
 
 bool MainWindow::runPadCommand(int commandId) {
   switch (commandId) {
+    case cmd::Undo: pad_->undo(); return true;
+    case cmd::Redo: pad_->redo(); return true;
     case cmd::Cut: pad_->cut(); return true;
     case cmd::Copy: pad_->copy(); return true;
     case cmd::Paste: pad_->paste(); return true;

@@ -22,7 +22,16 @@ ReportPad::ReportPad(QWidget* parent) : QPlainTextEdit(parent) {
 
 void ReportPad::setReportText(const std::string& text) {
   held_ = text;
-  setPlainText(toDisplayLines(toQ(text)));
+  if (document()->isEmpty()) {
+    setPlainText(toDisplayLines(toQ(text)));
+  } else {
+    // One undoable step: Edit > Undo brings the text before this report back.
+    QTextCursor c(document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.insertText(toDisplayLines(toQ(text)));
+    c.endEditBlock();
+  }
   moveCursor(QTextCursor::Start);
   ensureCursorVisible();
   document()->setModified(false);

@@ -1,5 +1,9 @@
 #include "platform/form.h"
 
+#include <cctype>
+#include <climits>
+#include <cmath>
+
 namespace vd {
 
 Control& FormLayout::add(ControlKind kind, int id, std::string lbl, std::string unit) {
@@ -32,6 +36,116 @@ const Control* FormLayout::find(int id) const {
   for (const Control& c : controls)
     if (c.id == id) return &c;
   return nullptr;
+}
+
+std::string fieldName(const Control& c) {
+  std::string name = c.label;
+  while (!name.empty() && (name.back() == '=' || name.back() == ':' || name.back() == '*' ||
+                           std::isspace(static_cast<unsigned char>(name.back()))))
+    name.pop_back();
+  std::size_t start = 0;
+  while (start < name.size() && std::isspace(static_cast<unsigned char>(name[start]))) ++start;
+  name.erase(0, start);
+  if (name.empty()) name = "This field";
+  if (c.row >= 0) name += format(", row %d, column %d", c.row + 1, c.col + 1);
+  return name;
+}
+
+namespace {
+// The edit control behind an id when it holds a number the user types; nullptr otherwise.
+const Control* numericEdit(const FormLayout& layout, int id) {
+  const Control* c = layout.find(id);
+  return c && c->kind == ControlKind::Edit && !c->isText ? c : nullptr;
+}
+
+bool isOptional(const Control& c) { return c.optional || c.row >= 0 || c.label.find('*') != std::string::npos; }
+}  // namespace
+
+double FormHost::number(int id, std::size_t capacity) const {
+  const Control* c = numericEdit(formLayout(), id);
+  // A grayed field is no input of the calculation at hand: whatever it holds is read as before.
+  if (!c || !isEnabled(id)) return parseNumber(text(id, capacity));
+  const std::string t = text(id, std::string::npos);
+  bool blank = true;
+  for (char ch : t) blank = blank && std::isspace(static_cast<unsigned char>(ch));
+  if (blank) {
+    if (isOptional(*c)) return 0.0;
+    throw FieldError{id, fieldName(*c) + ": enter a value."};
+  }
+  if (std::optional<double> v = parseField(t)) return *v;
+  std::string shown = t.size() > 40 ? t.substr(0, 40) + "..." : t;
+  for (char& ch : shown)
+    if (static_cast<unsigned char>(ch) < 0x20) ch = ' ';
+  throw FieldError{id, fieldName(*c) + ": \"" + shown + "\" is not a number. Type digits with a decimal point, e.g. 2.5."};
+}
+
+int FormHost::integer(int id, std::size_t capacity) const {
+  const Control* c = numericEdit(formLayout(), id);
+  if (!c || !isEnabled(id)) return parseInt(text(id, capacity));
+  const double v = number(id, capacity);
+  if (v != std::floor(v) || v < INT_MIN || v > INT_MAX)
+    throw FieldError{id, fieldName(*c) + format(": %g is not a whole number.", v)};
+  return static_cast<int>(v);
+}
+
+int Form::calculateButton() const {
+  for (const Control& c : layout().controls) {
+    if (c.kind != ControlKind::Button) continue;
+    std::string head = c.label.substr(0, 9);
+    for (char& ch : head) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (head == "calculate") return c.id;
+  }
+  return 0;
+}
+
+std::vector<std::string> Form::inputs(const FormHost& host) const {
+  std::vector<std::string> v;
+  for (const Control& c : layout().controls) {
+    switch (c.kind) {
+      case ControlKind::Edit:
+      case ControlKind::MultiEdit: v.push_back(host.text(c.id, std::string::npos)); break;
+      case ControlKind::ListBox:
+      case ControlKind::DropDown: v.push_back(std::to_string(host.selection(c.id))); break;
+      case ControlKind::CheckBox:
+      case ControlKind::Radio: v.push_back(host.checked(c.id) ? "1" : "0"); break;
+      default: break;
+    }
+  }
+  return v;
+}
+
+bool Form::calculate(FormHost& host, int calculateId) {
+  calculated_ = false;
+  const int errorsBefore = host.errorsShown();
+  pressed(host, calculateId);
+  if (host.errorsShown() != errorsBefore) return false;
+  calculatedInputs_ = inputs(host);
+  calculated_ = true;
+  return true;
+}
+
+void Form::press(FormHost& host, int id) {
+  try {
+    const int calc = calculateButton();
+    if (calc != 0 && id == calc) {
+      calculate(host, calc);
+      return;
+    }
+    if (calc != 0 && id == kOk && (!calculated_ || calculatedInputs_ != inputs(host)) && !calculate(host, calc))
+      return;
+    pressed(host, id);
+  } catch (const FieldError& e) {
+    host.message("Vardelin", e.message, MessageIcon::Exclamation);
+    host.setFocus(e.id);
+  }
+}
+
+void Form::change(FormHost& host, int id) {
+  try {
+    changed(host, id);
+  } catch (const FieldError&) {
+    // A field is being typed into: it is judged when the form calculates, not on every keystroke.
+  }
 }
 
 }  // namespace vd

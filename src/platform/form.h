@@ -48,6 +48,7 @@ struct Control {
   bool isDefault = false;  // the default push button (Enter)
   bool enabled = true;     // initial state
   bool isText = false;     // holds free text (a name, a location) rather than a number; multi-line fields do
+  bool optional = false;   // an empty field reads as 0 (so do grid cells and labels marked "*")
 };
 
 struct FormLayout {
@@ -91,6 +92,17 @@ struct FormLayout {
 
 enum class MessageIcon { None, Information, Exclamation, Stop, Question };
 
+// A field whose text a calculation cannot use. The form model shows the message, puts the focus on the
+// field and runs nothing further of that action; the field keeps its text.
+struct FieldError {
+  int id;
+  std::string message;
+};
+
+// The name of a field as messages give it: its label without the trailing "=", ":" or "*", with the row
+// and column of a grid cell.
+std::string fieldName(const Control& c);
+
 // What can tell the user something: a running form or the main window.
 class Messenger {
  public:
@@ -115,6 +127,7 @@ class FormHost : public Messenger {
   virtual bool checked(int id) const = 0;
   virtual void setChecked(int id, bool on) = 0;
   virtual void setEnabled(int id, bool on) = 0;
+  virtual bool isEnabled(int id) const = 0;
   // Two-part status bar.
   virtual void setStatus(int part, std::string_view text) = 0;
   // Shows an EMF picture file in a Picture control (re-read each call).
@@ -122,15 +135,46 @@ class FormHost : public Messenger {
   // Ends the form: accepted for OK.
   virtual void close(bool accepted) = 0;
 
-  // The one way a form reads a number from a field: at most capacity - 1 characters (ten as a rule),
-  // leniently.
-  double number(int id, std::size_t capacity = 11) const { return parseNumber(text(id, capacity)); }
-  int integer(int id, std::size_t capacity = 11) const { return parseInt(text(id, capacity)); }
+  // Puts the keyboard focus into a control (and selects its text).
+  virtual void setFocus(int /*id*/) {}
+  // The layout of the form this window shows.
+  virtual const FormLayout& formLayout() const = 0;
+
+  // The one way a form reads a number from a field. An enabled edit field must hold one number and
+  // nothing else (blanks aside); empty is 0 only for optional fields. Anything else throws FieldError naming the
+  // field. Other controls (read-only and result fields) are read leniently, at most capacity - 1
+  // characters.
+  double number(int id, std::size_t capacity = 11) const;
+  // As number(), and the value must be a whole number within the int range.
+  int integer(int id, std::size_t capacity = 11) const;
+
+  // How many error boxes (exclamation or stop) this window has shown: a calculation that shows one has
+  // refused its inputs.
+  int errorsShown() const { return errorsShown_; }
+
+ protected:
+  void countMessage(MessageIcon icon) {
+    if (icon == MessageIcon::Exclamation || icon == MessageIcon::Stop) ++errorsShown_;
+  }
+
+ private:
+  int errorsShown_ = 0;
 };
 
 class Form {
  public:
   virtual ~Form() = default;
+
+  // What the hosts call for a pushed button and for a changed field. A Calculate button (a push button
+  // whose caption begins with "Calculate") runs the calculation on the inputs as they stand; OK first
+  // recalculates when the inputs changed since the last successful calculation (or there was none) and
+  // stays open when that calculation refuses them. A FieldError shows its message and focuses its field.
+  void press(FormHost& host, int id);
+  void change(FormHost& host, int id);
+
+  // The id of the form's Calculate button, 0 when it has none.
+  int calculateButton() const;
+
   virtual const FormLayout& layout() const = 0;
   // The window is up; fill it from the settings store.
   virtual void opened(FormHost&) {}
@@ -143,6 +187,15 @@ class Form {
   }
   // After the window is gone (the frame calls it before its After step).
   virtual void finished(bool /*accepted*/, Messenger&) {}
+
+ private:
+  // Runs the Calculate button; true when the calculation accepted the inputs.
+  bool calculate(FormHost& host, int calculateId);
+  // Every input control's state, to tell whether the inputs changed since the last calculation.
+  std::vector<std::string> inputs(const FormHost& host) const;
+
+  std::vector<std::string> calculatedInputs_;
+  bool calculated_ = false;
 };
 
 }  // namespace vd

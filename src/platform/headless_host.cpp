@@ -14,22 +14,22 @@ void HeadlessHost::open() { form_.opened(*this); }
 
 void HeadlessHost::type(int id, std::string_view text) {
   state(id).text = std::string(text);
-  form_.changed(*this, id);
+  form_.change(*this, id);
 }
 
 void HeadlessHost::pick(int id, int index) {
   select(id, index);
-  form_.changed(*this, id);
+  form_.change(*this, id);
 }
 
 void HeadlessHost::tick(int id, bool on) {
   setChecked(id, on);
-  form_.changed(*this, id);
+  form_.change(*this, id);
 }
 
 void HeadlessHost::press(int id) {
   if (closed_) return;
-  form_.pressed(*this, id);
+  form_.press(*this, id);
 }
 
 HeadlessHost::State& HeadlessHost::state(int id) { return controls_[id]; }
@@ -105,7 +105,8 @@ void HeadlessHost::close(bool accepted) {
   accepted_ = accepted;
 }
 
-void HeadlessHost::message(std::string_view caption, std::string_view text, MessageIcon) {
+void HeadlessHost::message(std::string_view caption, std::string_view text, MessageIcon icon) {
+  countMessage(icon);
   messages_.push_back({std::string(caption), std::string(text)});
 }
 

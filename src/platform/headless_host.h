@@ -40,6 +40,8 @@ class HeadlessHost : public FormHost {
   void setStatus(int part, std::string_view text) override;
   void showPicture(int id, const std::filesystem::path& file) override;
   void close(bool accepted) override;
+  void setFocus(int id) override { focus_ = id; }
+  const FormLayout& formLayout() const override { return form_.layout(); }
   void message(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None) override;
   bool askYesNo(std::string_view caption, std::string_view text) override;
 
@@ -47,7 +49,8 @@ class HeadlessHost : public FormHost {
   Form& form() { return form_; }
   bool isClosed() const { return closed_; }
   bool accepted() const { return accepted_; }
-  bool isEnabled(int id) const;
+  int focus() const { return focus_; }  // the control given the focus last, 0 for none
+  bool isEnabled(int id) const override;
   const std::vector<std::string>& items(int id) const;
   std::string status(int part) const { return part == 0 ? status_[0] : status_[1]; }
   std::string picture(int id) const;
@@ -77,6 +80,7 @@ class HeadlessHost : public FormHost {
   std::vector<RecordedMessage> messages_;
   std::deque<bool> ownAnswers_;
   std::deque<bool>* answers_ = &ownAnswers_;
+  int focus_ = 0;
   bool closed_ = false;
   bool accepted_ = false;
 };

@@ -11,6 +11,16 @@ std::string ratioLine(double value, double limit, const char* valueName, const c
                 limit, unit);
 }
 
+double limitValue(double value, double lo, double hi, const char* name, const char* unit, const char* rule,
+                  std::string& notes) {
+  const double used = value < lo ? lo : (value > hi ? hi : value);
+  if (used != value) {
+    const std::string u = *unit ? std::string(" ") + unit : std::string();
+    appendf(notes, " Note: %s = %.2f%s was limited to %.2f%s (%s).\r\n", name, value, u.c_str(), used, u.c_str(), rule);
+  }
+  return used;
+}
+
 void DesignResult::check(double demandOverCapacity, bool passed, const std::string& name) {
   const double r = std::isfinite(demandOverCapacity) ? demandOverCapacity : 1.0e9;
   // A failing check outranks every passing one, whatever the ratios say.

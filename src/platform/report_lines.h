@@ -16,6 +16,12 @@ inline double smallerOf(double a, double b) { return a >= b ? b : a; }
 // above is NO GOOD.
 std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit);
 
+// Limits a value to [lo, hi] and returns the value used. When it had to, the note line that says so
+// (" Note: Cb = 3.00 was limited to 2.30 (rule).\r\n") is appended to `notes`, for the report to print
+// beside the value used.
+double limitValue(double value, double lo, double hi, const char* name, const char* unit, const char* rule,
+                  std::string& notes);
+
 // The outcome of a design calculation as data: the verdict, the governing demand/capacity ratio and the
 // check that governs. Jobs, batch runs and the lightest-section search read this, never report text.
 struct DesignResult {

@@ -99,6 +99,21 @@ double parseNumber(std::string_view text, std::size_t maxChars) {
   return std::isfinite(v) ? v : 0.0;
 }
 
+std::optional<double> parseField(std::string_view text) {
+  std::size_t start = 0;
+  const std::size_t len = numberPrefix(text, start);
+  if (len == 0) return std::nullopt;
+  for (std::size_t i = start + len; i < text.size(); ++i)
+    if (!std::isspace(static_cast<unsigned char>(text[i]))) return std::nullopt;
+  std::string digits(text.substr(start, len));
+  CNumbers cNumbers;
+  const double v = std::strtod(digits.c_str(), nullptr);
+  if (!std::isfinite(v)) return std::nullopt;
+  // A subnormal magnitude is no physical quantity: dividing by it overflows.
+  if (v != 0.0 && std::fabs(v) < 1.0e-30) return std::nullopt;
+  return v;
+}
+
 int parseInt(std::string_view text, std::size_t maxChars) {
   if (text.size() > maxChars) text = text.substr(0, maxChars);
   std::size_t i = 0;

@@ -2,6 +2,7 @@
 // printf-style formatting into std::string, and the lenient number reading the forms use.
 #include <cstdarg>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ std::string& appendf(std::string& out, const char* fmt, ...) __attribute__((form
 // anything that would not be a finite number ("nan", "inf", 1e999), so no field can smuggle a
 // non-finite value into a calculation. At most maxChars characters are looked at.
 double parseNumber(std::string_view text, std::size_t maxChars = std::string_view::npos);
+
+// A form field's number, strictly: blanks around one decimal number and nothing else. Empty text, any
+// other character ("1,5", "12'"), a non-finite value or a magnitude below 1e-30 give nothing.
+std::optional<double> parseField(std::string_view text);
 
 // The leading optional sign and decimal digits of a text as an integer; no digits give 0.
 // Values beyond the int range are clamped.

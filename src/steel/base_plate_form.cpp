@@ -108,8 +108,7 @@ class BasePlateForm : public Form {
       host.message("Steel Baseplate", error, MessageIcon::Stop);
       workBuffer_ += errorLine(error);
     } else if (!result.bearingOk) {
-      host.message("Steel Baseplate", result.message, MessageIcon::Stop);
-      // The refusal goes into the report too, so a printed page never lacks its verdict.
+      // An overstressed pier is a check that fails, reported with its verdict; no error box.
       workBuffer_ += "\r\n" + result.message + "\r\n";
     } else {
       workBuffer_ += result.report;

@@ -1,6 +1,7 @@
 // The channel beam ("CHBM_Box") and tube beam ("TUBEBM_Box") forms.
 #include <memory>
 
+#include "platform/report_lines.h"
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
 #include "steel/channel_tube_beams.h"
@@ -9,6 +10,9 @@
 namespace vd {
 
 namespace {
+
+// AISC ASD F1.3 caps Cb at 2.3; the forms take a typed Cb below 0.4 as 0.4.
+constexpr const char* kCbRule = "AISC ASD F1.3: Cb at most 2.3; below 0.4 taken as 0.4";
 
 class ChannelBeamForm : public Form {
  public:
@@ -89,10 +93,9 @@ class ChannelBeamForm : public Form {
   void calculate(FormHost& host) {
     std::string& text = state_.module<SteelBeamReportTexts>().channel;
     const double M = host.number(Moment, 11);
-    const double fy = host.number(Fy, 11);
-    double cb = host.number(Cb, 11);
-    if (cb > 2.3) cb = 2.3;
-    if (cb < 0.4) cb = 0.4;
+    std::string notes;
+    const double fy = limitValue(host.number(Fy, 11), 33.0, 65.0, "Fy", "ksi", "the channel checks take Fy from 33 to 65 ksi", notes);
+    const double cb = limitValue(host.number(Cb, 11), 0.4, 2.3, "Cb", "", kCbRule, notes);
     const double lb = host.number(Lb, 11);
     const double V = host.number(Shear, 11);
     const double N = host.number(Bearing, 11);
@@ -122,7 +125,7 @@ class ChannelBeamForm : public Form {
         "%s\r\n\r\n Moment =%.3f kip-ft",
         state_.jobNumber.c_str(), location.c_str(), M);
     if (V > 0.0) appendf(text, ",   shear force =%.2f kip ", V);
-    appendf(text, "\r\n unbraced length =%.2f ft \t Cb =%.2f\r\n Fy =%.2f ksi.\r\n\r\n", lb, cb, fy);
+    appendf(text, "\r\n unbraced length =%.2f ft \t Cb =%.2f\r\n Fy =%.2f ksi.\r\n%s\r\n", lb, cb, fy, notes.c_str());
     appendf(text,
             "    Designed for: \" %10s \"\t\tmetric size: %12s\r\n Depth=%.3f in \t Web thickness=%8.3f in\r\n Flange "
             "width=%8.3f in, thick=%8.3f in\r\n Compact Section Criteria:\t  d/Af=%8.3f\r\n Elastic Properties: "
@@ -206,16 +209,15 @@ class TubeBeamForm : public Form {
     if (id == Calculate) {
       calculate(host);
     } else if (id == kOk) {
+      // OK follows a successful calculation of these very inputs: store them as used.
       Settings& st = state_.settings;
-      double cb = host.number(Cb, 11);
-      if (cb > 2.3) cb = 2.3;
-      if (cb < 0.4) cb = 0.4;
+      std::string notes;
       st.write("Project", "NOTE", host.text(Location, 251));
       st.formatAndWrite("tubeBm", "tubeNum", "%d", row_);
       st.formatAndWrite("tubeBm", "moment", "%.2lf", host.number(Moment, 11));
       st.formatAndWrite("tubeBm", "Fy", "%.2lf", host.number(Fy, 11));
       st.formatAndWrite("tubeBm", "unBL", "%.2lf", host.number(Lb, 11));
-      st.formatAndWrite("tubeBm", "CB", "%.2lf", cb);
+      st.formatAndWrite("tubeBm", "CB", "%.2lf", limitValue(host.number(Cb, 11), 0.4, 2.3, "Cb", "", kCbRule, notes));
       state_.report = state_.module<SteelBeamReportTexts>().tube;
       host.close(true);
     } else if (id == kCancel) {
@@ -227,10 +229,10 @@ class TubeBeamForm : public Form {
   void calculate(FormHost& host) {
     std::string& text = state_.module<SteelBeamReportTexts>().tube;
     const double M = host.number(Moment, 11);
-    const double fy = host.number(Fy, 11);
-    double cb = host.number(Cb, 11);
-    if (cb > 2.3) cb = 2.3;
-    if (cb < 0.4) cb = 0.4;
+    const double typedFy = host.number(Fy, 11);
+    std::string notes;
+    const double fy = typedFy > 0.0 ? limitValue(typedFy, 33.0, 50.0, "Fy", "ksi", "the tube checks take Fy from 33 to 50 ksi", notes) : typedFy;
+    const double cb = limitValue(host.number(Cb, 11), 0.4, 2.3, "Cb", "", kCbRule, notes);
     const double lb = host.number(Lb, 11);
     const bool weak = host.checked(Weak);
     std::string why = outOfRange({{"Moment=", M}, {"Fy=", fy}, {"Unbraced length Lb=", lb}});
@@ -250,8 +252,8 @@ class TubeBeamForm : public Form {
     text = format(
         "\r\n FLEXURAL FOR \"TS\" SHAPES BASED ON THE 9th Ed. AISC ALLOWABLE STRESS DESIGN\r\n Job number or ID: %s "
         "\r\n %s\r\n\r\n Moment =%.3lf kip-ft\r\n unbraced length =%.2lf ft \t Cb =%.2lf\r\n Fy =%.2lf "
-        "ksi.\r\n\r\n",
-        state_.jobNumber.c_str(), location.c_str(), M, lb, cb, fy);
+        "ksi.\r\n%s\r\n",
+        state_.jobNumber.c_str(), location.c_str(), M, lb, cb, fy, notes.c_str());
     if (!weak)
       appendf(text,
               "    Designed for: \" %10s \"\t\tmetric size: %12s\r\n Depth =%.3f in,   Width =%.3f in,  Adjusted wall "

@@ -196,8 +196,8 @@ class WColumnForm : public ColumnFormBase {
     } else if (!column.stopText().empty()) {
       workBuffer_ = column.stopText();
     }
-    host.setText(Result, workBuffer_);
     workBuffer_ += report_;
+    host.setText(Result, workBuffer_);
   }
 
   void accept(FormHost& host) override {
@@ -269,8 +269,8 @@ class TubeColumnForm : public ColumnFormBase {
     } else if (!column.stopText().empty()) {
       workBuffer_ = column.stopText();
     }
-    host.setText(Result, workBuffer_);
     workBuffer_ += report_;
+    host.setText(Result, workBuffer_);
 
     st.formatAndWrite("TUBE_COL", "Fy", "%.2lf", fy);
     st.formatAndWrite("TUBE_COL", "k_yy", "%.2lf", kx);

@@ -160,7 +160,6 @@ class DoubleAngleStrutForm : public Form {
       return;
     }
     if (!strut.restartText().empty()) workBuffer_ = strut.restartText();
-    host.setText(Result, workBuffer_);
     st.formatAndWrite("DBLL_COL", "Fy", "%.2lf", fy);
     st.formatAndWrite("DBLL_COL", "k_yy", "%.2lf", kyy);
     st.formatAndWrite("DBLL_COL", "l_yy", "%.3lf", lyy);
@@ -173,6 +172,7 @@ class DoubleAngleStrutForm : public Form {
     st.formatAndWrite("DBLL_COL", "seismic", "%.2lf", quake);
     st.formatAndWrite("DBLL_COL", "Rw", "%d", rw - 4);
     workBuffer_ += report;
+    host.setText(Result, workBuffer_);
   }
 
   AppState& state_;

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "frame/frame.h"
+#include "platform/report_lines.h"
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
 #include "steel/steel_beam_forms.h"
@@ -12,6 +13,9 @@
 namespace vd {
 
 namespace {
+
+// The W beam checks are written for mild and high-strength steels from 33 to 50 ksi.
+constexpr const char* kFyRule = "the W beam checks take Fy from 33 to 50 ksi";
 
 class WBeamForm : public Form {
  public:
@@ -52,7 +56,9 @@ class WBeamForm : public Form {
     layout_.newLine();
     layout_.edit(Lb, "Unbraced length Lb=", "ft");
     layout_.newLine();
-    layout_.edit(Pa, "Axial Load Pa=", "kip").enabled = !lrfd_;
+    Control& pa = layout_.edit(Pa, "Axial Load Pa=", "kip");
+    pa.enabled = !lrfd_;
+    pa.optional = true;  // no axial load
     layout_.newLine();
     layout_.edit(Shear, "Shear *=", "kip");
     layout_.newLine();
@@ -155,10 +161,9 @@ class WBeamForm : public Form {
 
   void calculateAsd(FormHost& host) {
     const double M = field(host, Moment);
-    double fy = field(host, Fy);
-    double cb = field(host, Cb);
-    if (cb > 2.3) cb = 2.3;
-    if (cb < 0.4) cb = 0.4;
+    std::string notes;
+    const double fy = limitValue(field(host, Fy), 33.0, 50.0, "Fy", "ksi", kFyRule, notes);
+    const double cb = limitValue(field(host, Cb), 0.4, 2.3, "Cb", "", "AISC ASD F1.3: Cb at most 2.3; below 0.4 taken as 0.4", notes);
     const double lb = field(host, Lb);
     const double pa = field(host, Pa);
     const double N = field(host, Bearing);
@@ -175,8 +180,8 @@ class WBeamForm : public Form {
     text = format(
         "\r\n Flexural for \"W\" Shapes Based on the 9th Ed. AISC Allowable Stress Design\r\n Job number or ID: %s "
         "\r\n %s\r\n\r\n Moment =%.3lf kip-ft,  \t shear =%.2lf kips\r\n unbraced length =%.2lf ft,  \t P-axial "
-        "=%.2lf kips, \tbearing length =%.3f inches\r\n Cb =%.2lf,  \tFy =%.2lf ksi.\r\n\r\n",
-        state_.jobNumber.c_str(), location.c_str(), M, V, lb, pa, N, cb, fy);
+        "=%.2lf kips, \tbearing length =%.3f inches\r\n Cb =%.2lf,  \tFy =%.2lf ksi.\r\n%s\r\n",
+        state_.jobNumber.c_str(), location.c_str(), M, V, lb, pa, N, cb, fy, notes.c_str());
     Settings& st = state_.settings;
     st.write("Project", "NOTE", location);
     appendf(text,
@@ -192,7 +197,6 @@ class WBeamForm : public Form {
     st.formatAndWrite("WF_BM", "shear", "%.2lf", V);
     st.formatAndWrite("WF_BM", "unBL", "%.2lf", lb);
     st.formatAndWrite("WF_BM", "Cb", "%.2lf", cb);
-    if (fy > 65.0) fy = 65.0;
     st.formatAndWrite("WF_BM", "Fy", "%.2lf", fy);
     st.formatAndWrite("WF_BM", "Pa", "%.2lf", pa);
     st.formatAndWrite("WF_BM", "bearing", "%.2lf", N);
@@ -205,11 +209,10 @@ class WBeamForm : public Form {
 
   void calculateLrfd(FormHost& host) {
     const double M = field(host, Moment);
-    double fy = field(host, Fy);
+    std::string notes;
+    const double fy = limitValue(field(host, Fy), 33.0, 50.0, "Fy", "ksi", kFyRule, notes);
     const double fu = field(host, Fu);
-    double cb = field(host, Cb);
-    if (cb > 2.3) cb = 2.3;
-    if (cb < 1.0) cb = 1.0;
+    const double cb = limitValue(field(host, Cb), 1.0, 2.3, "Cb", "", "Cb is taken from 1.0 to 2.3", notes);
     const double lb = field(host, Lb);
     const double V = field(host, Shear);
     if (!accept(host, {{"Moment=", M}, {"Fy=", fy}, {"Fu=", fu}, {"Unbraced length Lb=", lb}, {"Shear *=", V}}, lb))
@@ -222,8 +225,8 @@ class WBeamForm : public Form {
     text = format(
         "\r\n Flexural for \"W\" Shapes Based on the 3rd Ed. AISC LRFD\r\n Job number or ID: %s \r\n %s\r\n\r\n "
         "Moment =%.3lf kip-ft,  \t shear =%.2lf kips\r\n unbraced length =%.2lf ft \tCb =%.2lf,\r\n Fy =%.2lf ksi. "
-        "\t Fu =%.2f ksi.\r\n\r\n",
-        state_.jobNumber.c_str(), location.c_str(), M, V, lb, cb, fy, fu);
+        "\t Fu =%.2f ksi.\r\n%s\r\n",
+        state_.jobNumber.c_str(), location.c_str(), M, V, lb, cb, fy, fu, notes.c_str());
     appendf(text,
             "    Designed for: \" %10s \"\t\tmetric size: %12s\r\n area =%.2f in^2,   depth =%.3f in,   web thickness "
             "=%.3f in,   k =%.3f in\r\n flange width =%.3f in,  thick =%.3f in\r\n Compact Section "
@@ -239,7 +242,6 @@ class WBeamForm : public Form {
     st.formatAndWrite("WF_BM", "shear", "%.2lf", V);
     st.formatAndWrite("WF_BM", "unBL", "%.2lf", lb);
     st.formatAndWrite("WF_BM", "Cb", "%.2lf", cb);
-    if (fy > 65.0) fy = 65.0;
     st.formatAndWrite("WF_BM", "Fy", "%.2lf", fy);
     st.formatAndWrite("WF_BM", "Fu", "%.2lf", fu);
 

@@ -13,7 +13,7 @@ constexpr const char* kFormula = "deflection = 8*v*h^3/E*A*b + v*h/G*t + 0.75*h*
 
 class ShearWallForm : public Form {
  public:
-  enum { Location = 101, V, B, H, T, A, En, Da, E, G, NailTable, ThicknessTable, ModulusTable };
+  enum { Location = 101, V, B, H, T, A, En, Da, E, G, NailTable, ThicknessTable, ModulusTable, TablePane };
 
   explicit ShearWallForm(AppState& s)
       : state_(s), layout_("PlyDefl_Box", "97 UBC Standard Sect. 23.223--Plywood shear wall deflection:") {
@@ -31,6 +31,8 @@ class ShearWallForm : public Form {
     layout_.button(NailTable, "\"en\" Table 23-2-K");
     layout_.button(ThicknessTable, "Ply. Thickness Table 23-2-H");
     layout_.button(ModulusTable, "\"G\" Table");
+    layout_.newLine();
+    layout_.pane(TablePane, "Reference table:", 10).width = 70;
   }
   const FormLayout& layout() const override { return layout_; }
 
@@ -98,10 +100,8 @@ class ShearWallForm : public Form {
     host.close(true);
   }
 
-  void showTable(FormHost& host, const std::string& table) {
-    state_.report = table;
-    host.close(true);
-  }
+  // A reference table is a look-up: it shows in the form, which stays open, and the pad keeps its report.
+  void showTable(FormHost& host, const std::string& table) { host.setText(TablePane, table); }
 
   AppState& state_;
   FormLayout layout_;
