@@ -382,6 +382,24 @@ TEST_F(TiedColumnFormTest, CalculateOkAndTheDiagram) {
   run(r, "menu Conc. Interaction\npress OK\n");
 }
 
+TEST_F(TiedColumnFormTest, EditionFrameAndEndMomentsAreStoredAndRestored) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r, columnScript(kRows, "set \"k facotr\" 1.2\nset M1 50\nset M2 100\nchoose \"Not braced (sway)\"\n"
+                             "choose \"ACI 318-02\"\n") +
+             "press OK\n");
+  EXPECT_EQ(s.read("TIECOL", "PhiEdition"), "318-02");
+  EXPECT_EQ(s.read("TIECOL", "Sway"), "1");
+  EXPECT_EQ(s.read("TIECOL", "M1b"), "50.000");
+  // Reopened without touching the choices, the form calculates with the stored ones.
+  // Sway: k*lu/r = 1.2*144/4.8 = 36 > 22.
+  run(r, columnScript("") + "press OK\n");
+  const std::string& pad = r.padText();
+  EXPECT_NE(pad.find("phi by ACI 318-02 9.3.2.2"), std::string::npos);
+  EXPECT_NE(pad.find("NO GOOD!  k*lu/r (=36.00 ) > 22 (=22.00 )"), std::string::npos);
+  EXPECT_NE(pad.find("Result: NO GOOD, ratio 1.64 (governed by slenderness, ACI 10.13.2)"), std::string::npos);
+}
+
 TEST_F(TiedColumnFormTest, RowsOutOfOrderKeepTheProgramAndTheInputs) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
