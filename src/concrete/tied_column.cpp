@@ -224,7 +224,9 @@ TiedColumnResult calculateTiedColumn(const TiedColumnInputs& in, Messenger& ui) 
   if (!mHigh) r += "\r\n The strain states do not cross 0.8*P0: no high limit point on the curve.";
   if (!mZero) r += "\r\n The strain states do not cross P = 0: no zero point on the curve.";
 
-  const double phiTop = col.compressionPhi(), phiBalance = col.phiBetween(-1.0, col.Pb);
+  // Under 318-99 the balance state itself keeps 0.70 (phi grows only beyond it), as its line in the list shows.
+  const double phiTop = col.compressionPhi();
+  const double phiBalance = in.edition == PhiEdition::Aci318_02 ? col.phiBetween(-1.0, col.Pb) : 0.7;
   std::vector<InteractionPoint> points(states.begin(), states.end());
   points.push_back({0.0, col.PnMax, phiTop});
   points.push_back({0.0, col.Pt, 0.9});
