@@ -7,13 +7,7 @@
 
 namespace vd {
 
-double beta1ForFc(double fc) {
-  if (fc >= 8.0) return 0.65;
-  if (fc >= 7.0) return 0.70;
-  if (fc >= 6.0) return 0.75;
-  if (fc >= 5.0) return 0.80;
-  return 0.85;
-}
+double beta1ForFc(double fc) { return std::clamp(0.85 - 0.05 * (fc - 4.0), 0.65, 0.85); }
 
 const char* concreteFailureMessage(int code) {
   switch (code) {
@@ -87,7 +81,7 @@ double RectConcreteBeam::momentCapacity(double area) {
   rho = As / b / d;
   // 0.750001 lets an area of exactly rho_max through despite rounding.
   if (0.750001 * rhoBal < rho) throw ConcreteFailure{concrete_code::BrittleSteel};
-  if (applyMinimumSteel(area)) As = rho * b * d;
+  // Steel below the ACI 10.5.1 minimum still has only its own capacity; the report judges the minimum.
   const double a = As * fy / (0.85 * fc * b);
   return finite(As * fy * (d - a / 2) / 12);
 }
@@ -118,15 +112,16 @@ double RectConcreteBeam::requiredSteel(double Mn) {
 
 std::string RectConcreteBeam::writeReport() {
   checkSection();
+  result_ = DesignResult{};
   std::string r;
   const char* stars = " *******************************************************\r\n";
   r += stars;
   r += " Concrete Beam Design - with tension reinforcement only:\r\n";
   r += stars;
   r += "    ACI 318-99 9.3.2.1, flexural without axial load --\r\n\r\n   Designed for:\r\n";
-  appendf(r, "   Concrete F'c= %8.2f ksi    ACI 10.2.7.3 -- Beta1 =%.2f\r\n", fc, beta1);
+  appendf(r, "   Concrete F'c= %8.2f ksi    ACI 10.2.7.3 -- Beta1 =%.3f\r\n", fc, beta1);
   if (designForMoment)
-    appendf(r, "   Reinforcing steel Fy =%8.2f ksi,  moment = %.2f ft-lb\r\n", fy, finite(Ma));
+    appendf(r, "   Reinforcing steel Fy =%8.2f ksi,  factored moment = %.2f kip-ft\r\n", fy, finite(Ma));
   else
     appendf(r, "   Reinforcing steel Fy =%8.2f ksi,  As = %.3f in^2\r\n", fy, finite(AsGiven));
   appendf(r, "   strength reduction factor, phi =%4.2f", finite(phi));
@@ -142,30 +137,41 @@ std::string RectConcreteBeam::writeReport() {
           finite(rhoMax()), finite(phi * Mmax));
 
   const double rhoMin = minimumRatio();
-  const double Mmin = momentCapacity(rhoMin * b * d);
+  const double AsMin = rhoMin * b * d;
+  const double Mmin = momentCapacity(AsMin);
   appendf(r,
           "\r\n ACI 318-99 10.5.1, minimum tensile reinforcement -- (rho)min =%.4f\r\n\t the larger of 3*sqrt(F'c)/Fy  "
           "or 200.0/Fy moment using min. reinforcement =%.0f kip-ft",
           finite(rhoMin), finite(phi * Mmin));
 
-  const double AsFinal = std::max(AsGiven, rhoMin * b * d);
-  const double Mfinal = momentCapacity(AsFinal);
+  // The capacity is always that of the steel the report works on: the area given, or the area found
+  // (which the design already raised to the minimum).
+  const double Mfinal = momentCapacity(AsGiven);
   appendf(r,
           "\r\n\r\n Whitney's compression block \"a\" =%8.3f in. deep,  rho = %.4f\r\n <<< Area of Steel =%.3f in^2   "
           "AND   Moment Capacity = phi* (M)n =%.2f kip-ft >>>\r\n",
-          finite(blockDepth(AsFinal)), finite(AsFinal / (b * d)), finite(AsFinal), finite(phi * Mfinal));
-  if (AsGiven < AsFinal)
-    r += "  ***** The area of reinforcing steel falls below minimum requied, Vardelin has increased it for you "
-         "*****\r\n   ACI 10.5.3 also allows for the exception for one-third increase on tensile reinforcement\r\n   "
-         "which is not addressed at here.\r\n\r\n";
+          finite(blockDepth(AsGiven)), finite(AsGiven / (b * d)), finite(AsGiven), finite(phi * Mfinal));
+  if (designForMoment) {
+    // The area was found for the typed moment: the capacity meets it by construction (to the 0.001 in.
+    // tolerance of the block-depth iteration).
+    const double Mu = finite(Ma);
+    result_.check(phi * Mfinal > 0 ? Mu / (phi * Mfinal) : 0.0, true, "flexure, ACI 9.1.1");
+  }
+  r += result_.ratioLine(AsGiven, AsMax, "As", "As,max = 0.75*(rho)balance*b*d", "in^2", "ductility, ACI 10.3.3");
+  r += result_.minimumLine(AsGiven, AsMin, "As", "As,min = max(3*sqrt(f'c), 200)*b*d/fy", "in^2",
+                           "flexure, ACI 10.5.1 minimum steel");
+  if (AsGiven < AsMin)
+    r += "\r\n   ACI 10.5.3: the minimum of 10.5.1 need not apply where the steel provided is at least one-third\r\n"
+         "   greater than required by analysis; that exception is not checked here.";
+  r += "\r\n";
 
   const double phiVc = 1.7 * std::sqrt(fc * 1000) / 1000 * b * d;
   appendf(r, "\r\n  Shear strength provided by concrete alone:\r\n   ACI Eq. (11-3)  phi*Vc = 0.85*2*sqrt(f'c)*bw*d = %.2f kip.",
           finite(phiVc));
 
   if (withDepth) {
-    // A section given no steel cracks as the area the result uses; an empty one has no cracked inertia.
-    const double crackedAs = AsGiven > 0 ? AsGiven : AsFinal;
+    // A section given no steel has no cracked inertia of its own: it cracks as the minimum steel.
+    const double crackedAs = AsGiven > 0 ? AsGiven : AsMin;
     const double nAs = n * crackedAs;
     const double kd = (std::sqrt(2 * b * d / nAs + 1) - 1) * nAs / b;
     const double Icr = b * kd * kd * kd / 3 + nAs * (d - kd) * (d - kd);
@@ -183,13 +189,15 @@ std::string RectConcreteBeam::writeReport() {
               finite(effectiveInertia(Mcr, MaI, Ig, Icr)));
     }
     appendf(r, "\r\n\t while the service moment Ma= %10.2lf kip-ft,    Ie = %.1lf in^4", 0.0, Ig);
+    // The moment typed in this direction is the factored design moment, not a service moment.
     if (Ma > 0)
       appendf(r,
-              "\r\n\t while the service moment Ma= %.2lf kip-ft,    Ie = %.2lf in^4\r\n\t Ma = maximum service load "
-              "moment (unfactored) at the stage for which deflections are being considered.",
+              "\r\n\t while the factored moment Mu= %.2lf kip-ft,    Ie = %.2lf in^4\r\n\t Mu = the factored design "
+              "moment typed; deflections need the service (unfactored) moment Ma: read its Ie in the table above.",
               Ma, finite(effectiveInertia(Mcr, Ma, Ig, Icr)));
   }
   r += "\r\n";
+  r += result_.summaryLine();
   return r;
 }
 

@@ -2,9 +2,11 @@
 // Strength design of a singly reinforced rectangular concrete beam (ACI 318 rectangular stress block).
 #include <string>
 
+#include "platform/report_lines.h"
+
 namespace vd {
 
-// Whitney block factor: a step table of f'c (ksi), not an interpolation.
+// Whitney block factor, ACI 10.2.7.3: 0.85 up to 4 ksi, 0.05 less per ksi above, never below 0.65.
 double beta1ForFc(double fc);
 
 // A calculation that cannot go on; `code` picks the message the form shows.
@@ -36,12 +38,15 @@ class RectConcreteBeam {
   double blockDepth(double area) const;
   // Raises the working steel to the ACI minimum; true when it had to.
   bool applyMinimumSteel(double area);
-  // Nominal moment (kip-ft) of a steel area; throws ConcreteFailure.
+  // Nominal moment (kip-ft) of the steel area given, even below the minimum; throws ConcreteFailure.
   double momentCapacity(double area);
   // Steel area (in^2) for a nominal moment (kip-ft), at least the minimum; throws ConcreteFailure.
   double requiredSteel(double Mn);
-  // The whole calculation report; throws ConcreteFailure. Calls momentCapacity, so run it last.
+  // The whole calculation report, ending with the result line; throws ConcreteFailure. Calls
+  // momentCapacity, so run it last.
   std::string writeReport();
+  // The checks of the last report.
+  const DesignResult& result() const { return result_; }
 
   // The larger of the two ACI minimum steel ratios for this object's f'c and Fy.
   double minimumRatio() const;
@@ -64,6 +69,9 @@ class RectConcreteBeam {
 
   // Throws the failure of a section or material that cannot be calculated (no width, depth, f'c, Fy).
   void checkSection() const;
+
+ private:
+  DesignResult result_;
 };
 
 }  // namespace vd

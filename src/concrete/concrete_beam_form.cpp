@@ -109,7 +109,7 @@ class ConcreteBeamForm : public Form {
     const double h = host.number(Height);
     rec[S::Phi] = host.number(Phi);
     const double phi = rec[S::Phi];
-    host.setText(Beta1, format("%.2f", beta1ForFc(fc)));
+    host.setText(Beta1, format("%.3f", beta1ForFc(fc)));
 
     try {
       if (fromSteel_) {

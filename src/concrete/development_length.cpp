@@ -37,9 +37,12 @@ double DevelopmentLength::developmentLength() {
   ldh = 1200 * db / std::sqrt(fc) * fy / 60000;
   if (lambda > 1.0) ldh *= 1.3;
   if (beta > 1.0) ldh *= 1.2;
+  ldh = std::max({ldh, 8 * db, 6.0});  // ACI 12.5.1
   if (ld < 12.0) ld = 12.0;
   return ld;
 }
+
+double DevelopmentLength::minimumClearSpacing() const { return std::max(db, 1.0); }
 
 double DevelopmentLength::simplifiedBase() const { return fy * alpha * beta * lambda / std::sqrt(fc) * db; }
 
@@ -55,6 +58,7 @@ double DevelopmentLength::simplifiedSecond() const {
 
 const std::string& DevelopmentLength::writeReport() {
   developmentLength();
+  result_ = DesignResult{};
   std::string& t = text;
   t.clear();
   t += "**********************************************";
@@ -79,6 +83,8 @@ const std::string& DevelopmentLength::writeReport() {
   appendf(t, "\r\n alpha = %.1f, beta = %.1f", alpha, beta);
   appendf(t, "\r\n gamma = %.1f, lambda = %.1f", gamma, lambda);
   appendf(t, "\r\n critical bar space given= %.3f in", c);
+  t += result_.minimumLine(clearSpacing(), minimumClearSpacing(), "clear spacing, at least 2c - db",
+                           "ACI 7.6.1 minimum, db and 1 in", "in", "bar spacing, ACI 7.6.1");
   if (s > 0 && n > 0)
     appendf(t, "\r\n Transverse Reinforceemnt:\r\n Atr = %.3f in^2,  Fyt = %.0f psi,  space = %.2f in,  number = %i", Atr,
             fyt, s, n);
@@ -93,6 +99,7 @@ const std::string& DevelopmentLength::writeReport() {
   appendf(t, "\r\nMin. compression development length = %.2f in ", ldc);
   t += "\r\nACI Section 12.5.2";
   appendf(t, "\r\nMin. development length for standard hooks in tension = %.2f in ", ldh);
+  appendf(t, "\r\n ACI 12.5.1: not less than 8*db (=%.2f in) nor 6 in.", 8 * db);
   t += "\r\n Note: special cover, tie/stirrups reductions 0.7 & 0.8 respectively for hooks are not addressed here.\r\n";
   t += "\r\n\r\n Table in section 12.2.2 | 2 conditions  ";
   if (db >= 0.875) {
@@ -104,6 +111,7 @@ const std::string& DevelopmentLength::writeReport() {
   }
   t += "\r\n\r\n12.4.1 development length of individual bars with in a bundle, in tension or compressions, \n shall be "
        "that for the individual bars, increased 20% for three-bar bundle,\r\n and 33% for four-bar bundle\r\n";
+  t += result_.summaryLine();
   length = static_cast<int>(t.size());
   return t;
 }

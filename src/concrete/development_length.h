@@ -3,6 +3,8 @@
 // the simplified lengths of the 12.2.2 table. Stresses in psi, lengths in in.
 #include <string>
 
+#include "platform/report_lines.h"
+
 namespace vd {
 
 class DevelopmentLength {
@@ -18,8 +20,14 @@ class DevelopmentLength {
   // The two simplified lengths of the 12.2.2 table, each at least 12 in.
   double simplifiedFirst() const;
   double simplifiedSecond() const;
-  // The whole report; computes the lengths first.
+  // The whole report, ending with the result line; computes the lengths first.
   const std::string& writeReport();
+  // The checks of the last report.
+  const DesignResult& result() const { return result_; }
+  // ACI 7.6.1 clear spacing between parallel bars, at least db and 1 in.
+  double minimumClearSpacing() const;
+  // The clear spacing c implies: at least 2c - db (c is the smaller of half the spacing and the cover).
+  double clearSpacing() const { return 2 * c - db; }
 
   double fy, fc, alpha, beta, gamma = 1.0, lambda, c, Ktr = 0.0, db;
   double ld = 0.0, ldc = 0.0, ldh = 0.0, cRatio = 0.0, alphaBeta = 0.0;
@@ -29,6 +37,7 @@ class DevelopmentLength {
   std::string text;
 
  private:
+  DesignResult result_;
   void common();
   double simplifiedBase() const;
 };

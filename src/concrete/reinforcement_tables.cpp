@@ -47,7 +47,7 @@ const ReinforcementTable kTables[] = {
       "4x4-W4xW4\t4x4-4x4\t0.12\t0.12\t86",
       "in sheets ...",
       "6x6-W2.9xW2.9\t6x6-6x6\t0.06\t0.06\t42",
-      "6x6-W2.9xW2.9\t6x6-4x4\t0.08\t0.08\t58",
+      "6x6-W4xW4\t6x6-4x4\t0.08\t0.08\t58",
       "6x6-W5.5xW5.5\t6x6-2x2**\t0.11\t0.11\t80",
       "4x4-W4xW4\t4x4-4x4\t0.12\t0.12\t86",
       kRule}},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/report_lines.h"
 
 namespace vd {
 
@@ -30,12 +31,26 @@ struct InteractionPoint {
 inline constexpr int kStrainStepCount = 37;
 extern const std::array<double, kStrainStepCount> strainSteps;
 
+// The code edition whose strength-reduction factor the column uses.
+enum class PhiEdition {
+  Aci318_99,  // 0.70, rising to 0.90 as phi*Pn falls below min(0.1 f'c Ag, phi*Pb) (9.3.2.2)
+  Aci318_02,  // from the net tensile strain: 0.65 at 0.002 or less to 0.90 at 0.005 or more (9.3.2.2)
+};
+
+// ACI 318-02 9.3.2.2 for tied columns: linear between the compression- and tension-controlled limits.
+double phiForNetTensileStrain(double et);
+
 class TiedColumn {
  public:
   // Rows are counted from the first until a row of zero area.
-  TiedColumn(double fc, double fy, double b, double h, BarRows& rows);
+  TiedColumn(double fc, double fy, double b, double h, BarRows& rows, PhiEdition edition = PhiEdition::Aci318_99);
 
-  // A new width: phi back to 0.7, Ag, P0 and PnMax for the new section.
+  // phi of a compression-controlled section under the edition: 0.70 (318-99) or 0.65 (318-02).
+  double compressionPhi() const { return edition == PhiEdition::Aci318_02 ? 0.65 : 0.70; }
+  // phi of a strain state between two steps, by the edition's rule; `P` is its nominal axial force.
+  double phiBetween(double v, double P) const;
+
+  // A new width: phi back to its compression value, Ag, P0 and PnMax for the new section.
   void setWidth(double width);
   // One strain state: the deepest row strained to v * epsY, the compression face to 0.003.
   InteractionPoint strainState(double v);
@@ -61,6 +76,7 @@ class TiedColumn {
   double Pt = 0.0;
   double Mb = 0.0;
   double phi = 0.7;
+  PhiEdition edition = PhiEdition::Aci318_99;
 };
 
 // A point of the design curve with its own label values (design M in kip-in, design P in kip).
@@ -95,13 +111,23 @@ struct TiedColumnInputs {
   double clearHeight = 0.0;
   double P = 0.0, M = 0.0;  // factored load, kip and kip-ft
   BarRows rows{};
+  PhiEdition edition = PhiEdition::Aci318_99;
+  // Slenderness: effective length factor, sway or braced frame, factored end moments (kip-ft).
+  double k = 0.0;
+  bool sway = false;
+  double M1 = 0.0, M2 = 0.0;
 };
 
 struct TiedColumnResult {
   std::string report;  // the calculation text handed to the pad on OK
   std::string file;    // the text of tieCol.wri
   InteractionDiagram diagram;  // complete only when the calculation went through
+  DesignResult result;         // the checks the report ends with
 };
+
+// The factor t at which t * (M, P) first meets the design curve (points in kip-in and kip, largest P
+// first); infinity when the ray misses it. The demand/capacity ratio along the ray is 1/t.
+double rayToCurve(const std::vector<InteractionPoint>& curve, double M, double P);
 
 // The column calculation from the file's row list to the sorted design points. Boxes and the Yes/No
 // width question go to `ui`.

@@ -12,12 +12,16 @@ namespace vd {
 namespace {
 
 constexpr const char* kSection = "TIECOL";
+constexpr int kFrameGroup = 1, kPhiGroup = 2;
+constexpr const char* kEdition99 = "ACI 318-99";
+constexpr const char* kEdition02 = "ACI 318-02";
 constexpr const char* kRowsLabel = "(As)i=                       (d)i= \r\n enter (d) from large to small";
 
 class TiedColumnForm : public Form {
  public:
   enum {
     Location = 101, Fc, Fy, Width, Depth, KFactor, BarSize, TieSize, ClearHeight, VertLoad, MomLoad, M1, M2, Calculate,
+    Braced, Sway, Phi99, Phi02,
     RowArea = 200,  // + row
     RowDist = 220,  // + row
   };
@@ -57,8 +61,16 @@ class TiedColumnForm : public Form {
     l.edit(MomLoad, "Moment load=", "ft-kip.");
     l.newLine();
     l.label("End Moments:");
-    l.edit(M1, "M1=").enabled = false;
-    l.edit(M2, "M2=").enabled = false;
+    l.edit(M1, "M1=", "ft-kip.");
+    l.edit(M2, "M2=", "ft-kip.");
+    l.label("(same signs: single curvature)");
+    l.newLine();
+    l.radio(Braced, "Braced against sidesway", kFrameGroup);
+    l.radio(Sway, "Not braced (sway)", kFrameGroup);
+    l.newLine();
+    l.label("phi:");
+    l.radio(Phi99, kEdition99, kPhiGroup);
+    l.radio(Phi02, kEdition02, kPhiGroup);
     l.newLine();
     l.button(Calculate, "Calculate").isDefault = true;
     l.button(kOk, "OK");
@@ -73,6 +85,9 @@ class TiedColumnForm : public Form {
       host.setText(RowDist + i, st.read(kSection, format("%02d_Dist", i)));
     }
     for (const auto& [id, key] : keys()) host.setText(id, st.read(kSection, key));
+    // Files from before these choices read as braced and the 318-99 rule.
+    host.setChecked(st.read(kSection, "Sway") == "1" ? Sway : Braced, true);
+    host.setChecked(st.read(kSection, "PhiEdition") == "318-02" ? Phi02 : Phi99, true);
   }
 
   void pressed(FormHost& host, int id) override {
@@ -119,6 +134,11 @@ class TiedColumnForm : public Form {
     in.P = host.number(VertLoad);
     in.M = host.number(MomLoad);
     const double m1 = host.number(M1), m2 = host.number(M2);
+    in.k = k;
+    in.M1 = m1;
+    in.M2 = m2;
+    in.sway = host.checked(Sway);
+    in.edition = host.checked(Phi02) ? PhiEdition::Aci318_02 : PhiEdition::Aci318_99;
     for (int i = 0; i < kMaxBarRows; ++i) {
       st.formatAndWrite(kSection, format("%02d_As", i), "%.3lf", in.rows[i].area);
       st.formatAndWrite(kSection, format("%02d_Dist", i), "%.3lf", in.rows[i].dist);
@@ -144,6 +164,8 @@ class TiedColumnForm : public Form {
     st.formatAndWrite(kSection, "MomLoad", "%.3lf", in.M);
     st.formatAndWrite(kSection, "M1b", "%.3lf", m1);
     st.formatAndWrite(kSection, "M2b", "%.3lf", m2);
+    st.write(kSection, "Sway", in.sway ? "1" : "0");
+    st.write(kSection, "PhiEdition", in.edition == PhiEdition::Aci318_02 ? "318-02" : "318-99");
 
     TiedColumnResult res = calculateTiedColumn(in, host);
     work_ = std::move(res.report);

@@ -21,6 +21,15 @@ double limitValue(double value, double lo, double hi, const char* name, const ch
   return used;
 }
 
+std::string minimumLine(double provided, double minimum, const char* providedName, const char* minimumName,
+                        const char* unit) {
+  if (provided >= minimum)
+    return format("\r\n\t %s (=%.2f %s) >= %s (=%.2f %s)  ... OK", providedName, provided, unit, minimumName, minimum,
+                  unit);
+  return format("\r\n\t NO GOOD!  %s (=%.2f %s) < %s (=%.2f %s)  ... NO GOOD!", providedName, provided, unit,
+                minimumName, minimum, unit);
+}
+
 void DesignResult::check(double demandOverCapacity, bool passed, const std::string& name) {
   const double r = std::isfinite(demandOverCapacity) ? demandOverCapacity : 1.0e9;
   // A failing check outranks every passing one, whatever the ratios say.
@@ -37,6 +46,12 @@ std::string DesignResult::ratioLine(double value, double limit, const char* valu
                                     const char* unit, const std::string& name) {
   check(limit != 0.0 ? value / limit : (value > 0.0 ? 1.0e9 : 0.0), value < limit, name);
   return vd::ratioLine(value, limit, valueName, limitName, unit);
+}
+
+std::string DesignResult::minimumLine(double provided, double minimum, const char* providedName,
+                                      const char* minimumName, const char* unit, const std::string& name) {
+  check(provided != 0.0 ? minimum / provided : (minimum > 0.0 ? 1.0e9 : 0.0), provided >= minimum, name);
+  return vd::minimumLine(provided, minimum, providedName, minimumName, unit);
 }
 
 std::string DesignResult::summaryLine() const {

@@ -15,6 +15,10 @@ inline double smallerOf(double a, double b) { return a >= b ? b : a; }
 // One report line comparing a design value with its limit. Strictly below the limit is OK; equal or
 // above is NO GOOD.
 std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit);
+// One report line for a quantity that must reach a minimum (a steel area, a clear spacing): equal to the
+// minimum or above is OK, below is NO GOOD.
+std::string minimumLine(double provided, double minimum, const char* providedName, const char* minimumName,
+                        const char* unit);
 
 // Limits a value to [lo, hi] and returns the value used. When it had to, the note line that says so
 // (" Note: Cb = 3.00 was limited to 2.30 (rule).\r\n") is appended to `notes`, for the report to print
@@ -37,6 +41,10 @@ struct DesignResult {
   // Records value / limit with the ratioLine rule (OK strictly below the limit) and returns its line.
   std::string ratioLine(double value, double limit, const char* valueName, const char* limitName, const char* unit,
                         const std::string& name);
+
+  // Records minimum / provided with the minimumLine rule (OK at or above the minimum) and returns its line.
+  std::string minimumLine(double provided, double minimum, const char* providedName, const char* minimumName,
+                          const char* unit, const std::string& name);
 
   // " Result: OK, ratio 0.87 (governed by bending, Eq. F1-8)\r\n"; "" when nothing was checked.
   std::string summaryLine() const;

@@ -22,9 +22,13 @@ double handSteel(double fc, double fy, double b, double d, double Mn) {
   return 0.85 * fc * b / fy * (d - std::sqrt(d * d - 2 * Mn * 12 / (0.85 * fc * b)));
 }
 
-TEST(RectConcreteBeam, Beta1StepsAndCapacityFromSteel) {
-  const double fcs[] = {4.5, 4.999, 5.0, 6.0, 7.0, 8.0, 12.0}, betas[] = {0.85, 0.85, 0.80, 0.75, 0.70, 0.65, 0.65};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(beta1ForFc(fcs[i]), betas[i]) << fcs[i];
+TEST(RectConcreteBeam, Beta1IsContinuousAndCapacityFromSteel) {
+  // ACI 10.2.7.3: beta1 = 0.85 - 0.05*(f'c - 4000)/1000, within 0.65..0.85 (the old step table gave 0.85 at 4.5 ksi).
+  const double fcs[] = {2.5, 4.0, 4.5, 4.999, 5.0, 6.0, 7.5, 8.0, 12.0};
+  const double betas[] = {0.85, 0.85, 0.825, 0.80005, 0.80, 0.75, 0.675, 0.65, 0.65};
+  for (int i = 0; i < 9; ++i) EXPECT_NEAR(beta1ForFc(fcs[i]), betas[i], 1e-12) << fcs[i];
+  // rho_bal at 4.5 ksi: 0.85*0.825*4.5/60 * 87/(87 + 60) = 0.031127 (0.032070 with the old 0.85).
+  EXPECT_NEAR(RectConcreteBeam(4.5, 60, 12, 21.5, 0, 0, 0, 0.9).rhoBal, 0.031127, 1e-6);
   // 12 x 24 beam, d = 21.5, 4 #8: a = 189.6/40.8 = 4.647 in., Mn = 189.6*19.176/12 = 303.0 kip-ft.
   RectConcreteBeam beam(4, 60, 12, 21.5, 24, 0, 3.16, 0.9);
   EXPECT_NEAR(beam.momentCapacity(3.16), handMoment(4, 60, 12, 21.5, 3.16), 1e-9);
@@ -43,7 +47,17 @@ TEST(RectConcreteBeam, MinimumSteelAndSteelFromMoment) {
   EXPECT_TRUE(beam.applyMinimumSteel(0.5));
   EXPECT_NEAR(beam.As, 0.86, 1e-12);
   EXPECT_FALSE(beam.applyMinimumSteel(1.0));
-  EXPECT_NEAR(beam.momentCapacity(0.5), handMoment(4, 60, 12, 21.5, 0.86), 1e-9);
+  // Below the minimum the capacity is that of the 0.50 in^2 given: a = 30/40.8 = 0.7353 in.,
+  // Mn = 30*(21.5 - 0.3676)/12 = 52.831 kip-ft (the minimum 0.86 in^2 gave 89.731, 70 % more).
+  EXPECT_NEAR(beam.momentCapacity(0.5), 52.831, 0.001);
+  const std::string low = beam.writeReport();
+  EXPECT_NE(low.find("Moment Capacity = phi* (M)n =47.55 kip-ft"), std::string::npos) << low;
+  EXPECT_NE(low.find("\r\n\t NO GOOD!  As (=0.50 in^2) < As,min = max(3*sqrt(f'c), 200)*b*d/fy (=0.86 in^2)  ... "
+                     "NO GOOD!\r\n   ACI 10.5.3: the minimum of 10.5.1 need not apply"),
+            std::string::npos);
+  // As,min/As = 0.86/0.50 = 1.72.
+  EXPECT_TRUE(vdtest::endsWith(low, " Result: NO GOOD, ratio 1.72 (governed by flexure, ACI 10.5.1 minimum steel)\r\n"));
+  EXPECT_FALSE(beam.result().ok);
   EXPECT_NEAR(RectConcreteBeam(5, 60, 12, 21.5, 0, 0, 0, 0.9).minimumRatio(), 3 * std::sqrt(5000.0) / 60000, 1e-12);
   for (double Mu : {150.0, 250.0, 380.0}) {
     RectConcreteBeam b(4, 60, 12, 21.5, 0, Mu, 0, 0.9);
@@ -51,7 +65,13 @@ TEST(RectConcreteBeam, MinimumSteelAndSteelFromMoment) {
     EXPECT_NEAR(As, handSteel(4, 60, 12, 21.5, Mu / 0.9), 0.002) << Mu;
     EXPECT_NEAR(0.9 * handMoment(4, 60, 12, 21.5, As), Mu, 0.1) << Mu;
   }
-  EXPECT_NEAR(RectConcreteBeam(4, 60, 12, 21.5, 0, 20, 0, 0.9).requiredSteel(20 / 0.9), 0.86, 1e-9);
+  RectConcreteBeam light(4, 60, 12, 21.5, 0, 20, 0, 0.9);
+  light.designForMoment = true;
+  light.AsGiven = light.requiredSteel(20 / 0.9);
+  EXPECT_NEAR(light.AsGiven, 0.86, 1e-9);
+  // The minimum is what this design needs: As,min/As = 1.00 governs (M)u/phi*Mn = 20/(0.9*89.73) = 0.25.
+  EXPECT_TRUE(vdtest::endsWith(light.writeReport(),
+                               " Result: OK, ratio 1.00 (governed by flexure, ACI 10.5.1 minimum steel)\r\n"));
 }
 
 TEST(RectConcreteBeam, ServiceabilityTableWorkedByHand) {
@@ -73,7 +93,9 @@ TEST(RectConcreteBeam, ServiceabilityTableWorkedByHand) {
   EXPECT_NEAR(numberAfter(r, "Ma=", first), Mmax, 0.005);
   const double k = std::pow(Mcr / Mmax, 3);
   EXPECT_NEAR(numberAfter(r, "Ie = ", first), k * 13824 + (1 - k) * Icr, 0.05);
-  EXPECT_TRUE(vdtest::endsWith(r, "\r\n\t while the service moment Ma=       0.00 kip-ft,    Ie = 13824.0 in^4\r\n"));
+  // As,max = 0.75*0.028507*12*21.5 = 5.516 in^2: 3.16/5.516 = 0.57 governs As,min/As = 0.86/3.16 = 0.27.
+  EXPECT_TRUE(vdtest::endsWith(r, "\r\n\t while the service moment Ma=       0.00 kip-ft,    Ie = 13824.0 in^4\r\n"
+                                  " Result: OK, ratio 0.57 (governed by ductility, ACI 10.3.3)\r\n"));
   // h = 30: Mcr = 71.1 kip-ft exceeds Mmax/10 = 48.1, so that line shows Ig.
   const std::string deep = RectConcreteBeam(4, 60, 12, 21.5, 30, 0, 3.16, 0.9).writeReport();
   EXPECT_NEAR(numberAfter(deep, "Ie = ", deep.find("Ma=      48.1")), 27000.0, 0.05);
@@ -113,10 +135,12 @@ TEST_F(ConcreteBeamFormTest, BothDirectionsShareTheRecord) {
   EXPECT_NEAR(As, handSteel(4, 60, 12, 21.5, 250 / 0.9), 0.002);
   EXPECT_TRUE(vdtest::endsWith(out_.str(), format("%.3f\n", As)));
   const std::string& pad = r.padText();
-  EXPECT_NE(pad.find("moment = 250.00 ft-lb"), std::string::npos);
+  EXPECT_NE(pad.find("factored moment = 250.00 kip-ft"), std::string::npos);
   EXPECT_NEAR(numberAfter(pad, "Moment Capacity = phi* (M)n ="), 250.0, 0.1);
-  // The typed moment is the service moment of the Eq. (9-7) line; the cracked section uses the area found.
-  EXPECT_NE(pad.find("\r\n\t while the service moment Ma= 250.00 kip-ft,    Ie = "), std::string::npos);
+  // The typed moment is factored, and its Eq. (9-7) line says so; the cracked section uses the area found.
+  EXPECT_NE(pad.find("\r\n\t while the factored moment Mu= 250.00 kip-ft,    Ie = "), std::string::npos);
+  EXPECT_EQ(pad.find("(unfactored) at the stage"), std::string::npos);
+  EXPECT_NE(pad.find(" Result: OK, ratio 1.00 (governed by flexure, ACI 9.1.1)"), std::string::npos);
   const double nAs = 8 * As;
   EXPECT_NEAR(numberAfter(pad, "netual axis(y_bar)= "), (-nAs + std::sqrt(nAs * nAs + 24 * nAs * 21.5)) / 12, 0.0005);
   r.state().saveConcreteBeam();
@@ -129,10 +153,13 @@ TEST_F(ConcreteBeamFormTest, WarningsLimitsAndFailures) {
   run(r, beamScript(true, "set \"Reinf. steel As\" 0.5\nset Fc' 12\n") + "show beta1\nshow Fc'\npress OK\n");
   EXPECT_EQ(out_.str(),
             "Debug: Vardelin set a limit of 10.0 ksi on f'c.\nAs is below the limit!!!.: Input steel 0.500 in^2 is "
-            "less than ACI Eq. 10-3 requirment in Section 10.5!\n0.65\n12\n");
-  // With f'c = 10: rho_min = 3*sqrt(10000)/60000 = 0.005, As = 1.29 in^2.
-  EXPECT_NE(r.padText().find("<<< Area of Steel =1.290 in^2"), std::string::npos);
-  EXPECT_NE(r.padText().find("  ***** The area of reinforcing steel falls below minimum requied"), std::string::npos);
+            "less than ACI Eq. 10-3 requirment in Section 10.5!\n0.650\n12\n");
+  // With f'c = 10: rho_min = 3*sqrt(10000)/60000 = 0.005, As,min = 1.29 in^2; the 0.5 in^2 given keeps its own
+  // capacity: a = 30/102 = 0.294 in., 0.9*30*(21.5 - 0.147)/12 = 48.04 kip-ft.
+  EXPECT_NE(r.padText().find("<<< Area of Steel =0.500 in^2   AND   Moment Capacity = phi* (M)n =48.04 kip-ft >>>"),
+            std::string::npos);
+  EXPECT_NE(r.padText().find(" Result: NO GOOD, ratio 2.58 (governed by flexure, ACI 10.5.1 minimum steel)"),
+            std::string::npos);
 
   const std::pair<std::string, const char*> failures[] = {
       {"set \"Width at comp. side b\" 0\n", "Can't handle width = 0.0"},
@@ -155,9 +182,9 @@ TEST_F(ConcreteBeamFormTest, WarningsLimitsAndFailures) {
 
 TEST_F(ConcreteBeamFormTest, AReportThatFailsLeavesTheResultFieldsAsFound) {
   // f'c = 0.5 ksi: rho_max = 0.75*0.85*0.85*0.5/60*0.003/(0.003 + 60/29000) = 0.00267 lies below
-  // rho_min = 200/60000 = 0.00333, so the capacity is found (with the minimum 0.86 in^2) but the report's
+  // rho_min = 200/60000 = 0.00333, so the capacity of the given 0.5 in^2 is found but the report's
   // minimum-steel line is too much steel. Block of the given 0.5 in^2: 30/(0.85*0.5*12) = 5.882 in.
-  // The capacity kept for the other direction: a = 51.6/5.1 = 10.118, 0.9*51.6*(21.5 - 5.059)/12 = 63.627.
+  // The capacity kept for the other direction: 0.9*30*(21.5 - 2.941)/12 = 41.757.
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   run(r, beamScript(true, "set Fc' 0.5\nset \"Reinf. steel As\" 0.5\nset \"Depth *\" 0\n") +
@@ -165,7 +192,7 @@ TEST_F(ConcreteBeamFormTest, AReportThatFailsLeavesTheResultFieldsAsFound) {
              "menu Concrete Beam, M->As\nshow \"Bending moment\"\npress OK\n");
   EXPECT_EQ(out_.str(),
             "As is below the limit!!!.: Input steel 0.500 in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!\n"
-            "conc: Too Much Steel-- beam subject to Brittle Failure!\nN.G.\n0.0027\n5.882\n63.627\n");
+            "conc: Too Much Steel-- beam subject to Brittle Failure!\nN.G.\n0.0027\n5.882\n41.757\n");
   EXPECT_EQ(r.padText(), "Too Much Steel-- beam subject to Brittle Failure!");
 }
 

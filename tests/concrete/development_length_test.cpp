@@ -29,6 +29,34 @@ TEST(DevelopmentLength, NumberEightBarByHand) {
   EXPECT_NEAR(high.ldh, 1.25 * 1200 / 100, 1e-9);
 }
 
+TEST(DevelopmentLength, ConfinementTakesTheCGivenAndHooksTheirMinimum) {
+  // #4 at c = 0.75 in. (ACI 12.2.3 uses the c given): (c + Ktr)/db = 1.5,
+  // ld = 0.5*3*60000/(40*63.246)*0.8/1.5 = 18.97 in. (raising c to 1.0 in. gave 14.23 in., 25 % short).
+  // Clear spacing 2*0.75 - 0.5 = 1.00 in. meets the ACI 7.6.1 minimum of 1 in.
+  DevelopmentLength four(60000, 4000, 1, 1, 1, 0.75, 0.5, 0.0);
+  const std::string r = four.writeReport();
+  EXPECT_NEAR(four.ld, 18.97, 0.005);
+  EXPECT_NE(r.find("(c + Ktr) / barDiameter =   1.500 "), std::string::npos);
+  EXPECT_TRUE(vdtest::endsWith(r, " Result: OK, ratio 1.00 (governed by bar spacing, ACI 7.6.1)\r\n"));
+  // #8 at c = 0.9 in.: clear spacing 0.80 in. < 1.00 in.: NO GOOD, ratio 1.25, and Eq. (12-1) still uses 0.9.
+  DevelopmentLength tight(60000, 4000, 1, 1, 1, 0.9, 1.0, 0.0);
+  const std::string t = tight.writeReport();
+  EXPECT_NEAR(tight.ld, 3 * 60000 / (40 * kRoot4000) / 0.9, 1e-9);  // 79.06 in.
+  EXPECT_NE(t.find("NO GOOD!  clear spacing, at least 2c - db (=0.80 in) < ACI 7.6.1 minimum, db and 1 in (=1.00 in)"),
+            std::string::npos);
+  EXPECT_TRUE(vdtest::endsWith(t, " Result: NO GOOD, ratio 1.25 (governed by bar spacing, ACI 7.6.1)\r\n"));
+  // ACI 12.5.1: ldh at least 8*db and 6 in.
+  // #3, fy 40 ksi, f'c 5 ksi: 1200*0.375/70.71*40/60 = 4.24 in. -> 6.00 in.
+  // #11, fy 36 ksi, f'c 10 ksi: 1200*1.41/100*36/60 = 10.15 in. -> 8*1.41 = 11.28 in.
+  // #8, fy 60 ksi, f'c 4 ksi: 1200/63.246 = 18.97 in. stays.
+  const double hooks[][4] = {{40000, 5000, 0.375, 6.0}, {36000, 10000, 1.41, 11.28}, {60000, 4000, 1.0, 18.974}};
+  for (const auto& h : hooks) {
+    DevelopmentLength dev(h[0], h[1], 1, 1, 1, 3.0, h[2], 0.0);
+    dev.developmentLength();
+    EXPECT_NEAR(dev.ldh, h[3], 0.001) << h[2];
+  }
+}
+
 TEST(DevelopmentLength, SizeFactorAndSmallBarBranch) {
   for (double db : {0.75, 0.750001}) EXPECT_EQ(DevelopmentLength(60000, 4000, 1, 1, 1, 2, db, 0.0).gamma, 0.8) << db;
   EXPECT_EQ(DevelopmentLength(60000, 4000, 1, 1, 1, 2, 0.76, 0.0).gamma, 1.0);
@@ -83,28 +111,30 @@ TEST_F(DevelopmentLengthFormTest, DefaultsBoxesListAndSpacingRule) {
   EXPECT_TRUE(vdtest::startsWith(r.padText(), "**********************************************\r\n*  Development of"));
   EXPECT_NE(r.padText().find("\r\n Min. tension development length = 12.00 in     or 48.00 bar diameters."),
             std::string::npos);
+  // Clear spacing 2*1.25 - 0.25 = 2.25 in. against 1 in.: 1/2.25 = 0.44.
   EXPECT_TRUE(vdtest::endsWith(r.padText(), "compressions, \n shall be that for the individual bars, increased 20% for "
-                                            "three-bar bundle,\r\n and 33% for four-bar bundle\r\n"));
-  // Transverse fields override the typed Ktr; a spacing below one diameter is raised with a warning.
+                                            "three-bar bundle,\r\n and 33% for four-bar bundle\r\n Result: OK, ratio "
+                                            "0.44 (governed by bar spacing, ACI 7.6.1)\r\n"));
+  // Transverse fields override the typed Ktr; a spacing below the ACI 7.6.1 minimum is warned of and used.
   out_.str("");
   run(r, "menu Reinf. Bar Tens/Comp Dev.\nset \"Bar dia. being evaluated\" 1.0\nset \"1/2 spacing\" 0.5\n"
          "check \"Top Bar Factor\" on\npick 1.5\nset Ktr 5\nset Atr 0.4\nset \"Space at\" 6\nset \"No. bars\" 3\n"
          "press OK\nshow messages\n");
-  EXPECT_EQ(out_.str(), "Vardelin: Section 3.3.2 in. clear distance for parallel bars must be at least one bar diameter "
-                        "but no less than 1 inch.\n");
+  EXPECT_EQ(out_.str(), "Vardelin: ACI 7.6.1: the clear spacing of parallel bars must be at least one bar diameter and "
+                        "not less than 1 in.; c = 0.500 in. leaves 2c - db = 0.000 in.\n");
   const std::string& pad = r.padText();
-  EXPECT_NE(pad.find(" alpha = 1.3, beta = 1.5\r\n gamma = 1.0, lambda = 1.0\r\n critical bar space given= 1.000 in"),
+  EXPECT_NE(pad.find(" alpha = 1.3, beta = 1.5\r\n gamma = 1.0, lambda = 1.0\r\n critical bar space given= 0.500 in"),
             std::string::npos);
   EXPECT_NEAR(numberAfter(pad, "Ktr = "), 0.889, 0.0005);
-  EXPECT_NEAR(numberAfter(pad, "Min. tension development length = "),
-              3 * 60000 / (40 * kRoot4000) * 1.7 / (1.0 + 0.4 * 60000 / (1500 * 6.0 * 3)), 0.005);
+  // 3*60000/(40*63.246)*1.7/(0.5 + 0.889) = 87.09 in.
+  EXPECT_NEAR(numberAfter(pad, "Min. tension development length = "), 87.09, 0.005);
 }
 
 TEST_F(DevelopmentLengthFormTest, BadInputsAreAskedAgainAndNothingNonFiniteIsPrinted) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   for (const char* bad : {"set \"Bar dia. being evaluated\" 0\n", "set Fc' abc\n", "set \"Bar dia. being evaluated\" -1\n",
-                          "set Ktr -9\n"}) {
+                          "set Ktr -9\n", "set \"1/2 spacing\" 0\n"}) {
     out_.str("");
     run(r, std::string("menu Reinf. Bar Tens/Comp Dev.\n") + bad + "press OK\nshow messages\n");
     EXPECT_NE(r.currentHost(), nullptr) << bad;  // still open, nothing reported

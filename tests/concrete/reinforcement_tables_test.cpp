@@ -41,7 +41,7 @@ TEST(ReinforcementTables, EveryRow) {
                "6x6-W2.9xW2.9\t6x6-6x6\t0.06\t0.06\t42", "6x6-W4xW4\t6x6-4x4\t0.08\t0.08\t58",
                "4x4-W1.4xW1.4\t4x4-10x10\t0.04\t0.04\t31", "4x4-W2xW2\t4x4-8x8*\t0.06\t0.06\t43",
                "4x4-W2.9xW2.9\t4x4-6x6\t0.09\t0.09\t62", "4x4-W4xW4\t4x4-4x4\t0.12\t0.12\t86", "in sheets ...",
-               "6x6-W2.9xW2.9\t6x6-6x6\t0.06\t0.06\t42", "6x6-W2.9xW2.9\t6x6-4x4\t0.08\t0.08\t58",
+               "6x6-W2.9xW2.9\t6x6-6x6\t0.06\t0.06\t42", "6x6-W4xW4\t6x6-4x4\t0.08\t0.08\t58",
                "6x6-W5.5xW5.5\t6x6-2x2**\t0.11\t0.11\t80", "4x4-W4xW4\t4x4-4x4\t0.12\t0.12\t86"});
   expectSheet(2429, "U.S. Standard Wire and Sheet Metal Gages, UBC std. p3-538",
               {" Gage No.   nor. thickness        min. thickness (inch)  "},
