@@ -129,6 +129,7 @@ GlulamBeamCheck::GlulamBeamCheck(const GlulamMember& member, int loadCondition, 
   // Eq. 5.3-1 with x = 10: C_V = K_L (21/L)^(1/x) (12/d)^(1/x) (5.125/b)^(1/x), at most 1.0: the cap
   // applies to the product with K_L. A length not given (zero) or not usable leaves the volume effect out.
   C_V_ = std::pow(1291.5 / (volumeLength_ * d_ * b_), 0.1);
+  if (!std::isfinite(C_V_)) C_V_ = 1.0;
   volumeFactor_ = K_L_ * C_V_;
   if (!(volumeFactor_ <= 1.0)) volumeFactor_ = 1.0;
 
