@@ -191,7 +191,9 @@ std::string SawnBeamCheck::report() {
       else
         appendf(out, "\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7.0\t le= (2.06)lu =%.1f in", ratio,
                 le_);
-      appendf(out, "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (CF_bending) (repetitive f.) =%.0f x %.2f x %.2f x %.2f x %.2f =%.1f psi",
+      appendf(out,
+              "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (CF_bending) (repetitive f.) =%.0f x %.2f x %.2f x "
+              "%.2f x %.2f =%.1f psi",
               member_.Fb(), C_D_, Cm_Fb_, CF_b_, repetitiveFactor(), FbStar_);
       appendf(out,
               "\r\n\t Eq. 3.3.5  R_B =sqrt(le*d/b^2) =%.2f,  visual graded, K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 "
@@ -207,12 +209,14 @@ std::string SawnBeamCheck::report() {
       else
         appendf(out, "\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7;  table 3.3.3 le= (2.06)lu =%.1f in",
                 ratio, le_);
-      appendf(out, "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (size f.: CF_bending) =%.0f x %.2f x %.2f x %.2f =%.1f psi",
+      appendf(out,
+              "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (size f.: CF_bending) =%.0f x %.2f x %.2f x %.2f =%.1f "
+              "psi",
               member_.Fb(), C_D_, Cm_Fb_, CF_b_, FbStar_);
       appendf(out,
-              "\r\n\t Eq. 3.3.5  R_B =sqrt(le*d/b^2) =%.2f,  K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =%.2f  (E' =%.0f "
-              "psi)\r\n\t (1+ F_bE/Fb*)/1.9 =%.2f,  Eq. 3.3.6  C_L =(1+F_bE/Fb*)/1.9 - sqrt( ((1+F_bE/Fb*)/1.9)^2 - "
-              "F_bE/Fb*/0.95 ) =%.3f",
+              "\r\n\t Eq. 3.3.5  R_B =sqrt(le*d/b^2) =%.2f,  K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =%.2f  (E' "
+              "=%.0f psi)\r\n\t (1+ F_bE/Fb*)/1.9 =%.2f,  Eq. 3.3.6  C_L =(1+F_bE/Fb*)/1.9 - sqrt( "
+              "((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 ) =%.3f",
               R_B_, F_bE_, E_, half, C_L_);
     }
     DesignResult limitOnly;
