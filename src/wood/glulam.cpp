@@ -92,6 +92,13 @@ const LoadingCoefficient kLoadingCoefficients[4] = {
     {"Continuous beam or Cantilever, all conditions KL=1.00", 1.00},
 };
 
+const LoadDuration kGlulamLoadDurations[7] = {
+    {"impact (x2.0)", 2.0}, {"wind (x1.6)", 1.6},   {"earthquake (x1.33)", 1.33}, {"roof (x1.25)", 1.25},
+    {"snow (x1.15)", 1.15}, {"floor (x1.0)", 1.0},  {"permanent (x0.9)", 0.9},
+};
+
+const LoadDuration& glulamLoadDuration(int index) { return kGlulamLoadDurations[validLoadCondition(index)]; }
+
 namespace {
 
 // Glulam, NDS 5.3.5 (5.3.2 for the volume factor).
@@ -117,12 +124,12 @@ GlulamBeamCheck::GlulamBeamCheck(const GlulamMember& member, int loadCondition, 
       deflection_(deflection),
       b_(member.b()),
       d_(member.d()),
-      C_D_(loadDuration(loadCondition).C_D),
+      C_D_(glulamLoadDuration(loadCondition).C_D),
       K_L_(K_L) {
-  // Eq. 5.3-1 with x = 10: C_V = K_L (21/L)^(1/x) (12/d)^(1/x) (5.125/b)^(1/x), at most 1.0. A length
-  // not given (zero) or not usable leaves the volume effect out.
+  // Eq. 5.3-1 with x = 10: C_V = K_L (21/L)^(1/x) (12/d)^(1/x) (5.125/b)^(1/x), at most 1.0: the cap
+  // applies to the product with K_L. A length not given (zero) or not usable leaves the volume effect out.
   C_V_ = std::pow(1291.5 / (volumeLength_ * d_ * b_), 0.1);
-  if (!(C_V_ <= 1.0)) C_V_ = 1.0;
+  if (!std::isfinite(C_V_)) C_V_ = 1.0;
   volumeFactor_ = K_L_ * C_V_;
   if (!(volumeFactor_ <= 1.0)) volumeFactor_ = 1.0;
 
@@ -134,9 +141,10 @@ GlulamBeamCheck::GlulamBeamCheck(const GlulamMember& member, int loadCondition, 
   const double* cm = member_.wetFactors();
   R_B_ = std::sqrt(le_ * d_ / (b_ * b_));
   F_bE_ = kK_bE * member_.Ey() * cm[CmE] / (R_B_ * R_B_);
-  // Fb* takes the wet factor of E, as the stability check has always done; dry members are unaffected.
-  const double FbStar = member_.FbxPos() * C_D_ * cm[CmE];
-  C_L_ = stabilityFactor(F_bE_ / FbStar);
+  // NDS 3.3.3.8: Fb* is the bending value of the face in compression with every adjustment but C_fu, C_V
+  // and C_L, the wet factor of Fb included.
+  FbStar_ = member_.FbxPos() * C_D_ * cm[CmFb];
+  C_L_ = stabilityFactor(F_bE_ / FbStar_);
 
   const double basePos = member_.FbxPos() * C_D_ * cm[CmFb];
   FbPosVolume_ = basePos * volumeFactor_;
@@ -146,19 +154,29 @@ GlulamBeamCheck::GlulamBeamCheck(const GlulamMember& member, int loadCondition, 
   FbPos_ = stabilityGoverns_ ? FbPosStability_ : FbPosVolume_;
 
   if (member_.isBalanced()) {
+    FbStarNeg_ = FbStar_;
+    C_Lneg_ = C_L_;
     FbNeg_ = FbPos_;
   } else {
     const double baseNeg = member_.FbxNeg() * C_D_ * cm[CmFb];
+    FbStarNeg_ = baseNeg;
+    C_Lneg_ = stabilityFactor(F_bE_ / FbStarNeg_);
     FbNegVolume_ = baseNeg * volumeFactor_;
-    FbNegStability_ = baseNeg * C_L_;
+    FbNegStability_ = baseNeg * C_Lneg_;
     negStabilityGoverns_ = FbNegStability_ < FbNegVolume_;
     FbNeg_ = negStabilityGoverns_ ? FbNegStability_ : FbNegVolume_;
   }
   Fv_ = member_.Fvx() * C_D_ * cm[CmFv];
   // Loads or lengths beyond any real beam overflow; the report then says so instead of printing
   // numbers that are not numbers.
-  computable_ = allFinite({lu / d_, le_, R_B_, F_bE_, C_L_, FbPos_, FbPosStability_, FbNeg_, FbNegStability_, fb(),
-                           negMoment_ * 12.0 * 1000.0 / member_.Sxx(), fv(), Fv_});
+  computable_ = allFinite({lu / d_, le_, R_B_, F_bE_, C_L_, C_Lneg_, FbPos_, FbPosStability_, FbNeg_, FbNegStability_,
+                           fb(), negMoment_ * 12.0 * 1000.0 / member_.Sxx(), fv(), Fv_});
+  if (!computable_) return;
+  recordRatio(result_, std::fabs(fb()), FbPos_, "bending, NDS 3.3");
+  if (negMoment_ != 0.0)
+    recordRatio(result_, std::fabs(negMoment_ * 12.0 * 1000.0 / member_.Sxx()), FbNeg_, "negative bending, NDS 3.3");
+  if (shear_ != 0.0) recordRatio(result_, std::fabs(fv()), Fv_, "shear, NDS 3.4");
+  slendernessLimitLine(result_, R_B_);
 }
 
 std::string GlulamBeamCheck::report() const {
@@ -176,15 +194,18 @@ std::string GlulamBeamCheck::report() const {
 
   out += "\r\n Positive moment, bottom laminations in tension: ----";
   out += "\r\n  < Compare the volume factor with beam stability factor. NDS 5.3 >\r\n    C_L, by stability factor:";
-  if (ratio >= 7.0) {
+  if (ratio >= 7.0)
     appendf(out, "\r\n\t unbracedLen*12/depth (=%.2f) > 7\t le =(1.63)lu+ (3)depth =%0.1f in", ratio, le_);
-    appendf(out, "    Fb* =%.1f", member_.FbxPos() * C_D_);
-    appendf(out,
-            "\r\n\t Eq. 3.3.5  R_B =(le*d/b^2)^0.5 =%.2f,  K_bE= 0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =%.1f\r\n\t Eq. "
-            "3.3.6  C_L =((1+F_bE/Fb*)/1.9) - ( ((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 )^0.5 =%.3f",
-            R_B_, F_bE_, C_L_);
-  } else {
+  else
     appendf(out, "\r\n\t unbracedLen*12/depth (=%.2f) < 7\t le =(2.06)lu =%0.1f in", ratio, le_);
+  appendf(out, "    Fb* =Fb x C_D x C_M =%.0f x %.2f x %.2f =%.1f", member_.FbxPos(), C_D_, cm[CmFb], FbStar_);
+  appendf(out,
+          "\r\n\t Eq. 3.3.5  R_B =(le*d/b^2)^0.5 =%.2f,  K_bE= 0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =%.1f\r\n\t Eq. "
+          "3.3.6  C_L =((1+F_bE/Fb*)/1.9) - ( ((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 )^0.5 =%.3f",
+          R_B_, F_bE_, C_L_);
+  {
+    DesignResult limitOnly;
+    out += slendernessLimitLine(limitOnly, R_B_);
   }
   appendf(out, "\r\n\t Eq. 5.3-1  Cv =K_L ((21/L)^1/x) ((12/d)^1/x) ((5.125/b)^1/x) =%.3f", volumeFactor_);
   if (stabilityGoverns_) {
@@ -210,17 +231,17 @@ std::string GlulamBeamCheck::report() const {
       else
         appendf(out, "\r\n\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7\t le =(2.06)lu =%.1f in",
                 ratio, le_);
-      appendf(out, "    Fb* =%.1f", member_.FbxNeg() * C_D_);
+      appendf(out, "    Fb* =Fb x C_D x C_M =%.0f x %.2f x %.2f =%.1f", member_.FbxNeg(), C_D_, cm[CmFb], FbStarNeg_);
       appendf(out,
               "\r\n\t Eq. 3.3.5  R_B = (le*d/b^2)^0.5 =%.2f,  K_bE =0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =%.1f\r\n\t "
               "Eq. 3.3.6  C_L =((1+F_bE/Fb*)/1.9) - ( ((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 )^0.5 =%.3f",
-              R_B_, F_bE_, C_L_);
+              R_B_, F_bE_, C_Lneg_);
       appendf(out,
               "\r\n Negative moment, bottom laminations in compression: ----\r\n    by volume or C_L factor:\r\n\t F'bx= "
               "Fb*Cf*Cm*(footnote 1) =%.0f x %.2f x %.2f x %.3f =%.1f psi\r\n",
               member_.FbxNeg(), C_D_, cm[CmFb], volumeFactor_, FbNegVolume_);
-      appendf(out, "\r\n    by unbraced length:  C_L =%.3f \r\n\t F'bx_n =%.0f x %.2f x %.2f x %.3f =%.1f psi", C_L_,
-                member_.FbxNeg(), C_D_, cm[CmFb], C_L_, FbNegStability_);
+      appendf(out, "\r\n    by unbraced length:  C_L =%.3f \r\n\t F'bx_n =%.0f x %.2f x %.2f x %.3f =%.1f psi", C_Lneg_,
+                member_.FbxNeg(), C_D_, cm[CmFb], C_Lneg_, FbNegStability_);
       appendf(out, "\t while E'yy =%.0f psi", member_.Ey());
       out += negStabilityGoverns_ ? "\r\n\t Unbraced distance factor govern over volume factor."
                                   : "\r\n\t Volume factor govern over unbraced distance factor.";
@@ -238,8 +259,8 @@ std::string GlulamBeamCheck::report() const {
     out += ratioLine(fvAbs, Fv_, "Design shear", "Shear capacity", "psi");
     out += percentLine("\r\n\t (V)design/(V)capacity =%.2f%%\r\n", fvAbs, Fv_);
   }
-  appendf(out, " Deflection:\t E' =%.0f x %.2f =%.0f psi ", member_.Ex(), cm[CmE], Eprime());
-  return out;
+  appendf(out, " Deflection:\t E' =%.0f x %.2f =%.0f psi \r\n", member_.Ex(), cm[CmE], Eprime());
+  return out + result_.summaryLine();
 }
 
 }  // namespace vd

@@ -2,6 +2,8 @@
 // Glued-laminated members and their beam check (1991 NDS, chapter 5).
 #include <string>
 
+#include "platform/report_lines.h"
+#include "wood/sawn_beam.h"
 #include "wood/wood_tables.h"
 
 namespace vd {
@@ -57,23 +59,33 @@ struct LoadingCoefficient {
 };
 extern const LoadingCoefficient kLoadingCoefficients[4];
 
+// The seven load-duration cases of the glulam form (NDS 1991 2.3.2: wind takes 1.6); any other index is
+// the permanent case.
+extern const LoadDuration kGlulamLoadDurations[7];
+const LoadDuration& glulamLoadDuration(int index);
+
 class GlulamBeamCheck {
  public:
   // moment and negMoment k-ft, shear and reaction kip, unbraced length and volume length ft,
-  // deflection in.; loadCondition as the sawn beam forms (index 1 wind uses 1.33).
+  // deflection in.; loadCondition indexes kGlulamLoadDurations.
   GlulamBeamCheck(const GlulamMember& member, int loadCondition, double moment, double negMoment, double shear,
                   double unbracedLength, double volumeLength, double reaction, double deflection, double K_L);
   virtual ~GlulamBeamCheck() = default;
 
   std::string report() const;
+  // Every check of the report (bending both ways, shear, the R_B limit) as data.
+  const DesignResult& result() const { return result_; }
 
   double C_D() const { return C_D_; }
-  double C_V() const { return C_V_; }  // before K_L
+  double C_V() const { return C_V_; }  // before K_L and before the 1.0 cap
   double volumeFactor() const { return volumeFactor_; }
   double le() const { return le_; }
   double R_B() const { return R_B_; }
   double F_bE() const { return F_bE_; }
   double C_L() const { return C_L_; }
+  double C_Lnegative() const { return C_Lneg_; }  // from the Fb* of the negative moment
+  double FbStar() const { return FbStar_; }
+  double FbStarNegative() const { return FbStarNeg_; }
   double fb() const { return moment_ * 12.0 * 1000.0 / member_.Sxx(); }
   double positiveCapacity() const { return FbPos_; }
   bool stabilityGoverns() const { return stabilityGoverns_; }
@@ -91,6 +103,8 @@ class GlulamBeamCheck {
   double moment_, negMoment_, shear_, unbracedLength_, volumeLength_, reaction_, deflection_;
   double b_, d_;
   double C_D_, K_L_, C_V_, volumeFactor_, le_, R_B_ = 0.0, F_bE_ = 0.0, C_L_ = 1.0;
+  double FbStar_ = 0.0, FbStarNeg_ = 0.0, C_Lneg_ = 1.0;
+  DesignResult result_;
   double FbPosVolume_ = 0.0, FbPosStability_ = 0.0, FbPos_ = 0.0;
   double FbNegVolume_ = 0.0, FbNegStability_ = 0.0, FbNeg_ = 0.0;
   bool stabilityGoverns_ = false, negStabilityGoverns_ = false, computable_ = true;

@@ -13,11 +13,6 @@ namespace {
 constexpr std::size_t kLocationCapacity = 351;
 constexpr std::size_t kField = 11;  // number fields hold up to 10 characters
 
-const char* const kGlulamLoadButtons[7] = {
-    "impact (x2.0)", "wind (x1.6)",  "earthquake (x1.33)", "roof (x1.25)", "snow (x1.15)",
-    "floor (x1.0)",  "permanent (x0.9)",
-};
-
 class GlulamBeamForm : public Form {
  public:
   enum {
@@ -49,7 +44,7 @@ class GlulamBeamForm : public Form {
     layout_.label("Load Factor:");
     for (int i = 0; i < 7; ++i) {
       if (i % 4 == 0) layout_.newLine();
-      layout_.radio(FirstLoad + i, kGlulamLoadButtons[i], 1);
+      layout_.radio(FirstLoad + i, kGlulamLoadDurations[i].button, 1);
     }
     layout_.newLine();
     layout_.label("Required info:");

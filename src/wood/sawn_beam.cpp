@@ -11,13 +11,8 @@
 namespace vd {
 
 const LoadDuration kLoadDurations[7] = {
-    {"impact (x2.0)", "impact", 2.0},
-    {"wind (x1.33)", "wind", 1.33},
-    {"earthquake (x1.33)", "earthquake", 1.33},
-    {"roof (x1.25)", "roof or construction", 1.25},
-    {"snow (x1.15)", "snow", 1.15},
-    {"floor (x1.0)", "live", 1.0},
-    {"permanent (x0.9)", "dead", 0.9},
+    {"impact (x2.0)", 2.0},      {"wind (x1.33)", 1.33},  {"earthquake (x1.33)", 1.33}, {"roof (x1.25)", 1.25},
+    {"snow (x1.15)", 1.15},      {"floor (x1.0)", 1.0},   {"permanent (x0.9)", 0.9},
 };
 
 int validLoadCondition(int index) { return index >= 0 && index < 7 ? index : 6; }
@@ -88,6 +83,12 @@ double SawnBeamCheck::repetitiveFactor() const {
 void SawnBeamCheck::compute() {
   const double b = member_.b(), d = member_.d();
   const double* cm = wetRow();
+  // One wet-service factor for Fb: a 2x-4x member takes the Table 4A footnote (1.0 where Fb CF_b <=
+  // 1150 psi) that its property report prints; a timber the Table 4D row.
+  double memberCmFb = 1.0, memberCmFc = 1.0;
+  member_.getWetFactors(memberCmFb, memberCmFc);
+  Cm_Fb_ = member_.isDry() ? 1.0 : (kind_ == SawnBeamKind::Dimension ? memberCmFb : cm[CmFb]);
+  E_ = member_.E() * cm[CmE];
   // Stresses by size: a moment or shear typed with a minus sign is checked, not passed as OK.
   fb_ = std::fabs(moment_) * 12.0 * 1000.0 / member_.Sxx();
   fv_ = 1.5 * std::fabs(shear_) * 1000.0 / member_.area();
@@ -99,23 +100,29 @@ void SawnBeamCheck::compute() {
     const double lu = unbracedLength_ * 12.0;
     le_ = lu / d >= 7.0 ? kLe163 * lu + 3.0 * d : kLe206 * lu;
     R_B_ = std::sqrt(le_ * d / (b * b));
-    F_bE_ = kK_bE * member_.E() / (R_B_ * R_B_);
-    FbStar_ = member_.Fb() * C_D_;
+    // NDS 3.3.3.8: E' is the adjusted modulus, and Fb* takes every adjustment but C_fu, C_V and C_L
+    // (load duration, wet service, size and repetitive member; no temperature factor is entered).
+    F_bE_ = kK_bE * E_ / (R_B_ * R_B_);
+    FbStar_ = member_.Fb() * C_D_ * Cm_Fb_ * CF_b_ * repetitiveFactor();
     const double alpha = F_bE_ / FbStar_;
     const double k095 = kind_ == SawnBeamKind::Dimension ? kCl095Dimension : kCl095Timber;
     C_L_ = smallerRoot((1.0 + alpha) / kCl19, alpha / k095);
   }
-  Fb_ = member_.Fb() * C_D_ * C_L_ * CF_b_ * repetitiveFactor() * 1.0 * cm[CmFb];
+  Fb_ = member_.Fb() * C_D_ * C_L_ * CF_b_ * repetitiveFactor() * 1.0 * Cm_Fb_;
   Fv_ = member_.Fv() * C_D_ * cm[CmFv];
   FcX_ = member_.FcX() * cm[CmFcX];
   bearingLength_ = reaction_ != 0.0 ? reaction_ * 1000.0 / b / FcX_ : 0.0;
-  E_ = member_.E() * cm[CmE];
   // Loads or lengths beyond any real beam overflow; the report then says so instead of printing
   // numbers that are not numbers.
   computable_ = allFinite({fb_, fv_, Fb_, Fv_, FcX_, bearingLength_, E_});
   if (stability_)
     computable_ = computable_ && allFinite({unbracedLength_ * 12.0 / d, le_, R_B_, F_bE_, FbStar_,
                                             (1.0 + F_bE_ / FbStar_) / kCl19, C_L_});
+  result_ = DesignResult();
+  if (!computable_) return;
+  recordRatio(result_, fb_, Fb_, "bending, NDS 3.3");
+  recordRatio(result_, fv_, Fv_, "shear, NDS 3.4");
+  if (stability_) slendernessLimitLine(result_, R_B_);
 }
 
 int SawnBeamCheck::lateralSupportRule() const { return static_cast<int>(member_.depthToThicknessRatio() + 0.9); }
@@ -137,13 +144,12 @@ std::string SawnBeamCheck::memberSummary() {
   if (m.wetClass() == Dry || m.wetClass() == WetDimension)
     appendf(out, "\r\n repetitive factor applied: repetitive f. =%.2f", m.C_r());
   m.settleReportFactors();
-  double CF_b, CF_t, CF_c, Cm_Fb, Cm_Fc;
-  m.getSizeFactors(CF_b, CF_t, CF_c);
-  m.getWetFactors(Cm_Fb, Cm_Fc);
+  // The factors this check uses, from the table that governs the member.
+  const char* table = m.isTimber() ? "4D" : "4A";
   appendf(out,
-          "\r\n NDS Supplement Table 4A -- size factors: CF_bending =%.2f \r\n NDS supplement Table 4A -- wet service "
+          "\r\n NDS Supplement Table %s -- size factors: CF_bending =%.2f \r\n NDS supplement Table %s -- wet service "
           "adjustments 'Cm' are: \tFb =%.2f,  E =%.2f",
-          CF_b, Cm_Fb, WetServiceTable[m.wetClass()][CmE]);
+          table, CF_b_, table, Cm_Fb_, wetRow()[CmE]);
   return out;
 }
 
@@ -157,7 +163,7 @@ std::string SawnBeamCheck::report() {
     appendf(out, "\r\n design for:\tmoment =%.3f k-ft \tshear =%.3f kip.\r\n\t\tspan =%.2f ft,  unbraced len =%.2f ft",
             moment_, shear_, span_, unbracedLength_);
     if (deflection_ != 0.0) appendf(out, "  deflection =%.2f in,", deflection_);
-    if (reaction_ != 0.0) appendf(out, "  reaction =%.2f in,", reaction_);
+    if (reaction_ != 0.0) appendf(out, "  reaction =%.2f kip,", reaction_);
     out += member_.isDry() ? "  dry usage" : "  wet usage";
     out += member_.isRepetitive() ? ", apply repetitive member multiplier.\r\n" : ", not a repetitive members\r\n";
     out += "\tload duration: ";
@@ -165,11 +171,11 @@ std::string SawnBeamCheck::report() {
     appendf(out, "\r\n designed for:\tmoment =%.3f k-ft\tshear =%.3f kip.\r\n\t\tspan =%.2f ft,  unbraced len =%.2f ft",
             moment_, shear_, span_, unbracedLength_);
     if (deflection_ != 0.0) appendf(out, ",  deflection =%.2f in", deflection_);
-    if (reaction_ != 0.0) appendf(out, ",  reaction =%.2f in", reaction_);
+    if (reaction_ != 0.0) appendf(out, ",  reaction =%.2f kip", reaction_);
     out += member_.isDry() ? ",  dry usage " : ",  wet usage ";
     out += "\r\n\tload duration: ";
   }
-  out += loadDuration(loadCondition_).name;
+  out += loadDuration(loadCondition_).button;
   out += "\r\n";
   if (!computable_) return out + kTooLarge;
 
@@ -185,12 +191,15 @@ std::string SawnBeamCheck::report() {
       else
         appendf(out, "\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7.0\t le= (2.06)lu =%.1f in", ratio,
                 le_);
-      appendf(out, "    Fb_star =%.1f", FbStar_);
+      appendf(out,
+              "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (CF_bending) (repetitive f.) =%.0f x %.2f x %.2f x "
+              "%.2f x %.2f =%.1f psi",
+              member_.Fb(), C_D_, Cm_Fb_, CF_b_, repetitiveFactor(), FbStar_);
       appendf(out,
               "\r\n\t Eq. 3.3.5  R_B =sqrt(le*d/b^2) =%.2f,  visual graded, K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 "
-              "=%.2f\r\n\t (1+ F_bE/Fstar_bx)/1.90 =%.1f, Eq. 3.3.6  C_L =(1+F_bE/Fb*)/1.9 - sqrt( "
+              "=%.2f  (E' =%.0f psi)\r\n\t (1+ F_bE/Fstar_bx)/1.90 =%.1f, Eq. 3.3.6  C_L =(1+F_bE/Fb*)/1.9 - sqrt( "
               "((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 ) =%.3f",
-              R_B_, F_bE_, half, C_L_);
+              R_B_, F_bE_, E_, half, C_L_);
     } else {
       if (ratio >= 7.0)
         appendf(out,
@@ -200,13 +209,18 @@ std::string SawnBeamCheck::report() {
       else
         appendf(out, "\r\n Stability factor:\r\n\t unbracedLen*12/depth (=%.2f) < 7;  table 3.3.3 le= (2.06)lu =%.1f in",
                 ratio, le_);
-      appendf(out, "    Fb_star =%.1f", FbStar_);
       appendf(out,
-              "\r\n\t Eq. 3.3.5  R_B =sqrt(le*d/b^2) =%.2f,  K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =%.2f\r\n\t "
-              "(1+ F_bE/Fb*)/1.9 =%.2f,  Eq. 3.3.6  C_L =(1+F_bE/Fb*)/1.9 - sqrt( ((1+F_bE/Fb*)/1.9)^2 - "
-              "F_bE/Fb*/0.95 ) =%.3f",
-              R_B_, F_bE_, half, C_L_);
+              "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (size f.: CF_bending) =%.0f x %.2f x %.2f x %.2f =%.1f "
+              "psi",
+              member_.Fb(), C_D_, Cm_Fb_, CF_b_, FbStar_);
+      appendf(out,
+              "\r\n\t Eq. 3.3.5  R_B =sqrt(le*d/b^2) =%.2f,  K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =%.2f  (E' "
+              "=%.0f psi)\r\n\t (1+ F_bE/Fb*)/1.9 =%.2f,  Eq. 3.3.6  C_L =(1+F_bE/Fb*)/1.9 - sqrt( "
+              "((1+F_bE/Fb*)/1.9)^2 - F_bE/Fb*/0.95 ) =%.3f",
+              R_B_, F_bE_, E_, half, C_L_);
     }
+    DesignResult limitOnly;
+    out += slendernessLimitLine(limitOnly, R_B_);
   } else if (dim && unbracedLength_ < 0.0) {
     out += "\r\n Unbraced length below zero is taken as not given: C_L =1.0";
   }
@@ -215,12 +229,12 @@ std::string SawnBeamCheck::report() {
     appendf(out,
             "\r\n Fb\t =moment/Sxx =%.2f psi\r\n F'b\t =Fb (load duration f.) (stability f.) (CF_bending) (repetitive "
             "f.) (stability f.) (wet f.) =%.0f x %.2f x %.2f x %.2f x %.2f x %.2f x %.2f =%.1f psi",
-            fb_, member_.Fb(), C_D_, C_L_, CF_b_, repetitiveFactor(), 1.0, cm[CmFb], Fb_);
+            fb_, member_.Fb(), C_D_, C_L_, CF_b_, repetitiveFactor(), 1.0, Cm_Fb_, Fb_);
   else
     appendf(out,
             "\r\n Fb\t =moment/Sxx =%.2f psi\r\n F'b\t =Fb (load duration f.) (stability f.) (size f.: CF_bending) "
             "(stability f.) (wet f.)\r\n\t =%.0f x %.2f x %.2f x %.2f x %.2f x %.2f =%.1f psi",
-            fb_, member_.Fb(), C_D_, C_L_, CF_b_, 1.0, cm[CmFb], Fb_);
+            fb_, member_.Fb(), C_D_, C_L_, CF_b_, 1.0, Cm_Fb_, Fb_);
   out += ratioLine(fb_, Fb_, "Design moment", "Beam capacity", "psi");
   out += percentLine("\r\n\t (M)design/(M)capacity =%.1f%%\r\n", fb_, Fb_);
 
@@ -266,27 +280,25 @@ std::string SawnBeamCheck::report() {
     appendf(out, "\r\n Depth to breadth ratio =%d.  To qualify for C_L =1.0, NDS 3.3.3 recommends...\r\n ", rule);
     out += lateralSupportText(rule);
   }
-  out += "\r\n ";
-  return out;
+  out += "\r\n";
+  return out + result_.summaryLine();
 }
 
 std::string SawnBeamCheck::quickSummary() const {
   const double* cm = wetRow();
-  double Cm_Fb, Cm_Fc;
-  member_.getWetFactors(Cm_Fb, Cm_Fc);
-  const double Cr = repetitiveFactor();
-  const double FbQuick = member_.Fb() * C_D_ * CF_b_ * Cr * 1.0 * Cm_Fb;
   std::string out = member_.isDry() ? " --- dry usage --- " : " --- wet usage --- ";
   out += member_.isRepetitive() ? " yes on repetitive member multiplier" : " no on repetitive member multiplier";
   if (!computable_) return out + kTooLarge;
+  // The report's own F'b, stability and wet factors included, so the pane and the pad never differ.
   appendf(out,
-          "\r\n F'b= Fb*Cd*Cf*Cr*(footnote 1) =%.0f x %.2f x %.2f x %.2f x %.2f x %.2f =%.1f psi. vs. Fb= moment/Sxx "
+          "\r\n F'b= Fb*Cd*CL*Cf*Cr*Cm =%.0f x %.2f x %.3f x %.2f x %.2f x %.2f =%.1f psi. vs. Fb= moment/Sxx "
           "=%.1f psi",
-          member_.Fb(), C_D_, CF_b_, Cr, 1.0, Cm_Fb, FbQuick, fb_);
+          member_.Fb(), C_D_, C_L_, CF_b_, repetitiveFactor(), Cm_Fb_, Fb_, fb_);
   appendf(out, "\r\n F'v =%0.f x %.2f x %.2f =%.1f psi vs. Fv =3/2(shear/area) =%.1f psi.", member_.Fv(), C_D_,
           cm[CmFv], Fv_, fv_);
   appendf(out, "\r\n F'cX =%.0f x %.2f =%.1f psi. ", member_.FcX(), cm[CmFcX], FcX_);
   appendf(out, "\r\n\r\n E' =%.0f x %.2f =%.0f psi.", member_.E(), cm[CmE], E_);
+  out += "\r\n" + result_.summaryLine();
   return out;
 }
 

@@ -2,13 +2,13 @@
 // Bending, shear, bearing and deflection-ratio check of one sawn-lumber beam (1991 NDS).
 #include <string>
 
+#include "platform/report_lines.h"
 #include "wood/sawn_member.h"
 
 namespace vd {
 
 struct LoadDuration {
-  const char* button;  // radio-button text of the sawn beam forms
-  const char* name;    // name in the reports
+  const char* button;  // radio-button text of the forms, also the name in the reports
   double C_D;
 };
 
@@ -30,8 +30,10 @@ class SawnBeamCheck {
 
   // The design report. Settles the member's report factors as its property summary does.
   std::string report();
-  // The short result shown in the 2x-4x form.
+  // The short result shown in the 2x-4x form: the same numbers as the report.
   std::string quickSummary() const;
+  // Every check of the report (bending, shear, the R_B limit) as data.
+  const DesignResult& result() const { return result_; }
 
   // Results, psi unless noted.
   double C_D() const { return C_D_; }
@@ -39,6 +41,9 @@ class SawnBeamCheck {
   double le() const { return le_; }  // in.
   double R_B() const { return R_B_; }
   double F_bE() const { return F_bE_; }
+  double FbStar() const { return FbStar_; }
+  // The wet-service factor of Fb used for F'b and Fb*: 1.0 where Fb CF_b <= 1150 psi (Table 4A footnote).
+  double Cm_Fb() const { return Cm_Fb_; }
   double fb() const { return fb_; }
   double allowableBending() const { return Fb_; }
   double fv() const { return fv_; }
@@ -66,6 +71,8 @@ class SawnBeamCheck {
   double span_, moment_, shear_, reaction_, deflection_, unbracedLength_;
   double C_D_ = 1.0;
   double CF_b_ = 1.0, CF_t_ = 1.0, CF_c_ = 1.0;
+  double Cm_Fb_ = 1.0;
+  DesignResult result_;
 
   bool stability_ = false;
   bool computable_ = true;

@@ -30,17 +30,22 @@ SawnMember::SawnMember(std::string_view label, double b, double d, const GradeRe
                        bool isRepetitive, bool isDry)
     : isDry_(isDry), isRepetitive_(isRepetitive), b_(b), d_(d) {
   C_r_ = isRepetitive ? 1.15 : 1.0;
-  wetClass_ = isDry ? Dry : (b > 4.5 ? WetTimber : WetDimension);
   label_ = std::string(label);
   species_ = validSpecies(species);
   grade_ = grade;
+  // A 5x5 is a timber although it is no thicker than a built-up (3)2x: the grade decides.
+  wetClass_ = isDry ? Dry : (b > 4.5 || isTimber() ? WetTimber : WetDimension);
 
   const int nb = nominalThickness();
   int nd = nominalDepth();
   boardFeetPerFoot_ = nb * nd / 12.0;
   CF_b_ = CF_t_ = CF_c_ = 1.0;
 
-  if (wetClass_ != WetTimber && grade_) {
+  if (isTimber()) {
+    // Table 4D: timbers take no size factor for tension or compression, and for bending only the depth
+    // factor of members deeper than 12 in. nominal, dry or wet alike.
+    CF_b_ = d_ <= 11.25 ? 1.0 : timberSizeFactor(d_);
+  } else if (wetClass_ != WetTimber && grade_) {
     int key = 0;
     switch (grade_->kind) {
       case GradeKind::Structural: key = structuralDepthKey(nd); break;
@@ -81,6 +86,12 @@ SawnMember::SawnMember(std::string_view label, double b, double d, const GradeRe
   CF_bBuilt_ = CF_b_;
 }
 
+bool SawnMember::isTimber() const {
+  if (!grade_) return false;
+  const SpeciesRecord& sp = speciesAt(species_);
+  return grade_ >= sp.grades + sp.endDimension && grade_ < sp.grades + sp.endPost;
+}
+
 double SawnMember::depthToThicknessRatio() const {
   const int nb = nominalThickness();
   return nb > 0 ? static_cast<double>(nominalDepth()) / nb : 0.0;
@@ -113,11 +124,12 @@ std::string SawnMember::describe() {
   if (wetClass_ == Dry || wetClass_ == WetDimension)
     appendf(out, "\r\n repetitive factor applied: repetitive f. =%.2f", C_r_);
   settleReportFactors();
+  const char* table = isTimber() ? "4D" : "4A";
   appendf(out,
-          "\r\n NDS Supplement Table 4A -- size factors: CF_bending =%.2f   CF_tension =%.2f   CF_compression =%.2f "
-          "\r\n NDS supplement Table 4A -- wet service adjustments 'Cm' are:\r\n\tFb =%.2f,  Ft =%.2f,  Fv =%.2f,  "
+          "\r\n NDS Supplement Table %s -- size factors: CF_bending =%.2f   CF_tension =%.2f   CF_compression =%.2f "
+          "\r\n NDS supplement Table %s -- wet service adjustments 'Cm' are:\r\n\tFb =%.2f,  Ft =%.2f,  Fv =%.2f,  "
           "FcX =%.2f,  Fc =%.2f,  E =%.2f",
-          CF_b_, CF_t_, CF_c_, Cm_Fb_, row[CmFt], row[CmFv], row[CmFcX], Cm_Fc_, row[CmE]);
+          table, CF_b_, CF_t_, CF_c_, table, Cm_Fb_, row[CmFt], row[CmFv], row[CmFcX], Cm_Fc_, row[CmE]);
   return out;
 }
 

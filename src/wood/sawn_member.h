@@ -50,6 +50,9 @@ class SawnMember {
   double Syy() const { return d_ * b_ * b_ / 6.0; }
   int nominalThickness() const { return static_cast<int>(b_ + 0.76); }
   int nominalDepth() const { return static_cast<int>(d_ + 0.76); }
+  // A beam-and-stringer or post-and-timber grade (NDS Supplement Table 4D) rather than a
+  // dimension-lumber grade (Table 4A): the size and wet-service factors come from that table.
+  bool isTimber() const;
   double depthToThicknessRatio() const;
 
   // Two-line summary shown in the size forms and at the top of the design forms.

@@ -21,7 +21,7 @@ constexpr const char* kSizeFactorReminder =
 
 class SawnPostForm : public Form {
  public:
-  enum { Location = 101, Depth, Width, Length, Load, Cd, Cm, Ct, Cf, Cp, Ci, Calculate, Report };
+  enum { Location = 101, Depth, Width, Length, Load, Cd, Cm, Ct, Cf, Cp, Ci, Calculate, Report, LengthW };
 
   SawnPostForm(AppState& s, bool timber)
       : state_(s),
@@ -38,6 +38,9 @@ class SawnPostForm : public Form {
     layout_.newLine();
     layout_.edit(Length, "Unbraced length =", timber ? "ft." : "feet").width = 10;
     layout_.edit(Load, "Axial Load Pa =", "kip.").width = 10;
+    layout_.newLine();
+    // Optional: a second length checks buckling across w as well; empty or 0 leaves w braced.
+    layout_.edit(LengthW, "w-side unbraced length =", timber ? "ft." : "feet").width = 10;
     layout_.newLine();
     layout_.edit(Cd, "duration, Cd", "0.9 - 2.0").width = 10;
     layout_.edit(Cm, "moisture, Cm", "0.67 - 1.0").width = 10;
@@ -81,8 +84,8 @@ class SawnPostForm : public Form {
     int id;
     const char* key;
   };
-  static const std::array<Field, 10>& fields() {
-    static const std::array<Field, 10> f = {{{Depth, "depth"},
+  static const std::array<Field, 11>& fields() {
+    static const std::array<Field, 11> f = {{{Depth, "depth"},
                                              {Width, "width"},
                                              {Length, "le"},
                                              {Load, "Paxial"},
@@ -91,7 +94,8 @@ class SawnPostForm : public Form {
                                              {Ct, "CF3"},
                                              {Cf, "CF4"},
                                              {Cp, "CF5"},
-                                             {Ci, "CF6"}}};
+                                             {Ci, "CF6"},
+                                             {LengthW, "leW"}}};
     return f;
   }
 
@@ -110,7 +114,7 @@ class SawnPostForm : public Form {
     const std::string location = host.text(Location, kLocationCapacity);
     report_ = format(" Job number or ID: %s\r\n %s \r\n", state_.jobNumber.c_str(), location.c_str());
     Settings& st = state_.settings;
-    double v[10] = {};
+    double v[11] = {};
     for (std::size_t i = 0; i < fields().size(); ++i) {
       if (timber_ && fields()[i].id == Cf) continue;
       v[i] = host.number(fields()[i].id, kField);
@@ -124,7 +128,7 @@ class SawnPostForm : public Form {
     f.C_stability = v[8];
     f.C_i = v[9];
     report_ += m.describe();
-    WoodColumn column(m, v[2], v[0], v[1], v[3], f);
+    WoodColumn column(m, v[2], v[0], v[1], v[3], f, v[10]);
     report_ += column.report();
     host.setText(Report, report_);
     calculated_ = true;

@@ -44,8 +44,8 @@ const ShearModulus kShearModulus[7] = {
 }  // namespace
 
 bool shearWallInputsUsable(const ShearWallInput& in) {
-  // da is not a divisor, but a wall always has some anchorage slip: a zero is taken as a missed entry.
-  return in.E > 0.0 && in.A > 0.0 && in.b > 0.0 && in.G > 0.0 && in.da > 0.0 && in.t > 0.0;
+  // E, A, b, G and t divide; da only multiplies, and a hold-down with no slip (0) is a real detail.
+  return in.E > 0.0 && in.A > 0.0 && in.b > 0.0 && in.G > 0.0 && in.t > 0.0 && in.da >= 0.0;
 }
 
 ShearWallDeflection shearWallDeflection(const ShearWallInput& in) {
@@ -58,6 +58,7 @@ ShearWallDeflection shearWallDeflection(const ShearWallInput& in) {
 }
 
 std::string shearWallReport(const ShearWallInput& in) {
+  if (!(in.da >= 0.0)) return "Check entries: the anchorage slip da cannot be negative.";
   if (!shearWallInputsUsable(in)) return "Check entries, divided by Zero!!";
   const ShearWallDeflection r = shearWallDeflection(in);
   const double total = r.total();

@@ -22,7 +22,7 @@ struct ShearWallDeflection {
   double total() const { return bending + shear + nailSlip + anchorage; }
 };
 
-// E, A, b, G, da and t must all be above zero.
+// E, A, b, G and t must be above zero; da zero or above.
 bool shearWallInputsUsable(const ShearWallInput& in);
 ShearWallDeflection shearWallDeflection(const ShearWallInput& in);
 // The report body after the location line: inputs, formula and the four terms with their shares.

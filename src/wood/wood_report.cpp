@@ -25,6 +25,18 @@ double smallerRoot(double half, double q) {
   return std::max(0.0, q / (half + root));
 }
 
+void recordRatio(DesignResult& result, double value, double limit, const std::string& name) {
+  result.check(limit != 0.0 ? value / limit : (value > 0.0 ? 1.0e9 : 0.0), value < limit, name);
+}
+
+std::string slendernessLimitLine(DesignResult& result, double R_B) {
+  const bool ok = R_B <= 50.0;
+  result.check(R_B / 50.0, ok, "stability, NDS 3.3.3.7 R_B");
+  if (ok) return format("\r\n\t NDS 3.3.3.7  R_B (=%.2f) <= 50  ... OK", R_B);
+  return format(
+      "\r\n\t NO GOOD!  NDS 3.3.3.7  R_B (=%.2f) > 50, the slenderness limit of a bending member  ... NO GOOD!", R_B);
+}
+
 bool allFinite(std::initializer_list<double> values) {
   for (double v : values)
     if (!std::isfinite(v)) return false;

@@ -27,25 +27,29 @@ ColumnFactors ones(double CF = 1.0) {
 }
 
 TEST(WoodColumn, FourByFourPost) {
-  // No. 1 DF 4x4, 8 ft: le = 96 in; FcE = 0.3 x 1,700,000 x 3.5^2 / 96^2 = 677.90 psi; Fc* = 1450 (the entered
-  // C_F 1.15 falls to 1.0 for a section within 4.5 x 4.5 in.); a = 0.467515, r = (1 + a)/1.6 = 0.917197,
-  // C_P = r - sqrt(r^2 - a/0.8) = 0.410387; F'c = 595.06 psi; P = 595.06 x 12.25 / 1000 = 7.29 kip.
+  // No. 1 DF 4x4, 8 ft: le = 96 in; FcE = 0.3 x 1,700,000 x 3.5^2 / 96^2 = 677.90 psi; the entered C_F 1.15
+  // (Table 4A, Fc of a 4 in. wide member) is used: Fc* = 1450 x 1.15 = 1667.5; a = 0.406535,
+  // r = (1 + a)/1.6 = 0.879084, C_P = r - sqrt(r^2 - a/0.8) = 0.364672; F'c = 608.09 psi;
+  // P = 608.09 x 12.25 / 1000 = 7.45 kip (C_F forced to 1.0 gave 7.29 kip).
   SawnMember m("4x4", 3.5, 3.5, grade(0, "No. 1"), 0, false, true);
   WoodColumn c(m, 8, 3.5, 3.5, 5, ones(1.15));
   ASSERT_TRUE(c.inputsUsable());
-  EXPECT_EQ(c.C_F(), 1.0);
+  EXPECT_EQ(c.C_F(), 1.15);
   EXPECT_NEAR(c.FcE(), 677.897, 1e-3);
-  EXPECT_NEAR(c.C_P(), 0.410387, 1e-6);
-  EXPECT_NEAR(c.FcPrime(), 595.061, 1e-3);
-  EXPECT_NEAR(c.allowableLoad(), 7.2895, 1e-4);
+  EXPECT_NEAR(c.C_P(), 0.364672, 1e-6);
+  EXPECT_NEAR(c.FcPrime(), 608.090, 1e-3);
+  EXPECT_NEAR(c.allowableLoad(), 7.4491, 1e-4);
   const std::string r = c.report();
   EXPECT_TRUE(has(r, "\r\n designed for:\theight =8.000 ft, \tdepth =3.500 in, \twidth =3.500 in,\r\n KcE =0.300, \t E "
                      "=1700000 psi, \t Fc =1450.00 psi.\r\n c =0.80, for sawn lumber."));
-  EXPECT_TRUE(has(r, "\r\n C_size =1.000,   C_stability =1.000,"));
-  EXPECT_TRUE(has(r, "FcE = KcE*E'/(le*le/d*d) = 677.90 psi.\r\n (1+FcE/FcStar)/2c = 0.917 \r\n FcStar = 1450.00 psi"));
-  EXPECT_TRUE(has(r, "\t =  0.410\r\n F'c = Fc * C_D * C_M * C_F * Cp * C_i =595.06 psi"));
-  EXPECT_TRUE(has(r, "\r\n  Allowable P = F'c * area =7.29 kip\r\n\r\n\t Design load (=5.00 kip) < Post capacity (=7.29 kip)  "
-                     "... OK\r\n\t (P)design/(P)capacity =68.6%\r\n"));
+  EXPECT_TRUE(has(r, "\r\n C_size =1.150,   C_stability =1.000,"));
+  EXPECT_FALSE(has(r, "gives C_F"));  // the member's Table 4A factor is the one entered
+  EXPECT_TRUE(has(r, "FcE = KcE*E'/(le*le/d*d) = 677.90 psi.\r\n (1+FcE/FcStar)/2c = 0.879 \r\n FcStar = 1667.50 psi"));
+  EXPECT_TRUE(has(r, "\t =  0.365\r\n F'c = Fc * C_D * C_M * C_F * Cp * C_i =608.09 psi"));
+  EXPECT_TRUE(has(r, "\r\n Buckling checked across d only (le/d =27.43): the w side is taken as braced."));
+  EXPECT_TRUE(has(r, "\r\n  Allowable P = F'c * area =7.45 kip\r\n\r\n\t Design load (=5.00 kip) < Post capacity (=7.45 kip)  "
+                     "... OK\r\n\t (P)design/(P)capacity =67.1%\r\n Result: OK, ratio 0.67 (governed by axial, NDS 3.7.1)\r\n"));
+  EXPECT_TRUE(r.ends_with("\r\n Result: OK, ratio 0.67 (governed by axial, NDS 3.7.1)\r\n"));
 }
 
 TEST(WoodColumn, TimberPostAndFactors) {
@@ -77,13 +81,49 @@ TEST(WoodColumn, TimberPostAndFactors) {
   EXPECT_TRUE(has(g.report(), "C_stability =0.500"));
 }
 
-TEST(WoodColumn, SizeFactorRulesForSmallSections) {
+TEST(WoodColumn, SizeFactorAsEnteredWithTheTableValueBeside) {
   SawnMember m("2x6", 1.5, 5.5, grade(0, "No. 2"), 0, false, true);
-  // A 2x6 entered as 1.5 x 5.5 keeps its C_F 1.3.
-  EXPECT_EQ(WoodColumn(m, 4, 1.5, 5.5, 1, ones(1.3)).C_F(), 1.3);
-  // A Utility 2x3 keeps 0.6: the small-section rule only removes factors above 1.0.
+  // A 2x6 keeps the C_F entered; where it is not Table 4A's (1.10 for Fc of a 2x6) the report says so.
+  WoodColumn c(m, 4, 1.5, 5.5, 1, ones(1.3));
+  EXPECT_EQ(c.C_F(), 1.3);
+  EXPECT_TRUE(has(c.report(), "\r\n NDS Supplement Table 4A gives C_F =1.10 for Fc of a 2x6; the C_size entered is used."));
+  EXPECT_FALSE(has(WoodColumn(m, 4, 1.5, 5.5, 1, ones(1.1)).report(), "gives C_F"));
   SawnMember u("2x3", 1.5, 2.5, grade(0, "Utility"), 0, false, true);
   EXPECT_EQ(WoodColumn(u, 4, 1.5, 2.5, 1, ones(0.6)).C_F(), 0.6);
+  // A timber post: Table 4D has no size factor for Fc.
+  SawnMember t("6x6", 5.5, 5.5, grade(0, "No. 1 (post)"), 0, false, true);
+  EXPECT_TRUE(has(WoodColumn(t, 12, 5.5, 5.5, 1, ones()).report(),
+                  "\r\n NDS Supplement Table 4D: timbers take no size factor for Fc (C_size =1.0)."));
+}
+
+TEST(WoodColumn, BothAxesWhenTwoUnbracedLengthsAreGiven) {
+  // NDS 3.7.1.3, the larger slenderness ratio governs. 4x4 No. 1 DF, C_F 1.15: 8 ft across d (96/3.5 = 27.43)
+  // and 12 ft across w (144/3.5 = 41.14): FcE = 0.3 x 1,700,000 x 3.5^2 / 144^2 = 301.29; a = 301.29/1667.5 =
+  // 0.180682, r = 0.737926, C_P = 0.173407; F'c = 1667.5 x 0.173407 = 289.16 psi; P = 3.54 kip.
+  SawnMember m("4x4", 3.5, 3.5, grade(0, "No. 1"), 0, false, true);
+  WoodColumn c(m, 8, 3.5, 3.5, 5, ones(1.15), 12);
+  EXPECT_TRUE(c.wAxisGoverns());
+  EXPECT_NEAR(c.FcE(), 301.288, 1e-3);
+  EXPECT_NEAR(c.FcPrime(), 289.156, 1e-3);
+  EXPECT_NEAR(c.allowableLoad(), 3.5422, 1e-4);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "\r\n Buckling across d: le/d =96.0/3.500 =27.43;  across w: le/w =144.0/3.500 =41.14;  the larger, "
+                     "across w, governs (NDS 3.7.1.3)"))
+      << r;
+  EXPECT_TRUE(has(r, "NO GOOD!  Design load (=5.00 kip) > Post capacity (=3.54 kip)"));
+  EXPECT_FALSE(c.result().ok);
+  // 2x6 No. 2 DF, C_F 1.1: 4 ft across d = 1.5 (48/1.5 = 32) and 10 ft across w = 5.5 (120/5.5 = 21.82): d governs,
+  // FcE = 0.3 x 1,600,000 x 1.5^2 / 48^2 = 468.75, a = 468.75/1430 = 0.327797, C_P = 0.301723, P = 3.56 kip.
+  SawnMember s("2x6", 1.5, 5.5, grade(0, "No. 2"), 0, false, true);
+  WoodColumn d(s, 4, 1.5, 5.5, 1, ones(1.1), 10);
+  EXPECT_FALSE(d.wAxisGoverns());
+  EXPECT_NEAR(d.allowableLoad(), 3.5596, 1e-4);
+  EXPECT_TRUE(has(d.report(), "the larger, across d, governs"));
+  // A w-side length beyond le/w = 50 is the slenderness failure: 1.5 x 5.5 with 24 ft across w (288/5.5 = 52.36).
+  WoodColumn slender(s, 4, 1.5, 5.5, 1, ones(1.1), 24);
+  EXPECT_FALSE(slender.slendernessOk());
+  EXPECT_EQ(slender.result().governing, "slenderness, NDS 3.7.1.4 le/d");
+  EXPECT_TRUE(has(slender.report(), "shall not exceed 50 <52.36 N.G."));
 }
 
 TEST(WoodColumn, SlendernessLimitOfFifty) {
@@ -188,14 +228,22 @@ TEST(ShearWall, FourTermDeflection) {
 
 TEST(ShearWall, GuardAndZeroHeight) {
   for (double ShearWallInput::*field :
-       {&ShearWallInput::E, &ShearWallInput::A, &ShearWallInput::b, &ShearWallInput::G, &ShearWallInput::da,
-        &ShearWallInput::t}) {
+       {&ShearWallInput::E, &ShearWallInput::A, &ShearWallInput::b, &ShearWallInput::G, &ShearWallInput::t}) {
     ShearWallInput in = example();
     in.*field = 0.0;
     EXPECT_EQ(shearWallReport(in), "Check entries, divided by Zero!!");
     in.*field = -1.0;
     EXPECT_EQ(shearWallReport(in), "Check entries, divided by Zero!!");
   }
+  // A hold-down with no slip is a real detail, not a division: da = 0 drops that term only.
+  // 0.036506 + 0.166147 + 0.18 + 8/4 x 0 = 0.382654 in.; bending share 0.036506 / 0.382654 = 9.5 %.
+  ShearWallInput noSlip = example();
+  noSlip.da = 0.0;
+  const std::string z = shearWallReport(noSlip);
+  EXPECT_TRUE(has(z, " deflection from holddown slip =0.000 in. \t0.0 %\r\n sum of deflections =  0.383 inches")) << z;
+  EXPECT_TRUE(has(z, " deflection from bending =0.037 in. \t\t9.5 %"));
+  noSlip.da = -0.1;
+  EXPECT_EQ(shearWallReport(noSlip), "Check entries: the anchorage slip da cannot be negative.");
   // h = 0: every term and the total 0, and no shares of a zero total.
   ShearWallInput flat = example();
   flat.h = 0;

@@ -66,6 +66,14 @@ TEST(Glulam, VolumeFactorIsKLTimesTheSizeTermAtMostOne) {
   EXPECT_EQ(check(m, 10, 0, 1.00).C_V(), 1.0);
   EXPECT_EQ(check(m, 10, -5, 1.00).C_V(), 1.0);
   EXPECT_EQ(check(m, 10, 0, 0.96).volumeFactor(), 0.96);
+  // NDS 5.3.2 caps the product K_L C_V, not C_V alone: 5-1/8 x 12 over L = 10 ft has
+  // C_V = (1291.5 / (10 x 12 x 5.125))^0.1 = 2.1^0.1 = 1.077015 and K_L C_V = 0.96 x 1.077015 = 1.0339 -> 1.0
+  // (capping C_V first gave 0.96). C_L = 0.983069 (lu = 10 ft) then governs: F'b = 2400 x 0.983069 = 2359.36 psi.
+  GlulamBeamCheck capped = check(GlulamMember(size5("5-1/8 x 12"), k24FV8, true), 10, 10, 0.96);
+  EXPECT_NEAR(capped.C_V(), 1.077015, 1e-6);
+  EXPECT_EQ(capped.volumeFactor(), 1.0);
+  EXPECT_TRUE(capped.stabilityGoverns());
+  EXPECT_NEAR(capped.positiveCapacity(), 2359.365, 1e-3);
   // Small members are never above 1.0.
   GlulamMember small(kGlulamSizeTables[0].sizes()[0], 0, true);
   EXPECT_EQ(check(small, 1, 5).volumeFactor(), 1.0);
@@ -100,7 +108,7 @@ TEST(Glulam, StabilityGovernsForALongUnbracedLength) {
   EXPECT_TRUE(c.stabilityGoverns());
   EXPECT_NEAR(c.positiveCapacity(), 2400 * 0.622979, 2e-3);  // 1495.15 psi
   const std::string r = c.report();
-  EXPECT_TRUE(has(r, "(=15.00) > 7\t le =(1.63)lu+ (3)depth =658.8 in    Fb* =2400.0"));
+  EXPECT_TRUE(has(r, "(=15.00) > 7\t le =(1.63)lu+ (3)depth =658.8 in    Fb* =Fb x C_D x C_M =2400 x 1.00 x 1.00 =2400.0"));
   EXPECT_TRUE(has(r, "R_B =(le*d/b^2)^0.5 =24.54,  K_bE= 0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =1618.7"));
   EXPECT_TRUE(has(r, "\r\n   stability govern:   \r\n  NDS Table 2.3.1 F'bx = Fb * C_duration * C_moisture * (footnote 1) "
                      "=2400 x 1.00 x 1.00 x 0.623 =1495.1 psi\r\n\t Unbraced dist. factor govern over volume factor."));
@@ -137,7 +145,8 @@ TEST(Glulam, TiesGoToTheVolumeFactor) {
 TEST(Glulam, NegativeMomentBalancedAndUnbalanced) {
   // Same inputs, lu = 10 ft, L = 20 ft, K_L = 1.00: the balanced 24F-V8 checks -50 k-ft against its
   // positive capacity 2250.23; the 24F-V3 against Fbx- = 1200: volume 1200 x 0.937596 = 1125.116 vs.
-  // stability 1200 x 0.947233 = 1136.68, volume governs.
+  // stability with its own Fb* = 1200 (NDS 3.3.3.8, the bending value of the face in compression):
+  // a = 4313.85 / 1200 = 3.59488, C_L = 0.981566, 1200 x 0.981566 = 1177.88; volume governs.
   GlulamMember balanced(size5("5-1/8 x 24"), k24FV8, true);
   GlulamMember unbalanced(size5("5-1/8 x 24"), k24FV3, true);
   GlulamBeamCheck b = check(balanced, 10, 20, 1.0, -50);
@@ -151,24 +160,29 @@ TEST(Glulam, NegativeMomentBalancedAndUnbalanced) {
   EXPECT_TRUE(has(rb, "\r\n\t Negative design moment (=1219.51 psi) < Beam capacity (=2250.23 psi)  ... OK"));
   EXPECT_TRUE(has(ru, "\r\n Negative moment, bottom laminations in compression: ----\r\n    by volume or C_L factor:\r\n\t "
                       "F'bx= Fb*Cf*Cm*(footnote 1) =1200 x 1.00 x 1.00 x 0.938 =1125.1 psi\r\n"));
-  EXPECT_TRUE(has(ru, "\r\n    by unbraced length:  C_L =0.947 \r\n\t F'bx_n =1200 x 1.00 x 1.00 x 0.947 =1136.7 psi\t "
+  EXPECT_NEAR(u.C_Lnegative(), 0.981566, 1e-6);
+  EXPECT_TRUE(has(ru, "le =(2.06)lu =247.2 in    Fb* =Fb x C_D x C_M =1200 x 1.00 x 1.00 =1200.0"));
+  EXPECT_TRUE(has(ru, "\r\n    by unbraced length:  C_L =0.982 \r\n\t F'bx_n =1200 x 1.00 x 1.00 x 0.982 =1177.9 psi\t "
                       "while E'yy =1600000 psi\r\n\t Volume factor govern over unbraced distance factor."));
   EXPECT_TRUE(has(ru, "NO GOOD!  Negative design moment (=1219.51 psi) > Beam capacity (=1125.12 psi)"));
-  // lu = 30 ft: stability 1200 x 0.622979 = 747.57 governs.
+  // lu = 30 ft: F_bE = 1618.68, a = 1618.68 / 1200 = 1.34890, C_L = 0.906942; 1200 x 0.906942 = 1088.33 governs
+  // (the Fb* of the positive face, 2400, gave C_L = 0.622979 and 747.57).
   GlulamBeamCheck u30 = check(unbalanced, 30, 20, 1.0, 50);
   EXPECT_TRUE(u30.negativeStabilityGoverns());
-  EXPECT_NEAR(u30.negativeCapacity(), 1200 * 0.622979, 2e-3);
+  EXPECT_NEAR(u30.negativeCapacity(), 1088.331, 2e-3);
   EXPECT_TRUE(has(u30.report(), "Unbraced distance factor govern over volume factor."));
   // No negative moment: no negative check at all.
   EXPECT_FALSE(has(check(unbalanced, 10, 20).report(), "Negative"));
 }
 
 TEST(Glulam, WetMemberShearAndLoadDuration) {
-  // Wet 24F-V8: F'b(volume) = 2400 x 0.8 x 0.937596 = 1800.18; C_L is unchanged because E and Fb* both
-  // take 0.833; F'v = 165 x 0.875 = 144.375; fv = 1.5 x 10000 / 123 = 121.95.
+  // Wet 24F-V8: F'b(volume) = 2400 x 0.8 x 0.937596 = 1800.18; F_bE = 4313.85 x 0.833 = 3593.44 and
+  // Fb* = 2400 x 0.8 = 1920 (the wet factor of Fb, not of E): a = 1.87158, C_L = 0.950895;
+  // F'v = 165 x 0.875 = 144.375; fv = 1.5 x 10000 / 123 = 121.95.
   GlulamMember wet(size5("5-1/8 x 24"), k24FV8, false);
   GlulamBeamCheck c = check(wet, 10, 20);
-  EXPECT_NEAR(c.C_L(), 0.947233, 1e-6);
+  EXPECT_NEAR(c.FbStar(), 1920.0, 1e-9);
+  EXPECT_NEAR(c.C_L(), 0.950895, 1e-6);
   EXPECT_NEAR(c.positiveCapacity(), 1800.18, 0.01);
   EXPECT_NEAR(c.shearCapacity(), 144.375, 1e-9);
   EXPECT_NEAR(c.fv(), 121.951, 1e-3);
@@ -179,11 +193,34 @@ TEST(Glulam, WetMemberShearAndLoadDuration) {
   EXPECT_TRUE(has(r, " Shear Stress:\r\n\t f'v =1.5*V/A =121.95 psi\r\n\t F'v =Fv*Cd*Cm =165 x 1.00 x 0.88 =144.38 psi"));
   EXPECT_TRUE(has(r, "(V)design/(V)capacity =84.47%"));
   EXPECT_TRUE(has(r, " Deflection:\t E' =1800000 x 0.83 =1499400 psi "));
-  // Wind (index 1) is 1.33 whatever its button says; snow 1.15.
-  EXPECT_EQ(check(wet, 10, 20, 1.0, 0, 1).C_D(), 1.33);
+  // Wind (index 1) is 1.6 as its button says (NDS 1991 Table 2.3.2); earthquake 1.33; snow 1.15.
+  EXPECT_STREQ(kGlulamLoadDurations[1].button, "wind (x1.6)");
+  EXPECT_EQ(check(wet, 10, 20, 1.0, 0, 1).C_D(), 1.6);
+  EXPECT_EQ(check(wet, 10, 20, 1.0, 0, 2).C_D(), 1.33);
   EXPECT_NEAR(check(wet, 10, 20, 1.0, 0, 4).shearCapacity(), 165 * 1.15 * 0.875, 1e-9);
   // No shear: no shear verdict.
   EXPECT_FALSE(has(GlulamBeamCheck(wet, 5, 100, 0, 0, 10, 20, 0, 0, 1.0).report(), "Design shear"));
+}
+
+TEST(Glulam, SlendernessRatioAndDesignResult) {
+  // 2-1/2 x 12 24F-V8, lu = 70 ft: le = 1.63 x 840 + 3 x 12 = 1405.2 in, R_B = sqrt(1405.2 x 12 / 2.5^2) = 51.94
+  // > 50 (NDS 3.3.3.7): NO GOOD whatever the stresses; lu = 60 ft: le = 1209.6, R_B = 48.19, OK.
+  const GlulamMember m(kGlulamSizeTables[0].sizes()[4], k24FV8, true);
+  ASSERT_STREQ(m.label().c_str(), "2-1/2 x 12");
+  const GlulamBeamCheck over(m, 5, 1, 0, 0.1, 70, 20, 0, 0, 1.0);
+  EXPECT_NEAR(over.R_B(), 51.9421, 1e-4);
+  EXPECT_FALSE(over.result().ok);
+  EXPECT_EQ(over.result().governing, "stability, NDS 3.3.3.7 R_B");
+  const std::string r = over.report();
+  EXPECT_TRUE(has(r, "\r\n\t NO GOOD!  NDS 3.3.3.7  R_B (=51.94) > 50, the slenderness limit of a bending member"));
+  EXPECT_TRUE(r.ends_with(" Result: NO GOOD, ratio 1.04 (governed by stability, NDS 3.3.3.7 R_B)\r\n")) << r;
+  const GlulamBeamCheck ok(m, 5, 1, 0, 0.1, 60, 20, 0, 0, 1.0);
+  EXPECT_NEAR(ok.R_B(), 48.1916, 1e-4);
+  EXPECT_TRUE(has(ok.report(), "\r\n\t NDS 3.3.3.7  R_B (=48.19) <= 50  ... OK"));
+  // The 5-1/8 x 24 of above: bending 2439.02 / 2250.23 = 1.084 governs over shear 121.95 / 165 = 0.739
+  // and the negative moment 1219.51 / 2250.23 = 0.542.
+  const GlulamBeamCheck b = check(GlulamMember(size5("5-1/8 x 24"), k24FV8, true), 10, 20, 1.0, -50);
+  EXPECT_TRUE(b.report().ends_with(" Result: NO GOOD, ratio 1.08 (governed by bending, NDS 3.3)\r\n"));
 }
 
 TEST(Glulam, InputEchoAndDegenerateInputs) {

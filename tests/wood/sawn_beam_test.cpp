@@ -37,38 +37,107 @@ double stability(double alpha, double k19 = 1.9, double k095 = 0.95) {
 TEST(SawnBeam, StabilityFactorLongUnbracedLength) {
   // No. 2 DF 2x10, lu = 8 ft: lu/d = 96/9.25 = 10.38 >= 7, le = 1.63(96) + 3(9.25) = 184.23 in.
   // R_B = sqrt(184.23 x 9.25 / 1.5^2) = 27.521; F_bE = 0.438 x 1,600,000 / 757.39 = 925.28 psi.
-  // C_D = 1.0: a = 925.28/875 = 1.05746, C_L = 0.83895; F'b = 875 x 0.83895 x 1.1 = 807.49 psi.
+  // NDS 3.3.3.8, C_D = 1.0: Fb* = Fb C_D C_M CF_b = 875 x 1.0 x 1.0 x 1.1 = 962.5; a = 925.28/962.5 = 0.961333,
+  // C_L = 0.800605; F'b = 875 x 0.800605 x 1.1 = 770.58 psi.
   SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
   SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 16, 5, 1, 0, 0, 8);
   ASSERT_TRUE(c.stabilityComputed());
   EXPECT_NEAR(c.le(), 184.23, 1e-5);
   EXPECT_NEAR(c.R_B(), 27.5207, 1e-4);
   EXPECT_NEAR(c.F_bE(), 925.283, 1e-3);
-  EXPECT_NEAR(c.C_L(), 0.838950, 2e-6);
-  EXPECT_NEAR(c.allowableBending(), 807.490, 2e-3);
+  EXPECT_NEAR(c.FbStar(), 962.5, 1e-9);
+  EXPECT_NEAR(c.C_L(), 0.800605, 2e-6);
+  EXPECT_NEAR(c.allowableBending(), 770.582, 2e-3);
   // fb = 5 x 12000 / 21.39 = 2804.97 psi: NO GOOD.
   EXPECT_NEAR(c.fb(), 5 * 12000 / (1.5 * 9.25 * 9.25 / 6), 1e-9);
   const std::string r = c.report();
-  EXPECT_TRUE(has(r, "unbracedLen*12/depth (=10.38) > 7; Table 3.3.3 le =(1.63)lu+ (3)depth =184.2 in    Fb_star =875.0"))
+  EXPECT_TRUE(has(r, "unbracedLen*12/depth (=10.38) > 7; Table 3.3.3 le =(1.63)lu+ (3)depth =184.2 in\r\n\t Fb_star =Fb "
+                     "(load duration f.) (wet f.) (CF_bending) (repetitive f.) =875 x 1.00 x 1.00 x 1.10 x 1.00 =962.5 psi"))
       << r;
-  EXPECT_TRUE(has(r, "R_B =sqrt(le*d/b^2) =27.52,  visual graded, K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =925.28"));
-  EXPECT_TRUE(has(r, " =0.839\r\n Fb\t =moment/Sxx =2804.97 psi"));
-  EXPECT_TRUE(has(r, "=875 x 1.00 x 0.84 x 1.10 x 1.00 x 1.00 x 1.00 =807.5 psi"));
-  EXPECT_TRUE(has(r, "\r\n\t NO GOOD!  Design moment (=2804.97 psi) > Beam capacity (=807.49 psi)  ... NO GOOD!"));
-  EXPECT_TRUE(has(r, "\r\n\t (M)design/(M)capacity =347.4%\r\n"));
-  // Roof load, C_D = 1.25: a = 925.28/1093.75, C_L = 0.74039, F'b = 875 x 1.25 x 0.74039 x 1.1 = 890.79.
+  EXPECT_TRUE(has(r, "R_B =sqrt(le*d/b^2) =27.52,  visual graded, K_bE =0.438,   F_bE =(K_bE)(E'yy)/(R_B)^2 =925.28  (E' "
+                     "=1600000 psi)"));
+  EXPECT_TRUE(has(r, " =0.801\r\n\t NDS 3.3.3.7  R_B (=27.52) <= 50  ... OK\r\n Fb\t =moment/Sxx =2804.97 psi"));
+  EXPECT_TRUE(has(r, "=875 x 1.00 x 0.80 x 1.10 x 1.00 x 1.00 x 1.00 =770.6 psi"));
+  EXPECT_TRUE(has(r, "\r\n\t NO GOOD!  Design moment (=2804.97 psi) > Beam capacity (=770.58 psi)  ... NO GOOD!"));
+  // 2804.97 / 770.58 = 364.0 %; the report ends with the verdict of its governing check.
+  EXPECT_TRUE(has(r, "\r\n\t (M)design/(M)capacity =364.0%\r\n"));
+  EXPECT_TRUE(r.ends_with("\r\n Result: NO GOOD, ratio 3.64 (governed by bending, NDS 3.3)\r\n")) << r;
+  // Roof load, C_D = 1.25: Fb* = 875 x 1.25 x 1.1 = 1203.125, a = 0.769066, C_L = 0.691545,
+  // F'b = 1203.125 x 0.691545 = 832.02.
   SawnBeamCheck roof(m, SawnBeamKind::Dimension, 3, 16, 5, 1, 0, 0, 8);
-  EXPECT_NEAR(roof.C_L(), 0.740393, 2e-6);
-  EXPECT_NEAR(roof.allowableBending(), 890.786, 2e-3);
+  EXPECT_NEAR(roof.C_L(), 0.691545, 2e-6);
+  EXPECT_NEAR(roof.allowableBending(), 832.015, 2e-3);
+}
+
+TEST(SawnBeam, StabilityFactorTakesEveryAdjustmentOfFbAndTheAdjustedModulus) {
+  // NDS 3.3.3.8 on a dry No. 2 DF 2x10 floor joist, repetitive, braced at 8 ft, M = 1.5 k-ft:
+  // fb = 1.5 x 12000 / 21.3906 = 841.49 psi; F_bE = 925.28 psi (as above);
+  // Fb* = Fb C_D C_M CF_b C_r = 875 x 1.0 x 1.0 x 1.1 x 1.15 = 1106.87; a = 925.28 / 1106.87 = 0.835942;
+  // C_L = 0.734405; F'b = 1106.87 x 0.734405 = 812.89 psi: 841.49 / 812.89 = 103.5 %, NO GOOD
+  // (Fb* = 875 alone gave C_L = 0.838950, F'b = 928.63 and an OK 90.6 %).
+  SawnMember dry = member("2x10", 1.5, 9.25, "No. 2", true, true);
+  SawnBeamCheck c(dry, SawnBeamKind::Dimension, 5, 14, 1.5, 0.5, 0, 0, 8);
+  EXPECT_NEAR(c.FbStar(), 1106.875, 1e-4);
+  EXPECT_NEAR(c.C_L(), 0.734405, 2e-6);
+  EXPECT_NEAR(c.allowableBending(), 812.895, 2e-3);
+  const std::string r = c.report();
+  EXPECT_TRUE(has(r, "Fb_star =Fb (load duration f.) (wet f.) (CF_bending) (repetitive f.) =875 x 1.00 x 1.00 x 1.10 x "
+                     "1.15 =1106.9 psi"))
+      << r;
+  EXPECT_TRUE(has(r, "NO GOOD!  Design moment (=841.49 psi) > Beam capacity (=812.89 psi)  ... NO GOOD!"));
+  EXPECT_TRUE(has(r, "(M)design/(M)capacity =103.5%"));
+  EXPECT_FALSE(c.result().ok);
+  EXPECT_NEAR(c.result().ratio, 1.0352, 1e-4);
+  EXPECT_TRUE(r.ends_with(" Result: NO GOOD, ratio 1.04 (governed by bending, NDS 3.3)\r\n"));
+  // The pane shows the same F'b, C_L included, and the same verdict.
+  const std::string q = c.quickSummary();
+  EXPECT_TRUE(has(q, "F'b= Fb*Cd*CL*Cf*Cr*Cm =875 x 1.00 x 0.734 x 1.10 x 1.15 x 1.00 =812.9 psi. vs. Fb= moment/Sxx "
+                     "=841.5 psi"))
+      << q;
+  EXPECT_TRUE(has(q, " Result: NO GOOD, ratio 1.04 (governed by bending, NDS 3.3)"));
+  // Wet, the adjusted modulus E' = 0.9 x 1,600,000 enters F_bE: 0.438 x 1,440,000 / 757.39 = 832.75;
+  // C_M for Fb is 1.0 (875 x 1.1 <= 1150), Fb* = 1106.87, a = 0.752347, C_L = 0.680068, F'b = 752.75 psi.
+  SawnMember wet = member("2x10", 1.5, 9.25, "No. 2", true, false);
+  SawnBeamCheck w(wet, SawnBeamKind::Dimension, 5, 14, 1.5, 0.5, 0, 0, 8);
+  EXPECT_NEAR(w.F_bE(), 832.755, 1e-3);
+  EXPECT_NEAR(w.C_L(), 0.680068, 2e-6);
+  EXPECT_NEAR(w.allowableBending(), 752.750, 2e-3);
+  EXPECT_TRUE(has(w.report(), "F_bE =(K_bE)(E'yy)/(R_B)^2 =832.75  (E' =1440000 psi)"));
+}
+
+TEST(SawnBeam, SlendernessRatioOfFiftyAtMost) {
+  // NDS 3.3.3.7, dry No. 2 DF 2x12 (b 1.5, d 11.25), M = 0.1 k-ft: fb = 1200 / 31.64 = 37.93 psi.
+  // lu = 23 ft: le = 1.63 x 276 + 3 x 11.25 = 483.63 in, R_B = sqrt(483.63 x 11.25 / 2.25) = 49.17: OK.
+  // lu = 25 ft: le = 1.63 x 300 + 33.75 = 522.75 in, R_B = sqrt(522.75 x 5) = 51.12 > 50: NO GOOD although
+  // bending passes (F'b = 875 x 0.299995 = 262.50 psi).
+  SawnMember m = member("2x12", 1.5, 11.25, "No. 2", false, true);
+  for (SawnBeamKind kind : {SawnBeamKind::Dimension, SawnBeamKind::Timber}) {
+    SawnBeamCheck ok(m, kind, 5, 0, 0.1, 0.1, 0, 0, 23);
+    EXPECT_NEAR(ok.R_B(), 49.1747, 1e-4);
+    EXPECT_TRUE(ok.result().ok);
+    EXPECT_TRUE(has(ok.report(), "\r\n\t NDS 3.3.3.7  R_B (=49.17) <= 50  ... OK"));
+    SawnBeamCheck over(m, kind, 5, 0, 0.1, 0.1, 0, 0, 25);
+    EXPECT_NEAR(over.R_B(), 51.1248, 1e-4);
+    const std::string r = over.report();
+    EXPECT_TRUE(has(r, "Design moment (=37.93 psi) < Beam capacity (=262.50 psi)  ... OK"));
+    EXPECT_TRUE(has(r, "\r\n\t NO GOOD!  NDS 3.3.3.7  R_B (=51.12) > 50, the slenderness limit of a bending member  "
+                       "... NO GOOD!"));
+    EXPECT_FALSE(over.result().ok);
+    EXPECT_TRUE(r.ends_with(" Result: NO GOOD, ratio 1.02 (governed by stability, NDS 3.3.3.7 R_B)\r\n")) << r;
+  }
+  // A laterally supported beam has no R_B to check.
+  SawnBeamCheck supported(m, SawnBeamKind::Dimension, 5, 0, 0.1, 0.1, 0, 0, 0);
+  EXPECT_FALSE(has(supported.report(), "3.3.3.7"));
 }
 
 TEST(SawnBeam, StabilityFactorShortUnbracedLength) {
-  // lu = 0.5 ft: 6/9.25 < 7, le = 2.06 x 6 = 12.36 in., R_B = 7.1283, F_bE = 13791.7, C_L = 0.99664.
+  // lu = 0.5 ft: 6/9.25 < 7, le = 2.06 x 6 = 12.36 in., R_B = 7.1283, F_bE = 13791.7; Fb* = 875 x 1.1 = 962.5,
+  // a = 14.3290, C_L = 0.996278.
   SawnMember m = member("2x10", 1.5, 9.25, "No. 2", false, true);
   SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 0.5);
   EXPECT_NEAR(c.le(), 12.36, 1e-5);
   EXPECT_NEAR(c.F_bE(), 13791.66, 0.01);
-  EXPECT_NEAR(c.C_L(), 0.996636, 2e-6);
+  EXPECT_NEAR(c.C_L(), 0.996278, 2e-6);
   EXPECT_TRUE(has(c.report(), "unbracedLen*12/depth (=0.65) < 7.0\t le= (2.06)lu =12.4 in"));
 }
 
@@ -88,7 +157,7 @@ TEST(SawnBeam, SinglePrecisionConstantsPerForm) {
   // 1.63, 2.06, 1.9 widened from single precision in both forms; 0.95 too in the 2x-4x form only.
   const double le = 1.6299999952316284 * 96.0 + 3.0 * 9.25;
   EXPECT_DOUBLE_EQ(c.le(), le);
-  const double alpha = 0.438 * 1600000.0 / (le * 9.25 / 2.25) / 875.0;
+  const double alpha = 0.438 * 1600000.0 / (le * 9.25 / 2.25) / 962.5;
   EXPECT_NEAR(c.C_L(), stability(alpha, 1.899999976158142, 0.949999988079071), 1e-13);
   EXPECT_NEAR(t.C_L(), stability(alpha, 1.899999976158142, 0.95), 1e-13);
   EXPECT_GT(std::fabs(c.C_L() - t.C_L()), 1e-9);
@@ -96,19 +165,23 @@ TEST(SawnBeam, SinglePrecisionConstantsPerForm) {
 
 TEST(SawnBeam, TimberBeamWithSizeFactor) {
   // No. 1 (beam) DF 6x16 dry, lu = 10 ft: 120/15.5 = 7.74 >= 7, le = 1.63(120) + 3(15.5) = 242.1;
-  // R_B = 11.1378, F_bE = 5649.28, a = 4.18465, C_L = 0.98484; CF_b = (12/15.5)^0.111 = 0.97199;
-  // F'b = 1350 x 0.98484 x 0.97199 = 1292.30 psi.
+  // R_B = 11.1378, F_bE = 5649.28; CF_b = (12/15.5)^0.111 = 0.97199 (Table 4D); Fb* = 1350 x 0.97199 =
+  // 1312.19, a = 4.30524, C_L = 0.985376; F'b = 1350 x 0.985376 x 0.97199 = 1293.00 psi.
   SawnMember m = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, true);
   SawnBeamCheck c(m, SawnBeamKind::Timber, 5, 20, 30, 5, 0, 0, 10);
-  EXPECT_NEAR(c.C_L(), 0.984844, 2e-6);
-  EXPECT_NEAR(c.allowableBending(), 1292.30, 0.01);
+  EXPECT_NEAR(c.C_L(), 0.985376, 2e-6);
+  EXPECT_NEAR(c.allowableBending(), 1293.00, 0.01);
   const std::string r = c.report();
   EXPECT_TRUE(has(r, "\r\n\t  Design of 5x, 6x .... 24x Beams\r\n  DOUGLAS FIR-LARCH (WCLIB)  No. 1 (beam) << 6x16 >>"));
   EXPECT_TRUE(has(r, "> 7;  table 3.3.3 le =(1.63)lu+ (3)depth =242.1 in"));
-  EXPECT_TRUE(has(r, "\r\n\t =1350 x 1.00 x 0.98 x 0.97 x 1.00 x 1.00 =1292.3 psi"));
+  EXPECT_TRUE(has(r, "\r\n\t Fb_star =Fb (load duration f.) (wet f.) (size f.: CF_bending) =1350 x 1.00 x 1.00 x 0.97 "
+                     "=1312.2 psi"));
+  EXPECT_TRUE(has(r, "\r\n\t =1350 x 1.00 x 0.99 x 0.97 x 1.00 x 1.00 =1293.0 psi"));
   // A dry timber still shows C_r (1.0: timbers are never repetitive); the E factor follows the summary.
   EXPECT_TRUE(has(r, "\r\n repetitive factor applied: repetitive f. =1.00\r\n NDS Supplement"));
-  EXPECT_TRUE(has(r, "CF_bending =0.97 \r\n NDS supplement Table 4A -- wet service adjustments 'Cm' are: \tFb =1.00,  E =1.00"));
+  // A timber cites Table 4D and its own depth factor.
+  EXPECT_TRUE(has(r, "\r\n NDS Supplement Table 4D -- size factors: CF_bending =0.97 \r\n NDS supplement Table 4D -- wet "
+                     "service adjustments 'Cm' are: \tFb =1.00,  E =1.00"));
 }
 
 TEST(SawnBeam, LoadDurationCases) {
@@ -117,9 +190,10 @@ TEST(SawnBeam, LoadDurationCases) {
     int index;
     const char* name;
     double C_D;
-  } cases[] = {{0, "impact", 2.0}, {1, "wind", 1.33},  {2, "earthquake", 1.33}, {3, "roof or construction", 1.25},
-               {4, "snow", 1.15},  {5, "live", 1.0},   {6, "dead", 0.9},        {10, "dead", 0.9},
-               {-1, "dead", 0.9},  {7, "dead", 0.9}};
+  } cases[] = {{0, "impact (x2.0)", 2.0},  {1, "wind (x1.33)", 1.33},     {2, "earthquake (x1.33)", 1.33},
+               {3, "roof (x1.25)", 1.25},   {4, "snow (x1.15)", 1.15},     {5, "floor (x1.0)", 1.0},
+               {6, "permanent (x0.9)", 0.9}, {10, "permanent (x0.9)", 0.9}, {-1, "permanent (x0.9)", 0.9},
+               {7, "permanent (x0.9)", 0.9}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.index);
     SawnBeamCheck c(m, SawnBeamKind::Dimension, k.index, 0, 1, 1, 0, 0, 0);
@@ -127,29 +201,42 @@ TEST(SawnBeam, LoadDurationCases) {
     // Laterally supported: F'b = Fb C_D CF_b; F'v = Fv C_D = 95 C_D.
     EXPECT_NEAR(c.allowableBending(), 875.0 * k.C_D * 1.1, 1e-9);
     EXPECT_NEAR(c.allowableShear(), 95.0 * k.C_D, 1e-9);
+    // The report names the case by the button the engineer chose.
     EXPECT_TRUE(has(c.report(), std::string("\tload duration: ") + k.name + "\r\n"));
   }
 }
 
 TEST(SawnBeam, RepetitiveAndWetFactorsInTheDesign) {
-  // Wet repetitive No. 2 2x10: the design takes the whole wet row (Fb 0.85, Fv 0.97, FcX 0.67, E 0.9) and
-  // C_r = 1.15: F'b = 875 x 1.1 x 1.15 x 0.85 = 940.84; F'v = 95 x 0.97 = 92.15; F'cX = 625 x 0.67 = 418.75.
+  // Wet repetitive No. 2 2x10: Fb CF_b = 875 x 1.1 = 962.5 <= 1150 psi, so C_M for Fb is 1.0 (Table 4A
+  // footnote), the rest of the wet row applies (Fv 0.97, FcX 0.67, E 0.9); C_r = 1.15:
+  // F'b = 875 x 1.1 x 1.15 x 1.0 = 1106.88; F'v = 95 x 0.97 = 92.15; F'cX = 625 x 0.67 = 418.75.
   SawnMember m = member("2x10", 1.5, 9.25, "No. 2", true, false);
   SawnBeamCheck c(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 2, 0, 0);
-  EXPECT_NEAR(c.allowableBending(), 875 * 1.1 * 1.15 * 0.85, 1e-4);
+  EXPECT_EQ(c.Cm_Fb(), 1.0);
+  EXPECT_NEAR(c.allowableBending(), 1106.875, 1e-4);
   EXPECT_NEAR(c.allowableShear(), 92.15, 1e-9);
   EXPECT_NEAR(c.allowableBearing(), 418.75, 1e-9);
   EXPECT_NEAR(c.Eprime(), 1440000.0, 1e-6);
   // Bearing: 2 kip x 1000 / 1.5 / 418.75 = 3.18 in.
   EXPECT_NEAR(c.bearingLength(), 2000.0 / 1.5 / 418.75, 1e-12);
   const std::string r = c.report();
-  EXPECT_TRUE(has(r, "  reaction =2.00 in,  wet usage, apply repetitive member multiplier.\r\n"));
+  // The reaction is a force, echoed in the unit it was entered in.
+  EXPECT_TRUE(has(r, "  reaction =2.00 kip,  wet usage, apply repetitive member multiplier.\r\n"));
+  // One wet factor for Fb: the one printed in the summary is the one in F'b.
+  EXPECT_TRUE(has(r, "wet service adjustments 'Cm' are: \tFb =1.00,  E =0.90"));
+  EXPECT_TRUE(has(r, "=875 x 1.00 x 1.00 x 1.10 x 1.15 x 1.00 x 1.00 =1106.9 psi"));
   EXPECT_TRUE(has(r, "\r\n F'cX\t =FcX (wet f.)  =625 x 0.67 =418.8 psi.\t min. bearing length =3.18 in."));
   EXPECT_TRUE(has(r, "\r\n E'\t =E' (wet f.)  =1600000 x 0.90 =1440000 psi.\r\n"));
-  // The quick summary uses the member's own Cm_Fb (1.0 here: 875 x 1.1 <= 1150) and no C_L.
+  // The quick summary shows the report's F'b.
   const std::string q = c.quickSummary();
   EXPECT_EQ(q.substr(0, 55), " --- wet usage ---  yes on repetitive member multiplier");
-  EXPECT_TRUE(has(q, "=875 x 1.00 x 1.10 x 1.15 x 1.00 x 1.00 =1106.9 psi. vs. Fb= moment/Sxx =561.0 psi")) << q;
+  EXPECT_TRUE(has(q, "=875 x 1.00 x 1.000 x 1.10 x 1.15 x 1.00 =1106.9 psi. vs. Fb= moment/Sxx =561.0 psi")) << q;
+  // Select structural 2x10 wet: 1450 x 1.1 = 1595 > 1150 psi, so 0.85 in the summary and in F'b:
+  // F'b = 1450 x 1.1 x 0.85 = 1355.75 psi.
+  SawnMember ss = member("2x10", 1.5, 9.25, "Select structural", false, false);
+  SawnBeamCheck sc(ss, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 0);
+  EXPECT_NEAR(sc.allowableBending(), 1355.75, 1e-9);
+  EXPECT_TRUE(has(sc.report(), "\tFb =0.85,  E =0.90"));
   EXPECT_TRUE(has(q, "\r\n F'v =95 x 1.00 x 0.97 =92."));
   EXPECT_TRUE(has(q, " psi vs. Fv =3/2(shear/area) =108.1 psi."));
   // A timber takes the wet-timber row: Fb 1.0, FcX 0.67, E 1.0.
@@ -202,7 +289,7 @@ TEST(SawnBeam, NegativeUnbracedLengthIsTakenAsNotGiven) {
   const std::string tr = tc.report();
   EXPECT_FALSE(has(tr, "Depth to breadth ratio"));
   EXPECT_FALSE(has(tr, "Unbraced length below zero"));
-  EXPECT_TRUE(has(tr, "\tload duration: live\r\n\r\n Fb\t =moment/Sxx =")) << tr;
+  EXPECT_TRUE(has(tr, "\tload duration: floor (x1.0)\r\n\r\n Fb\t =moment/Sxx =")) << tr;
 }
 
 TEST(SawnBeam, SplitAndShakeNoteOnlyWhenShearFails) {
@@ -241,8 +328,8 @@ TEST(SawnBeam, DeflectionRatioAndInputEchoes) {
   // Timber echoes.
   SawnMember t = member("6x16", 5.5, 15.5, "No. 1 (beam)", false, false);
   const std::string tr = SawnBeamCheck(t, SawnBeamKind::Timber, 5, 20, 1, 1, 3, 0.5, 0).report();
-  EXPECT_TRUE(has(tr, "span =20.00 ft,  unbraced len =0.00 ft,  deflection =0.50 in,  reaction =3.00 in,  wet usage "
-                      "\r\n\tload duration: live\r\n"));
+  EXPECT_TRUE(has(tr, "span =20.00 ft,  unbraced len =0.00 ft,  deflection =0.50 in,  reaction =3.00 kip,  wet usage "
+                      "\r\n\tload duration: floor (x1.0)\r\n"));
 }
 
 TEST(SawnBeam, NegativeLoadsAreCheckedBySizeAndNothingIsNotFinite) {
@@ -264,11 +351,11 @@ TEST(SawnBeam, NegativeLoadsAreCheckedBySizeAndNothingIsNotFinite) {
 TEST(SawnBeam, LoadsAndLengthsAtTheEdgeOfTheNumberRange) {
   SawnMember m = member("2x10", 1.5, 9.25, "No. 2", true, false);
   // A near-zero unbraced length: F_bE is about 1e203 psi, so C_L = 1 (as for a braced beam), not 0:
-  // F'b = 875 x 1.0 x 1.1 x 1.15 x 0.85 = 940.84 psi (C_r is the single-precision 1.15).
+  // F'b = 875 x 1.0 x 1.1 x 1.15 x 1.0 = 1106.87 psi (C_r is the single-precision 1.15).
   SawnBeamCheck braced(m, SawnBeamKind::Dimension, 5, 0, 1, 1, 0, 0, 1e-200);
   ASSERT_TRUE(braced.computable());
   EXPECT_NEAR(braced.C_L(), 1.0, 1e-12);
-  EXPECT_NEAR(braced.allowableBending(), 875 * 1.1 * 1.149999976158142 * 0.85, 1e-6);
+  EXPECT_NEAR(braced.allowableBending(), 1106.8749770522118, 1e-6);
   // Moments, shears, reactions and lengths that overflow: the report stops after the input echo with a
   // message, in both forms and in the quick summary.
   const char* message = "\r\n Check entries: the loads or lengths are too large or too small to compute.\r\n ";
@@ -285,7 +372,8 @@ TEST(SawnBeam, LoadsAndLengthsAtTheEdgeOfTheNumberRange) {
       EXPECT_TRUE(r.size() > std::strlen(message) && r.compare(r.size() - std::strlen(message), std::string::npos,
                                                                message) == 0)
           << r;
-      EXPECT_TRUE(has(r, "\tload duration: live\r\n"));
+      EXPECT_TRUE(has(r, "\tload duration: floor (x1.0)\r\n"));
+      EXPECT_FALSE(c.result().checked);
       EXPECT_FALSE(has(r, "inf"));
       EXPECT_FALSE(has(r, "nan"));
       const std::string q = c.quickSummary();

@@ -78,10 +78,18 @@ TEST(SawnMember, StructuralSizeFactorsByNominalDepthAndThickness) {
       EXPECT_EQ(f.c, c.CFc);
     }
   }
-  // A dry 5x5 of a timber grade: the dimension-lumber row for depth 5.
-  const Factors f5 = factors(make(timber("5x5"), 0, "No. 1 (post)", false, true));
-  EXPECT_EQ(f5.b, 1.4);
-  EXPECT_EQ(f5.c, 1.1);
+  // A 5x5 of a timber grade is a timber (NDS Supplement Table 4D), not 4.5 in. dimension lumber: no size
+  // factor for tension or compression, and for bending none below 12 in. depth; its wet row is the timbers'.
+  for (bool dry : {true, false}) {
+    const SawnMember m5 = make(timber("5x5"), 0, "No. 1 (post)", false, dry);
+    const Factors f5 = factors(m5);
+    EXPECT_TRUE(m5.isTimber());
+    EXPECT_EQ(f5.b, 1.0);
+    EXPECT_EQ(f5.t, 1.0);
+    EXPECT_EQ(f5.c, 1.0);
+    EXPECT_EQ(m5.wetClass(), dry ? Dry : WetTimber);
+  }
+  EXPECT_FALSE(make(dim("(3)2x10"), 0, "No. 1", false, true).isTimber());
 }
 
 TEST(SawnMember, StudsDeeperThanSixInchesAreCutDown) {
@@ -204,12 +212,16 @@ TEST(SawnMember, ThickMembersTakeTheTimberBendingFactorInTheReport) {
   EXPECT_EQ(a, c);
   EXPECT_EQ(b, d);
 
-  // A dry 6x6 of a structural grade: dimension row 6 for tension and compression, CF_b 1.0.
+  // A dry 6x6 timber: Table 4D, no size factor at all, and its report cites that table.
   SawnMember six = make(timber("6x6"), 0, "No. 1 (post)", false, true);
-  EXPECT_EQ(factors(six).t, 1.3);
-  EXPECT_EQ(factors(six).c, 1.1);
-  six.describe();
+  EXPECT_EQ(factors(six).t, 1.0);
+  EXPECT_EQ(factors(six).c, 1.0);
+  const std::string sixText = six.describe();
   EXPECT_EQ(factors(six).b, 1.0);
+  EXPECT_NE(sixText.find("NDS Supplement Table 4D -- size factors: CF_bending =1.00   CF_tension =1.00   "
+                         "CF_compression =1.00 \r\n NDS supplement Table 4D -- wet service"),
+            std::string::npos)
+      << sixText;
   // A dry 8x16 beam: (12/15.5)^0.111.
   SawnMember deep = make(timber("8x16"), 0, "No. 1 (beam)", false, true);
   deep.describe();
