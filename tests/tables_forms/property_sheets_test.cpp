@@ -76,7 +76,7 @@ TEST(PropertySheet, DoubleAngleTellingRow) {
             "\tFOR: \" 2L 8 x 8 x 1.125 \"\t\tmetric size: 2L 203 x 203 x 28.6\r\n Area =33.50 in^2,  Weight =114.00 "
             "pounds\r\n Jointed leg =8.000 in deep,  leg 2 =8.000 in\r\n thickness =1.125 in\r\n 'y' centroid of section "
             "in Y direction from outer to flange =2.410 in\r\n\tElastic Properties:\r\n Ixx =195.00 in^4,  Sxx =35.100 "
-            "in^3, rxx =2.420 in\r\n with   0\" space back to back of angles ryy =3.420 in,  ro =4.58 in,  H =0.873 "
+            "in^3, rxx =2.420 in\r\n with   0\" space back to back of angles ryy =3.420 in,  ro =4.58 in,  H =0.837 "
             "in\r\n with 3/8\" space back to back of angles ryy =3.550 in,  ro =4.68 in,  H =0.844 in\r\n with 3/4\" "
             "space back to back of angles ryy =3.690 in,  ro =4.79 in,  H =0.851 in\r\n   each angle has rzz =1.560 "
             "in,   torsion constant \"J\"=7.1300 in^4,   warping constant Wc =32.500 in^6\r\n  b/t = 8.00/1.125 =7.11");
