@@ -33,6 +33,7 @@ std::string WColumnAsd::inputError() const { return columnInputError(Fy, Kx, Lx,
 
 std::string WColumnAsd::design() {
   stopText_.clear();
+  result_ = DesignResult{};
   major = minor = AxisResult{};
   seismicP = 0.0;
   const ColumnRole role = columnRoleFrom(columnType);
@@ -109,20 +110,20 @@ std::string WColumnAsd::design() {
 
   switch (role) {
     case ColumnRole::Column:
-      major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-      minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Qs, A, P);
+      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
       break;
     case ColumnRole::SeismicColumn:
-      major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-      minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
-      seismicP = ubcColumnCheck(r, D, L, E, Rw, smallerOf(minor.fa, major.fa), A);
+      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Qs, A, P);
+      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      seismicP = ubcColumnCheck(r, result_, D, L, E, Rw, smallerOf(minor.fa, major.fa), A);
       break;
     case ColumnRole::CbfBrace: {
       const double lr = largerOf(Lx * 12.0 / rx, Ly * 12.0 / ry);
       Beta = braceStressFactor(klrMax, Cc);
-      if (cbfSlendernessBlock(r, lr, Fy, Beta)) {
-        major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P, Beta);
-        minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P, Beta);
+      if (cbfSlendernessBlock(r, result_, lr, Fy, Beta)) {
+        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Qs, A, P, Beta);
+        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Qs, A, P, Beta);
       } else {
         stopText_ = kCbfStopText;
       }
@@ -130,16 +131,23 @@ std::string WColumnAsd::design() {
     }
     case ColumnRole::ScbfBrace:
       klrMax = largerOf(klrX, klrY);
-      if (scbfSlendernessBlock(r, klrMax, Fy)) {
-        if (!flangeCompact) r += "\r\n Flanges are not compact!!!!  ... NO GOOD";
-        if (!webCompact) r += "\r\n Web is not compact!!!!  ... NO GOOD";
-        major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-        minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      if (scbfSlendernessBlock(r, result_, klrMax, Fy)) {
+        if (!flangeCompact) {
+          r += "\r\n Flanges are not compact!!!!  ... NO GOOD";
+          result_.check(bf2tf / (65.0 / sqrtFy), false, "compact flange of an SCBF brace, bf/2tf");
+        }
+        if (!webCompact) {
+          r += "\r\n Web is not compact!!!!  ... NO GOOD";
+          result_.check(htw / (253.0 / sqrtFy), false, "compact web of an SCBF brace, h/tw");
+        }
+        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Qs, A, P);
+        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
       } else {
         stopText_ = kScbfStopText;
       }
       break;
   }
+  appendSummary(r, result_);
   return r;
 }
 

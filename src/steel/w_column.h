@@ -21,6 +21,7 @@ class WColumnAsd {
   // line the form shows in place of its header.
   std::string design();
   const std::string& stopText() const { return stopText_; }
+  const DesignResult& result() const { return result_; }
 
   const SectionRecord& rec;
   double Kx, Lx, rx, Ky, Ly, ry, bf2tf, htw, A, P, Fy, D, L, E;
@@ -40,6 +41,7 @@ class WColumnAsd {
 
  private:
   std::string stopText_;
+  DesignResult result_;
 };
 
 }  // namespace vd
