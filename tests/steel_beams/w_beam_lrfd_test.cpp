@@ -37,7 +37,9 @@ TEST(WBeamLrfd, InelasticBucklingWholeText) {
             "\r\n (phi)b*(M)n =330.76 kip-ft   <<< "
             "\r\n\t Design Moment (=300.00 k-ft) < Allowable Moment (=330.76 k-ft)  ... OK"
             "\r\n\t (M)design/(M)capacity =90.70%"
-            "\r\n\r\n Shear --  (phi)b*(V)n = (phi)b*0.6*(Fy)*(d)*(tw) = 172.53 kip");
+            "\r\n\r\n Shear --  (phi)b*(V)n = (phi)b*0.6*(Fy)*(d)*(tw) = 172.53 kip"
+            "\r\n\t Design Shear (=40.00 kip) < (phi)v*(V)n (=172.53 kip)  ... OK"
+            "\r\n\r\n Result: OK, ratio 0.91 (governed by bending, Eq. F1-2)\r\n");
   EXPECT_EQ(beam.kase, WBeamLrfd::Case::CompactInelastic);
   EXPECT_NEAR(beam.Lp, 5.83, 0.005);
   EXPECT_NEAR(beam.Lr, 15.6, 0.05);
