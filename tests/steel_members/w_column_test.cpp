@@ -58,6 +58,8 @@ TEST(WColumn, OrdinaryColumnReportLineByLine) {
       "\t Design Load (=500.00 kip) < Allowable Load (=663.84 kip)  ... OK",
       "\t (P)design/(P)capacity =75.32%",
       "",
+      " Result: OK, ratio 0.75 (governed by axial, y-y axis, Eq. E2-1)",
+      "",
   };
   EXPECT_EQ(lines(r), expected);
   EXPECT_FALSE(c.flangeCompact);
@@ -132,7 +134,7 @@ TEST(WColumn, CbfBraceComparesLOverRWithoutKButReducesByBetaWithK) {
   EXPECT_NEAR(c.Beta, beta, 1e-6);
   EXPECT_NEAR(beta, 0.680, 0.0005);
   EXPECT_TRUE(contains(r, " Input: Brace\t"));
-  EXPECT_TRUE(contains(r, "   l/r ratio =59.41  vs.  720/sqrt(Fy) = 120.00\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =0.680 "));
+  EXPECT_TRUE(contains(r, "   l/r ratio =59.41  vs.  720/sqrt(Fy) = 120.00  OK\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =0.680 "));
   EXPECT_NEAR(c.minor.Pallow, handFa(klr, 36.0) * 9.13 * beta, 1e-3);
   EXPECT_TRUE(contains(r, "\r\n\t Allowable load = f_a * area * beta ="));
   EXPECT_TRUE(contains(r, "\r\n\t Allowable load =f_a * area *beta ="));
@@ -142,7 +144,10 @@ TEST(WColumn, CbfBraceComparesLOverRWithoutKButReducesByBetaWithK) {
   WColumnAsd s(w8x31(), 1.0, 25.0, 1.0, 25.0, 20.0, 36.0, 0, 0, 0, 2, 4);
   const std::string rs = s.design();
   EXPECT_EQ(s.stopText(), " Stoped becauese the  l/r > 720/sqrt(Fy) condition.");
-  EXPECT_TRUE(rs.ends_with("=0.629 \r\n\r\n Stoped becauese the  l/r > 720/sqrt(Fy) condition."));
+  EXPECT_TRUE(contains(rs, "= 120.00  NO GOOD!!!\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =0.629 "
+                           "\r\n\r\n Stoped becauese the  l/r > 720/sqrt(Fy) condition."));
+  // 148.51/120 = 1.24
+  EXPECT_TRUE(rs.ends_with("\r\n\r\n Result: NO GOOD, ratio 1.24 (governed by brace l/r, UBC 2213.8.2.1)\r\n"));
   EXPECT_FALSE(contains(rs, "Major axis"));
 }
 
@@ -163,15 +168,18 @@ TEST(WColumn, ScbfBraceFlagsNonCompactFlangesAndStopsBeyondItsSlenderness) {
   // W14x90 at Fy 50: flange 10.2 > 9.19 is not compact. L 14 ft: kl/r 45.41 < 1000/sqrt(50) = 141.42.
   WColumnAsd c(w14x90(), 1.0, 14.0, 1.0, 14.0, 300.0, 50.0, 0, 0, 0, 3, 4);
   const std::string r = c.design();
-  EXPECT_TRUE(contains(r, "\r\n 97 UBC 2213.9.2.1 Slenderness Check kl/r (=45.41)  < 1000/sqrt(Fy) (=141.42)"
+  EXPECT_TRUE(contains(r, "\r\n 97 UBC 2213.9.2.1 Slenderness Check kl/r (=45.41)  < 1000/sqrt(Fy) (=141.42)  OK"
                           "\r\n Flanges are not compact!!!!  ... NO GOOD\r\n\r\n Major axis"));
+  // 10.2/(65/sqrt(50)) = 1.11: the flange, which cannot pass, governs whatever the axial ratios are.
+  EXPECT_FALSE(c.result().ok);
+  EXPECT_EQ(c.result().governing, "compact flange of an SCBF brace, bf/2tf");
   EXPECT_FALSE(contains(r, "Web is not compact"));
   EXPECT_NEAR(c.minor.Pallow, handFa(168.0 / 3.7, 50.0) * 26.5, 1e-3);  // no Beta
   // L 45 ft: kl/r = 540/3.7 = 145.95 > 141.42.
   WColumnAsd s(w14x90(), 1.0, 45.0, 1.0, 45.0, 300.0, 50.0, 0, 0, 0, 3, 4);
   const std::string rs = s.design();
-  EXPECT_TRUE(rs.ends_with("Slenderness Check kl/r (=145.95)  > 1000/sqrt(Fy) (=141.42)\r\n\r\n Stoped becauese the "
-                           "slenderness > 1000/sqrt(Fy) condition."));
+  EXPECT_TRUE(contains(rs, "Slenderness Check kl/r (=145.95)  > 1000/sqrt(Fy) (=141.42)  NO GOOD!!!\r\n\r\n Stoped "
+                           "becauese the slenderness > 1000/sqrt(Fy) condition."));
   EXPECT_EQ(s.stopText(), " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.");
 }
 
