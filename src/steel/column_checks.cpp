@@ -93,6 +93,26 @@ bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr,
   return false;
 }
 
+double effectiveWidth(double t, double ratio, double f, double c) {
+  const double b = ratio * t;
+  return smallerOf(253.0 * t / std::sqrt(f) * (1.0 - c / (ratio * std::sqrt(f))), b);
+}
+
+double effectiveAreaFactor(double klr, double Cc, double Fy, double A, double (*lostArea)(double f, const void* ctx),
+                           const void* ctx, double& f) {
+  double Qa = 1.0;
+  std::string unused;
+  f = 0.0;
+  for (int i = 0; i < 100; ++i) {
+    f = allowableAxialStress(unused, klr, Cc, Fy, Qa) / Qa;
+    const double next = smallerOf((A - lostArea(f, ctx)) / A, 1.0);
+    const bool settled = std::fabs(next - Qa) < 1e-9;
+    Qa = next;
+    if (settled) break;
+  }
+  return Qa;
+}
+
 bool hasNonFiniteNumber(std::string_view report) {
   auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
   for (std::string_view word : {std::string_view("inf"), std::string_view("nan")}) {

@@ -52,6 +52,17 @@ bool cbfSlendernessBlock(std::string& report, DesignResult& result, double lr, d
 // The SCBF slenderness line: kl/r against 1000/sqrt(Fy). True when the brace may go on.
 bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr, double Fy);
 
+// Effective width of a slender stiffened element at stress f (Appendix B5): A-B5-7 with c = 50.3 for the
+// walls of square and rectangular tubes, A-B5-8 with c = 44.3 for other elements (a W web);
+// b_e = 253 t/sqrt(f) [1 - c/((b/t) sqrt(f))], never above b = ratio*t.
+double effectiveWidth(double t, double ratio, double f, double c);
+
+// Qa = A_eff/A of a column whose slender stiffened elements lose lostArea(f) at stress f. f is the stress
+// on the effective area at the allowable load, fa/Qa, with fa on the A-B5-11 / A-B5-12 curve for klr;
+// fa depends on Qa through Cc', so the two are iterated to agreement. Leaves the final f in `f`.
+double effectiveAreaFactor(double klr, double Cc, double Fy, double A, double (*lostArea)(double f, const void* ctx),
+                           const void* ctx, double& f);
+
 // True when a report holds a printed infinity or NaN ("inf", "-nan"...), which no report may show.
 bool hasNonFiniteNumber(std::string_view report);
 

@@ -39,25 +39,19 @@ std::string TubeColumnAsd::inputError() const { return columnInputError(Fy, Kx, 
 // Qa through Cc' = Cc/sqrt(Qa): iterate to agreement. The shorter kl/r gives the larger f (the smaller
 // effective area), which is used for both axes.
 void TubeColumnAsd::effectiveArea(double klr) {
-  const double limit = 238.0 / std::sqrt(Fy);
-  const double bFlat = bt * t, hFlat = ht * t;
-  auto width = [&](double ratio, double flat, double f) {
-    if (ratio <= limit) return flat;
-    return smallerOf(253.0 * t / std::sqrt(f) * (1.0 - 50.3 / (ratio * std::sqrt(f))), flat);
+  auto lost = [](double f, const void* ctx) {
+    const TubeColumnAsd& c = *static_cast<const TubeColumnAsd*>(ctx);
+    const double limit = 238.0 / std::sqrt(c.Fy);
+    double area = 0.0;
+    for (double ratio : {c.bt, c.ht})
+      if (ratio > limit) area += 2.0 * c.t * (ratio * c.t - effectiveWidth(c.t, ratio, f, 50.3));
+    return area;
   };
-  Qa = 1.0;
-  std::string unused;
-  for (int i = 0; i < 100; ++i) {
-    const double fa = allowableAxialStress(unused, klr, Cc, Fy, Qa);
-    fWall = fa / Qa;
-    beWidth = width(bt, bFlat, fWall);
-    beDepth = width(ht, hFlat, fWall);
-    Aeff = A - 2.0 * t * (bFlat - beWidth) - 2.0 * t * (hFlat - beDepth);
-    const double next = smallerOf(Aeff / A, 1.0);
-    const bool settled = std::fabs(next - Qa) < 1e-9;
-    Qa = next;
-    if (settled) break;
-  }
+  Qa = effectiveAreaFactor(klr, Cc, Fy, A, lost, this, fWall);
+  const double limit = 238.0 / std::sqrt(Fy);
+  beWidth = bt > limit ? effectiveWidth(t, bt, fWall, 50.3) : bt * t;
+  beDepth = ht > limit ? effectiveWidth(t, ht, fWall, 50.3) : ht * t;
+  Aeff = Qa * A;
 }
 
 std::string TubeColumnAsd::design() {

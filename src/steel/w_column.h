@@ -30,6 +30,9 @@ class WColumnAsd {
   double Cc = 0.0;
   double klrMax = 0.0;
   double Qs = 1.0;
+  // A web beyond 253/sqrt(Fy) works on its effective depth h_e (A-B5-8) at the stress fWeb it carries at
+  // the allowable load; Qa = A_eff/A, 1 for a compact web.
+  double Qa = 1.0, fWeb = 0.0, hEff = 0.0;
   bool flangeCompact = false;
   bool webCompact = false;
 
