@@ -225,6 +225,7 @@ std::string DoubleAngleStrut::design() {
         r += "   !!!NO GOOD!!!";
         break;
       }
+      r += "  OK";
       const char* allowLine =
           "\r\n\t Allowable load= f_a * area * Beta = %.3lf*%.3lf*%.3lf =%.2f kips \r\n\t 2213.8.4.1 Chevron braces "
           "shall be designed for 1.5 times the prescribed seismic forces.";
@@ -259,6 +260,7 @@ std::string DoubleAngleStrut::design() {
         r += "   !!!NO GOOD!!!!";
         break;
       }
+      r += "  OK";
       const double legLimit = 52.0 / sqrtFy;
       appendf(r,
               "\r\n 97 UBC 2213.8.2.5 Requirement for Special Concentrically Braced Frames (SCBF)\r\n 97 UBC "
@@ -269,6 +271,7 @@ std::string DoubleAngleStrut::design() {
         appendf(r, "\r\n!!!! bf/tf (=%.2lf) >  52/sqrt(Fy) =(%.2lf)  NO GOOD !!!!", bt, legLimit);
         break;
       }
+      r += "  OK";
       if (klrX > 200.0) return b7(klrX);
       appendf(r, "\r\n\r\n Major axis -- k l_xx/r_xx ratio:\r\n\t Since kl/r = %.2f", klrX);
       faX = allowableAxialStress(faText, klrX, Cc, Fy, Qs);
