@@ -46,18 +46,28 @@ EXPECTED_COUNTS = {"W": 302, "Tee": 302, "Channel": 62, "Angle": 259, "Tube": 38
 # ------------------------------------------------------------------ choices
 
 # W shapes the current database no longer lists and whose dimensions are not at
-# hand: each row holds the published properties of the nearest current shape of
-# the same nominal depth and flange series (nearest weight; W40x174 and W40x466
-# stay in their own flange-width series).
-W_SUBSTITUTES = {
-    "W40X321": "W40X324", "W40X174": "W40X199", "W40X466": "W40X392",
-    "W36X848": "W36X652", "W36X798": "W36X652", "W36X650": "W36X652",
-    "W36X527": "W36X529", "W36X439": "W36X441", "W36X393": "W36X395",
-    "W36X359": "W36X361", "W36X328": "W36X330", "W36X300": "W36X302",
-    "W36X280": "W36X282", "W36X260": "W36X262", "W36X245": "W36X247",
-    "W36X230": "W36X231", "W30X477": "W30X391", "W27X448": "W27X368",
-    "W24X492": "W24X370", "W24X408": "W24X370", "W14X808": "W14X730",
-}
+# hand: each row holds a current shape of the same nominal depth whose weight is
+# within 1 % of the row's name (the nearest such), or else the next lighter one.
+# A heavier stand-in would overstate strength, stiffness and base-plate size.
+SUBSTITUTE_TOLERANCE = 0.01
+
+
+def w_substitute(db, family, depth, weight):
+    prefix = f"{family}{depth}X"
+    current = []
+    for lab in db.rows:
+        if lab.startswith(prefix) and db.rows[lab]["Type"] == family:
+            try:
+                current.append((float(lab[len(prefix):]), lab))
+            except ValueError:
+                pass
+    close = [c for c in current if abs(c[0] - weight) <= SUBSTITUTE_TOLERANCE * weight]
+    if close:
+        return min(close, key=lambda c: abs(c[0] - weight))[1]
+    lighter = [c for c in current if c[0] < weight]
+    if not lighter:
+        raise KeyError(f"no substitute for {prefix}{g(weight)}")
+    return max(lighter)[1]
 
 # Nominal pipe sizes: outside diameters of ASME B36.10. The database prints
 # them to three figures; the generator checks each against it.
@@ -86,7 +96,7 @@ OVERRIDES = {
                                 k=1.4375, dAf=6.21, Ixx=404, Sxx=53.8, rxx=5.24, Iyy=11.0, Syy=3.78,
                                 ryy=0.867, Zxx=68.2, Zyy=8.17, xbar=0.798, eo=0.583),
     ("Angle", "2L 8 x 8 x 1.125"): dict(weight=114, A=33.5, leg1=8, leg2=8, t=1.125, ybar=2.41,
-                                        ryy0=3.42, ro0=4.58, H0=0.873, ryy38=3.55, ro38=4.68,
+                                        ryy0=3.42, ro0=4.58, ryy38=3.55, ro38=4.68,
                                         H38=0.844, ryy34=3.69, ro34=4.79, H34=0.851, rzz=1.56,
                                         Ixx=195, Sxx=35.1, rxx=2.42, J=7.13, Cw=32.5),
     ("Tube", "HSS 32 x 24 x 0.625"): dict(weight=225.8, A=66.4, d=32, t=0.625, b=24, bt=35.4, ht=48.2,
@@ -243,7 +253,7 @@ def build_w(db):
             label = f"{family}{depth}X{wt}"
             origin, note = "Database", ""
             if db.get(label) is None:
-                label = W_SUBSTITUTES[label]
+                label = w_substitute(db, family, depth, float(wt))
                 origin, note = "Substituted", f"not in the database; values of {label}"
             r = db[label]
             v = w_values(r, family)

@@ -3,6 +3,8 @@
 // edition ASD bearing rule (J9) and the cantilever dimensions m, n and n'.
 #include <string>
 
+#include "platform/report_lines.h"
+
 namespace vd {
 
 struct BasePlateInput {
@@ -21,7 +23,8 @@ struct BasePlateResult {
   double A2A1 = 0.0, Fp = 0.0, fp = 0.0;
   double m = 0.0, n = 0.0, nPrime = 0.0, l = 0.0;
   double t = 0.0;          // required thickness, in
-  double thickness = 0.0;  // reported thickness: the next sixteenth above t
+  double thickness = 0.0;  // reported thickness: t rounded up to a sixteenth
+  DesignResult result;     // the bearing check
   double alphaReal = 0.0, alphaSimple = 0.0;
 };
 

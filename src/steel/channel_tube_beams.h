@@ -1,18 +1,22 @@
 #pragma once
 // Channel (C, MC) beams with the F1-8 lateral-buckling limit, and rectangular or square HSS beams
-// about either axis with the compact-box limits of F3, both to the 9th edition ASD rules.
+// about either axis with the compact-box limits of F3 and the effective width of a slender compression
+// flange (Appendix B5), both to the 9th edition ASD rules.
 #include <string>
 
+#include "platform/report_lines.h"
 #include "tables/section_record.h"
 
 namespace vd {
 
 class ChannelBeamAsd {
  public:
-  // M kip-ft, Lb ft, V kip (kept), Fy ksi designed within 33 to 65; Vlist filters the connection list.
+  // M kip-ft, Lb ft, V kip (checked when above 0), Fy ksi designed within 33 to 65; Vlist filters the
+  // connection list.
   ChannelBeamAsd(const SectionRecord& rec, double M, double Lb, double V, double Cb, double Fy, double Vlist);
 
   std::string design();
+  const DesignResult& result() const { return result_; }
 
   double Lu = 0.0;  // ft
   double Fb = 0.0;  // ksi
@@ -21,6 +25,9 @@ class ChannelBeamAsd {
   const SectionRecord& rec;
   double M, Lb, V, Cb, Fy, Vlist;
   double bf, d, tw, k, dAf, Sxx;
+
+ private:
+  DesignResult result_;
 };
 
 class TubeBeamAsd {
@@ -31,6 +38,7 @@ class TubeBeamAsd {
               bool weakAxis);
 
   const std::string& text() const { return text_; }
+  const DesignResult& result() const { return result_; }
 
   const SectionRecord& rec;
   double M, Lb, Cb, Fy, M1, M2;
@@ -39,9 +47,14 @@ class TubeBeamAsd {
   double Fb = 0.0;
   bool compact = true;
   double Lc = 0.0;  // in
+  // A compression flange with flat b/t above 238/sqrt(Fy) works on its effective width (Appendix B5).
+  bool slenderFlange = false;
+  double be = 0.0;    // effective flat width of the compression flange, in
+  double Seff = 0.0;  // section modulus of the effective section, in^3 (S when fully effective)
 
  private:
   std::string text_;
+  DesignResult result_;
 };
 
 }  // namespace vd

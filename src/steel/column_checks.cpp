@@ -12,8 +12,20 @@ ColumnRole columnRoleFrom(int value) {
   return value >= 0 && value <= 3 ? static_cast<ColumnRole>(value) : ColumnRole::Column;
 }
 
-AxisResult columnAxisCheck(std::string& report, Axis axis, double klr, double Cc, double Fy, double Qs, double A,
-                           double P, double beta, std::string_view afterHeading) {
+std::string axialCheckName(Axis axis, double klr, double Cc, double Q) {
+  return std::string(axis == Axis::Major ? "axial, x-x axis, " : "axial, y-y axis, ") +
+         axialStressEquation(klr, Cc, Q);
+}
+
+const char* limitVerdict(DesignResult& result, double value, double limit, const std::string& name) {
+  const bool ok = value <= limit;
+  result.check(limit > 0.0 ? value / limit : 1.0e9, ok, name);
+  return ok ? "  OK" : "  NO GOOD!!!";
+}
+
+AxisResult columnAxisCheck(std::string& report, DesignResult& result, Axis axis, double klr, double Cc, double Fy,
+                           double Qs, double A, double P, double beta, std::string_view afterHeading,
+                           const char* qName) {
   AxisResult r;
   r.klr = klr;
   appendf(report,
@@ -22,7 +34,7 @@ AxisResult columnAxisCheck(std::string& report, Axis axis, double klr, double Cc
           klr);
   report += afterHeading;
   std::string line;
-  r.fa = allowableAxialStress(line, klr, Cc, Fy, Qs);
+  r.fa = allowableAxialStress(line, klr, Cc, Fy, Qs, qName);
   report += line;
   if (beta > 0.0) {
     r.Pallow = r.fa * A * beta;
@@ -37,12 +49,13 @@ AxisResult columnAxisCheck(std::string& report, Axis axis, double klr, double Cc
                                 : "\r\n\t Allowable load =f_a * area =%.2f kips ",
             r.Pallow);
   }
-  report += ratioLine(P, r.Pallow, "Design Load", "Allowable Load", "kip");
+  report += result.ratioLine(P, r.Pallow, "Design Load", "Allowable Load", "kip", axialCheckName(axis, klr, Cc, Qs));
   appendf(report, "\r\n\t (P)design/(P)capacity =%.2f%%\r\n", P / r.Pallow * 100.0);
   return r;
 }
 
-double ubcColumnCheck(std::string& report, double dead, double live, double seismic, int Rw, double fa, double A) {
+double ubcColumnCheck(std::string& report, DesignResult& result, double dead, double live, double seismic, int Rw,
+                      double fa, double A) {
   const double P = 1.0 * dead + 0.7 * live + (Rw / 8.0) * 3.0 * seismic;
   const double Psc = 1.7 * A * fa;
   appendf(report,
@@ -50,34 +63,54 @@ double ubcColumnCheck(std::string& report, double dead, double live, double seis
           "3*(%d/8)*%.2f =%.2f kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area = %.2f kip\r\n\r --- P "
           "= 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.",
           dead, live, Rw, seismic, P, Psc);
-  report += ratioLine(P, Psc, "Axial P", "(P)sc", "kip");
+  report += result.ratioLine(P, Psc, "Axial P", "(P)sc", "kip", "member strength (P)sc, UBC 2211.4.2");
   appendf(report, "\r\n\t (P)design/(P)sc =%.2f%%\r\n", P / (fa * 1.7 * A) * 100.0);
   return P;
 }
 
-bool cbfSlendernessBlock(std::string& report, double lr, double Fy, double beta) {
+bool cbfSlendernessBlock(std::string& report, DesignResult& result, double lr, double Fy, double beta) {
   const double limit = 720.0 / std::sqrt(Fy);
   appendf(report,
           "\r\n\r\n 97 UBC 2213.8 Requirement for Concentrically Braced Frames (CBF)\r\n 97 UBC 2213.8.2.1  "
           "Slenderness: In Seismic Zones 3 & 4, the l/r ratio for bracing members\r\n shall not exceed 720/sqrt(Fy) "
           "except as permitted in Sections 2213.8.5 or 2213.8.6\r\n   l/r ratio =%.2lf  vs.  720/sqrt(Fy) = "
-          "%.2lf\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =%.3lf ",
-          lr, limit, beta);
+          "%.2lf%s\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =%.3lf ",
+          lr, limit, limitVerdict(result, lr, limit, "brace l/r, UBC 2213.8.2.1"), beta);
   if (lr <= limit) return true;
   report += kCbfStopReport;
   return false;
 }
 
-bool scbfSlendernessBlock(std::string& report, double klr, double Fy) {
+bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr, double Fy) {
   const double limit = 1000.0 / std::sqrt(Fy);
   const char c = klr <= limit ? '<' : '>';
   appendf(report,
           "\r\n\r\n 97 UBC 2213.9 Requirement for Special Concentrically Braced Frames (SCBF)\r\n 97 UBC 2213.9.2.1 "
-          "Slenderness Check kl/r (=%.2f)  %c 1000/sqrt(Fy) (=%.2lf)",
-          klr, c, limit);
+          "Slenderness Check kl/r (=%.2f)  %c 1000/sqrt(Fy) (=%.2lf)%s",
+          klr, c, limit, limitVerdict(result, klr, limit, "brace kl/r, UBC 2213.9.2.1"));
   if (c == '<') return true;
   report += kScbfStopReport;
   return false;
+}
+
+double effectiveWidth(double t, double ratio, double f, double c) {
+  const double b = ratio * t;
+  return smallerOf(253.0 * t / std::sqrt(f) * (1.0 - c / (ratio * std::sqrt(f))), b);
+}
+
+double effectiveAreaFactor(double klr, double Cc, double Fy, double A, double (*lostArea)(double f, const void* ctx),
+                           const void* ctx, double& f) {
+  double Qa = 1.0;
+  std::string unused;
+  f = 0.0;
+  for (int i = 0; i < 100; ++i) {
+    f = allowableAxialStress(unused, klr, Cc, Fy, Qa) / Qa;
+    const double next = smallerOf((A - lostArea(f, ctx)) / A, 1.0);
+    const bool settled = std::fabs(next - Qa) < 1e-9;
+    Qa = next;
+    if (settled) break;
+  }
+  return Qa;
 }
 
 bool hasNonFiniteNumber(std::string_view report) {

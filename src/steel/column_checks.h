@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/report_lines.h"
+
 namespace vd {
 
 enum class ColumnRole { Column = 0, SeismicColumn = 1, CbfBrace = 2, ScbfBrace = 3 };
@@ -20,14 +22,24 @@ struct AxisResult {
 };
 
 // One axis: heading with kl/r, the E2-1 / E2-2 explanation, the allowable load, the verdict on P and
-// the percentage line. `beta` > 0 multiplies the allowable load (CBF brace); `afterHeading` is put
-// between the heading and the explanation.
-AxisResult columnAxisCheck(std::string& report, Axis axis, double klr, double Cc, double Fy, double Qs, double A,
-                           double P, double beta = 0.0, std::string_view afterHeading = {});
+// the percentage line, recorded in `result`. `beta` > 0 multiplies the allowable load (CBF brace);
+// `afterHeading` is put between the heading and the explanation; qName names a Q below 1 ("Qs", "Qa").
+AxisResult columnAxisCheck(std::string& report, DesignResult& result, Axis axis, double klr, double Cc, double Fy,
+                           double Qs, double A, double P, double beta = 0.0, std::string_view afterHeading = {},
+                           const char* qName = "Qs");
 
-// The load combination of a seismic-frame column and its member-strength verdict against 1.7 fa A.
-// Returns the combined load.
-double ubcColumnCheck(std::string& report, double dead, double live, double seismic, int Rw, double fa, double A);
+// The load combination of a seismic-frame column and its member-strength verdict against 1.7 fa A,
+// recorded in `result`. Returns the combined load.
+double ubcColumnCheck(std::string& report, DesignResult& result, double dead, double live, double seismic, int Rw,
+                      double fa, double A);
+
+// The name of an axial check for the design result: "axial, x-x axis, Eq. E2-1".
+std::string axialCheckName(Axis axis, double klr, double Cc, double Q);
+
+// A limit that is not a capacity (a slenderness or width-thickness ratio): records value/limit, passing
+// when value <= limit, and returns the verdict that ends the line of the check ("  OK" or
+// "  NO GOOD!!!").
+const char* limitVerdict(DesignResult& result, double value, double limit, const std::string& name);
 
 // Messages that end a brace check early; the form shows them in place of its header.
 inline constexpr const char* kCbfStopReport = "\r\n\r\n Stoped becauese the  l/r > 720/sqrt(Fy) condition.";
@@ -36,9 +48,20 @@ inline constexpr const char* kScbfStopReport = "\r\n\r\n Stoped becauese the sle
 inline constexpr const char* kScbfStopText = " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.";
 
 // The CBF slenderness block: l/r (no K) against 720/sqrt(Fy), and Beta. True when the brace may go on.
-bool cbfSlendernessBlock(std::string& report, double lr, double Fy, double beta);
+bool cbfSlendernessBlock(std::string& report, DesignResult& result, double lr, double Fy, double beta);
 // The SCBF slenderness line: kl/r against 1000/sqrt(Fy). True when the brace may go on.
-bool scbfSlendernessBlock(std::string& report, double klr, double Fy);
+bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr, double Fy);
+
+// Effective width of a slender stiffened element at stress f (Appendix B5): A-B5-7 with c = 50.3 for the
+// walls of square and rectangular tubes, A-B5-8 with c = 44.3 for other elements (a W web);
+// b_e = 253 t/sqrt(f) [1 - c/((b/t) sqrt(f))], never above b = ratio*t.
+double effectiveWidth(double t, double ratio, double f, double c);
+
+// Qa = A_eff/A of a column whose slender stiffened elements lose lostArea(f) at stress f. f is the stress
+// on the effective area at the allowable load, fa/Qa, with fa on the A-B5-11 / A-B5-12 curve for klr;
+// fa depends on Qa through Cc', so the two are iterated to agreement. Leaves the final f in `f`.
+double effectiveAreaFactor(double klr, double Cc, double Fy, double A, double (*lostArea)(double f, const void* ctx),
+                           const void* ctx, double& f);
 
 // True when a report holds a printed infinity or NaN ("inf", "-nan"...), which no report may show.
 bool hasNonFiniteNumber(std::string_view report);

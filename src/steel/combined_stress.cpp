@@ -62,6 +62,7 @@ std::string CombinedStress::report() {
   Fex = eulerStress(kx, Lbx, rx);
   Fey = eulerStress(ky, Lby, ry);
   H11 = H12 = H13 = 1.01;
+  result_ = DesignResult{};
   usesH11 = fa / Fa > 0.15;
   H12 = fby / Fby + fbx / Fbx + fa / (0.60 * Fy);
   H13 = fby / Fby + fbx / Fbx + fa / Fa;
@@ -86,20 +87,31 @@ std::string CombinedStress::report() {
               "finite value.\r\n\t NO GOOD!  fa must stay below Fe'  ... NO GOOD!\r\n",
               fa, bucklesX ? 'x' : 'y', bucklesX ? Fex : Fey);
       governing = HUGE_VAL;
+      result_.check(HUGE_VAL, false, "interaction, Eq. H1-1 (fa >= F'e)");
+      appendSummary(r, result_);
       return r;
     }
     appendf(r,
             "\r\n Eq. H1-1:   fa/Fa + cmx*fbx/(1.0-fa/Fpex)/Fbx + cmy*fby/(1.0-fa/Fpey)/Fby\r\n = %.2lf/%.2lf + "
             "%.2lf*%.2lf/(1.0 - %.2lf/%.2lf)/%.2lf + %.2lf*%.2lf/(1.0 - %.2lf/%.2lf)/%.2lf \r\n =%.3lf",
             fa, Fa, Cmx, fbx, fa, Fex, Fbx, Cmy, fby, fa, Fey, Fby, H11);
+    r += result_.ratioLine(H11, 1.0, "Design Need", "Column Capacity", "", "interaction, Eq. H1-1");
+    // Both H1-1 and H1-2 must hold; each value stands with its own verdict and the larger governs.
+    appendf(r,
+            "\r\n Eq. H1-2:   fa/(0.60*Fy) + fbx/Fbx + fby/Fby\r\n = %.2lf/(0.60*%.2lf) + %.2lf/%.2lf + %.2lf/%.2lf "
+            "\r\n =%.3lf",
+            fa, Fy, fbx, Fbx, fby, Fby, H12);
+    r += result_.ratioLine(H12, 1.0, "Design Need", "Column Capacity", "", "interaction, Eq. H1-2");
     governing = largerOf(H11, H12);
+    appendf(r, "\r\n Governing: Eq. %s =%.3lf", H12 >= H11 ? "H1-2" : "H1-1", governing);
   } else {
     appendf(r, "\r\n Eq. H1-3:   fa/Fa + fbx/Fbx +  fby/Fby\r\n = %.2lf/%.2lf + %.2lf/%.2lf + %.2lf/%.2lf \r\n =%.3lf", fa,
             Fa, fbx, Fbx, fby, Fby, H13);
     governing = H13;
+    r += result_.ratioLine(governing, 1.0, "Design Need", "Column Capacity", "", "interaction, Eq. H1-3");
   }
-  r += ratioLine(governing, 1.0, "Design Need", "Column Capacity", "");
   appendf(r, "\r\n (P)design/(P)capacity =%.2lf%%\r\n", governing * 100.0);
+  appendSummary(r, result_);
   return r;
 }
 

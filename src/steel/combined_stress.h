@@ -3,6 +3,8 @@
 // H1-3, from computed and allowable stresses the engineer types.
 #include <string>
 
+#include "platform/report_lines.h"
+
 namespace vd {
 
 class CombinedStress {
@@ -15,6 +17,7 @@ class CombinedStress {
   // Why these inputs give no meaningful interaction, or empty.
   std::string inputError() const;
   std::string report();
+  const DesignResult& result() const { return result_; }
 
   double fa, Fa, Fy;
   double fbx, kx, Lbx, rx, Cmx, Fbx;
@@ -26,6 +29,7 @@ class CombinedStress {
   bool usesH11 = false;
 
  private:
+  DesignResult result_;
   // Which allowables were typed as 0 (and are used as 0.0001).
   bool zeroFa_, zeroFbx_, zeroFby_;
 };

@@ -4,6 +4,7 @@
 
 #include "platform/text_format.h"
 #include "steel/asd_common.h"
+#include "steel/column_checks.h"
 
 namespace vd {
 
@@ -73,10 +74,13 @@ void DoubleAngleStrut::flexuralTorsional() {
 
 std::string DoubleAngleStrut::design() {
   restart_.clear();
+  result_ = DesignResult{};
   faX = faY = capacityX = capacityY = Beta = seismicP = 0.0;
   const double sqrtFy = std::sqrt(Fy);
-  if (stop_ == BraceLegSlenderness)
+  if (stop_ == BraceLegSlenderness) {
+    result_.check(bt / (52.0 / sqrtFy), false, "leg b/t of a brace, UBC 2213.8.2.5");
     return format("\r\n 97 UBC 2213.8.2.5 limits b/f(=%.1f) > 52/sqrt(Fy)(=%.1f) NO GOOD!!!", bt, 52.0 / sqrtFy);
+  }
   stop_ = None;
 
   flexuralTorsional();
@@ -125,6 +129,7 @@ std::string DoubleAngleStrut::design() {
   klr = largerOf(klrX, klrY);
   auto b7 = [&](double value) {
     stop_ = SlendernessB7;
+    result_.check(value / 200.0, false, "slenderness kl/r, Sect. B7");
     return format("\r\n AISC Section B7 limits kl/r(%.1f) < 200 N.G.", value);
   };
   if (klr > 200.0) return b7(klr);
@@ -136,12 +141,17 @@ std::string DoubleAngleStrut::design() {
                                    "Buckling govern over r_yy, kl/r = %.2f"
                                  : "\r\n Minor axis (y-y axis) --  k l_yy/r_yy ratio:\r\n\t Since kl/r = %.2f";
   std::string faText;
+  auto axisName = [&](bool major, double k) {
+    return std::string(major ? "axial, x-x axis, " : ftGoverns ? "axial, flexural-torsional, " : "axial, y-y axis, ") +
+           axialStressEquation(k, Cc, Qs);
+  };
   auto percent = [&](double capacity) { appendf(r, "\r\n\t (P)design/(P)capacity =%.2f%%\r\n", P / capacity * 100.0); };
 
   switch (memberType) {
     case 0:
     case 1: {
-      if (memberType == 0) {
+      // The legs' slenderness reduces a seismic-frame column exactly as it does a strut (Appendix B5).
+      {
         const double low = 76.0 / sqrtFy, high = 155.0 / sqrtFy;
         if (bt < low) {
           Qs = 1.0;
@@ -155,8 +165,6 @@ std::string DoubleAngleStrut::design() {
           Qs = 15500.0 / (Fy * bt * bt);
           appendf(r, "\r\n Apply ASD Appendix B   bf/tf(=%.2lf) > 155/sqrt(Fy)(=%.2lf),   Qs =%.3lf", bt, high, Qs);
         }
-      } else {
-        Qs = 1.0;
       }
       if (klrX > 200.0) return b7(klrX);
       appendf(r, "\r\n\r\n Major axis -- k l_xx/r_xx ratio:\r\n\t Since kl/r = %.2f", klrX);
@@ -165,7 +173,7 @@ std::string DoubleAngleStrut::design() {
       capacityX = faX * A;
       appendf(r, memberType == 0 ? "\r\n\t Allowable load= f_a * area =%.2f kips " : "\r\n\t Allowable load = f_a * area =%.2f kips ",
               capacityX);
-      r += ratioLine(P, capacityX, "Design load", "Strut capacity", "kip");
+      r += result_.ratioLine(P, capacityX, "Design load", "Strut capacity", "kip", axisName(true, klrX));
       percent(capacityX);
 
       if (klrYE > 200.0) return b7(klrYE);
@@ -173,7 +181,7 @@ std::string DoubleAngleStrut::design() {
       faY = allowableAxialStress(faText, klrYE, Cc, Fy, Qs);
       r += faText;
       capacityY = faY * A;
-      r += ratioLine(P, capacityY, "Design load", "Strut capacity", "kip");
+      r += result_.ratioLine(P, capacityY, "Design load", "Strut capacity", "kip", axisName(false, klrYE));
       percent(capacityY);
 
       if (memberType == 1) {
@@ -185,7 +193,7 @@ std::string DoubleAngleStrut::design() {
                 "+ 3*(%d/8)*%.2f =%.2f kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area = %.2f "
                 "kip\r\n\t --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.",
                 dead, live, Rw, seismic, seismicP, Psc);
-        r += ratioLine(seismicP, Psc, "Axial P", "(P)sc", "kip");
+        r += result_.ratioLine(seismicP, Psc, "Axial P", "(P)sc", "kip", "member strength (P)sc, UBC 2211.4.2");
         appendf(r, "\r\n\t (P)design/(P)sc =%.2f%%\r\n", seismicP / Psc * 100.0);
       }
       break;
@@ -198,14 +206,15 @@ std::string DoubleAngleStrut::design() {
               "\r\n\r\n 97 UBC 2213.8 Requirement for Concentrically Braced Frames (CBF)\r\n 97 UBC 2213.8.2.1  "
               "Slenderness: In Seismic Zones 3 & 4, the l/r ratio for bracing members\r\n shall not exceed "
               "720/sqrt(Fy) except as permitted in Sections 2213.8.5 or 2213.8.6\r\n   l/r ratio =%.2lf  %c  "
-              "720/sqrt(Fy) = %.2lf\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =%.3lf ",
-              lr, lr <= limit ? '<' : '>', limit, Beta);
+              "720/sqrt(Fy) = %.2lf%s\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =%.3lf ",
+              lr, lr <= limit ? '<' : '>', limit, limitVerdict(result_, lr, limit, "brace l/r, UBC 2213.8.2.1"), Beta);
       if (lr > limit) {
         restart_ = format("\r\n !!! l/r ratio =%.2lf  >  720/sqrt(Fy) = %.2lf  NO GOOD !!!!", lr, limit);
         r += restart_;
         break;
       }
       const double legLimit = 52.0 / sqrtFy;
+      result_.check(bt / legLimit, bt < legLimit, "leg b/t of a brace, UBC 2213.8.2.5");
       const std::string legLine =
           format("\r\n 97 UBC 2213.8.2.5 Requirement for Concentrically Braced Frames (CBF)\r\n 97 UBC 2213.8.2.5 -- "
                  "b/t (=%.2lf)  %c 52/sqrt(Fy) (=%.2lf)",
@@ -216,6 +225,7 @@ std::string DoubleAngleStrut::design() {
         r += "   !!!NO GOOD!!!";
         break;
       }
+      r += "  OK";
       const char* allowLine =
           "\r\n\t Allowable load= f_a * area * Beta = %.3lf*%.3lf*%.3lf =%.2f kips \r\n\t 2213.8.4.1 Chevron braces "
           "shall be designed for 1.5 times the prescribed seismic forces.";
@@ -225,7 +235,7 @@ std::string DoubleAngleStrut::design() {
       r += faText;
       capacityX = faX * A * Beta;
       appendf(r, allowLine, faX, A, Beta, capacityX);
-      r += ratioLine(P, capacityX, "Design load", "Brace capacity", "kip");
+      r += result_.ratioLine(P, capacityX, "Design load", "Brace capacity", "kip", axisName(true, klrX));
       percent(capacityX);
       if (klrYE > 200.0) return b7(klrYE);
       appendf(r, minorHeading, klrYE);
@@ -233,7 +243,7 @@ std::string DoubleAngleStrut::design() {
       r += faText;
       capacityY = faY * A * Beta;
       appendf(r, allowLine, faY, A, Beta, capacityY);
-      r += ratioLine(P, capacityY, "Design load", "Brace capacity", "kip");
+      r += result_.ratioLine(P, capacityY, "Design load", "Brace capacity", "kip", axisName(false, klrYE));
       percent(capacityY);
       break;
     }
@@ -243,21 +253,25 @@ std::string DoubleAngleStrut::design() {
           "\r\n\r\n 97 UBC 2213.9 Requirement for Special Concentrically Braced Frames (SCBF)\r\n 97 UBC 2213.9.2.1 "
           "Slenderness  ratio (=%.2lf)  %c 1000/sqrt(Fy) (=%.2lf)",
           klr, klr > limit ? '>' : '<', limit);
+      result_.check(klr / limit, klr <= limit, "brace kl/r, UBC 2213.9.2.1");
       r += slender;
       if (klr > limit) {
         restart_ = slender + "   !!!NO GOOD!!!!";
         r += "   !!!NO GOOD!!!!";
         break;
       }
+      r += "  OK";
       const double legLimit = 52.0 / sqrtFy;
       appendf(r,
               "\r\n 97 UBC 2213.8.2.5 Requirement for Special Concentrically Braced Frames (SCBF)\r\n 97 UBC "
               "2213.9.2.4 -- b/t (=%.2lf)  %c 52/sqrt(Fy) (=%.2lf)",
               bt, bt > legLimit ? '>' : '<', legLimit);
+      result_.check(bt / legLimit, bt <= legLimit, "leg b/t of a brace, UBC 2213.9.2.4");
       if (bt > legLimit) {
         appendf(r, "\r\n!!!! bf/tf (=%.2lf) >  52/sqrt(Fy) =(%.2lf)  NO GOOD !!!!", bt, legLimit);
         break;
       }
+      r += "  OK";
       if (klrX > 200.0) return b7(klrX);
       appendf(r, "\r\n\r\n Major axis -- k l_xx/r_xx ratio:\r\n\t Since kl/r = %.2f", klrX);
       faX = allowableAxialStress(faText, klrX, Cc, Fy, Qs);
@@ -267,7 +281,7 @@ std::string DoubleAngleStrut::design() {
               "\r\n\t Allowable load= f_a * area = %.3lf*%.3lf =%.2f kips \r\n\t 2213.8.4.1 Chevron braces shall be "
               "designed for 1.5 times the prescribed seismic forces.",
               faX, A, capacityX);
-      r += ratioLine(P, capacityX, "Design load", "Brace capacity", "kip");
+      r += result_.ratioLine(P, capacityX, "Design load", "Brace capacity", "kip", axisName(true, klrX));
       percent(capacityX);
       // Flexural-torsional buckling of the pair governs a brace as much as a strut.
       if (klrYE > 200.0) return b7(klrYE);
@@ -283,11 +297,12 @@ std::string DoubleAngleStrut::design() {
               "\r\n\t Allowable load= f_a * area  = %.3lf*%.3lf =%.2f kips \r\n\t 2213.8.4.1 Chevron braces shall be "
               "designed for 1.5 times the prescribed seismic forces.",
               faY, A, capacityY);
-      r += ratioLine(P, capacityY, "Design load", "Brace capacity", "kip");
+      r += result_.ratioLine(P, capacityY, "Design load", "Brace capacity", "kip", axisName(false, klrYE));
       percent(capacityY);
       break;
     }
   }
+  appendSummary(r, result_);
   return r;
 }
 

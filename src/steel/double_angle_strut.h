@@ -3,6 +3,7 @@
 // with the flexural-torsional buckling of the pair and the local buckling factor Qs of the legs.
 #include <string>
 
+#include "platform/report_lines.h"
 #include "tables/section_record.h"
 
 namespace vd {
@@ -24,6 +25,7 @@ class DoubleAngleStrut {
   std::string design();
   Stop stop() const { return stop_; }
   const std::string& restartText() const { return restart_; }
+  const DesignResult& result() const { return result_; }
 
   int memberType;
   int Rw;
@@ -44,6 +46,7 @@ class DoubleAngleStrut {
   void flexuralTorsional();
   Stop stop_ = None;
   std::string restart_;
+  DesignResult result_;
 };
 
 }  // namespace vd

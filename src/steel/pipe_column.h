@@ -3,6 +3,7 @@
 // a seismic-frame column, or a CBF / SCBF brace of the 97 UBC.
 #include <string>
 
+#include "platform/report_lines.h"
 #include "tables/section_record.h"
 
 namespace vd {
@@ -22,6 +23,7 @@ class PipeColumn {
   // The report, or the stop message alone when stop() is not None.
   std::string design();
   Stop stop() const { return stop_; }
+  const DesignResult& result() const { return result_; }
 
   int memberType;
   int Rw;
@@ -30,12 +32,13 @@ class PipeColumn {
   double Cc = 0.0;
   double A;
   double klr;
-  double Qs = 1.0;
+  double Qs = 1.0;  // Qa of a slender wall (A-B5-9), 1 when fully effective
 
   double fa = 0.0, capacity = 0.0, Beta = 0.0, seismicP = 0.0;
 
  private:
   Stop stop_ = None;
+  DesignResult result_;
 };
 
 }  // namespace vd

@@ -34,15 +34,40 @@ TubeColumnAsd::TubeColumnAsd(const SectionRecord& r, double kx, double lx, doubl
 
 std::string TubeColumnAsd::inputError() const { return columnInputError(Fy, Kx, Lx, Ky, Ly, rxx, ryy, A, klrMax); }
 
+// Appendix B5 (A-B5-7): b_e = 253 t/sqrt(f) [1 - 50.3/((b/t) sqrt(f))] <= b for each wall beyond
+// 238/sqrt(Fy). f is the stress on the effective area at the allowable load, f_a/Qa, and f_a depends on
+// Qa through Cc' = Cc/sqrt(Qa): iterate to agreement. The shorter kl/r gives the larger f (the smaller
+// effective area), which is used for both axes.
+void TubeColumnAsd::effectiveArea(double klr) {
+  auto lost = [](double f, const void* ctx) {
+    const TubeColumnAsd& c = *static_cast<const TubeColumnAsd*>(ctx);
+    const double limit = 238.0 / std::sqrt(c.Fy);
+    double area = 0.0;
+    for (double ratio : {c.bt, c.ht})
+      if (ratio > limit) area += 2.0 * c.t * (ratio * c.t - effectiveWidth(c.t, ratio, f, 50.3));
+    return area;
+  };
+  Qa = effectiveAreaFactor(klr, Cc, Fy, A, lost, this, fWall);
+  const double limit = 238.0 / std::sqrt(Fy);
+  beWidth = bt > limit ? effectiveWidth(t, bt, fWall, 50.3) : bt * t;
+  beDepth = ht > limit ? effectiveWidth(t, ht, fWall, 50.3) : ht * t;
+  Aeff = Qa * A;
+}
+
 std::string TubeColumnAsd::design() {
   stopText_.clear();
+  result_ = DesignResult{};
   major = minor = AxisResult{};
   seismicP = 0.0;
+  Qa = 1.0;
+  Aeff = A;
   const ColumnRole role = columnRoleFrom(columnType);
   const bool brace = role == ColumnRole::CbfBrace || role == ColumnRole::ScbfBrace;
   const double klrX = Kx * Lx * 12.0 / rxx;
   const double klrY = Ky * Ly * 12.0 / ryy;
   const double sqrtFy = std::sqrt(Fy);
+  // The wider wall decides every width-thickness limit.
+  const double wall = largerOf(bt, ht);
 
   std::string r;
   appendf(r,
@@ -52,82 +77,95 @@ std::string TubeColumnAsd::design() {
   if (role == ColumnRole::SeismicColumn)
     appendf(r, "\r\n Dead load =%.2f kip,   Live Load =%.2f kip,  Earthquake Load =%.2f kip\r\n  Rw =%d", D, L, E, Rw);
   appendf(r,
-          "\r\n steel area =%.3lf in^2,  weight =%.3lf lbs/ft,  nominal wall thickness =%.4f in\r\n design wall "
-          "thickness =%.3f in\r\n\t Elastic Properties:\r\n I_yy =%.2f in^4,   S_yy =%.3f in^3,   r_yy =%.3f in,   "
+          "\r\n steel area =%.3lf in^2,  weight =%.3lf lbs/ft,  design wall thickness (0.93 t nominal) =%.4f in"
+          "\r\n\t Elastic Properties:\r\n I_yy =%.2f in^4,   S_yy =%.3f in^3,   r_yy =%.3f in,   "
           "kl/r =%.2lf\r\n I_xx =%.2f in^4,   S_xx =%.3f in^3,   r_xx =%.3f in,   kl/r =%.2lf",
-          A, static_cast<double>(rec.weight), t, t, static_cast<double>(rec.Iyy), static_cast<double>(rec.Syy), ryy,
+          A, static_cast<double>(rec.weight), t, static_cast<double>(rec.Iyy), static_cast<double>(rec.Syy), ryy,
           klrY, static_cast<double>(rec.Ixx), static_cast<double>(rec.Sxx), rxx, klrX);
 
+  Cc = std::sqrt(2.0 * PI * PI * 29000.0 / Fy);
+  const double slenderLimit = 238.0 / sqrtFy;
   if (!brace) {
     const double limit = 190.0 / sqrtFy;
-    const char c = limit < bt || limit < ht ? '>' : '<';
     appendf(r,
             "\r\n\r\n Design: %s \r\n Check width-thickness ratio:\r\n\t width/thickness (=%.2f)  %c 190.0/sqrt(Fy) "
             "(=%.2f)",
             role == ColumnRole::Column ? "for a normal strut--neither a brace nor a part of a CBF or SCBF frame"
                                        : "this column is a part of the frame",
-            bt, c, limit);
-    r += 3300.0 / Fy < bt ? "\r\n\t Appendix C would have governed."
-                          : "\r\n\t ref. to ASD Table B5.1 b/t -- The tube is fully effective.";
+            wall, limit < wall ? '>' : '<', limit);
   } else {
     const double limit = 110.0 / sqrtFy;
-    const char c = bt <= limit ? '<' : '>';
+    const char c = wall <= limit ? '<' : '>';
     appendf(r,
             "\r\n\r\n Design:\r\n Check width-thickness ratio:\r\n\t width/thickness (=%.2f)  %c 110.0/sqrt(Fy) (=%.2f)",
-            bt, c, limit);
-    if (c == '<') r += "\r\n\t Meeting UBC 2213.8.2.5 or 2213.9.2.5 requirement. OK";
+            wall, c, limit);
+    const char* verdict = limitVerdict(result_, wall, limit, "wall b/t of a brace, UBC 2213.8.2.5");
+    if (c == '<')
+      r += "\r\n\t Meeting UBC 2213.8.2.5 or 2213.9.2.5 requirement. OK";
+    else
+      r += verdict;
+  }
+  if (wall <= slenderLimit) {
+    if (!brace) r += "\r\n\t ref. to ASD Table B5.1 b/t -- The tube is fully effective.";
+  } else {
+    effectiveArea(smallerOf(klrX, klrY));
+    appendf(r,
+            "\r\n\t width/thickness (=%.2f) > 238/sqrt(Fy) (=%.2f): slender walls, ASD Appendix B5 Eq. A-B5-7"
+            "\r\n\t f = f_a/Qa =%.2f ksi (wall stress at the allowable load, shorter kl/r)"
+            "\r\n\t b_e = 253*t/sqrt(f)*[1-50.3/((b/t)*sqrt(f))]:  width walls %.3f of %.3f in,  depth walls %.3f of "
+            "%.3f in"
+            "\r\n\t A_eff =%.3f in^2,   Qa = A_eff/A =%.3f",
+            wall, slenderLimit, fWall, beWidth, bt * t, beDepth, ht * t, Aeff, Qa);
   }
 
+  // Each slenderness limit on its own line with its own verdict.
+  appendf(r, "\r\n\t kl/r =%.2f vs 200%s", klrMax, limitVerdict(result_, klrMax, 200.0, "slenderness kl/r, Sect. B7"));
   if (role == ColumnRole::CbfBrace)
-    appendf(r, "\r\n\t kl/r =%.2f vs 720/sqrt(Fy) =%.2f", klrMax, 720.0 / sqrtFy);
+    appendf(r, "\r\n\t kl/r =%.2f vs 720/sqrt(Fy) =%.2f%s", klrMax, 720.0 / sqrtFy,
+            limitVerdict(result_, klrMax, 720.0 / sqrtFy, "brace kl/r, UBC 2213.8.2.1"));
   else if (role == ColumnRole::ScbfBrace)
-    appendf(r, "\r\n\t kl/r =%.2f vs 1000/sqrt(Fy) =%.2f", klrMax, 1000.0 / sqrtFy);
-  else
-    appendf(r, "\r\n\t kl/r =%.2f vs 200", klrMax);
-  if (klrMax > 200.0) r += "  NO GOOD!!!";
-  if (brace && bt > 110.0 / sqrtFy) r += "  NO GOOD!!!";
-  if (role == ColumnRole::CbfBrace && klrMax > 720.0 / sqrtFy) r += "  NO GOOD!!!";
-  if (role == ColumnRole::ScbfBrace && klrMax > 1000.0 / sqrtFy) r += "  NO GOOD!!!";
+    appendf(r, "\r\n\t kl/r =%.2f vs 1000/sqrt(Fy) =%.2f%s", klrMax, 1000.0 / sqrtFy,
+            limitVerdict(result_, klrMax, 1000.0 / sqrtFy, "brace kl/r, UBC 2213.9.2.1"));
 
-  Cc = std::sqrt(2.0 * PI * PI * 29000.0 / Fy);
   appendf(r, "\r\n\t Cc = sqrt(2*pi^2*E/Fy) = %.2f", Cc);
 
-  const double Qs = 1.0;
+  const double Q = Qa;
   switch (role) {
     case ColumnRole::Column:
-      major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-      minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
       break;
     case ColumnRole::SeismicColumn: {
-      major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-      const char* thinWall = bt > 238.0 / sqrtFy
+      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+      const char* thinWall = wall > slenderLimit
                                  ? "\r\n This column is classified as a thin-walled when b/t > 238/sqrt(Fy)\r\n Punch "
                                    "shear is a problem on this shape.  Avoid shear tab!"
                                  : "";
-      minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P, 0.0, thinWall);
-      seismicP = ubcColumnCheck(r, D, L, E, Rw, smallerOf(major.fa, minor.fa), A);
+      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, thinWall, "Qa");
+      seismicP = ubcColumnCheck(r, result_, D, L, E, Rw, smallerOf(major.fa, minor.fa), A);
       break;
     }
     case ColumnRole::CbfBrace: {
       const double lr = largerOf(Lx * 12.0 / rxx, Ly * 12.0 / ryy);
       Beta = braceStressFactor(klrMax, Cc);
-      if (cbfSlendernessBlock(r, lr, Fy, Beta)) {
-        major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P, Beta);
-        minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P, Beta);
+      if (cbfSlendernessBlock(r, result_, lr, Fy, Beta)) {
+        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, Beta, {}, "Qa");
+        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, Beta, {}, "Qa");
       } else {
         stopText_ = kCbfStopText;
       }
       break;
     }
     case ColumnRole::ScbfBrace:
-      if (scbfSlendernessBlock(r, klrMax, Fy)) {
-        major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-        minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      if (scbfSlendernessBlock(r, result_, klrMax, Fy)) {
+        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
       } else {
         stopText_ = kScbfStopText;
       }
       break;
   }
+  appendSummary(r, result_);
   return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Axial compression design of a rectangular or square HSS by the 9th edition ASD rules, in the same
-// four roles as the W column, with the wall slenderness checks of a tube.
+// four roles as the W column, with the wall slenderness checks of a tube and the effective area of
+// slender walls (Appendix B5).
 #include <string>
 
 #include "steel/column_checks.h"
@@ -19,6 +20,7 @@ class TubeColumnAsd {
   // The design report; stopText() as for the W column.
   std::string design();
   const std::string& stopText() const { return stopText_; }
+  const DesignResult& result() const { return result_; }
 
   const SectionRecord& rec;
   double Kx, Lx, Ky, Ly, P, Fy, D, L, E;
@@ -31,9 +33,14 @@ class TubeColumnAsd {
   double Beta = 0.0;
   AxisResult major, minor;
   double seismicP = 0.0;
+  // Walls with flat b/t above 238/sqrt(Fy) work on their effective widths at the stress f they carry at
+  // the allowable load; Qa = A_eff / A (1 when fully effective).
+  double Qa = 1.0, Aeff = 0.0, fWall = 0.0, beWidth = 0.0, beDepth = 0.0;
 
  private:
+  void effectiveArea(double klr);
   std::string stopText_;
+  DesignResult result_;
 };
 
 }  // namespace vd

@@ -94,11 +94,13 @@ WBeamAsd::WBeamAsd(const SectionRecord& r, double M_, double Lb_, double Pa_, do
       Sxx(r.Sxx) {}
 
 std::string WBeamAsd::design() {
+  result_ = DesignResult{};
   if (Fy < 33.0) Fy = 33.0;
   if (Fy > 50.0) Fy = 50.0;
   const double l = Lb * 12.0;
   std::string out = "\r\n ASD 9th Ed. EQ. F1-2 ...";
   std::string work;
+  std::string bending;  // the check that sets Fb
 
   double a = 76.0 * bf / std::sqrt(Fy);
   double b = 20000.0 / dAf / Fy;
@@ -116,32 +118,46 @@ std::string WBeamAsd::design() {
   appendf(out, "\tLu =%.2f ft.", Lu / 12.0);
 
   if (Lc <= l) {
-    // Laterally unbraced beyond Lc: the largest of F1-6 / F1-7 and F1-8, none above 0.6 Fy.
-    const double F8 = smallerOf(Cb * 12000.0 / (l * dAf), 0.6 * Fy);
     const double x = std::sqrt(Cb * 102000.0 / Fy) * rT;
-    double F6 = 0.0, F7 = 0.0;
-    if (x <= l && l <= x * 2.236)
-      F6 = smallerOf((0.6666666666666666 - (l * l / rT / rT) * Fy / 1530000.0 / Cb) * Fy, 0.6 * Fy);
-    else if (x * 2.236 < l)
-      F7 = smallerOf(Cb * 170000.0 / (l * l / rT / rT), 0.6 * Fy);
-    Fb = largerOf(largerOf(F8, F6), F7);
-    if (Fb == F6)
-      work = "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy ";
-    else if (Fb == F7)
-      work = "\r\n Eq. F1-7: 170000*Cb/((l/rT)^2) ";
-    else
-      work = "\r\n Eq. F1-8: 120000*Cb/(l*d/Af) ";
+    if (l < x) {
+      // F1-6 and F1-7 start at l/rT = sqrt(102,000 Cb/Fy); below it lateral buckling leaves the full
+      // 0.60 Fy of F1.3 whatever F1-8 gives (the beam is within its own Lu).
+      Fb = 0.6 * Fy;
+      work = format("\r\n F1.3: l/rT (=%.2f) < sqrt(102,000*Cb/Fy) (=%.2f),  Fb = 0.60*Fy ", l / rT, x / rT);
+      bending = "bending, Sect. F1.3 (0.60Fy)";
+    } else {
+      // Laterally unbraced beyond Lc: the largest of F1-6 / F1-7 and F1-8, none above 0.6 Fy.
+      const double F8 = smallerOf(Cb * 12000.0 / (l * dAf), 0.6 * Fy);
+      double F6 = 0.0, F7 = 0.0;
+      if (l <= x * 2.236)
+        F6 = smallerOf((0.6666666666666666 - (l * l / rT / rT) * Fy / 1530000.0 / Cb) * Fy, 0.6 * Fy);
+      else
+        F7 = smallerOf(Cb * 170000.0 / (l * l / rT / rT), 0.6 * Fy);
+      Fb = largerOf(largerOf(F8, F6), F7);
+      if (Fb == F6) {
+        work = "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy ";
+        bending = "bending, Eq. F1-6";
+      } else if (Fb == F7) {
+        work = "\r\n Eq. F1-7: 170000*Cb/((l/rT)^2) ";
+        bending = "bending, Eq. F1-7";
+      } else {
+        work = "\r\n Eq. F1-8: 12000*Cb/(l*d/Af) ";
+        bending = "bending, Eq. F1-8";
+      }
+    }
   } else {
     if (65.0 / std::sqrt(Fy) <= bf2tf) {
       const double kc = htw >= 70.0 ? 4.05 / std::pow(htw, 0.46) : 1.0;
       Fb = (0.79 - 0.002 * bf2tf * std::sqrt(Fy / kc)) * Fy;
       work = "\r\n ASD 9th Ed. EQ. F1-3 ... Fy*(0.79-0.002*Bf/2tf*sqrt(Fy/kc))";
+      bending = "bending, Eq. F1-3";
     } else {
       Fb = 0.66 * Fy;
       work = format(
           "\r\n ASD 9th Ed. TABLE B5.1 check flanges ...  65/sqrt(Fy) =%.2f > bf/2tf =%.2f OK\r\n  ASD 9th ED. EQ. "
           "F1-1 ... 0.66Fy",
           65.0 / std::sqrt(Fy), bf2tf);
+      bending = "bending, Eq. F1-1";
     }
     out += work;
     appendf(out, "\tFb =%.3lf ksi.\r\n Check the web for combined flexural and axial compression:", Fb);
@@ -159,7 +175,9 @@ std::string WBeamAsd::design() {
     if (dtw <= limit) {
       work = format("\r\n EQ. F1-5 ... (d/tw)all =%.1f > d/tw =%.2f ... OK  \r\n", limit, dtw);
     } else {
+      // A web beyond the compact limit makes the section noncompact: 0.60 Fy (F1-5) instead.
       Fb = 0.6 * Fy;
+      bending = "bending, Eq. F1-5";
       work = format("\r\n (d/tw)all =%.1f < d/tw =%.2f\r\n not meeting  ASD 9th Ed. EQ. F1-5 ... NO GOOD!\r\n", limit,
                     dtw);
     }
@@ -168,41 +186,61 @@ std::string WBeamAsd::design() {
 
   const double Mcap = Fb * Sxx / 12.0;
   appendf(out, "   Fb =%.2f ksi   Moment Capacity =%.2f k-ft", Fb, Mcap);
-  out += ratioLine(M, Mcap, "Design Moment", "Allowable Moment", "k-ft");
+  out += result_.ratioLine(M, Mcap, "Design Moment", "Allowable Moment", "k-ft", bending);
   appendf(out, "\r\n\t (M)design/(M)capacity =%.2f%%\r\n", M / Mcap * 100.0);
 
+  const char* shear;
   if (380.0 / std::sqrt(Fy) < htw) {
-    Fv = 0.0;
-    out += "\r\n \"h/tw > 380.0/sqrt(Fy)\"  Allowable shear stress Eq(F4-2) needed to be hand checked";
+    // F4-2 on the clear web h*tw, unstiffened (kv = 5.34): Cv by buckling when it is 0.8 or less,
+    // else by the inelastic formula; never above 0.40 Fy.
+    const double kv = 5.34;
+    double Cv = 45000.0 * kv / (Fy * htw * htw);
+    if (Cv > 0.8) Cv = 190.0 / htw * std::sqrt(kv / Fy);
+    Fv = smallerOf(Fy / 2.89 * Cv, 0.4 * Fy);
+    Vcap = Fv * htw * tw * tw;
+    appendf(out,
+            "\r\n \"h/tw > 380.0/sqrt(Fy)\"  Allowable shear stress Eq(F4-2) = (Fy/2.89)*Cv =%.2f ksi,  Cv =%.3f "
+            "(kv =5.34, no stiffeners)\r\n\t Max. web shear = Fv*h*tw = %8.2f kip",
+            Fv, Cv, Vcap);
+    shear = "shear, Eq. F4-2";
   } else {
     Fv = 0.4 * Fy;
-    appendf(out, "\r\n Allowable shear stress Eq(F4-1) = 0.4(Fy) =%.2f ksi;  Max. web shear = %8.2f kip", Fv,
-            Fv * d * tw);
+    Vcap = Fv * d * tw;
+    appendf(out, "\r\n Allowable shear stress Eq(F4-1) = 0.4(Fy) =%.2f ksi;  Max. web shear = %8.2f kip", Fv, Vcap);
+    shear = "shear, Eq. F4-1";
   }
-  if (V != 0.0 && Fv != 0.0) out += ratioLine(V, Fv * d * tw, "Design Shear", "Allowable Shear", "kip");
+  if (V != 0.0) out += result_.ratioLine(V, Vcap, "Design Shear", "Allowable Shear", "kip", shear);
 
   if (N > 0.0) {
+    // 9th edition K1: end reactions by K1-3 (N + 2.5k) and K1-5 (34 tw^2...), loads inside the span by
+    // K1-2 (N + 5k) and K1-4 (67.5 tw^2...). The design shear is the end reaction.
     const double crippling = std::pow(tw / tf, 1.5);
+    const double endYield = (k * 2.5 + N) * Fy * 0.66 * tw;
+    const double endCripple = 34.0 * tw * tw * (1.0 + 3.0 * (N / d) * crippling) * std::sqrt(Fy * tf / tw);
     appendf(out,
             "\r\n\r\n\t\t---Special Design Considerations---\r\n Web yielding and web crippling for %.2f in. long "
-            "bearing:\r\n Max. end reaction Eq(K1-2) = 0.66*Fy*(N+2.5k)= %.2f kip, web yielding",
-            N, (k * 2.5 + N) * Fy * 0.66 * tw);
+            "bearing:\r\n Max. end reaction Eq(K1-3) = 0.66*Fy*(N+2.5k)= %.2f kip, web yielding",
+            N, endYield);
+    if (V > 0.0) out += result_.ratioLine(V, endYield, "End reaction", "Web yielding", "kip", "web yielding, Eq. K1-3");
     appendf(out,
-            "\r\n Max. end reaction Eq(K1-4) =\r\n\t 34.0*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) =%.2f "
+            "\r\n Max. end reaction Eq(K1-5) =\r\n\t 34.0*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) =%.2f "
             "kip, web crippling",
-            34.0 * tw * tw * (1.0 + 3.0 * (N / d) * crippling) * std::sqrt(Fy * tf / tw));
+            endCripple);
+    if (V > 0.0)
+      out += result_.ratioLine(V, endCripple, "End reaction", "Web crippling", "kip", "web crippling, Eq. K1-5");
     appendf(out,
             "\r\n Or, a concentrated load is applied at a distance not less than d/2 from the ends & %.2f in. "
-            "bearing:\r\n Concentrated load or at an interior support, Eq(K1-3) =0.66*Fy*(N+5k) =%.2f kip, web "
+            "bearing:\r\n Concentrated load or at an interior support, Eq(K1-2) =0.66*Fy*(N+5k) =%.2f kip, web "
             "yielding",
             N, (k * 5.0 + N) * Fy * 0.66 * tw);
     appendf(out,
-            "\r\n Point load or interior support, Eq(K1-5) =\r\n\t 67.5*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt("
+            "\r\n Point load or interior support, Eq(K1-4) =\r\n\t 67.5*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt("
             "Fyield*Tf/Tw) =%.2f kip, web crippling\r\n",
             67.5 * tw * tw * (1.0 + 3.0 * (N / d) * crippling) * std::sqrt(Fy * tf / tw));
   }
 
   if (d - 2.0 * k > 6.0) appendSinglePlateConnections(out, V, k, d);
+  appendSummary(out, result_);
   return out;
 }
 

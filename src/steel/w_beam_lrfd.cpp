@@ -33,6 +33,8 @@ WBeamLrfd::WBeamLrfd(const SectionRecord& r, double M_, double Lb_, double Cb_, 
       X2(r.X2) {}
 
 std::string WBeamLrfd::design() {
+  result_ = DesignResult{};
+  phiMn = phiVn = 0.0;
   if (Fy < 33.0) Fy = 33.0;
   if (Fy > 50.0) Fy = 50.0;
   E = 29000.0;
@@ -66,66 +68,152 @@ std::string WBeamLrfd::design() {
   appendf(out, "\r\n phi*Mr =%.2f kip-ft,   phi*Mp =%.2f kip-ft\r\n", 0.9 * Mr / 12.0, 0.9 * Mp / 12.0);
 
   const bool webCompact = htw < lpw;
-  const bool compact = bf2tf < lpf && webCompact;
-  const bool flangeNoncompact = bf2tf >= lpf && webCompact;
-  // Straight line from 0.9 Mp at Lp to 0.9 Mr at Lr.
+  const bool flangeCompact = bf2tf < lpf;
+  const bool compact = flangeCompact && webCompact;
+  const double sqrt2 = std::sqrt(2.0);
+
+  // Lateral-torsional buckling (F1): 0.9 Mp up to Lp, the straight line F1-2 times Cb up to Lr, the
+  // elastic Mcr of F1-13 (with Cb) beyond; never above 0.9 Mp.
   const double inelastic = 0.9 * Mp - (Lb - Lp) * (0.9 * Mp - 0.9 * Mr) / (Lr - Lp);
-  const double flangeLocal = 0.9 * Mp - (bf2tf - lpf) * (0.9 * Mp - 0.9 * Mr) / (lrf - lpf);
+  const double slender = Lb * 12.0 / ryy;
+  const double Mcr = slender > 0.0
+                         ? Cb * Sxx * X1 * sqrt2 / slender * std::sqrt(1.0 + X1 * X1 * X2 / 2.0 / (slender * slender))
+                         : HUGE_VAL;
+  double ltb;
+  const char* ltbName;
+  if (Lb <= Lp) {
+    ltb = 0.9 * Mp;
+    ltbName = "bending, Eq. F1-1";
+  } else if (Lb < Lr) {
+    ltb = smallerOf(Cb * inelastic, 0.9 * Mp);
+    ltbName = "bending, Eq. F1-2";
+  } else {
+    ltb = smallerOf(0.9 * Mcr, 0.9 * Mp);
+    ltbName = "bending, Eq. F1-13";
+  }
+  // Flange local buckling (A-F1-3 between lambda_p and lambda_r; A-F1-4 with Fcr = 0.69E/lambda^2 of a
+  // rolled shape beyond).
+  double flb = 0.9 * Mp;
+  const char* flbName = "bending, Eq. F1-1";
+  if (!flangeCompact && bf2tf <= lrf) {
+    flb = 0.9 * Mp - (bf2tf - lpf) * (0.9 * Mp - 0.9 * Mr) / (lrf - lpf);
+    flbName = "flange local buckling, Eq. A-F1-3";
+  } else if (!flangeCompact) {
+    flb = smallerOf(0.9 * 0.69 * E / (bf2tf * bf2tf) * Sxx, 0.9 * Mp);
+    flbName = "flange local buckling, Eq. A-F1-4";
+  }
+  const double flangeLocal = flb;
+
+  const char* governing = ltbName;
+  auto take = [&](double value, const char* name) {
+    if (value < phiMn) {
+      phiMn = value;
+      governing = name;
+    }
+  };
+  phiMn = ltb;
+  bool slenderWeb = false;
 
   if (compact && Lb < Lp) {
     kase = Case::CompactBraced;
     out += "\r\n Moment -- compact section, fully braced ... ";
     phiMn = 0.9 * Mp;
+    governing = "bending, Eq. F1-1";
     appendf(out, "\r\n (phi)b*(M)n = (phi)b*(Fy)*(Zx) = %.2f kip-ft", phiMn / 12.0);
-  } else if (compact && Lp <= Lb && Lb < Lr) {
+  } else if (compact && Lb < Lr) {
     kase = Case::CompactInelastic;
     out += "\r\n Moment -- compact section,  Lp < braced length < Lr ... ";
     appendf(out, "\r\n (phi)b*(M)r = (phi)b*(FL)*(Sx) = %.2lf kip-ft", 0.9 * Mr / 12.0);
-    phiMn = smallerOf(Cb * inelastic, 0.9 * Mp);
     appendf(out, "\r\n (phi)b*(M)n =%.2lf kip-ft   <<< ", phiMn / 12.0);
-  } else if (compact && Lb > Lr) {
+  } else if (compact) {
     kase = Case::CompactElastic;
     out += "\r\n Moment -- compact section,  Lr < braced length ... ";
-    const double s = Lb * 12.0 / ryy;
-    const double Mn = Cb * Sxx * X1 * std::sqrt(2.0) / s * std::sqrt(1.0 + X1 * X1 * X2 / 2.0 / (s * s));
-    // The elastic buckling moment can pass Mp when Cb is large; the strength never does.
-    phiMn = smallerOf(0.9 * Mn, 0.9 * Mp);
     appendf(out,
             "\r\n (phi)b*(M)n = (phi)b*Cb*Sx*X1*sqrt(2.)/(Lb*rY)*sqrt(1+X1*X1*X2/2/(Lb/ry)^2) = %.2lf kip-ft",
-            0.9 * Mn / 12.0);
-    if (0.9 * Mn > 0.9 * Mp) appendf(out, "\r\n (phi)b*(M)n is limited to (phi)b*(M)p = %.2lf kip-ft", phiMn / 12.0);
-  } else if (flangeNoncompact && Lb < Lp) {
+            0.9 * Mcr / 12.0);
+    // The elastic buckling moment can pass Mp when Cb is large; the strength never does.
+    if (0.9 * Mcr > 0.9 * Mp) {
+      appendf(out, "\r\n (phi)b*(M)n is limited to (phi)b*(M)p = %.2lf kip-ft", phiMn / 12.0);
+      governing = "bending, Eq. F1-1";
+    }
+  } else if (webCompact && Lb <= Lp) {
     kase = Case::FlangeBraced;
     out += "\r\n Moment -- non-compact section, fully braced ... ";
     phiMn = flangeLocal;
+    governing = flbName;
     appendf(out, "\r\n (phi)b*(M)'p  = %.2f kip-ft", phiMn / 12.0);
-  } else if (flangeNoncompact && Lp < Lb && Lb < Lr) {
-    kase = Case::FlangeInelastic;
-    out += "\r\n Moment -- non-compact section, braced > Lp ... ";
-    phiMn = smallerOf(flangeLocal, inelastic);
-    appendf(out, "\r\n (phi)b*(M)n-BF(Lb-Lp) =%.2f kip-ft", phiMn / 12.0);
+  } else if (webCompact) {
+    kase = Lb < Lr ? Case::FlangeInelastic : Case::FlangeElastic;
+    if (Lb < Lr) {
+      out += "\r\n Moment -- non-compact section, braced > Lp ... ";
+      appendf(out, "\r\n (phi)b*Cb*[(M)p-BF(Lb-Lp)] =%.2f kip-ft  (lateral-torsional buckling, F1-2)", ltb / 12.0);
+    } else {
+      out += "\r\n Moment -- non-compact section,  Lr < braced length ... ";
+      appendf(out,
+              "\r\n (phi)b*(M)cr = (phi)b*Cb*Sx*X1*sqrt(2.)/(Lb/ry)*sqrt(1+X1*X1*X2/2/(Lb/ry)^2) = %.2lf kip-ft  "
+              "(F1-13)",
+              0.9 * Mcr / 12.0);
+    }
+    appendf(out, "\r\n (phi)b*(M)'p  = %.2f kip-ft  (flange local buckling)", flangeLocal / 12.0);
+    take(flangeLocal, flbName);
+    appendf(out, "\r\n (phi)b*(M)n = the smaller, at most (phi)b*(M)p =%.2f kip-ft", phiMn / 12.0);
   } else {
-    kase = Case::Unusual;
-    out += "\r\n\r\n This is not a usual case, still being worked on...";
-    return out;
+    // A web beyond lambda_p: web local buckling by A-F1-3 with Mr = Fy Sx between lambda_p and
+    // lambda_r = 5.70 sqrt(E/Fy); beyond lambda_r the section is a plate girder (Appendix G).
+    kase = Case::WebNoncompact;
+    const double lrw = 5.70 * std::sqrt(E / Fy);
+    appendf(out, "\r\n Moment -- web not compact: h/tw (=%.2f) >= lambda_p (web), lambda_r (web) = 5.70*sqrt(E/Fy) = %.2lf",
+            htw, lrw);
+    appendf(out, "\r\n (phi)b*(M)n, lateral-torsional buckling = %.2f kip-ft", ltb / 12.0);
+    appendf(out, "\r\n (phi)b*(M)n, flange local buckling = %.2f kip-ft", flangeLocal / 12.0);
+    take(flangeLocal, flbName);
+    if (htw <= lrw) {
+      const double wlb = 0.9 * (Mp - (Mp - Fy * Sxx) * (htw - lpw) / (lrw - lpw));
+      appendf(out,
+              "\r\n (phi)b*(M)n, web local buckling = (phi)b*[Mp-(Mp-Fy*Sx)*(h/tw-lambda_p)/(lambda_r-lambda_p)] = "
+              "%.2f kip-ft",
+              wlb / 12.0);
+      take(wlb, "web local buckling, Eq. A-F1-3");
+      appendf(out, "\r\n (phi)b*(M)n = the smallest =%.2f kip-ft", phiMn / 12.0);
+    } else {
+      slenderWeb = true;
+      appendf(out,
+              "\r\n NO GOOD!  h/tw (=%.2f) > 5.70*sqrt(E/Fy) (=%.2f): a slender web, design it as a plate girder "
+              "(Appendix G)  ... NO GOOD!",
+              htw, lrw);
+      result_.check(htw / lrw, false, "slender web, App. G");
+    }
   }
 
-  out += ratioLine(M, phiMn / 12.0, "Design Moment", "Allowable Moment", "k-ft");
-  appendf(out, "\r\n\t (M)design/(M)capacity =%.2f%%", M * 12.0 / phiMn * 100.0);
-  if (kase == Case::FlangeBraced || kase == Case::FlangeInelastic) {
-    const double Lpr = Lp + (Lr - Lp) * (0.9 * Mp - phiMn) / (0.9 * Mp - 0.9 * Mr);
+  if (!slenderWeb) {
+    out += result_.ratioLine(M, phiMn / 12.0, "Design Moment", "Allowable Moment", "k-ft", governing);
+    appendf(out, "\r\n\t (M)design/(M)capacity =%.2f%%", M * 12.0 / phiMn * 100.0);
+  }
+  if (kase == Case::FlangeBraced || kase == Case::FlangeInelastic || kase == Case::FlangeElastic) {
+    // The unbraced length up to which flange local buckling, not lateral buckling, limits the moment.
+    const double Lpr = Lp + (Lr - Lp) * (0.9 * Mp - flangeLocal) / (0.9 * Mp - 0.9 * Mr);
     appendf(out, "\r\n revised length, L'p =%.2f ft. for non-compact section.", Lpr);
   }
 
+  // F2 (3rd edition): yielding F2-1, inelastic buckling F2-2, elastic buckling F2-3 of the web.
   const double phi = 0.9;
+  const char* shear;
   if (htw < 2.45 * std::sqrt(E / Fy)) {
     phiVn = phi * 0.6 * Fy * d * tw;
     appendf(out, "\r\n\r\n Shear --  (phi)b*(V)n = (phi)b*0.6*(Fy)*(d)*(tw) = %.2lf kip", phiVn);
-  } else {
+    shear = "shear, Eq. F2-1";
+  } else if (htw <= 3.07 * std::sqrt(E / Fy)) {
     phiVn = phi * 0.6 * Fy * d * tw * (2.45 * std::sqrt(E / Fy) / htw);
     appendf(out, "\r\n\r\n Shear --  (phi)b*(V)n = (phi)b*0.6*(Fy)*(d)*(tw)*(2.45*sqrt(E/Fy))/hTw) = %.2lf kip",
             phiVn);
+    shear = "shear, Eq. F2-2";
+  } else {
+    phiVn = phi * d * tw * 4.52 * E / (htw * htw);
+    appendf(out, "\r\n\r\n Shear --  (phi)v*(V)n = (phi)v*(d)*(tw)*4.52*E/(h/tw)^2 = %.2lf kip", phiVn);
+    shear = "shear, Eq. F2-3";
   }
+  if (V != 0.0) out += result_.ratioLine(V, phiVn, "Design Shear", "(phi)v*(V)n", "kip", shear);
+  appendSummary(out, result_);
   return out;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// W, M and S beams in flexure by LRFD (3rd edition): lambda_p / lambda_r, Lp, Lr, Lm, five cases of
-// design moment strength and the design shear strength. phi = 0.9 for both.
+// W, M and S beams in flexure by LRFD (3rd edition): lambda_p / lambda_r, Lp, Lr, Lm, the design
+// moment strength as the least of yielding, lateral-torsional buckling (F1-2, F1-13, with Cb) and
+// local buckling of a noncompact flange or web (A-F1-3), and the design shear strength (F2). phi = 0.9.
 #include <string>
 
+#include "platform/report_lines.h"
 #include "tables/section_record.h"
 
 namespace vd {
@@ -10,12 +12,22 @@ namespace vd {
 class WBeamLrfd {
  public:
   // How the routine ended.
-  enum class Case { None, CompactBraced, CompactInelastic, CompactElastic, FlangeBraced, FlangeInelastic, Unusual };
+  enum class Case {
+    None,
+    CompactBraced,
+    CompactInelastic,
+    CompactElastic,
+    FlangeBraced,
+    FlangeInelastic,
+    FlangeElastic,
+    WebNoncompact
+  };
 
-  // M kip-ft, Lb ft, Fy and Fu ksi, V kip. Fy is designed within 33 to 50 ksi; Fu and V are kept only.
+  // M kip-ft, Lb ft, Fy and Fu ksi, V kip. Fy is designed within 33 to 50 ksi; Fu is kept only.
   WBeamLrfd(const SectionRecord& rec, double M, double Lb, double Cb, double Fy, double Fu, double V);
 
   std::string design();
+  const DesignResult& result() const { return result_; }
 
   // Results of the last design(): lengths in ft, moments in kip-in.
   Case kase = Case::None;
@@ -24,6 +36,9 @@ class WBeamLrfd {
   const SectionRecord& rec;
   double M, Lb, Cb, Fy, Fu, V, E = 29000.0;
   double bf, tf, tw, A, d, k, bf2tf, dAf, rT, ryy, htw, dtw, Sxx, Zxx, X1, X2;
+
+ private:
+  DesignResult result_;
 };
 
 }  // namespace vd

@@ -33,6 +33,7 @@ std::string WColumnAsd::inputError() const { return columnInputError(Fy, Kx, Lx,
 
 std::string WColumnAsd::design() {
   stopText_.clear();
+  result_ = DesignResult{};
   major = minor = AxisResult{};
   seismicP = 0.0;
   const ColumnRole role = columnRoleFrom(columnType);
@@ -92,6 +93,8 @@ std::string WColumnAsd::design() {
   }
 
   Qs = 1.0;
+  Qa = 1.0;
+  fWeb = hEff = 0.0;
   Cc = std::sqrt(PI * 2.0 * PI * 29000.0 / Fy);
   if (htw <= 253.0 / sqrtFy) {
     webCompact = true;
@@ -103,26 +106,38 @@ std::string WColumnAsd::design() {
             "\r\n\tTable B5.1,  h/tw(=%.2lf) > 253/sqrt(Fy)(=%.2lf)\r\n web exceeds the limit on compact "
             "section\r\n Applied ASD Appendix B5 to complete the rest of the design where allowed.",
             htw, 253.0 / sqrtFy);
-    // No slender-web reduction is computed; say so rather than let the reader assume it.
-    r += "\r\n Slender-web reduction of Appendix B5 not applied: Qs = 1.0 and Cc as for a compact web.";
+    const double tw = rec.tw, h = htw * tw;
+    auto lost = [](double f, const void* ctx) {
+      const WColumnAsd& c = *static_cast<const WColumnAsd*>(ctx);
+      return (c.htw * c.rec.tw - effectiveWidth(c.rec.tw, c.htw, f, 44.3)) * c.rec.tw;
+    };
+    Qa = effectiveAreaFactor(smallerOf(klrX, klrY), Cc, Fy, A, lost, this, fWeb);
+    hEff = effectiveWidth(tw, htw, fWeb, 44.3);
+    appendf(r,
+            "\r\n\t f = f_a/Qa =%.2f ksi (web stress at the allowable load, shorter kl/r)"
+            "\r\n\t h_e = 253*tw/sqrt(f)*[1-44.3/((h/tw)*sqrt(f))]  (A-B5-8) =%.3f in of h =%.3f in"
+            "\r\n\t A_eff =%.3f in^2,   Qa = A_eff/A =%.3f",
+            fWeb, hEff, h, Qa * A, Qa);
+    appendf(r, "\r\n\r\n\t Cc = sqrt(2*pi^2*E/Fy) =%.2f", Cc);
   }
+  const double Q = Qs * Qa;
 
   switch (role) {
     case ColumnRole::Column:
-      major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-      minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
       break;
     case ColumnRole::SeismicColumn:
-      major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-      minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
-      seismicP = ubcColumnCheck(r, D, L, E, Rw, smallerOf(minor.fa, major.fa), A);
+      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+      seismicP = ubcColumnCheck(r, result_, D, L, E, Rw, smallerOf(minor.fa, major.fa), A);
       break;
     case ColumnRole::CbfBrace: {
       const double lr = largerOf(Lx * 12.0 / rx, Ly * 12.0 / ry);
       Beta = braceStressFactor(klrMax, Cc);
-      if (cbfSlendernessBlock(r, lr, Fy, Beta)) {
-        major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P, Beta);
-        minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P, Beta);
+      if (cbfSlendernessBlock(r, result_, lr, Fy, Beta)) {
+        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, Beta, {}, "Qa");
+        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, Beta, {}, "Qa");
       } else {
         stopText_ = kCbfStopText;
       }
@@ -130,16 +145,23 @@ std::string WColumnAsd::design() {
     }
     case ColumnRole::ScbfBrace:
       klrMax = largerOf(klrX, klrY);
-      if (scbfSlendernessBlock(r, klrMax, Fy)) {
-        if (!flangeCompact) r += "\r\n Flanges are not compact!!!!  ... NO GOOD";
-        if (!webCompact) r += "\r\n Web is not compact!!!!  ... NO GOOD";
-        major = columnAxisCheck(r, Axis::Major, klrX, Cc, Fy, Qs, A, P);
-        minor = columnAxisCheck(r, Axis::Minor, klrY, Cc, Fy, Qs, A, P);
+      if (scbfSlendernessBlock(r, result_, klrMax, Fy)) {
+        if (!flangeCompact) {
+          r += "\r\n Flanges are not compact!!!!  ... NO GOOD";
+          result_.check(bf2tf / (65.0 / sqrtFy), false, "compact flange of an SCBF brace, bf/2tf");
+        }
+        if (!webCompact) {
+          r += "\r\n Web is not compact!!!!  ... NO GOOD";
+          result_.check(htw / (253.0 / sqrtFy), false, "compact web of an SCBF brace, h/tw");
+        }
+        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
+        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
       } else {
         stopText_ = kScbfStopText;
       }
       break;
   }
+  appendSummary(r, result_);
   return r;
 }
 

@@ -21,6 +21,7 @@ class WColumnAsd {
   // line the form shows in place of its header.
   std::string design();
   const std::string& stopText() const { return stopText_; }
+  const DesignResult& result() const { return result_; }
 
   const SectionRecord& rec;
   double Kx, Lx, rx, Ky, Ly, ry, bf2tf, htw, A, P, Fy, D, L, E;
@@ -29,6 +30,9 @@ class WColumnAsd {
   double Cc = 0.0;
   double klrMax = 0.0;
   double Qs = 1.0;
+  // A web beyond 253/sqrt(Fy) works on its effective depth h_e (A-B5-8) at the stress fWeb it carries at
+  // the allowable load; Qa = A_eff/A, 1 for a compact web.
+  double Qa = 1.0, fWeb = 0.0, hEff = 0.0;
   bool flangeCompact = false;
   bool webCompact = false;
 
@@ -40,6 +44,7 @@ class WColumnAsd {
 
  private:
   std::string stopText_;
+  DesignResult result_;
 };
 
 }  // namespace vd

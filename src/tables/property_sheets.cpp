@@ -20,7 +20,7 @@ std::string wSheet(const SectionRecord& r, const char* us, const char* metric) {
       "=%.3f in^4\r\n Warping torsional constant, Cw =%.3f in^6;  Normalized warping, Wno =%.3f in^2\r\n\tPlastic "
       "Modulus:\r\n Zxx =%.2f in^3,  Zyy =%.2f in^3\r\n Buckling factors: X1 =%i ksi,  X2 =%.4f "
       "(ksi)^-2\r\n\tDetailing:\r\n k =%.4lf in,  k1 =%.4lf in,  T =%.4lf in",
-      us, metric, f(r.A), f(r.weight), f(r.d), f(r.tw), f(r.kdes), f(r.bf), f(r.tf), f(r.bf2tf), f(r.dtw), f(r.rT),
+      us, metric, f(r.A), f(r.weight), f(r.d), f(r.tw), f(r.k), f(r.bf), f(r.tf), f(r.bf2tf), f(r.dtw), f(r.rT),
       f(r.dAf), f(r.Ixx), f(r.Sxx), f(r.rxx), f(r.Iyy), f(r.Syy), f(r.ryy), f(r.J), f(r.Cw), f(r.Wno), f(r.Zxx),
       f(r.Zyy), static_cast<int>(r.X1), f(r.X2), r.kdet16 / 16.0, r.k1_16 / 16.0, r.T8 / 8.0);
 }

@@ -46,10 +46,10 @@ constexpr SectionRecord kWRows[302] = {
     {.type = "W", .nominal = 40.0f, .weight = 215.0f, .A = 63.5f, .d = 39.0f, .tw = 0.65f, .bf = 15.8f, .tf = 1.22f, .k = 2.4f, .bf2tf = 6.45f, .htw = 52.6f, .dtw = 60.0f, .X1 = 1850, .X2 = 0.0135f, .rT = 4.15f, .dAf = 2.02f, .Ixx = 16700.0f, .Sxx = 859.0f, .rxx = 16.2f, .Iyy = 803.0f, .Syy = 101.0f, .ryy = 3.54f, .Zxx = 964.0f, .Zyy = 156.0f, .J = 24.8f, .Cw = 284000.0f, .Wno = 149.0f, .kdet16 = 40, .k1_16 = 25, .T8 = 272, .kdes = 2.4f},
     // 13: W40x199 -- db W40X199
     {.type = "W", .nominal = 40.0f, .weight = 199.0f, .A = 58.8f, .d = 38.7f, .tw = 0.65f, .bf = 15.8f, .tf = 1.07f, .k = 2.25f, .bf2tf = 7.39f, .htw = 52.6f, .dtw = 59.5f, .X1 = 1710, .X2 = 0.02f, .rT = 4.11f, .dAf = 2.29f, .Ixx = 14900.0f, .Sxx = 770.0f, .rxx = 16.0f, .Iyy = 695.0f, .Syy = 88.2f, .ryy = 3.45f, .Zxx = 869.0f, .Zyy = 137.0f, .J = 18.3f, .Cw = 246000.0f, .Wno = 149.0f, .kdet16 = 37, .k1_16 = 25, .T8 = 272, .kdes = 2.25f},
-    // 14: W40x174 -- substitute W40X199
-    {.type = "W", .nominal = 40.0f, .weight = 199.0f, .A = 58.8f, .d = 38.7f, .tw = 0.65f, .bf = 15.8f, .tf = 1.07f, .k = 2.25f, .bf2tf = 7.39f, .htw = 52.6f, .dtw = 59.5f, .X1 = 1710, .X2 = 0.02f, .rT = 4.11f, .dAf = 2.29f, .Ixx = 14900.0f, .Sxx = 770.0f, .rxx = 16.0f, .Iyy = 695.0f, .Syy = 88.2f, .ryy = 3.45f, .Zxx = 869.0f, .Zyy = 137.0f, .J = 18.3f, .Cw = 246000.0f, .Wno = 149.0f, .kdet16 = 37, .k1_16 = 25, .T8 = 272, .kdes = 2.25f},
-    // 15: W40x466 -- substitute W40X392
-    {.type = "W", .nominal = 40.0f, .weight = 392.0f, .A = 116.0f, .d = 41.6f, .tw = 1.42f, .bf = 12.4f, .tf = 2.52f, .k = 3.7f, .bf2tf = 2.45f, .htw = 24.1f, .dtw = 29.3f, .X1 = 3930, .X2 = 0.000852f, .rT = 3.17f, .dAf = 1.33f, .Ixx = 29900.0f, .Sxx = 1440.0f, .rxx = 16.1f, .Iyy = 803.0f, .Syy = 130.0f, .ryy = 2.64f, .Zxx = 1710.0f, .Zyy = 212.0f, .J = 172.0f, .Cw = 306000.0f, .Wno = 121.0f, .kdet16 = 61, .k1_16 = 31, .T8 = 272, .kdes = 3.7f},
+    // 14: W40x174 -- substitute W40X167
+    {.type = "W", .nominal = 40.0f, .weight = 167.0f, .A = 49.3f, .d = 38.6f, .tw = 0.65f, .bf = 11.8f, .tf = 1.03f, .k = 2.21f, .bf2tf = 5.76f, .htw = 52.6f, .dtw = 59.4f, .X1 = 1750, .X2 = 0.0206f, .rT = 2.96f, .dAf = 3.18f, .Ixx = 11600.0f, .Sxx = 600.0f, .rxx = 15.3f, .Iyy = 283.0f, .Syy = 47.9f, .ryy = 2.4f, .Zxx = 693.0f, .Zyy = 76.0f, .J = 14.0f, .Cw = 99700.0f, .Wno = 111.0f, .kdet16 = 37, .k1_16 = 25, .T8 = 272, .kdes = 2.21f},
+    // 15: W40x466 -- substitute W40X431
+    {.type = "W", .nominal = 40.0f, .weight = 431.0f, .A = 127.0f, .d = 41.3f, .tw = 1.34f, .bf = 16.2f, .tf = 2.36f, .k = 3.54f, .bf2tf = 3.44f, .htw = 25.5f, .dtw = 30.8f, .X1 = 3550, .X2 = 0.0011f, .rT = 4.25f, .dAf = 1.08f, .Ixx = 34800.0f, .Sxx = 1690.0f, .rxx = 16.6f, .Iyy = 1690.0f, .Syy = 208.0f, .ryy = 3.65f, .Zxx = 1960.0f, .Zyy = 328.0f, .J = 177.0f, .Cw = 638000.0f, .Wno = 158.0f, .kdet16 = 58, .k1_16 = 30, .T8 = 272, .kdes = 3.54f},
     // 16: W40x392 -- db W40X392
     {.type = "W", .nominal = 40.0f, .weight = 392.0f, .A = 116.0f, .d = 41.6f, .tw = 1.42f, .bf = 12.4f, .tf = 2.52f, .k = 3.7f, .bf2tf = 2.45f, .htw = 24.1f, .dtw = 29.3f, .X1 = 3930, .X2 = 0.000852f, .rT = 3.17f, .dAf = 1.33f, .Ixx = 29900.0f, .Sxx = 1440.0f, .rxx = 16.1f, .Iyy = 803.0f, .Syy = 130.0f, .ryy = 2.64f, .Zxx = 1710.0f, .Zyy = 212.0f, .J = 172.0f, .Cw = 306000.0f, .Wno = 121.0f, .kdet16 = 61, .k1_16 = 31, .T8 = 272, .kdes = 3.7f},
     // 17: W40x331 -- db W40X331
@@ -1249,8 +1249,8 @@ constexpr RowSource kWSource[302] = {
     {RowOrigin::Database, "W40X249", "", ""},
     {RowOrigin::Database, "W40X215", "", ""},
     {RowOrigin::Database, "W40X199", "", ""},
-    {RowOrigin::Substituted, "W40X199", "", "not in the database; values of W40X199"},
-    {RowOrigin::Substituted, "W40X392", "", "not in the database; values of W40X392"},
+    {RowOrigin::Substituted, "W40X167", "", "not in the database; values of W40X167"},
+    {RowOrigin::Substituted, "W40X431", "", "not in the database; values of W40X431"},
     {RowOrigin::Database, "W40X392", "", ""},
     {RowOrigin::Database, "W40X331", "", ""},
     {RowOrigin::Database, "W40X278", "", ""},
@@ -1568,10 +1568,10 @@ constexpr SectionRecord kTeeRows[302] = {
     {.type = "WT", .nominal = 20.0f, .weight = 107.5f, .A = 31.8f, .d = 19.5f, .tw = 0.65f, .bf = 15.8f, .tf = 1.22f, .k = 2.4f, .dtw = 30.0f, .Ixx = 1030.0f, .Sxx = 68.0f, .rxx = 5.71f, .Iyy = 398.0f, .Syy = 50.5f, .ryy = 3.54f, .Zxx = 120.0f, .Zyy = 77.8f, .ybar = 4.28f, .yp = 1.01f},
     // 13: WT 20 x 99.5 -- db WT20X99.5
     {.type = "WT", .nominal = 20.0f, .weight = 99.5f, .A = 29.2f, .d = 19.3f, .tw = 0.65f, .bf = 15.8f, .tf = 1.07f, .k = 2.25f, .dtw = 29.7f, .Ixx = 988.0f, .Sxx = 66.5f, .rxx = 5.81f, .Iyy = 347.0f, .Syy = 44.1f, .ryy = 3.45f, .Zxx = 117.0f, .Zyy = 68.2f, .ybar = 4.47f, .yp = 0.929f},
-    // 14: WT 20 x 87 -- substitute WT20X99.5
-    {.type = "WT", .nominal = 20.0f, .weight = 99.5f, .A = 29.2f, .d = 19.3f, .tw = 0.65f, .bf = 15.8f, .tf = 1.07f, .k = 2.25f, .dtw = 29.7f, .Ixx = 988.0f, .Sxx = 66.5f, .rxx = 5.81f, .Iyy = 347.0f, .Syy = 44.1f, .ryy = 3.45f, .Zxx = 117.0f, .Zyy = 68.2f, .ybar = 4.47f, .yp = 0.929f},
-    // 15: WT 20 x 233 -- substitute WT20X196
-    {.type = "WT", .nominal = 20.0f, .weight = 196.0f, .A = 57.8f, .d = 20.8f, .tw = 1.42f, .bf = 12.4f, .tf = 2.52f, .k = 3.7f, .dtw = 14.6f, .Ixx = 2270.0f, .Sxx = 153.0f, .rxx = 6.27f, .Iyy = 401.0f, .Syy = 64.9f, .ryy = 2.64f, .Zxx = 275.0f, .Zyy = 106.0f, .ybar = 5.94f, .yp = 2.33f},
+    // 14: WT 20 x 87 -- substitute WT20X83.5
+    {.type = "WT", .nominal = 20.0f, .weight = 83.5f, .A = 24.5f, .d = 19.3f, .tw = 0.65f, .bf = 11.8f, .tf = 1.03f, .k = 2.21f, .dtw = 29.7f, .Ixx = 899.0f, .Sxx = 63.7f, .rxx = 6.05f, .Iyy = 141.0f, .Syy = 23.9f, .ryy = 2.4f, .Zxx = 115.0f, .Zyy = 37.8f, .ybar = 5.19f, .yp = 1.1f},
+    // 15: WT 20 x 233 -- substitute WT20X215.5
+    {.type = "WT", .nominal = 20.0f, .weight = 215.5f, .A = 63.3f, .d = 20.6f, .tw = 1.34f, .bf = 16.2f, .tf = 2.36f, .k = 3.54f, .dtw = 15.4f, .Ixx = 2290.0f, .Sxx = 148.0f, .rxx = 6.01f, .Iyy = 843.0f, .Syy = 104.0f, .ryy = 3.65f, .Zxx = 266.0f, .Zyy = 164.0f, .ybar = 5.18f, .yp = 1.95f},
     // 16: WT 20 x 196 -- db WT20X196
     {.type = "WT", .nominal = 20.0f, .weight = 196.0f, .A = 57.8f, .d = 20.8f, .tw = 1.42f, .bf = 12.4f, .tf = 2.52f, .k = 3.7f, .dtw = 14.6f, .Ixx = 2270.0f, .Sxx = 153.0f, .rxx = 6.27f, .Iyy = 401.0f, .Syy = 64.9f, .ryy = 2.64f, .Zxx = 275.0f, .Zyy = 106.0f, .ybar = 5.94f, .yp = 2.33f},
     // 17: WT 20 x 165.5 -- db WT20X165.5
@@ -2771,8 +2771,8 @@ constexpr RowSource kTeeSource[302] = {
     {RowOrigin::Database, "WT20X124.5", "", ""},
     {RowOrigin::Database, "WT20X107.5", "", ""},
     {RowOrigin::Database, "WT20X99.5", "", ""},
-    {RowOrigin::Substituted, "WT20X99.5", "", "tee of the substitute W40X199"},
-    {RowOrigin::Substituted, "WT20X196", "", "tee of the substitute W40X392"},
+    {RowOrigin::Substituted, "WT20X83.5", "", "tee of the substitute W40X167"},
+    {RowOrigin::Substituted, "WT20X215.5", "", "tee of the substitute W40X431"},
     {RowOrigin::Database, "WT20X196", "", ""},
     {RowOrigin::Database, "WT20X165.5", "", ""},
     {RowOrigin::Database, "WT20X139", "", ""},
@@ -3630,8 +3630,8 @@ constexpr SectionRecord kAngleRows[259] = {
     {.type = "L", .weight = 2.44f, .A = 0.722f, .Ixx = 0.271f, .Sxx = 0.188f, .rxx = 0.612f, .Iyy = 0.271f, .Syy = 0.188f, .ryy = 0.612f, .Zxx = 0.338f, .Zyy = 0.338f, .J = 0.00921f, .Cw = 0.00254f, .ybar = 0.561f, .xbar = 0.561f, .leg1 = 2.0f, .t = 0.1875f, .leg2 = 2.0f, .rzz = 0.389f},
     // 122: L 2 x 2 x 0.125 -- db L2X2X1/8
     {.type = "L", .weight = 1.65f, .A = 0.491f, .Ixx = 0.189f, .Sxx = 0.129f, .rxx = 0.62f, .Iyy = 0.189f, .Syy = 0.129f, .ryy = 0.62f, .Zxx = 0.23f, .Zyy = 0.23f, .J = 0.00293f, .Cw = 0.000789f, .ybar = 0.534f, .xbar = 0.534f, .leg1 = 2.0f, .t = 0.125f, .leg2 = 2.0f, .rzz = 0.391f},
-    // 123: 2L 8 x 8 x 1.125 -- db 2L8X8X1-1/8; override A ybar ryy0 ro0 H0 ryy38 ro38 ryy34 ro34 Ixx Sxx rxx
-    {.type = "2L", .weight = 114.0f, .A = 33.5f, .Ixx = 195.0f, .Sxx = 35.1f, .rxx = 2.42f, .J = 7.13f, .Cw = 32.5f, .ybar = 2.41f, .leg1 = 8.0f, .t = 1.125f, .leg2 = 8.0f, .rzz = 1.56f, .ryy0 = 3.42f, .ro0 = 4.58f, .H0 = 0.873f, .ryy38 = 3.55f, .ro38 = 4.68f, .H38 = 0.844f, .ryy34 = 3.69f, .ro34 = 4.79f, .H34 = 0.851f},
+    // 123: 2L 8 x 8 x 1.125 -- db 2L8X8X1-1/8; override A ybar ryy0 ro0 ryy38 ro38 ryy34 ro34 Ixx Sxx rxx
+    {.type = "2L", .weight = 114.0f, .A = 33.5f, .Ixx = 195.0f, .Sxx = 35.1f, .rxx = 2.42f, .J = 7.13f, .Cw = 32.5f, .ybar = 2.41f, .leg1 = 8.0f, .t = 1.125f, .leg2 = 8.0f, .rzz = 1.56f, .ryy0 = 3.42f, .ro0 = 4.58f, .H0 = 0.837f, .ryy38 = 3.55f, .ro38 = 4.68f, .H38 = 0.844f, .ryy34 = 3.69f, .ro34 = 4.79f, .H34 = 0.851f},
     // 124: 2L 8 x 8 x 1 -- db 2L8X8X1
     {.type = "2L", .weight = 102.0f, .A = 30.2f, .Ixx = 178.0f, .Sxx = 31.6f, .rxx = 2.43f, .J = 5.08f, .Cw = 23.4f, .ybar = 2.36f, .leg1 = 8.0f, .t = 1.0f, .leg2 = 8.0f, .rzz = 1.56f, .ryy0 = 3.39f, .ro0 = 4.56f, .H0 = 0.834f, .ryy38 = 3.52f, .ro38 = 4.66f, .H38 = 0.841f, .ryy34 = 3.66f, .ro34 = 4.77f, .H34 = 0.848f},
     // 125: 2L 8 x 8 x 0.875 -- db 2L8X8X7/8
@@ -4552,7 +4552,7 @@ constexpr RowSource kAngleSource[259] = {
     {RowOrigin::Database, "L2X2X1/4", "", ""},
     {RowOrigin::Database, "L2X2X3/16", "", ""},
     {RowOrigin::Database, "L2X2X1/8", "", ""},
-    {RowOrigin::Database, "2L8X8X1-1/8", "A ybar ryy0 ro0 H0 ryy38 ro38 ryy34 ro34 Ixx Sxx rxx", "spacings from 2L8X8X1-1/8X3/8 and 2L8X8X1-1/8X3/4; rzz, J, Cw from L8X8X1-1/8"},
+    {RowOrigin::Database, "2L8X8X1-1/8", "A ybar ryy0 ro0 ryy38 ro38 ryy34 ro34 Ixx Sxx rxx", "spacings from 2L8X8X1-1/8X3/8 and 2L8X8X1-1/8X3/4; rzz, J, Cw from L8X8X1-1/8"},
     {RowOrigin::Database, "2L8X8X1", "", "spacings from 2L8X8X1X3/8 and 2L8X8X1X3/4; rzz, J, Cw from L8X8X1"},
     {RowOrigin::Database, "2L8X8X7/8", "", "spacings from 2L8X8X7/8X3/8 and 2L8X8X7/8X3/4; rzz, J, Cw from L8X8X7/8"},
     {RowOrigin::Database, "2L8X8X3/4", "", "spacings from 2L8X8X3/4X3/8 and 2L8X8X3/4X3/4; rzz, J, Cw from L8X8X3/4"},

@@ -82,21 +82,27 @@ TEST(AxialStress, BranchTextAndValue) {
   EXPECT_EQ(out, format(" > Cc  AISC Eq. E2-2  govern.\r\n \t f_a =12.0*Pi^2*E_Steel / (23.0*(k/lr)^2) =%.2f ksi.", fa));
 }
 
-TEST(AxialStress, ReducedSectionPrintsQs) {
+// Appendix B5: Q lowers the inelastic curve through Cc' = Cc/sqrt(Q) in A-B5-11 and leaves the elastic
+// A-B5-12 alone. Fy 36, Q 0.85: Cc = sqrt(2 pi^2 29000/36) = 126.10, Cc' = 126.10/0.92195 = 136.77.
+//   kl/r 60: x = 60/136.77 = 0.43868, fa = 0.85*36*(1 - x^2/2)/(5/3 + 3x/8 - x^3/8)
+//            = 30.6*0.90378/1.82062 = 15.19 ksi  (Q times E2-1 with Cc gave 14.77)
+//   kl/r 180 > Cc': fa = 12 pi^2 29000/(23*180^2) = 4.61 ksi  (0.85 times it, 3.92, before)
+//   kl/r 130: between Cc and Cc', so still A-B5-11.
+TEST(AxialStress, ReducedSectionUsesCcPrimeAndNoQInTheElasticRange) {
   std::string out;
   const double cc = cc36();
   double klr = 60.0, fy = 36.0, qs = 0.85;
-  double fa = allowableAxialStress(out, klr, cc, fy, qs);
-  EXPECT_NEAR(fa, 0.85 * eqE2_1(60.0, cc, 36.0, 1.0), 1e-12);
-  EXPECT_EQ(out, format(" < Cc  AISC Eq. E2-1  govern.\r\n Qs =0.850\t f_a =Q*(1.0-klr^2/(2*Cc^2))*Fy / "
-                        "(5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =%.2f ksi.",
-                        fa));
+  EXPECT_NEAR(allowableAxialStress(out, klr, cc, fy, qs), 15.190, 0.001);
+  EXPECT_EQ(out,
+            " < Cc'  AISC Eq. A-B5-11  govern.\r\n Qs =0.850,  Cc' = Cc/sqrt(Qs) =136.77\t f_a =Q*(1.0-klr^2/(2*Cc'^2))*Fy / "
+            "(5/3+3*(kl/r)/(8*Cc')-(kl/r)^3/(8*Cc'^3)) =15.19 ksi.");
   double slender = 180.0;
-  fa = allowableAxialStress(out, slender, cc, fy, qs);
-  EXPECT_NEAR(fa, 0.85 * 12.0 * PI * PI * 29000.0 / (23.0 * 180.0 * 180.0), 1e-12);
-  EXPECT_EQ(out, format(" > Cc  AISC Eq. E2-2  govern.\r\n Qs =0.850\t f_a =Q*12.0*Pi^2*E_Steel / (23.0*(k/lr)^2) "
-                        "=%.2f ksi.",
-                        fa));
+  EXPECT_NEAR(allowableAxialStress(out, slender, cc, fy, qs, "Qa"), 4.609, 0.001);
+  EXPECT_EQ(out, " > Cc'  AISC Eq. A-B5-12  govern.\r\n Qa =0.850,  Cc' = Cc/sqrt(Qa) =136.77\t f_a "
+                 "=12.0*Pi^2*E_Steel / (23.0*(k/lr)^2) =4.61 ksi.");
+  struct { double klr, q; const char* eq; } eqs[] = {
+      {60, 1.0, "Eq. E2-1"}, {130, 1.0, "Eq. E2-2"}, {130, 0.85, "Eq. A-B5-11"}, {137, 0.85, "Eq. A-B5-12"}};
+  for (const auto& e : eqs) EXPECT_STREQ(axialStressEquation(e.klr, cc, e.q), e.eq) << e.klr << " " << e.q;
 }
 
 TEST(BraceFactor, HandValues) {

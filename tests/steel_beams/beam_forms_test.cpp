@@ -236,7 +236,7 @@ TEST_F(BeamForms, TubeStoresOnlyOnOkAndSwapsAxesForWeakBending) {
   EXPECT_EQ(s.read("AISC", "tubeNum"), "");  // the property sheet's key is separate
   const std::string design = TubeBeamAsd(*sectionRow(ShapeTable::Tube, 32), 50, 1, 2.3, 46, 0, 1, true).text();
   EXPECT_TRUE(r.padText().ends_with(design));
-  EXPECT_TRUE(contains(design, "Moment Capacity =67.39 k-ft"));
+  EXPECT_TRUE(contains(design, "Moment Capacity =62.77 k-ft"));  // slender 20 in. flange, see channel_tube_test
 
   run(r, "menu Stl Tube Beam\nset Fy 0\npress Calculate\nshow messages\npress Cancel\n");
   EXPECT_TRUE(contains(out_.str(), "Fy must be greater than zero."));

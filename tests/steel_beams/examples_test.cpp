@@ -45,7 +45,7 @@ TEST(SteelExamples, EveryScriptRunsAndPrintsItsVerdicts) {
       {"w_beam_asd.txt", " not meeting  ASD 9th Ed. EQ. F1-5 ... NO GOOD!"},
       {"w_beam_lrfd.txt", " Moment -- non-compact section, braced > Lp ... "},
       {"channel_beam.txt", " Fb =0.60*Fy = 21.60 ksi"},
-      {"tube_beam.txt", " Fb' = 0.60*Fy =27.60 ksi   Moment Capacity =67.39 k-ft"},
+      {"tube_beam.txt", " Fb' = 0.60*Fy =27.60 ksi   Moment Capacity =62.77 k-ft"},
   };
   for (const auto& c : cases) {
     const ScriptRun r = runExample(c.file);

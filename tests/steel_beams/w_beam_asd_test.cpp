@@ -21,32 +21,37 @@ const SectionRecord& W(const char* us) { return shape(ShapeTable::W, us); }
 //   l = 120 in: F1-8 = 12000/(120*4.21) = 23.75 -> 21.60; F1-6 = (2/3 - (120/1.95)^2*36/1530000)*36 = 20.79
 //   Fb = 21.60, M cap = 21.6*88.9/12 = 160.02 k-ft, 150/160.02 = 93.74 %
 //   Fv = 14.40, V cap = 14.4*18*0.355 = 92.02
-//   K1-2 = 0.66*36*0.355*(6 + 2.5*0.972) = 71.11;  K1-3 = 0.66*36*0.355*(6 + 5*0.972) = 91.60
-//   K1-4 = 34*0.355^2*(1 + 3*(6/18)*(0.355/0.57)^1.5)*sqrt(36*0.57/0.355) = 48.59; K1-5 (67.5) = 96.46
+//   9th edition K1 numbering: end reaction K1-3 = 0.66*36*0.355*(6 + 2.5*0.972) = 71.11 (web yielding),
+//   K1-5 = 34*0.355^2*(1 + 3*(6/18)*(0.355/0.57)^1.5)*sqrt(36*0.57/0.355) = 48.59 (web crippling);
+//   interior loads K1-2 = 0.66*36*0.355*(6 + 5*0.972) = 91.60, K1-4 (67.5) = 96.46.
+//   The design shear 30 is the end reaction: 30/71.11 and 30/48.59 = 0.62; bending governs at 0.94.
 TEST(WBeamAsd, UnbracedBetweenLcAndLuWholeText) {
   WBeamAsd beam(W("W18x50"), 150.0, 10.0, 0.0, 1.0, 36.0, 6.0, 30.0);
   const std::string text = beam.design();
   std::string expected =
       "\r\n ASD 9th Ed. EQ. F1-2 ... 76*bf/ sqrt(Fyield)\t Lc =7.92 ft."
       "\r\n ASD 9th Ed. EQ. F1-8 ... 12,000*Cb/(0.6*Fy)/(d/Af)\tLu =11.00 ft."
-      "\r\n Eq. F1-8: 120000*Cb/(l*d/Af)    Fb =21.60 ksi   Moment Capacity =160.02 k-ft"
+      "\r\n Eq. F1-8: 12000*Cb/(l*d/Af)    Fb =21.60 ksi   Moment Capacity =160.02 k-ft"
       "\r\n\t Design Moment (=150.00 k-ft) < Allowable Moment (=160.02 k-ft)  ... OK"
       "\r\n\t (M)design/(M)capacity =93.74%\r\n"
       "\r\n Allowable shear stress Eq(F4-1) = 0.4(Fy) =14.40 ksi;  Max. web shear =    92.02 kip"
       "\r\n\t Design Shear (=30.00 kip) < Allowable Shear (=92.02 kip)  ... OK"
       "\r\n\r\n\t\t---Special Design Considerations---\r\n Web yielding and web crippling for 6.00 in. long bearing:"
-      "\r\n Max. end reaction Eq(K1-2) = 0.66*Fy*(N+2.5k)= 71.11 kip, web yielding"
-      "\r\n Max. end reaction Eq(K1-4) =\r\n\t 34.0*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) =48.59 kip, "
+      "\r\n Max. end reaction Eq(K1-3) = 0.66*Fy*(N+2.5k)= 71.11 kip, web yielding"
+      "\r\n\t End reaction (=30.00 kip) < Web yielding (=71.11 kip)  ... OK"
+      "\r\n Max. end reaction Eq(K1-5) =\r\n\t 34.0*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) =48.59 kip, "
       "web crippling"
+      "\r\n\t End reaction (=30.00 kip) < Web crippling (=48.59 kip)  ... OK"
       "\r\n Or, a concentrated load is applied at a distance not less than d/2 from the ends & 6.00 in. bearing:"
-      "\r\n Concentrated load or at an interior support, Eq(K1-3) =0.66*Fy*(N+5k) =91.60 kip, web yielding"
-      "\r\n Point load or interior support, Eq(K1-5) =\r\n\t 67.5*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) "
+      "\r\n Concentrated load or at an interior support, Eq(K1-2) =0.66*Fy*(N+5k) =91.60 kip, web yielding"
+      "\r\n Point load or interior support, Eq(K1-4) =\r\n\t 67.5*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) "
       "=96.46 kip, web crippling\r\n";
   ASSERT_GT(text.size(), expected.size());
   EXPECT_EQ(text.substr(0, expected.size()), expected);
   EXPECT_NEAR(beam.Lc, 95.0, 1e-9);
   EXPECT_NEAR(beam.Lu / 12.0, 11.0, 0.005);
   EXPECT_NEAR(beam.Fb, 21.6, 1e-12);
+  EXPECT_TRUE(text.ends_with("\r\n\r\n Result: OK, ratio 0.94 (governed by bending, Eq. F1-8)\r\n")) << text;
 }
 
 // Lb = 0: always within Lc. W18x50 at 36 ksi is compact (65/6 = 10.83 > 6.57): Fb = 0.66*36 = 23.76,
@@ -120,7 +125,7 @@ TEST(WBeamAsd, LateralBucklingBranches) {
   } cases[] = {
       {20.0, 22.6635, "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy    Fb =22.66 ksi   Moment Capacity =829.11 k-ft"},
       {35.0, 8.5009, "\r\n Eq. F1-7: 170000*Cb/((l/rT)^2)    Fb =8.50 ksi   Moment Capacity =310.99 k-ft"},
-      {60.0, 4.4326, "\r\n Eq. F1-8: 120000*Cb/(l*d/Af)    Fb =4.43 ksi"},
+      {60.0, 4.4326, "\r\n Eq. F1-8: 12000*Cb/(l*d/Af)    Fb =4.43 ksi"},
   };
   for (const Case& c : cases) {
     WBeamAsd beam(W("W36x135"), 100.0, c.lb, 0.0, 1.0, 50.0, 0.0, 0.0);
@@ -161,16 +166,41 @@ TEST(WBeamAsd, MomentEqualToCapacityIsNoGood) {
                              "NO GOOD!\r\n\t (M)design/(M)capacity =100.00%\r\n"));
 }
 
-// W44x230 at 50 ksi: h/tw 54.8 > 380/sqrt(50) = 53.74: F4-2 would be needed, no shear verdict.
-TEST(WBeamAsd, SlenderWebLeavesShearToHandCheck) {
+// Within Lu but beyond Lc, lateral buckling gives 0.60 Fy as long as l/rT stays below sqrt(102,000 Cb/Fy),
+// where F1-6 starts (F1.3); F1-8 alone must not lower it. W36x135, Fy 50, Cb 1:
+//   Lc = min(76*12/sqrt(50) = 128.98, 20000/(3.76*50) = 106.38) in = 8.87 ft;
+//   Lu = max(106.38, sqrt(102000/50)*2.97 = 134.14) in = 11.18 ft
+//   Lb 10 ft: l/rT = 120/2.97 = 40.40 < sqrt(102000/50) = 45.17: Fb = 30.00, M cap = 30*439/12 = 1097.50
+//   (F1-8 = 12000/(120*3.76) = 26.60 ksi and 972.96 k-ft before). Lb 12 ft: l/rT = 48.48 > 45.17, F1-6.
+TEST(WBeamAsd, BelowTheF1_6RangeTheBeamKeepsPointSixFy) {
+  WBeamAsd beam(W("W36x135"), 1000.0, 10.0, 0.0, 1.0, 50.0, 0.0, 0.0);
+  const std::string text = beam.design();
+  EXPECT_NEAR(beam.Fb, 30.0, 1e-12);
+  EXPECT_TRUE(contains(text, "\tLu =11.18 ft.\r\n F1.3: l/rT (=40.40) < sqrt(102,000*Cb/Fy) (=45.17),  Fb = 0.60*Fy "
+                             "   Fb =30.00 ksi   Moment Capacity =1097.50 k-ft"))
+      << text;
+  EXPECT_EQ(beam.result().governing, "bending, Sect. F1.3 (0.60Fy)");
+  WBeamAsd beyond(W("W36x135"), 1000.0, 12.0, 0.0, 1.0, 50.0, 0.0, 0.0);
+  EXPECT_TRUE(contains(beyond.design(), "\r\n Eq. F1-6: "));
+}
+
+// h/tw beyond 380/sqrt(Fy): F4-2 on the clear web h*tw with kv = 5.34 (no stiffeners). W44x230 at 50
+// ksi, h/tw 54.8 > 53.74: 45000*5.34/(50*54.8^2) = 1.600 > 0.8, so Cv = 190/54.8*sqrt(5.34/50) = 1.1331,
+// Fv = 50/2.89*1.1331 = 19.60 ksi (< 20), V cap = 19.603*54.8*0.71^2 = 541.54 kip ("hand check" before).
+TEST(WBeamAsd, SlenderWebShearByF4_2) {
   WBeamAsd beam(W("W44x230"), 100.0, 0.0, 0.0, 1.0, 50.0, 0.0, 500.0);
   const std::string text = beam.design();
-  EXPECT_EQ(beam.Fv, 0.0);
-  EXPECT_TRUE(contains(text, "\r\n \"h/tw > 380.0/sqrt(Fy)\"  Allowable shear stress Eq(F4-2) needed to be hand checked"));
-  EXPECT_FALSE(contains(text, "Design Shear"));
-  // At 36 ksi the same web is fine: 380/6 = 63.3; V cap = 14.4*42.9*0.71 = 438.61 < 500.
+  EXPECT_NEAR(beam.Fv, 19.603, 0.001);
+  EXPECT_TRUE(contains(text, "\r\n \"h/tw > 380.0/sqrt(Fy)\"  Allowable shear stress Eq(F4-2) = (Fy/2.89)*Cv =19.60 "
+                             "ksi,  Cv =1.133 (kv =5.34, no stiffeners)\r\n\t Max. web shear = Fv*h*tw =   541.54 kip"
+                             "\r\n\t Design Shear (=500.00 kip) < Allowable Shear (=541.54 kip)  ... OK"))
+      << text;
+  EXPECT_EQ(beam.result().governing, "shear, Eq. F4-2");
+  // At 36 ksi the same web is within F4-1: 380/6 = 63.3; V cap = 14.4*42.9*0.71 = 438.61 < 500.
   WBeamAsd at36(W("W44x230"), 100.0, 0.0, 0.0, 1.0, 36.0, 0.0, 500.0);
   EXPECT_TRUE(contains(at36.design(), "\r\n\t NO GOOD!  Design Shear (=500.00 kip) > Allowable Shear (=438.61 kip)"));
+  EXPECT_EQ(at36.result().governing, "shear, Eq. F4-1");
+  EXPECT_FALSE(at36.result().ok);
 }
 
 // The connection table for V = 40 kip on a W24x76 (d 23.9, k 1.18): every bolt group up to 7 fits

@@ -39,6 +39,8 @@ TEST(CombinedStress, SmallAxialRatioUsesH1_3ReportLineByLine) {
       "\t Design Need (=0.63 ) < Column Capacity (=1.00 )  ... OK",
       " (P)design/(P)capacity =62.78%",
       "",
+      " Result: OK, ratio 0.63 (governed by interaction, Eq. H1-3)",
+      "",
   };
   EXPECT_EQ(lines(c.report()), expected);
   EXPECT_FALSE(c.usesH11);
@@ -56,16 +58,29 @@ TEST(CombinedStress, LargeAxialRatioUsesTheLargerOfH1_1AndH1_2) {
   EXPECT_NEAR(c.H11, h11, 1e-9);
   EXPECT_NEAR(c.H12, 8 / 21.6 + 12.0 / 22 + 4.0 / 27, 1e-12);
   EXPECT_NEAR(h11, 1.2096, 1e-4);
+  // Both values are printed, each with its verdict, and the larger is named.
   EXPECT_TRUE(contains(r, "\r\n Eq. H1-1:   fa/Fa + cmx*fbx/(1.0-fa/Fpex)/Fbx + cmy*fby/(1.0-fa/Fpey)/Fby\r\n = "
                           "8.00/16.00 + 0.85*12.00/(1.0 - 8.00/165.92)/22.00 + 0.85*4.00/(1.0 - 8.00/18.44)/27.00 \r\n "
-                          "=1.210\r\n\t NO GOOD!  Design Need (=1.21 ) > Column Capacity (=1.00 )  ... NO GOOD!\r\n "
-                          "(P)design/(P)capacity =120.96%\r\n"));
+                          "=1.210\r\n\t NO GOOD!  Design Need (=1.21 ) > Column Capacity (=1.00 )  ... NO GOOD!"
+                          "\r\n Eq. H1-2:   fa/(0.60*Fy) + fbx/Fbx + fby/Fby\r\n = 8.00/(0.60*36.00) + 12.00/22.00 + "
+                          "4.00/27.00 \r\n =1.064\r\n\t NO GOOD!  Design Need (=1.06 ) > Column Capacity (=1.00 )  ... "
+                          "NO GOOD!\r\n Governing: Eq. H1-1 =1.210\r\n (P)design/(P)capacity =120.96%\r\n"))
+      << r;
+  EXPECT_EQ(c.result().governing, "interaction, Eq. H1-1");
   // When H1-2 is the larger it governs: little moment amplification, most of the stress axial.
+  //   fa 10, Fa 21, Fy 20, fbx 2 (Fbx 22, Cmx 0.6, kl/r 60/6 = 10: F'e_x = 12 pi^2 29000/(23*100) = 1493.3)
+  //   H1-1 = 10/21 + 0.6*2/(1 - 10/1493.3)/22 = 0.4762 + 0.0549 = 0.531
+  //   H1-2 = 10/(0.6*20) + 2/22 = 0.8333 + 0.0909 = 0.924, which the verdict was on while only H1-1 printed.
   CombinedStress h12(10, 21, 20, 2, 1, 5, 6, 0.6, 22, 0, 1, 5, 2, 0.6, 27);
-  h12.report();
-  ASSERT_GT(h12.H12, h12.H11);
+  const std::string t12 = h12.report();
+  EXPECT_NEAR(h12.H11, 0.531, 0.0005);
+  EXPECT_NEAR(h12.H12, 0.924, 0.0005);
   EXPECT_DOUBLE_EQ(h12.governing, h12.H12);
-  EXPECT_NEAR(h12.H12, 2.0 / 22 + 10.0 / 12.0, 1e-12);
+  EXPECT_TRUE(contains(t12, " =0.531\r\n\t Design Need (=0.53 ) < Column Capacity (=1.00 )  ... OK")) << t12;
+  EXPECT_TRUE(contains(t12, " =0.924\r\n\t Design Need (=0.92 ) < Column Capacity (=1.00 )  ... OK\r\n Governing: Eq. "
+                            "H1-2 =0.924\r\n (P)design/(P)capacity =92.42%\r\n"))
+      << t12;
+  EXPECT_TRUE(t12.ends_with(" Result: OK, ratio 0.92 (governed by interaction, Eq. H1-2)\r\n"));
 }
 
 TEST(CombinedStress, EquationBoundaryAndAnExactOneIsNoGood) {
@@ -113,6 +128,7 @@ TEST(BasePlate, ReportAgainstHandCalculation) {
   // A2/A1 = 900/400 = 2.25, Fp = 0.35*3*1.5 = 1.575; fp = 1.00.
   // m = (20 - 13.3)/2 = 3.35, n = (20 - 11.6)/2 = 4.20, n' = sqrt(203)/4 = 3.56: l = 4.20.
   // t = 2*4.2*sqrt(1/36) = 1.40 -> 23/16 = 1.4375. r = 14/14.5: alpha simple 0.491, real 0.352.
+  // fp/Fp = 1.00/1.575 = 0.63; the plate's Fy and the unrounded t are printed.
   BasePlateInput in{400, 14, 14.5, 20, 20, 30, 30, 3, 36};
   ASSERT_EQ(basePlateInputError(in), "");
   const BasePlateResult r = designBasePlate(in);
@@ -125,9 +141,12 @@ TEST(BasePlate, ReportAgainstHandCalculation) {
       " Wide flange depth =14.000 in,   width =14.500 in ",
       " fp = P_axial/(N_side*B_side) = 1.00 ksi   m =3.35\"   n =4.20\"   l =4.20 ",
       " allowable concrete compression stress =1.57 ksi",
+      "\t fp (=1.00 ksi) <= Fp (=1.57 ksi)  ... OK",
       " alpha(real) =0.352  alpha(simple) =0.491 ",
+      " Plate Fy =36.00 ksi,   t = 2*l*sqrt(fp/Fy) =1.4000 in",
       " Base Plate Thickness =1.438 in",
       "",
+      " Result: OK, ratio 0.63 (governed by bearing, Sect. J9)",
       "",
   };
   EXPECT_EQ(lines(r.report), expected);
@@ -157,13 +176,19 @@ TEST(BasePlate, BearingExactlyAtTheLimitPassesAndAboveIsRefused) {
 
 TEST(BasePlate, ThicknessRoundsToTheNextSixteenthAndLightPlatesUseNPrime) {
   // d = bf = 3.75: n' = 3.75/4 = 0.9375 governs over m = 0.21875 and n = 0.5 on a 4 x 4 plate.
-  // P 16 on 16 in^2 gives fp 1; Fy 4: t = 2*0.9375*sqrt(1/4) = 0.9375 exactly -> reported 1.000.
+  // P 16 on 16 in^2 gives fp 1; Fy 4: t = 2*0.9375*sqrt(1/4) = 0.9375 = 15/16 exactly: a plate of exactly
+  // that thickness is enough, so it stays 0.9375 (it was raised to 1.000).
   BasePlateInput in{16, 3.75, 3.75, 4, 4, 100, 100, 4, 4};
   BasePlateResult r = designBasePlate(in);
   EXPECT_DOUBLE_EQ(r.l, 0.9375);
   EXPECT_DOUBLE_EQ(r.t, 0.9375);
-  EXPECT_DOUBLE_EQ(r.thickness, 1.0);
-  EXPECT_TRUE(contains(r.report, " Base Plate Thickness =1.000 in"));
+  EXPECT_DOUBLE_EQ(r.thickness, 0.9375);
+  EXPECT_TRUE(contains(r.report, " Base Plate Thickness =0.938 in"));
+  // 3/4 in exactly: Fy chosen so that t = 2*0.9375*sqrt(1/Fy) = 0.75, Fy = 6.25; prints 0.750, not 0.812.
+  in.Fy = 6.25;
+  r = designBasePlate(in);
+  EXPECT_DOUBLE_EQ(r.thickness, 0.75);
+  EXPECT_TRUE(contains(r.report, " Base Plate Thickness =0.750 in"));
   // t = 0.94: Fy chosen so that 2*0.9375*sqrt(1/Fy) = 0.94.
   in.Fy = std::pow(2 * 0.9375 / 0.94, 2);
   r = designBasePlate(in);

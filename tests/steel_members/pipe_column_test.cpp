@@ -56,7 +56,10 @@ TEST(PipeColumn, OrdinaryColumnReportLineByLine) {
       "\t Since kl/r = 79.47 < Cc  AISC Eq. E2-1  govern.",
       " \t f_a =(1.0-klr^2/(2*Cc^2))*Fy / (5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =15.41 ksi.",
       "\t Allowable load = f_a * area =48.86 kips ",
+      "\t Design Load (=40.00 kip) < Allowable Load (=48.86 kip)  ... OK",
       "\t (P)design/(P)capacity =81.86%",
+      "",
+      " Result: OK, ratio 0.82 (governed by axial, Eq. E2-1)",
       "",
   };
   EXPECT_EQ(lines(c.design()), expected);
@@ -69,7 +72,7 @@ TEST(PipeColumn, SeismicColumnCombinesTheLoads) {
   PipeColumn c(p4(), 10.0, 1.0, 40.0, 36.0, 1, 10.0, 5.0, 2.0, 8);
   const std::string r = c.design();
   EXPECT_DOUBLE_EQ(c.seismicP, 19.5);
-  EXPECT_TRUE(contains(r, " Input:\t Brace length"));  // only a plain column says "Column"
+  EXPECT_TRUE(contains(r, " Input:\t Column length"));  // a column of the frame, not a brace
   EXPECT_TRUE(contains(r, "\r\n UBC Section 2211.5.5 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*10.00 + "
                           "0.7*5.00 + 3*(8/8)*2.00 =19.50 kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area "
                           "= 83.07 kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.\r\n\t Axial P "
@@ -83,7 +86,7 @@ TEST(PipeColumn, CbfBraceReducesByBetaAndChecksOdOverTAgainst1300OverFy) {
   const std::string r = c.design();
   EXPECT_NEAR(c.Beta, 1.0 / (1.0 + (120.0 / 1.51) / (2.0 * handCc(36.0))), 1e-6);
   EXPECT_TRUE(contains(r, "Beta = 1 /(1+(k*l*r/(2*Cc))) =0.760 \r\n\r\n 97 UBC 2213.8.2.5 Requirement for Concentrically "
-                          "Braced Frames (CBF)\r\n 97 UBC 2213.9.2.4 -- OD/t (=18.99)  < 1300/sqrt(Fy) (=36.11)\r\n\t "
+                          "Braced Frames (CBF)\r\n 97 UBC 2213.8.2.5 -- OD/t (=18.99)  < 1300/Fy (=36.11)  OK\r\n\t "
                           "Allowable load= f_a * area * Beta = 15.414*3.170*0.760 =37.15 kips \r\n\t 2213.8.4.1 Chevron "
                           "bracing shall be designed for 1.5 times the prescribed seismic forces.\r\n\r\n\t NO GOOD!  "
                           "Design load (=40.00 kip) > Brace capacity (=37.15 kip)  ... NO GOOD!\r\n\t "
@@ -91,13 +94,14 @@ TEST(PipeColumn, CbfBraceReducesByBetaAndChecksOdOverTAgainst1300OverFy) {
   EXPECT_FALSE(contains(r, "Since kl/r"));
   // A made-up pipe with D/t 16 at Fy 90: 1300/90 = 14.44 < 16, the sign turns.
   PipeColumn thin(roundPipe(), 5.0, 1.0, 10.0, 90.0, 2, 0, 0, 0, 4);
-  EXPECT_TRUE(contains(thin.design(), "OD/t (=16.00)  > 1300/sqrt(Fy) (=14.44)"));
+  EXPECT_TRUE(contains(thin.design(), "OD/t (=16.00)  > 1300/Fy (=14.44)  NO GOOD!!!"));
+  EXPECT_FALSE(thin.result().ok);
 }
 
 TEST(PipeColumn, ScbfBracePrintsTheAllowableLoadTwice) {
   PipeColumn c(p4(), 10.0, 1.0, 40.0, 36.0, 3, 0, 0, 0, 4);
   const std::string r = c.design();
-  EXPECT_TRUE(contains(r, "OD--wall thickness ratio (=18.99)  < 1000/sqrt(Fy) (=27.78)"
+  EXPECT_TRUE(contains(r, "OD--wall thickness ratio (=18.99)  < 1000/Fy (=27.78)  OK"
                           "\r\n\t Allowable load =f_a * area  = 15.414*3.170 =48.86 kips "
                           "\r\n\t Allowable load= f_a * area =15.414*3.170 =48.86 kips "
                           "\r\n\t Design load (=40.00 kip) < Brace capacity (=48.86 kip)  ... OK"
@@ -111,7 +115,24 @@ TEST(PipeColumn, DiameterThicknessBoundary) {
   EXPECT_TRUE(contains(r, "(=16.00)  < 3300.0/Fyield (=16.00)\r\n\tASD Table B5.1 D/t -- The pipe is fully effective."));
   PipeColumn over(roundPipe(), 5.0, 1.0, 10.0, 207.0, 0, 0, 0, 0, 4);
   r = over.design();
-  EXPECT_TRUE(contains(r, "(=16.00)  > 3300.0/Fyield (=15.94)\r\n\t Appendix C would have governed."));
+  EXPECT_TRUE(contains(r, "(=16.00)  > 3300.0/Fyield (=15.94)\r\n\t ASD Appendix B5 Eq. A-B5-9:  Qa = 1100/(Fy*D/t) + "
+                          "2/3 =0.999"));
+}
+
+// A pipe wall beyond 3300/Fy buckles locally: Appendix B5 (A-B5-9) reduces it, where it was only said that
+// another appendix "would have governed". P 42 (D 42, t 0.375, A 49.0, r 14.7) at Fy 36, K 1, 40 ft:
+//   D/t = 112 > 91.67: Qa = 1100/(36*112) + 2/3 = 0.2728 + 0.6667 = 0.9395 (and 112 < 13000/36 = 361)
+//   Cc' = 126.10/sqrt(0.9395) = 130.10; kl/r = 480/14.7 = 32.65, x = 0.25099
+//   fa = 0.9395*36*(1 - x^2/2)/(5/3 + 3x/8 - x^3/8) = 18.62 ksi, 18.624*49 = 912.58 kip (19.75 ksi, 967.79 before)
+TEST(PipeColumn, ThinWallBeyond3300OverFyIsReducedByQa) {
+  PipeColumn c(row(ShapeTable::Pipe, "P 42"), 40.0, 1.0, 900.0, 36.0, 0, 0, 0, 0, 4);
+  const std::string r = c.design();
+  EXPECT_NEAR(c.Qs, 0.9395, 0.00005);
+  EXPECT_NEAR(c.fa, 18.624, 0.001);
+  EXPECT_TRUE(contains(r, "\r\n\t ASD Appendix B5 Eq. A-B5-9:  Qa = 1100/(Fy*D/t) + 2/3 =0.939"
+                          "\r\n\t diameter/thickness (=112.00)  < 13000/Fyield (=361.11)  OK"))
+      << r;
+  EXPECT_TRUE(contains(r, "\r\n\t Design Load (=900.00 kip) < Allowable Load (=912.58 kip)  ... OK")) << r;
 }
 
 TEST(PipeColumn, StopsOnSlenderness) {

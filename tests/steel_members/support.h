@@ -19,14 +19,15 @@
 namespace smtest {
 
 // Allowable axial stress of the 9th edition ASD, written out from the textbook form of E2-1 and E2-2.
+// E2-1 / E2-2, or with Q < 1 A-B5-11 / A-B5-12: Cc' = sqrt(2 pi^2 E/(Q Fy)) and no Q in the elastic range.
 inline double handFa(double klr, double Fy, double Q = 1.0) {
   const double pi = 3.14159265358979323846, E = 29000.0;
-  const double Cc = std::sqrt(2.0 * pi * pi * E / Fy);
+  const double Cc = std::sqrt(2.0 * pi * pi * E / (Q * Fy));
   if (klr <= Cc) {
     const double ratio = klr / Cc;
     return Q * (1.0 - ratio * ratio / 2.0) * Fy / (5.0 / 3.0 + 3.0 * ratio / 8.0 - ratio * ratio * ratio / 8.0);
   }
-  return Q * 12.0 * pi * pi * E / (23.0 * klr * klr);
+  return 12.0 * pi * pi * E / (23.0 * klr * klr);
 }
 
 inline double handCc(double Fy) {

@@ -15,46 +15,76 @@ const SectionRecord& hss8x8() { return row(ShapeTable::Tube, "HSS 8 x 8 x 0.500"
 // HSS 16 x 16 x 0.313: A 18.1, b/t 51.9, r 6.39.
 const SectionRecord& hss16x16() { return row(ShapeTable::Tube, "HSS 16 x 16 x 0.313"); }
 
+// kl/r: 144/4.34 = 33.18 (x), 144/2.54 = 56.69 (y). The wider wall decides: h/t 48.5 > 190/sqrt(46) = 28.01
+// (its ratio, not b/t 22.7, stands beside the '>') and > 238/sqrt(46) = 35.09: slender depth walls (A-B5-7).
+// The wall stress at the allowable load, f = fa/Qa on the shorter kl/r, settles at 24.98 ksi:
+//   b_e = 253*0.233/sqrt(24.98)*(1 - 50.3/(48.5*sqrt(24.98))) = 11.794*0.79249 = 9.346 of 48.5*0.233 = 11.300
+//   A_eff = 8.03 - 2*0.233*(11.300 - 9.346) = 7.119, Qa = 0.887; Cc' = 111.55/sqrt(0.887) = 118.47
+//   x: 33.18/118.47 = 0.2801, fa = 0.887*46*0.96078/1.76895 = 22.15 ksi (and 22.15/0.887 = 24.98 = f)
+//   -> 177.87 kip (was 24.77 ksi, 198.91 kip); y: fa = 19.71 ksi -> 158.26 kip (was 21.76, 174.75)
 TEST(TubeColumn, OrdinaryColumnReportLineByLine) {
   TubeColumnAsd c(hss12x6(), 1.0, 12.0, 1.0, 12.0, 100.0, 46.0, 0, 0, 0, 0, 4);
   ASSERT_EQ(c.inputError(), "");
-  // kl/r: 144/4.34 = 33.18 (x), 144/2.54 = 56.69 (y). 190/sqrt(46) = 28.01 < h/t 48.5 -> '>'; 3300/46 = 71.74 > b/t.
-  // Cc = 111.55. f_a(x) = 24.77 ksi -> 198.91 kip, 50.27 %; f_a(y) = 21.76 ksi -> 174.75 kip, 57.23 %.
   const std::vector<std::string> expected = {
       "",
       " Input: Column\t length(yy) =12.00 ft,\t k(yy) =1.00,",
       " \t\t length(xx) =12.00 ft,\t k(xx) =1.00,",
       "\t Axial load =100.00 kips,\t Fy =46.00 ksi,\t E =29000.0 ksi.",
       "",
-      " steel area =8.030 in^2,  weight =29.230 lbs/ft,  nominal wall thickness =0.2330 in",
-      " design wall thickness =0.233 in",
+      " steel area =8.030 in^2,  weight =29.230 lbs/ft,  design wall thickness (0.93 t nominal) =0.2330 in",
       "\t Elastic Properties:",
       " I_yy =51.90 in^4,   S_yy =17.300 in^3,   r_yy =2.540 in,   kl/r =56.69",
       " I_xx =151.00 in^4,   S_xx =25.200 in^3,   r_xx =4.340 in,   kl/r =33.18",
       "",
       " Design: for a normal strut--neither a brace nor a part of a CBF or SCBF frame ",
       " Check width-thickness ratio:",
-      "\t width/thickness (=22.70)  > 190.0/sqrt(Fy) (=28.01)",
-      "\t ref. to ASD Table B5.1 b/t -- The tube is fully effective.",
-      "\t kl/r =56.69 vs 200",
+      "\t width/thickness (=48.50)  > 190.0/sqrt(Fy) (=28.01)",
+      "\t width/thickness (=48.50) > 238/sqrt(Fy) (=35.09): slender walls, ASD Appendix B5 Eq. A-B5-7",
+      "\t f = f_a/Qa =24.98 ksi (wall stress at the allowable load, shorter kl/r)",
+      "\t b_e = 253*t/sqrt(f)*[1-50.3/((b/t)*sqrt(f))]:  width walls 5.289 of 5.289 in,  depth walls 9.346 of 11.300 in",
+      "\t A_eff =7.119 in^2,   Qa = A_eff/A =0.887",
+      "\t kl/r =56.69 vs 200  OK",
       "\t Cc = sqrt(2*pi^2*E/Fy) = 111.55",
       "",
       " Major axis -- k l_xx/r_xx ratio:",
-      "\t Since kl/r = 33.18 < Cc  AISC Eq. E2-1  govern.",
-      " \t f_a =(1.0-klr^2/(2*Cc^2))*Fy / (5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =24.77 ksi.",
-      "\t Allowable load = f_a * area =198.91 kips ",
-      "\t Design Load (=100.00 kip) < Allowable Load (=198.91 kip)  ... OK",
-      "\t (P)design/(P)capacity =50.27%",
+      "\t Since kl/r = 33.18 < Cc'  AISC Eq. A-B5-11  govern.",
+      " Qa =0.887,  Cc' = Cc/sqrt(Qa) =118.47\t f_a =Q*(1.0-klr^2/(2*Cc'^2))*Fy / (5/3+3*(kl/r)/(8*Cc')-(kl/r)^3/(8*Cc'^3)) "
+      "=22.15 ksi.",
+      "\t Allowable load = f_a * area =177.87 kips ",
+      "\t Design Load (=100.00 kip) < Allowable Load (=177.87 kip)  ... OK",
+      "\t (P)design/(P)capacity =56.22%",
       "",
       " Minor axis --  k l_yy/r_yy ratio:",
-      "\t Since kl/r = 56.69 < Cc  AISC Eq. E2-1  govern.",
-      " \t f_a =(1.0-klr^2/(2*Cc^2))*Fy / (5/3+3*(kl/r)/(8*Cc)-(kl/r)^3/(8*Cc^3)) =21.76 ksi.",
-      "\t Allowable load =f_a * area =174.75 kips ",
-      "\t Design Load (=100.00 kip) < Allowable Load (=174.75 kip)  ... OK",
-      "\t (P)design/(P)capacity =57.23%",
+      "\t Since kl/r = 56.69 < Cc'  AISC Eq. A-B5-11  govern.",
+      " Qa =0.887,  Cc' = Cc/sqrt(Qa) =118.47\t f_a =Q*(1.0-klr^2/(2*Cc'^2))*Fy / (5/3+3*(kl/r)/(8*Cc')-(kl/r)^3/(8*Cc'^3)) "
+      "=19.71 ksi.",
+      "\t Allowable load =f_a * area =158.26 kips ",
+      "\t Design Load (=100.00 kip) < Allowable Load (=158.26 kip)  ... OK",
+      "\t (P)design/(P)capacity =63.19%",
+      "",
+      " Result: OK, ratio 0.63 (governed by axial, y-y axis, Eq. A-B5-11)",
       "",
   };
   EXPECT_EQ(lines(c.design()), expected);
+}
+
+// HSS 12x12x1/4 at Fy 46, 12 ft (A 10.8, t 0.233, b/t 48.5 each wall, r 4.79): the walls were called
+// fully effective. f = fa/Qa settles at 25.40 ksi:
+//   b_e = 253*0.233/sqrt(25.40)*(1 - 50.3/(48.5*sqrt(25.40))) = 11.697*0.79421 = 9.290 of 11.300 in
+//   A_eff = 10.8 - 4*0.233*(11.300 - 9.290) = 8.926, Qa = 0.8265, Cc' = 111.55/sqrt(0.8265) = 122.70
+//   kl/r = 144/4.79 = 30.06, x = 0.2450: fa = 0.8265*46*0.96999/1.75567 = 20.99 ksi, 226.71 kip
+//   (25.11 ksi, 271.21 kip before: 20 % above)
+TEST(TubeColumn, SlenderWallsWorkOnTheirEffectiveArea) {
+  TubeColumnAsd c(row(ShapeTable::Tube, "HSS 12 x 12 x 0.250"), 1.0, 12.0, 1.0, 12.0, 200.0, 46.0, 0, 0, 0, 0, 4);
+  const std::string r = c.design();
+  EXPECT_NEAR(c.fWall, 25.40, 0.005);
+  EXPECT_NEAR(c.beWidth, 9.290, 0.0005);
+  EXPECT_NEAR(c.Aeff, 8.926, 0.0005);
+  EXPECT_NEAR(c.Qa, 0.8265, 0.00005);
+  EXPECT_NEAR(c.major.fa, 20.99, 0.005);
+  EXPECT_NEAR(c.major.Pallow, 226.71, 0.01);
+  EXPECT_FALSE(contains(r, "fully effective"));
+  EXPECT_TRUE(contains(r, "\r\n\t A_eff =8.926 in^2,   Qa = A_eff/A =0.826")) << r;
 }
 
 TEST(TubeColumn, SquareTubeHasEqualSlendernessAboutBothAxes) {
@@ -74,24 +104,32 @@ TEST(TubeColumn, SlendernessAbove200IsMarkedButStillDesignedByE2_2) {
   EXPECT_NEAR(c.minor.Pallow, 35.94, 0.005);
 }
 
+// Each limit has its own line and verdict: the NO GOOD of a wall beyond 110/sqrt(Fy) stands on the wall
+// line, never on a kl/r line that passes.
 TEST(TubeColumn, BraceWallAndSlendernessMarks) {
-  // HSS 16x16x0.313 at Fy 46: b/t 51.9 > 110/sqrt(46) = 16.22: no OK line, a NO GOOD after kl/r; loads still computed.
+  // HSS 16x16x0.313 at Fy 46 as an SCBF brace: b/t 51.9 > 110/sqrt(46) = 16.22; kl/r 240/6.39 = 37.56 passes
+  // both 200 and 1000/sqrt(46) = 147.44. Its walls are slender too (51.9 > 35.09): f = 24.74 ksi,
+  //   b_e = 253*0.291/sqrt(24.74)*(1 - 50.3/(51.9*sqrt(24.74))) = 14.80*0.80515 = 11.919 of 15.103 in,
+  //   A_eff = 18.1 - 4*0.291*(15.103 - 11.919) = 14.393, Qa = 0.7952: fa = 19.67 ksi, 356.02 kip.
   TubeColumnAsd thin(hss16x16(), 1.0, 20.0, 1.0, 20.0, 50.0, 46.0, 0, 0, 0, 3, 4);
   std::string r = thin.design();
   EXPECT_FALSE(contains(r, "Meeting UBC 2213.8.2.5"));
-  EXPECT_TRUE(contains(r, "\t width/thickness (=51.90)  > 110.0/sqrt(Fy) (=16.22)\r\n\t kl/r =37.56 vs 1000/sqrt(Fy) =147.44  NO GOOD!!!\r\n"));
-  EXPECT_GT(thin.minor.Pallow, 0.0);
-  EXPECT_NEAR(thin.minor.Pallow, handFa(240.0 / 6.39, 46.0) * 18.1, 1e-3);
+  EXPECT_TRUE(contains(r, "\t width/thickness (=51.90)  > 110.0/sqrt(Fy) (=16.22)  NO GOOD!!!\r\n")) << r;
+  EXPECT_TRUE(contains(r, "\r\n\t kl/r =37.56 vs 200  OK\r\n\t kl/r =37.56 vs 1000/sqrt(Fy) =147.44  OK\r\n")) << r;
+  EXPECT_NEAR(thin.minor.Pallow, 356.02, 0.01);
+  EXPECT_FALSE(thin.result().ok);
+  EXPECT_EQ(thin.result().governing, "wall b/t of a brace, UBC 2213.8.2.5");
 
   // HSS 8x8x0.5 as a CBF brace, L = 25 ft: b/t 14.2 < 16.22 OK; kl/r = 98.68 vs 720/sqrt(46) = 106.16.
   TubeColumnAsd cbf(hss8x8(), 1.0, 25.0, 1.0, 25.0, 50.0, 46.0, 0, 0, 0, 2, 4);
   r = cbf.design();
   EXPECT_TRUE(contains(r, "(=14.20)  < 110.0/sqrt(Fy) (=16.22)\r\n\t Meeting UBC 2213.8.2.5 or 2213.9.2.5 requirement. OK"
-                          "\r\n\t kl/r =98.68 vs 720/sqrt(Fy) =106.16\r\n\t Cc"));
+                          "\r\n\t kl/r =98.68 vs 200  OK\r\n\t kl/r =98.68 vs 720/sqrt(Fy) =106.16  OK\r\n\t Cc"))
+      << r;
   const double beta = 1.0 / (1.0 + (300.0 / 3.04) / (2.0 * handCc(46.0)));
   EXPECT_NEAR(cbf.Beta, beta, 1e-6);
   EXPECT_NEAR(cbf.major.Pallow, handFa(300.0 / 3.04, 46.0) * 13.5 * beta, 1e-3);
-  // L = 30 ft: l/r = 118.42 > 106.16, marked twice over and stopped.
+  // L = 30 ft: l/r = 118.42 > 106.16, marked and stopped.
   TubeColumnAsd stop(hss8x8(), 1.0, 30.0, 1.0, 30.0, 50.0, 46.0, 0, 0, 0, 2, 4);
   r = stop.design();
   EXPECT_TRUE(contains(r, "\r\n\t kl/r =118.42 vs 720/sqrt(Fy) =106.16  NO GOOD!!!\r\n"));
@@ -101,15 +139,15 @@ TEST(TubeColumn, BraceWallAndSlendernessMarks) {
 
 TEST(TubeColumn, SeismicColumnWarnsOfThinWallsInsideTheMinorAxisCheck) {
   // HSS 16x16x0.313: b/t 51.9 > 238/sqrt(46) = 35.09. D 40, L 20, E 10, Rw 6: P = 40 + 14 + 3*0.75*10 = 76.5 kip.
+  // (P)sc = 1.7*19.67*18.1 = 605.24 kip on the effective area above (746.69 on the full one before).
   TubeColumnAsd c(hss16x16(), 1.0, 20.0, 1.0, 20.0, 50.0, 46.0, 40.0, 20.0, 10.0, 1, 6);
   const std::string r = c.design();
   EXPECT_DOUBLE_EQ(c.seismicP, 76.5);
   EXPECT_TRUE(contains(r, " Design: this column is a part of the frame \r\n"));
   EXPECT_TRUE(contains(r, "\r\n Minor axis --  k l_yy/r_yy ratio:\r\n\t Since kl/r = 37.56\r\n This column is classified as "
                           "a thin-walled when b/t > 238/sqrt(Fy)\r\n Punch shear is a problem on this shape.  Avoid "
-                          "shear tab! < Cc"));
-  const double Psc = 1.7 * handFa(240.0 / 6.39, 46.0) * 18.1;
-  EXPECT_NEAR(numberAfter(r, "Member strength (P)sc = 1.7*Fa*Area = "), Psc, 0.005);
+                          "shear tab! < Cc'"));
+  EXPECT_NEAR(numberAfter(r, "Member strength (P)sc = 1.7*Fa*Area = "), 605.24, 0.005);
   EXPECT_TRUE(contains(r, "3*(6/8)*10.00 =76.50 kip"));
 }
 
@@ -117,9 +155,10 @@ TEST(TubeColumn, ScbfStopsBeyondItsSlenderness) {
   // Fy 46: 1000/sqrt(46) = 147.44. L = 40 ft on HSS 8x8: kl/r = 157.89.
   TubeColumnAsd c(hss8x8(), 1.0, 40.0, 1.0, 40.0, 10.0, 46.0, 0, 0, 0, 3, 4);
   const std::string r = c.design();
-  EXPECT_TRUE(r.ends_with("Slenderness Check kl/r (=157.89)  > 1000/sqrt(Fy) (=147.44)\r\n\r\n Stoped becauese the "
-                          "slenderness > 1000/sqrt(Fy) condition."));
+  EXPECT_TRUE(contains(r, "Slenderness Check kl/r (=157.89)  > 1000/sqrt(Fy) (=147.44)  NO GOOD!!!\r\n\r\n Stoped "
+                          "becauese the slenderness > 1000/sqrt(Fy) condition."));
   EXPECT_EQ(c.stopText(), " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.");
+  EXPECT_FALSE(c.result().ok);
 }
 
 TEST(TubeColumn, MeaninglessInputsAreRefused) {

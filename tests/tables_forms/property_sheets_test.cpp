@@ -10,10 +10,11 @@ namespace {
 
 bool contains(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
-// W44x335, row 0, from its published values (Iyy 1200): kdet 42/16 = 2.625, k1 17/16 = 1.0625, T 310/8 = 38.75.
+// W44x335, row 0, from its published values (Iyy 1200): kdet 42/16 = 2.625, k1 17/16 = 1.0625, T 310/8 = 38.75;
+// the k of the first lines is the design k the beam forms use (2.5625, printed to three places as 2.562).
 const std::string kW44x335Sheet =
     "   FOR: \"    W44x335 \"\t\tmetric size: W1100x499\r\n Area =98.30 in^2,  Weight =335.00 pounds\r\n Depth =44.02 "
-    "in,  Web thickness =1.020 in,   k= 2.560 in\r\n Flange width =15.950 in, thick =1.770 in\r\n Compact Section "
+    "in,  Web thickness =1.020 in,   k= 2.562 in\r\n Flange width =15.950 in, thick =1.770 in\r\n Compact Section "
     "Criteria:\tbf/2tf =4.500\t d/tw =43.200\r\n rT =4.120\r\n d/Af =1.560\r\n\tElastic Properties:\r\n Ixx =31100.00 "
     "in^4,  Sxx =1410.000 in^3,  rxx =17.800 in\r\n Iyy =1200.00 in^4,  Syy =150.000 in^3,  ryy =3.490 in\r\n "
     "Torsional constant, J =74.400 in^4\r\n Warping torsional constant, Cw =536000.000 in^6;  Normalized warping, Wno "
@@ -25,6 +26,15 @@ TEST(PropertySheet, WideFlangeRowZero) {
   EXPECT_EQ(sheet, kW44x335Sheet);
   // Longer than the 699 characters an older copy kept.
   EXPECT_EQ(sheet.size(), 710u);
+}
+
+// M and S rows have no detailing k in the database; their sheet shows the design k the beam and column
+// forms use (the database kdes: M12x11.8 0.563 in, S24x100 1.75 in), never 0.
+TEST(PropertySheet, MAndSSheetsShowTheDesignK) {
+  EXPECT_TRUE(contains(propertySheet(ShapeTable::W, 268), "   FOR: \"   M12x11.8 \""));
+  EXPECT_TRUE(contains(propertySheet(ShapeTable::W, 268), "Web thickness =0.177 in,   k= 0.563 in"));
+  EXPECT_TRUE(contains(propertySheet(ShapeTable::W, 276), "   FOR: \"    S24x100 \""));
+  EXPECT_TRUE(contains(propertySheet(ShapeTable::W, 276), "   k= 1.750 in"));
 }
 
 TEST(PropertySheet, ChannelTubePipeTellingRows) {
@@ -76,7 +86,7 @@ TEST(PropertySheet, DoubleAngleTellingRow) {
             "\tFOR: \" 2L 8 x 8 x 1.125 \"\t\tmetric size: 2L 203 x 203 x 28.6\r\n Area =33.50 in^2,  Weight =114.00 "
             "pounds\r\n Jointed leg =8.000 in deep,  leg 2 =8.000 in\r\n thickness =1.125 in\r\n 'y' centroid of section "
             "in Y direction from outer to flange =2.410 in\r\n\tElastic Properties:\r\n Ixx =195.00 in^4,  Sxx =35.100 "
-            "in^3, rxx =2.420 in\r\n with   0\" space back to back of angles ryy =3.420 in,  ro =4.58 in,  H =0.873 "
+            "in^3, rxx =2.420 in\r\n with   0\" space back to back of angles ryy =3.420 in,  ro =4.58 in,  H =0.837 "
             "in\r\n with 3/8\" space back to back of angles ryy =3.550 in,  ro =4.68 in,  H =0.844 in\r\n with 3/4\" "
             "space back to back of angles ryy =3.690 in,  ro =4.79 in,  H =0.851 in\r\n   each angle has rzz =1.560 "
             "in,   torsion constant \"J\"=7.1300 in^4,   warping constant Wc =32.500 in^6\r\n  b/t = 8.00/1.125 =7.11");
