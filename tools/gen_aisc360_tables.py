@@ -8,7 +8,7 @@ computed or rounded. docs/aisc360-tables-provenance.md explains the mapping.
 Input format: the AISC shapes database as CSV in US units (UTF-8, optionally
 with a byte-order mark), one header row naming AISC's columns (Type,
 AISC_Manual_Label, W, A, d, bf, tw, tf, kdes, x, y, eo, bf/2tf, b/t, b/tdes,
-h/tw, h/tdes, D/t, Ix, Zx, Sx, rx, Iy, Zy, Sy, ry, Iz, rz, Iw, tan(a), J, Cw,
+h/tw, h/tdes, D/t, Ix, Zx, Sx, rx, Iy, Zy, Sy, ry, Iz, rz, Iw, tan(α), J, Cw,
 C, ro, H, rts, ho, Ht, h, B, b, OD, t, tnom, tdes), then one row per shape.
 A cell with "-" (the en dash AISC prints) or nothing means the shape has no
 such value; it is stored as 0. Type is one of W M S HP C MC WT MT ST L 2L HSS
@@ -130,8 +130,11 @@ def double_angle(label):
 
 
 def read(path):
-    with open(path, encoding="utf-8-sig", newline="") as f:
-        rows = list(csv.DictReader(f))
+    try:
+        with open(path, encoding="utf-8-sig", newline="") as f:
+            rows = list(csv.DictReader(f))
+    except (OSError, UnicodeDecodeError, csv.Error) as e:
+        sys.exit(f"{path}: {e}")
     if not rows:
         sys.exit(f"{path}: no rows")
     need = {"Type", "AISC_Manual_Label"} | {c for _, c, _ in FIELDS}
