@@ -20,13 +20,15 @@ FlexureInput bendingInput(const CombinedInput& in, Axis axis) {
   f.Mr = axis == Axis::Major ? in.Mrx : in.Mry;
   f.Lb = in.Lb;
   f.Cb = in.Cb;
+  f.shear = false;
   return f;
 }
 
 // The part of a report above its summary line.
 std::string body(const std::string& report) {
-  const auto at = report.rfind(" Result:");
-  return at == std::string::npos ? report : report.substr(0, at);
+  std::string out = report.substr(0, report.rfind(" Result:"));
+  while (!out.empty() && (out.back() == '\r' || out.back() == '\n')) out.pop_back();
+  return out + "\r\n\r\n";
 }
 
 }  // namespace
@@ -46,13 +48,13 @@ Combined::Combined(const CombinedInput& in)
   const char* method = in.method == Method::LRFD ? "LRFD" : "ASD";
   appendf(text_, " AISC 360-22 combined axial force and flexure (H1.1), %s\r\n\r\n", method);
   text_ += body(axial_.report());
-  text_ += "\r\n Flexure about the major axis\r\n" + body(fx_.report());
-  text_ += "\r\n Flexure about the minor axis\r\n" + body(fy_.report());
+  text_ += " Flexure about the major axis\r\n" + body(fx_.report());
+  text_ += " Flexure about the minor axis\r\n" + body(fy_.report());
 
   const double Pc = axial_.availableAxial(), Mcx = fx_.availableMoment(), Mcy = fy_.availableMoment();
   const std::string p = demandName(in.method, "P"), mx = demandName(in.method, "M");
   const double pr = in.Pr / Pc, bend = in.Mrx / Mcx + in.Mry / Mcy;
-  appendf(text_, "\r\n Interaction (H1.1): Pc = %.2f kips, Mcx = %.2f kip-ft, Mcy = %.2f kip-ft", Pc, Mcx, Mcy);
+  appendf(text_, " Interaction (H1.1): Pc = %.2f kips, Mcx = %.2f kip-ft, Mcy = %.2f kip-ft", Pc, Mcx, Mcy);
   appendf(text_, "\r\n\t Pr/Pc = %.2f / %.2f = %.3f", in.Pr, Pc, pr);
   std::string name;
   if (pr >= 0.2) {

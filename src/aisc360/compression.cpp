@@ -47,8 +47,8 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
   appendf(text_, " AISC 360-22 compression, %s\r\n", method);
   appendf(text_, " Section %s (%s);  Fy = %.2f ksi,  E = %.0f ksi,  G = %.0f ksi", s.label, familyName(s.family), Fy,
           E, G);
-  appendf(text_, "\r\n %s = %.2f kips,  Lcx = %.2f ft,  Lcy = %.2f ft", demandName(in.method, "P").c_str(), in.Pr,
-          in.Lcx, in.Lcy);
+  appendf(text_, "\r\n %s = %.2f kips,  Lcx = %.2f ft,  Lcy = %.2f ft,  Lcz = %.2f ft%s",
+          demandName(in.method, "P").c_str(), in.Pr, in.Lcx, in.Lcy, Lcz, in.Lcz < 0.0 ? " (taken as Lcy)" : "");
   appendf(text_, "\r\n Ag = %.3f in^2,  rx = %.3f in,  ry = %.3f in", s.A, s.rx, s.ry);
   if (s.family == Family::DoubleL)
     appendf(text_, " (angles %.3f in. apart, %s)", s.spacing,
@@ -109,7 +109,7 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
     const double Fez = unbounded ? kInf : (cwTerm + G * J) / (s.A * s.ro * s.ro);
     const double Fsym = channel ? Fex : Fey;  // flexural buckling about the axis of symmetry
     const char* symAxis = channel ? "x" : "y";
-    std::string t = format("Lcz = %.2f ft, %s, ro = %.3f in, H = %.3f (from the table)", Lcz, jText.c_str(), s.ro,
+    std::string t = format("Lcz = %.2f ft, %s,\r\n\t ro = %.3f in, H = %.3f (from the table)", Lcz, jText.c_str(), s.ro,
                            s.H);
     if (unbounded) {
       t += "\r\n\t Lcz = 0: Fez unbounded, Fe = Fe" + std::string(symAxis);
@@ -124,8 +124,8 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
       if (std::isfinite(Fsym)) {
         const double sum = Fsym + Fez;
         Fe = sum / (2.0 * s.H) * (1.0 - std::sqrt(1.0 - 4.0 * Fsym * Fez * s.H / (sum * sum)));
-        t += format("\r\n\t Fe = (Fe%s + Fez)/(2H) [1 - sqrt(1 - 4 Fe%s Fez H/(Fe%s + Fez)^2)] = %.2f ksi (Eq. E4-3)",
-                    symAxis, symAxis, symAxis, Fe);
+        t += format("\r\n\t Fe = (Fe%s + Fez)/(2H) [1 - sqrt(1 - 4 Fe%s Fez H/(Fe%s + Fez)^2)] = %.2f ksi (Eq. E4-3,"
+                    " %s the axis of symmetry)", symAxis, symAxis, symAxis, Fe, symAxis);
       } else {
         t += format("\r\n\t Lc%s = 0: Fe = Fez = %.2f ksi", symAxis, Fe);
       }

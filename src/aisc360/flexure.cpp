@@ -64,14 +64,16 @@ Flexure::Flexure(const FlexureInput& in) : in_(in), s_(in.section) {
   if (!error_.empty()) return;
   Mc_ = available(in.method, kFlexure, Mn_);
 
-  text_ += "\r\n\r\n Shear";
-  if (isIShape(f) || isChannel(f)) {
-    if (in.axis == Axis::Major) shearWeb();
-    else shearFlanges();
-  } else if (f == Family::HssRect) {
-    shearRectHss();
-  } else {
-    shearRound();
+  if (in.shear) {
+    text_ += "\r\n\r\n Shear";
+    if (isIShape(f) || isChannel(f)) {
+      if (in.axis == Axis::Major) shearWeb();
+      else shearFlanges();
+    } else if (f == Family::HssRect) {
+      shearRectHss();
+    } else {
+      shearRound();
+    }
   }
   deflection();
   text_ += "\r\n\r\n" + result_.summaryLine();

@@ -25,6 +25,7 @@ struct FlexureInput {
   double span = 0.0;       // ft
   double liveLoad = 0.0;   // kip/ft
   double deflLimit = 0.0;  // N of L/N (240, 360, ...)
+  bool shear = true;       // false: flexure only (the combined check has no shear)
 };
 
 class Flexure {
