@@ -35,6 +35,10 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
     fail("Lcx and Lcy must be zero or positive numbers of ft.");
     return;
   }
+  if (!finite(in.connectorSpacing) || in.connectorSpacing < 0.0) {
+    fail("The connector spacing must be zero (not given) or a positive number of inches.");
+    return;
+  }
   const Shape& s = *s_;
   if (s.family == Family::L) {
     fail("Single angles in compression (Section E5, or E4 for unsymmetric members) are not covered; choose a "
@@ -66,20 +70,25 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
   } axes[] = {{"x", in.Lcx, s.rx}, {"y", in.Lcy, s.ry}};
   double Fex = kInf, Fey = kInf;
   for (const auto& a : axes) {
-    const double Lr = a.Lc * 12.0 / a.r;
+    double Lr = a.Lc * 12.0 / a.r;
+    std::string feText = Lr > 0.0 ? format("Lc%s/r%s = %.1f", a.axis, a.axis, Lr)
+                                   : format("Lc%s = 0: no flexural buckling, Fcr = Fy", a.axis);
+    // A double angle bends about y apart from its connectors: the modified slenderness of E6.1.
+    if (s.family == Family::DoubleL && a.axis[0] == 'y' && Lr > 0.0) {
+      std::string e6;
+      Lr = modifiedSlenderness(Lr, e6);
+      if (!error_.empty()) return;
+      feText += e6;
+    }
     const double Fe = Lr > 0.0 ? kPi * kPi * E / (Lr * Lr) : kInf;
     (a.axis[0] == 'x' ? Fex : Fey) = Fe;
-    std::string feText = Lr > 0.0 ? format("Lc%s/r%s = %.1f;  Fe = pi^2 E/(Lc/r)^2 = %.2f ksi (Eq. E3-4)", a.axis,
-                                           a.axis, Lr, Fe)
-                                   : format("Lc%s = 0: no flexural buckling, Fcr = Fy", a.axis);
-    if (Lr > 200.0) feText += "\r\n\t (Lc/r above 200, the limit the User Note to E2 recommends)";
-    if (Lr > 0.0)
+    if (Lr > 0.0) {
+      appendf(feText, ";  Fe = pi^2 E/(Lc/r)^2 = %.2f ksi (Eq. E3-4)", Fe);
+      if (Lr > 200.0) feText += "\r\n\t (Lc/r above 200, the limit the User Note to E2 recommends)";
       feText += format("\r\n\t Lc/r %s 4.71 sqrt(E/Fy) = %.1f", Lr <= limit ? "<=" : ">", limit);
+    }
     mode(format("flexural buckling about %s", a.axis), Fe, feText, true);
   }
-  if (s.family == Family::DoubleL)
-    text_ += "\r\n\r\n Double angle: connectors welded or pretensioned bolted with a/ri <= 40, so (Lc/r)m = (Lc/r)o"
-             " (E6.1)";
 
   // E4: torsional and flexural-torsional buckling.
   const bool tee = isTee(s.family), pair = s.family == Family::DoubleL, channel = isChannel(s.family);
@@ -190,6 +199,40 @@ void Compression::elements() {
     appendf(text_, "\r\n\t %s = %.2f;  lambda_r = %.2f sqrt(E/Fy) = %.2f (%s): %s", e.name, e.lambda, e.lambdaR / rt,
             e.lambdaR, kase, e.lambda <= e.lambdaR ? "nonslender" : "slender");
   }
+}
+
+// E6.1: (Lc/r)m of a double angle about y from its connector spacing a and the least radius of
+// gyration ri of one angle. Without a spacing the connectors are taken as welded or pretensioned bolted
+// at a/ri <= 40, and the report says so.
+double Compression::modifiedSlenderness(double Lr, std::string& lines) {
+  const Shape* angle = componentAngle(*s_);
+  if (!angle) {
+    fail("The single angle of this double angle is not in the table.");
+    return Lr;
+  }
+  if (in_.connectorSpacing <= 0.0) {
+    lines += "\r\n\t Connectors taken as welded or pretensioned bolted with a/ri <= 40: (Lc/r)m = (Lc/r)o"
+             " (Eq. E6-2a)";
+    return Lr;
+  }
+  const double ri = angle->rz, ar = in_.connectorSpacing / ri;
+  double m = Lr;
+  const char* eq = "E6-2a";
+  if (in_.snugTight) {
+    m = std::sqrt(Lr * Lr + ar * ar);
+    eq = "E6-1";
+  } else if (ar > 40.0) {
+    m = std::sqrt(Lr * Lr + std::pow(0.50 * ar, 2));
+    eq = "E6-2b";
+  }
+  lines += format("\r\n\t Connectors %s at a = %.2f in, ri = rz of %s = %.3f in, a/ri = %.1f", in_.snugTight ?
+                  "snug-tight bolted" : "welded or pretensioned bolted", in_.connectorSpacing, angle->label, ri, ar);
+  lines += format("\r\n\t (Lc/r)m = %.1f (Eq. %s%s)", m, eq, std::string(eq) == "E6-2b" ? ", Ki = 0.50" : "");
+  // E6.2: each angle between connectors no more slender than 3/4 of the member.
+  const double most = std::max(m, in_.Lcx * 12.0 / s_->rx);
+  lines += result_.ratioLine(ar, 0.75 * most, "a/ri", "3/4 (Lc/r) of the member", "",
+                             "connector spacing, E6.2");
+  return m;
 }
 
 // The effective area at stress Fcr (E7.1); "lines" gets the working of each reduced element.

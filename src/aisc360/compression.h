@@ -19,6 +19,9 @@ struct CompressionInput {
   double Lcx = 0.0;  // effective lengths, ft
   double Lcy = 0.0;
   double Lcz = -1.0;  // torsional effective length, ft; negative: taken as Lcy
+  // Double angles: spacing of the intermediate connectors, in (0: welded or pretensioned at a/ri <= 40).
+  double connectorSpacing = 0.0;
+  bool snugTight = false;  // connectors snug-tight bolted
 };
 
 class Compression {
@@ -46,6 +49,7 @@ private:
   void elements();
   void mode(const std::string& title, double Fe, const std::string& feText, bool flexural);
   double effectiveArea(double Fcr, std::string& lines) const;
+  double modifiedSlenderness(double Lr, std::string& lines);
 
   CompressionInput in_;
   const Shape* s_ = nullptr;

@@ -200,6 +200,15 @@ TEST(Aisc360Compression, LimitStatesAgainstHandCalculations) {
     EXPECT_EQ(col.governing(), c.governing) << c.label;
     EXPECT_TRUE(endsWithSummary(col.report(), col.result())) << c.label;
   }
+  // The same pair with snug-tight connectors at a = 24 in: ri = rz of L4X4X1/2 = 0.776, a/ri = 30.93,
+  // (Lc/r)m = sqrt(65.57^2 + 30.93^2) = 72.50 (E6-1), Fey = 54.45 ksi; Fe (E4-3) = 51.11 ksi -> 180.95.
+  CompressionInput snug{shape("2L4X4X1/2X3/8"), 36, kDefaultE, Method::LRFD, 10.0, 5, 10, -1};
+  snug.connectorSpacing = 24.0;
+  snug.snugTight = true;
+  EXPECT_NEAR(Compression(snug).availableAxial(), 180.95, 0.01);
+  // At a = 80 in: a/ri = 103.1, (Lc/r)m = sqrt(65.57^2 + 103.1^2) = 122.2; 103.1 > 3/4 x 122.2 fails E6.2.
+  snug.connectorSpacing = 80.0;
+  EXPECT_EQ(Compression(snug).result().governing, "connector spacing, E6.2");
   // ASD: Pn/Omega_c = 0.9 x ... / 0.9 / 1.67: 2L above, 211.16 / 1.67 = 126.44.
   const Compression asd({shape("2L4X4X1/2X3/8"), 36, kDefaultE, Method::ASD, 10.0, 5, 10, -1});
   EXPECT_NEAR(asd.availableAxial(), 126.44, 0.01);
