@@ -56,8 +56,9 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
   appendf(text_, "\r\n Ag = %.3f in^2,  rx = %.3f in,  ry = %.3f in", s.A, s.rx, s.ry);
   if (s.family == Family::DoubleL)
     appendf(text_, " (angles %.3f in. apart, %s)", s.spacing,
-            s.legs == Legs::LongBackToBack ? "long legs back to back"
-                                           : (s.legs == Legs::ShortBackToBack ? "short legs back to back" : "equal legs"));
+            s.legs == Legs::LongBackToBack    ? "long legs back to back"
+            : s.legs == Legs::ShortBackToBack ? "short legs back to back"
+                                              : "equal legs");
 
   elements();
   if (!error_.empty()) return;
@@ -171,17 +172,17 @@ void Compression::elements() {
   }
   const double unst = 0.56 * rt;
   if (isIShape(s.family)) {
-    elems_.push_back({"Flange bf/2tf", 4, s.bf / 2.0, s.tf, s.bf2tf, unst, kC1Unstiffened, kC2Unstiffened});
-    elems_.push_back({"Web h/tw", 1, s.htw * s.tw, s.tw, s.htw, 1.49 * rt, kC1Stiffened, kC2Stiffened});
+    elems_.push_back({"Flange bf/2tf", 4, s.bf / 2.0, s.tf, s.bf2tf, unst, kC1Unstiffened, kC2Unstiffened, "case 1"});
+    elems_.push_back({"Web h/tw", 1, s.htw * s.tw, s.tw, s.htw, 1.49 * rt, kC1Stiffened, kC2Stiffened, "case 5"});
   } else if (isChannel(s.family)) {
-    elems_.push_back({"Flange b/t", 2, s.bf, s.tf, s.bt, unst, kC1Unstiffened, kC2Unstiffened});
-    elems_.push_back({"Web h/tw", 1, s.htw * s.tw, s.tw, s.htw, 1.49 * rt, kC1Stiffened, kC2Stiffened});
+    elems_.push_back({"Flange b/t", 2, s.bf, s.tf, s.bt, unst, kC1Unstiffened, kC2Unstiffened, "case 1"});
+    elems_.push_back({"Web h/tw", 1, s.htw * s.tw, s.tw, s.htw, 1.49 * rt, kC1Stiffened, kC2Stiffened, "case 5"});
   } else if (isTee(s.family)) {
-    elems_.push_back({"Flange bf/2tf", 2, s.bf / 2.0, s.tf, s.bf2tf, unst, kC1Unstiffened, kC2Unstiffened});
-    elems_.push_back({"Stem d/tw", 1, s.d, s.tw, s.Dt, 0.75 * rt, kC1Unstiffened, kC2Unstiffened});
+    elems_.push_back({"Flange bf/2tf", 2, s.bf / 2.0, s.tf, s.bf2tf, unst, kC1Unstiffened, kC2Unstiffened, "case 1"});
+    elems_.push_back({"Stem d/tw", 1, s.d, s.tw, s.Dt, 0.75 * rt, kC1Unstiffened, kC2Unstiffened, "case 4"});
   } else if (s.family == Family::HssRect) {
-    elems_.push_back({"Wall b/t", 2, s.b, s.tdes, s.btdes, 1.40 * rt, kC1HssWall, kC2HssWall});
-    elems_.push_back({"Wall h/t", 2, s.h, s.tdes, s.htdes, 1.40 * rt, kC1HssWall, kC2HssWall});
+    elems_.push_back({"Wall b/t", 2, s.b, s.tdes, s.btdes, 1.40 * rt, kC1HssWall, kC2HssWall, "case 6"});
+    elems_.push_back({"Wall h/t", 2, s.h, s.tdes, s.htdes, 1.40 * rt, kC1HssWall, kC2HssWall, "case 6"});
   } else if (s.family == Family::DoubleL) {
     // Legs of angles in continuous contact that stand out from the pair: case 1; all other legs: case 3.
     const double longLeg = std::max(s.d, s.b), shortLeg = std::min(s.d, s.b);
@@ -189,15 +190,13 @@ void Compression::elements() {
     const double outstanding = s.legs == Legs::LongBackToBack ? shortLeg : longLeg;
     const double joined = s.legs == Legs::LongBackToBack ? longLeg : shortLeg;
     elems_.push_back({"Outstanding legs b/t", 2, outstanding, s.t, outstanding / s.t, contact ? unst : 0.45 * rt,
-                      kC1Unstiffened, kC2Unstiffened});
-    elems_.push_back({"Back-to-back legs b/t", 2, joined, s.t, joined / s.t, 0.45 * rt, kC1Unstiffened, kC2Unstiffened});
+                      kC1Unstiffened, kC2Unstiffened, contact ? "case 1" : "case 3"});
+    elems_.push_back({"Back-to-back legs b/t", 2, joined, s.t, joined / s.t, 0.45 * rt, kC1Unstiffened,
+                      kC2Unstiffened, "case 3"});
   }
   for (const Element& e : elems_) {
-    const char* kase = e.c1 == kC1HssWall ? "case 6" : (e.c1 == kC1Stiffened ? "case 5" : "");
-    if (e.c1 == kC1Unstiffened)
-      kase = std::fabs(e.lambdaR - 0.56 * rt) < 1e-9 ? "case 1" : (std::fabs(e.lambdaR - 0.75 * rt) < 1e-9 ? "case 4" : "case 3");
     appendf(text_, "\r\n\t %s = %.2f;  lambda_r = %.2f sqrt(E/Fy) = %.2f (%s): %s", e.name, e.lambda, e.lambdaR / rt,
-            e.lambdaR, kase, e.lambda <= e.lambdaR ? "nonslender" : "slender");
+            e.lambdaR, e.kase, e.lambda <= e.lambdaR ? "nonslender" : "slender");
   }
 }
 

@@ -44,6 +44,7 @@ private:
     int count;
     double b, t, lambda, lambdaR;
     double c1, c2;
+    const char* kase;  // of Table B4.1a
   };
   void fail(const std::string& why);
   void elements();
