@@ -36,7 +36,7 @@ std::string availableLine(Method m, const Factor& f, const char* symbol, double 
 std::string limitState(DesignResult& result, Method m, const Factor& f, const char* symbol, double demand,
                        double nominal, const char* unit, const std::string& name);
 
-// Input checks shared by the forms: a finite number in a range, or a message naming the field.
+// Input checks shared by the calculations.
 bool finite(double v);
 
 // E and Fy as the checks accept them: 0 < Fy < E, both finite. Empty when fine, else the message.
