@@ -26,25 +26,6 @@ BeamAnalysisBase::LoadListFormats BeamAnalysis::loadListFormats() const {
 }
 
 int BeamAnalysis::prepare() {
-  // A moment load at an end of the beam makes its largest moment right at that end, where no
-  // station sees it: take it before the stations are scanned. At the right support the moment just
-  // left of the load is -M0.
-  for (int i = 0; i < kMomentRows; ++i) {
-    const double m0 = rows_[kMomentRow + i][0];
-    const double p = rows_[kMomentRow + i][1];
-    moments_[i].set(m0, p);
-    if (p < 0.01 * L_ && m0 != 0) {
-      Mpos_ = std::max(Mpos_, m0);
-      xMpos_ = p;
-      Mneg_ = std::min(Mneg_, m0);
-      xMneg_ = p;
-    }
-    if (0.99 * L_ < p && m0 != 0) {
-      Mneg_ = -m0;
-      Mpos_ = -m0;
-      xMpos_ = xMneg_ = p;
-    }
-  }
   if (int error = setLoads()) return error;
 
   RL_ = 0.0;
