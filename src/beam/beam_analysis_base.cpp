@@ -405,6 +405,11 @@ std::string BeamAnalysisBase::stationFileText() const {
   return out;
 }
 
+void BeamAnalysisBase::spanRatio(std::string& out, double inches) const {
+  if (std::fabs(inches) >= kMeasurableDeflection)
+    appendf(out, "\t span to deflection ratio =%.1f", std::fabs(s_ * 12 / inches));
+}
+
 void BeamAnalysisBase::keyReactions(std::string& out) const {
   appendf(out, "\n  reactions: left =%.2f kips, right =%.2f kips.", RL_, RR_);
 }

@@ -24,6 +24,10 @@ inline constexpr int kLengthRow = 0, kSpanRow = 1, kInertiaRow = 2, kModulusRow 
 
 inline constexpr int kStations = 201;
 
+// The smallest deflection (in.) whose span ratio a report prints: half a unit of its last printed
+// digit (0.00005") is then at most 1 % of it.
+inline constexpr double kMeasurableDeflection = 0.005;
+
 // How a run ended. Anything but Complete leaves the report with its header and load list only and
 // fills no station.
 enum class BeamRunStatus {
@@ -114,6 +118,9 @@ class BeamAnalysisBase {
   // The true extremes of shear, moment and deflection over the beam, with their positions; false
   // when a value is not finite.
   bool findExtremes();
+  // "\t span to deflection ratio =..." for a deflection in inches, when the printed deflection
+  // (0.0001") fixes the ratio to within 1 %; nothing for a smaller one, whose ratio would be noise.
+  void spanRatio(std::string& out, double inches) const;
   // The short block that ends every report: largest moment, shear and deflection with their
   // positions, and the reactions.
   void keyResults(std::string& out) const;
