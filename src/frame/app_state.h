@@ -14,12 +14,16 @@ namespace vd {
 
 inline constexpr const char* kStartText = "\r\n This space is designed for you to cut and paste.";
 
-// Largest positive and negative moment (k-ft) and the two reactions (kip) of the last closed beam form.
+// Largest positive and negative moment (k-ft) and the two reactions (kip, upward positive) of the last
+// closed beam form. A cantilever (fixed at its right end) has no left reaction; its fixed-end moment
+// is the bending moment at the wall.
 struct LastBeamResult {
   double maxPositiveMoment = 0.0;
   double maxNegativeMoment = 0.0;
   double leftReaction = 0.0;
   double rightReaction = 0.0;
+  bool cantilever = false;
+  double fixedEndMoment = 0.0;
 };
 
 // Shared inputs of the concrete beam and development-length forms.
