@@ -140,6 +140,8 @@ class BeamInputForm : public Form {
     interest.enabled = case_ != BeamCase::OverhangRight;
     interest.optional = true;  // no point of interest
     layout_.newLine();
+    layout_.pane(Results, "Results:", 6).width = 60;
+    layout_.newLine();
     layout_.button(CleanSlate, "Clean Slate");
     layout_.button(Calculate, "Calculate the results").isDefault = true;
     layout_.newLine();
@@ -226,7 +228,12 @@ class BeamInputForm : public Form {
     // the pad never shows an earlier calculation's report for this one.
     if (!writeFile(info_.reportFile, analysis->report())) fileMessage(host, info_.reportFile);
     switch (status) {
-      case BeamRunStatus::Complete: publish(host, *analysis); break;
+      case BeamRunStatus::Complete: {
+        publish(host, *analysis);
+        const std::string key = analysis->keyResultsText();
+        host.setText(Results, toCrLf(key.substr(key.find_first_not_of('\n'))));
+        break;
+      }
       case BeamRunStatus::BadLengths: break;  // already said
       case BeamRunStatus::BadStiffness: host.message(info_.caption, kStiffnessMessage, MessageIcon::Exclamation); break;
       case BeamRunStatus::TooLarge: host.message(info_.caption, kTooLargeMessage, MessageIcon::Exclamation); break;
