@@ -150,8 +150,7 @@ ScriptRunner::ScriptRunner(Settings& settings, std::ostream& out, const FormRegi
     : state_(settings),
       frame_(state_, *this, registry),
       out_(out),
-      pad_(state_.report),
-      writeFailuresAtStart_(failedWriteCount()) {
+      pad_(state_.report) {
   settings.onWriteFailure([this](const std::string& text) { message("Vardelin", text, MessageIcon::Exclamation); });
 }
 
@@ -269,6 +268,7 @@ void ScriptRunner::runLine(const std::string& rawLine) {
     if (what == "messages") {
       for (const RecordedMessage& m : messages_) print(m.caption + ": " + m.text);
       messages_.clear();
+      messagesOnErr_ = 0;
       return;
     }
     if (what == "menu") throw ScriptError("show menu ITEM: the menu item is missing");
@@ -387,6 +387,7 @@ void ScriptRunner::runLine(const std::string& rawLine) {
 }
 
 int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
+  const unsigned long writeFailuresBefore = failedWriteCount();
   std::string line;
   int number = 0;
   int status = 0;
@@ -405,9 +406,11 @@ int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
     }
   }
   // The message boxes the script did not ask to see: a user would have seen them.
-  for (const RecordedMessage& m : messages_) err << "message: " << fromCrLf(m.caption + ": " + m.text) << "\n";
-  messages_.clear();
-  if (status == 0 && failedWriteCount() > writeFailuresAtStart_) status = 1;
+  for (; messagesOnErr_ < messages_.size(); ++messagesOnErr_) {
+    const RecordedMessage& m = messages_[messagesOnErr_];
+    err << "message: " << fromCrLf(m.caption + ": " + m.text) << "\n";
+  }
+  if (status == 0 && failedWriteCount() > writeFailuresBefore) status = 1;
   return status;
 }
 

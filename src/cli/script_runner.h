@@ -70,7 +70,7 @@ class ScriptRunner : public Shell {
   std::vector<RecordedMessage> messages_;
   std::deque<bool> answers_;
   bool finished_ = false;
-  unsigned long writeFailuresAtStart_ = 0;
+  std::size_t messagesOnErr_ = 0;  // messages_ already copied to the error stream
 };
 
 // Text as an error line shows it: at most maxChars characters ("..." after a cut), control bytes,

@@ -130,7 +130,8 @@ Settings::Contents Settings::load() const {
   // Non-blocking, so that a FIFO in the file's place cannot stop the program at open.
   const int fd = ::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    if (errno != ENOENT) c.usable = false, c.problem = std::strerror(errno);
+    // No file (or no folder for it): nothing to keep; a write creates it or reports why it cannot.
+    if (errno != ENOENT && errno != ENOTDIR) c.usable = false, c.problem = std::strerror(errno);
     return c;
   }
   struct stat st {};
