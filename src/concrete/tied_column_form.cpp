@@ -1,11 +1,11 @@
 // The tied-column form and the interaction diagram it feeds.
-#include <fstream>
 #include <string>
 
 #include "concrete/column_state.h"
 #include "concrete/forms.h"
 #include "concrete/tied_column.h"
 #include "frame/commands.h"
+#include "platform/file_write.h"
 
 namespace vd {
 
@@ -170,12 +170,12 @@ class TiedColumnForm : public Form {
     work_ = notes + res.report;
     result_ = res.result;
     host.setText(ResultPane, work_);
-    std::ofstream file(kColumnFile, std::ios::binary | std::ios::trunc);
-    file << res.file;
-    file.close();
-    if (!file)
-      host.message("Vardelin", format("Vardelin could not write the file %s; the report is not affected.", kColumnFile),
-                   MessageIcon::Exclamation);
+    // The column is designed whatever becomes of its data file: the failed write is told, not a refusal.
+    if (const WriteResult w = writeFileAtomically(kColumnFile, res.file); !w)
+      host.message("Vardelin",
+                   format("Vardelin could not write the file %s; the report is not affected.", kColumnFile) + "\r\n(" +
+                       w.message + ")",
+                   MessageIcon::Information);
     if (res.diagram.complete) column.diagram = std::move(res.diagram);
   }
 
