@@ -68,7 +68,7 @@ Combined::Combined(const CombinedInput& in)
                    " (Eq. H1-1b)", pr, in.Mrx, Mcx, in.Mry, Mcy, ratio_);
     name = "axial and flexure, Eq. H1-1b";
   }
-  text_ += result_.ratioLine(ratio_, 1.0, "Interaction", "1.0", "", name);
+  text_ += atMostLine(result_, ratio_, 1.0, "Interaction", "1.0", "", name);
   // Shear and deflection are not part of this check; each strength above stands on its own line too.
   text_ += "\r\n\r\n" + result_.summaryLine();
 }

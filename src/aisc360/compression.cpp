@@ -229,7 +229,7 @@ double Compression::modifiedSlenderness(double Lr, std::string& lines) {
   lines += format("\r\n\t (Lc/r)m = %.1f (Eq. %s%s)", m, eq, std::string(eq) == "E6-2b" ? ", Ki = 0.50" : "");
   // E6.2: each angle between connectors no more slender than 3/4 of the member.
   const double most = std::max(m, in_.Lcx * 12.0 / s_->rx);
-  lines += result_.ratioLine(ar, 0.75 * most, "a/ri", "3/4 (Lc/r) of the member", "",
+  lines += atMostLine(result_, ar, 0.75 * most, "a/ri", "3/4 (Lc/r) of the member", "",
                              "connector spacing, E6.2");
   return m;
 }

@@ -423,7 +423,7 @@ void Flexure::deflection() {
   appendf(text_, "\r\n\r\n Live-load deflection, simple span %.2f ft, wL = %.3f kip/ft, I = %.1f in^4", in_.span,
           in_.liveLoad, I);
   appendf(text_, "\r\n\t Delta_LL = 5 wL L^4/(384 E I) = %.3f in", defl_);
-  text_ += result_.ratioLine(defl_, limit, "Delta_LL", name.c_str(), "in", "live-load deflection, " + name);
+  text_ += atMostLine(result_, defl_, limit, "Delta_LL", name.c_str(), "in", "live-load deflection, " + name);
 }
 
 }  // namespace vd::aisc360
