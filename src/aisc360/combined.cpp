@@ -33,6 +33,13 @@ std::string body(const std::string& report) {
 
 }  // namespace
 
+std::string Combined::inputError(const CombinedInput& in) {
+  for (std::string e : {Compression::inputError(axialInput(in)), Flexure::inputError(bendingInput(in, Axis::Major)),
+                        Flexure::inputError(bendingInput(in, Axis::Minor))})
+    if (!e.empty()) return e;
+  return {};
+}
+
 Combined::Combined(const CombinedInput& in)
     : in_(in), axial_(axialInput(in)), fx_(bendingInput(in, Axis::Major)), fy_(bendingInput(in, Axis::Minor)) {
   for (const std::string* e : {&axial_.error(), &fx_.error(), &fy_.error()})

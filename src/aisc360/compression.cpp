@@ -18,25 +18,23 @@ constexpr double kC1HssWall = 0.20, kC2HssWall = 1.38;
 constexpr double kC1Unstiffened = 0.22, kC2Unstiffened = 1.49;
 }  // namespace
 
+std::string Compression::inputError(const CompressionInput& in) {
+  if (std::string m = materialError(in.Fy, in.E); !m.empty()) return m;
+  if (!finite(in.Pr) || in.Pr < 0.0) return "The axial load must be zero or a positive number of kips (compression).";
+  if (!finite(in.Lcx) || !finite(in.Lcy) || !finite(in.Lcz) || in.Lcx < 0.0 || in.Lcy < 0.0)
+    return "Lcx and Lcy must be zero or positive numbers of ft.";
+  if (!finite(in.connectorSpacing) || in.connectorSpacing < 0.0)
+    return "The connector spacing must be zero (not given) or a positive number of inches.";
+  return {};
+}
+
 Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
   if (!s_) {
     fail("No section chosen.");
     return;
   }
-  if (std::string m = materialError(in.Fy, in.E); !m.empty()) {
+  if (std::string m = inputError(in); !m.empty()) {
     fail(m);
-    return;
-  }
-  if (!finite(in.Pr) || in.Pr < 0.0) {
-    fail("The axial load must be zero or a positive number of kips (compression).");
-    return;
-  }
-  if (!finite(in.Lcx) || !finite(in.Lcy) || !finite(in.Lcz) || in.Lcx < 0.0 || in.Lcy < 0.0) {
-    fail("Lcx and Lcy must be zero or positive numbers of ft.");
-    return;
-  }
-  if (!finite(in.connectorSpacing) || in.connectorSpacing < 0.0) {
-    fail("The connector spacing must be zero (not given) or a positive number of inches.");
     return;
   }
   const Shape& s = *s_;
