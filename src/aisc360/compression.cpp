@@ -82,7 +82,9 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
     const double Fe = Lr > 0.0 ? kPi * kPi * E / (Lr * Lr) : kInf;
     (a.axis[0] == 'x' ? Fex : Fey) = Fe;
     if (Lr > 0.0) {
-      appendf(feText, ";  Fe = pi^2 E/(Lc/r)^2 = %.2f ksi (Eq. E3-4)", Fe);
+      // After the E6 lines (whose last is the E6.2 verdict) Fe starts a line of its own.
+      appendf(feText, "%sFe = pi^2 E/(Lc/r)^2 = %.2f ksi (Eq. E3-4)",
+              feText.find('\n') == std::string::npos ? ";  " : "\r\n\t ", Fe);
       if (Lr > 200.0) feText += "\r\n\t (Lc/r above 200, the limit the User Note to E2 recommends)";
       feText += format("\r\n\t Lc/r %s 4.71 sqrt(E/Fy) = %.1f", Lr <= limit ? "<=" : ">", limit);
     }

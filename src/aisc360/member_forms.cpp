@@ -126,9 +126,10 @@ class MemberForm : public Form {
     } else if (id == Lightest) {
       lightest(host);
     } else if (id == kOk) {
-      state_.report = format(" Job number or ID: %s\r\n %s\r\n\r\n", state_.jobNumber.c_str(),
-                             host.text(Location, 251).c_str()) +
-                      report_;
+      const std::string location = host.text(Location, 251);
+      state_.report = format(" Job number or ID: %s\r\n", state_.jobNumber.c_str());
+      if (!blank(location)) state_.report += " " + location + "\r\n";
+      state_.report += "\r\n" + report_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);

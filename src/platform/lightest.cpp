@@ -34,15 +34,15 @@ LightestResult lightestPassing(const std::vector<SearchRow>& rows, const std::fu
 
 std::string LightestResult::text(const std::string& what, const SearchLimits& limits, const char* unit) const {
   const std::string depth = limits.maxDepth > 0.0 ? format(", depth at most %.2f in", limits.maxDepth) : "";
-  if (considered == 0) return format(" Lightest %s: no row is within the limits%s.\r\n", what.c_str(), depth.c_str());
+  if (considered == 0) return format(" Lightest %s section: no row is within the limits%s.\r\n", what.c_str(), depth.c_str());
   if (passing.empty()) {
     const Candidate& h = *heaviest;
     const std::string ratio = h.result.ratio >= 1.0e9 ? std::string() : format(", ratio %.2f", h.result.ratio);
-    return format(" Lightest %s: no row passes (%d checked%s).\r\n The heaviest, %s (%.2f %s), fails %s%s.\r\n",
+    return format(" Lightest %s section: no row passes (%d checked%s).\r\n The heaviest, %s (%.2f %s), fails %s%s.\r\n",
                   what.c_str(), considered, depth.c_str(), h.name.c_str(), h.weight, unit,
                   h.result.governing.c_str(), ratio.c_str());
   }
-  std::string t = format(" Lightest %s passing%s:\r\n", what.c_str(), depth.c_str());
+  std::string t = format(" Lightest %s sections passing%s:\r\n", what.c_str(), depth.c_str());
   for (std::size_t i = 0; i < passing.size(); ++i) {
     const Candidate& c = passing[i];
     appendf(t, "  %zu. %-18s %8.2f %s   ratio %.2f (%s)\r\n", i + 1, c.name.c_str(), c.weight, unit, c.result.ratio,
