@@ -188,6 +188,11 @@ class MemberForm : public Form {
     layout_.button(kCancel, "Cancel");
   }
 
+  // Stores one input; the file is rewritten only for a value that changed (a search stores twice).
+  void keep(const char* section, const char* key, const std::string& value) {
+    if (state_.settings.read(section, key, "", value.size() + 2) != value) state_.settings.write(section, key, value);
+  }
+
   Method method(const FormHost& host) const { return host.checked(Asd) ? Method::ASD : Method::LRFD; }
   // An optional field as typed, or `empty` when it is blank.
   static bool blank(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
@@ -243,14 +248,13 @@ class MemberForm : public Form {
   }
 
   void store(FormHost& host) {
-    Settings& st = state_.settings;
-    st.write("Project", "Note", host.text(Location, 251));
-    st.write(section_, "method", host.checked(Asd) ? "ASD" : "LRFD");
-    st.write(section_, "family", familyName(family()));
-    if (const Shape* s = selected(host)) st.write(section_, "section", s->label);
-    st.write(section_, "Fy", host.text(FyField, 32));
-    st.write(section_, "FyTyped", fyTyped_ ? "1" : "0");
-    for (const Field& f : fields_) st.write(section_, f.key, host.text(f.id, 32));
+    keep("Project", "Note", host.text(Location, 251));
+    keep(section_, "method", host.checked(Asd) ? "ASD" : "LRFD");
+    keep(section_, "family", familyName(family()));
+    if (const Shape* s = selected(host)) keep(section_, "section", s->label);
+    keep(section_, "Fy", host.text(FyField, 32));
+    keep(section_, "FyTyped", fyTyped_ ? "1" : "0");
+    for (const Field& f : fields_) keep(section_, f.key, host.text(f.id, 32));
     storeMore(host);
   }
 
@@ -339,9 +343,8 @@ class FlexureForm : public MemberForm {
     host.setChecked(limit == "240" ? L240 : limit == "N" ? LTyped : L360, true);
   }
   void storeMore(FormHost& host) override {
-    Settings& st = state_.settings;
-    st.write("AISC360_FLEX", "axis", host.checked(Minor) ? "minor" : "major");
-    st.write("AISC360_FLEX", "deflLimit", host.checked(L240) ? "240" : host.checked(LTyped) ? "N" : "360");
+    keep("AISC360_FLEX", "axis", host.checked(Minor) ? "minor" : "major");
+    keep("AISC360_FLEX", "deflLimit", host.checked(L240) ? "240" : host.checked(LTyped) ? "N" : "360");
   }
   void enableMore(FormHost& host, Family f) override {
     host.setEnabled(LvField, isRoundHss(f));
@@ -403,7 +406,7 @@ class CompressionForm : public MemberForm {
     host.setChecked(SnugTight, state_.settings.read("AISC360_COMP", "snugTight") == "1");
   }
   void storeMore(FormHost& host) override {
-    state_.settings.write("AISC360_COMP", "snugTight", host.checked(SnugTight) ? "1" : "0");
+    keep("AISC360_COMP", "snugTight", host.checked(SnugTight) ? "1" : "0");
   }
   void enableMore(FormHost& host, Family f) override {
     host.setEnabled(Spacing, f == Family::DoubleL);
