@@ -53,6 +53,7 @@ bool Frame::run(int commandId) {
   const FormFactory* factory = registry_.find(commandId);
   if (!factory) return true;  // a form not built into this program: nothing happens
   auto before = std::make_shared<PublishedState>(state_.published());
+  state_.result = DesignResult{};  // a form that publishes a design sets it again
   if (c->after == After::BeamReport) {
     state_.pictureBitmap = beamPicture(commandId);
     shell_.pictureChanged(state_.pictureBitmap);
