@@ -130,6 +130,7 @@ class MemberForm : public Form {
       state_.report = format(" Job number or ID: %s\r\n", state_.jobNumber.c_str());
       if (!blank(location)) state_.report += " " + location + "\r\n";
       state_.report += "\r\n" + report_;
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -239,6 +240,7 @@ class MemberForm : public Form {
     const std::string why = readInputs(host);
     if (!why.empty()) {
       report_ = " AISC 360-22: cannot calculate.\r\n " + why + "\r\n";
+      result_ = DesignResult{};
       host.setText(Result, report_);
       host.message(layout_.title, why, MessageIcon::Exclamation);
       return false;
@@ -265,6 +267,7 @@ class MemberForm : public Form {
 
   void show(FormHost& host, const Run& r) {
     report_ = r.report;
+    result_ = r.result;
     host.setText(Result, candidates_.empty() ? report_ : candidates_ + "\r\n" + report_);
     // A section the checks do not cover is input the calculation cannot use.
     if (!r.error.empty()) host.message(layout_.title, r.error, MessageIcon::Exclamation);
@@ -304,6 +307,7 @@ class MemberForm : public Form {
   int familyIndex_ = 0;
   bool fyTyped_ = false;
   std::string report_, candidates_;
+  DesignResult result_;  // of report_
 };
 
 class FlexureForm : public MemberForm {
