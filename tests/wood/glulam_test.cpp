@@ -69,7 +69,8 @@ TEST(Glulam, VolumeFactorIsKLTimesTheSizeTermAtMostOne) {
   // NDS 5.3.2 caps the product K_L C_V, not C_V alone: 5-1/8 x 12 over L = 10 ft has
   // C_V = (1291.5 / (10 x 12 x 5.125))^0.1 = 2.1^0.1 = 1.077015 and K_L C_V = 0.96 x 1.077015 = 1.0339 -> 1.0
   // (capping C_V first gave 0.96). C_L = 0.983069 (lu = 10 ft) then governs: F'b = 2400 x 0.983069 = 2359.36 psi.
-  GlulamBeamCheck capped = check(GlulamMember(size5("5-1/8 x 12"), k24FV8, true), 10, 10, 0.96);
+  const GlulamMember shallow(size5("5-1/8 x 12"), k24FV8, true);  // outlives the check that refers to it
+  GlulamBeamCheck capped = check(shallow, 10, 10, 0.96);
   EXPECT_NEAR(capped.C_V(), 1.077015, 1e-6);
   EXPECT_EQ(capped.volumeFactor(), 1.0);
   EXPECT_TRUE(capped.stabilityGoverns());
@@ -219,7 +220,8 @@ TEST(Glulam, SlendernessRatioAndDesignResult) {
   EXPECT_TRUE(has(ok.report(), "\r\n\t NDS 3.3.3.7  R_B (=48.19) <= 50  ... OK"));
   // The 5-1/8 x 24 of above: bending 2439.02 / 2250.23 = 1.084 governs over shear 121.95 / 165 = 0.739
   // and the negative moment 1219.51 / 2250.23 = 0.542.
-  const GlulamBeamCheck b = check(GlulamMember(size5("5-1/8 x 24"), k24FV8, true), 10, 20, 1.0, -50);
+  const GlulamMember deep(size5("5-1/8 x 24"), k24FV8, true);  // the check keeps a reference to its member
+  const GlulamBeamCheck b = check(deep, 10, 20, 1.0, -50);
   EXPECT_TRUE(b.report().ends_with(" Result: NO GOOD, ratio 1.08 (governed by bending, NDS 3.3)\r\n"));
 }
 
