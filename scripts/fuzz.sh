@@ -14,6 +14,7 @@ for name in $targets; do
   cp -r "$corpus"/. "$work"/ 2>/dev/null || true
   echo "== fuzzing ${name%_fuzz} for ${seconds}s"
   # An absolute corpus path: the script target moves into a scratch directory of its own.
+  LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0" \
   "$build/fuzz/$name" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
       -print_final_stats=1 -artifact_prefix="$work/" "$work" 2>&1 | tail -n 6
   rm -rf "$work"
