@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "jobs/job_session.h"
 #include "platform/headless_host.h"
 
 namespace vd {
@@ -42,6 +43,13 @@ class ScriptRunner : public Shell {
   AppState& state() { return state_; }
   HeadlessHost* currentHost() { return host_.get(); }
 
+  // The job the script's accepted calculations go to ("job" lines need one).
+  void setJob(std::unique_ptr<JobSession> session);
+  JobSession* job() { return job_.get(); }
+  // Writes a job's calculation package (PDF); the desktop's drawing code, given by the program.
+  using PackageExporter = std::function<bool(const Job&, const std::filesystem::path&, std::string& error)>;
+  void setPackageExporter(PackageExporter exporter) { exporter_ = std::move(exporter); }
+
   // Shell
   // Every replacement can be undone (Edit > Undo), as on the desktop.
   void setPadText(const std::string& text) override {
@@ -63,6 +71,7 @@ class ScriptRunner : public Shell {
   void requireForm(const char* what) const;
   void afterAction();
   void print(const std::string& text);
+  void runJobLine(const std::string& rest);
 
   AppState state_;
   Frame frame_;
@@ -75,6 +84,9 @@ class ScriptRunner : public Shell {
   std::vector<RecordedMessage> messages_;
   std::deque<bool> answers_;
   bool finished_ = false;
+  const FormRegistry& registry_;
+  std::unique_ptr<JobSession> job_;
+  PackageExporter exporter_;
 };
 
 // Label comparison of the script language: trimmed, blank runs folded, case ignored, a trailing

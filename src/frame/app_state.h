@@ -7,6 +7,7 @@
 #include <string>
 #include <typeindex>
 
+#include "platform/report_lines.h"
 #include "platform/settings.h"
 
 namespace vd {
@@ -48,6 +49,7 @@ struct PublishedState {
   std::string beamLocation;
   int pictureBitmap = 577;
   std::set<int> enabled;
+  DesignResult result;
 };
 
 class AppState {
@@ -58,6 +60,9 @@ class AppState {
 
   // The text the frame puts into the report pad after a form closes. Never cut.
   std::string report = kStartText;
+  // The verdict of the report above, as data; set by each design form when it publishes its report
+  // (unchecked for reports that judge nothing).
+  DesignResult result;
 
   std::string jobNumber;  // "Project"/"ID", at most 9 characters
   int sawnSpecies = 0;    // "Wood"/"sawnSpecieNum"
@@ -79,7 +84,7 @@ class AppState {
   void enable(int commandId) { enabled_.insert(commandId); }
 
   PublishedState published() const {
-    return {report, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_};
+    return {report, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_, result};
   }
   void restore(const PublishedState& p) {
     report = p.report;
@@ -90,6 +95,7 @@ class AppState {
     beamLocation = p.beamLocation;
     pictureBitmap = p.pictureBitmap;
     enabled_ = p.enabled;
+    result = p.result;
   }
 
   // Writes the six "ACI" keys back (on exit).

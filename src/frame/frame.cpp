@@ -52,18 +52,76 @@ bool Frame::run(int commandId) {
   }
   const FormFactory* factory = registry_.find(commandId);
   if (!factory) return true;  // a form not built into this program: nothing happens
+  return open(*c, (*factory)(state_), 0);
+}
+
+namespace {
+// A form opened again with stored inputs: the form itself, which fills its fields from the settings
+// store on opening as always, and then gets the stored inputs as if the user typed them.
+class ReopenedForm : public Form {
+ public:
+  ReopenedForm(std::unique_ptr<Form> inner, std::vector<InputValue> inputs)
+      : inner_(std::move(inner)), inputs_(std::move(inputs)) {}
+  const FormLayout& layout() const override { return inner_->layout(); }
+  void opened(FormHost& host) override {
+    inner_->opened(host);
+    inner_->restoreInputs(host, inputs_);
+  }
+  void changed(FormHost& host, int id) override { inner_->changed(host, id); }
+  void pressed(FormHost& host, int id) override { inner_->pressed(host, id); }
+  void finished(bool accepted, Messenger& m) override { inner_->finished(accepted, m); }
+
+ private:
+  std::unique_ptr<Form> inner_;
+  std::vector<InputValue> inputs_;
+};
+}  // namespace
+
+bool Frame::reopen(int commandId, const std::vector<InputValue>& inputs, int replaces) {
+  const Command* c = findCommand(commandId);
+  if (!c || c->kind != CommandKind::Form) return false;
+  const FormFactory* factory = registry_.find(commandId);
+  if (!factory) return false;
+  return open(*c, std::make_unique<ReopenedForm>((*factory)(state_), inputs), replaces);
+}
+
+bool Frame::open(const Command& cmd, std::unique_ptr<Form> form, int replaces) {
+  const Command* c = &cmd;
   auto before = std::make_shared<PublishedState>(state_.published());
   if (c->after == After::BeamReport) {
-    state_.pictureBitmap = beamPicture(commandId);
+    state_.pictureBitmap = beamPicture(c->id);
     shell_.pictureChanged(state_.pictureBitmap);
   }
-  std::unique_ptr<Form> form = (*factory)(state_);
+  // A result left from an earlier report must not be taken for this one's.
+  state_.result = DesignResult{};
   Form* raw = form.get();
-  shell_.openForm(std::move(form), [this, c, raw, before](bool accepted) { afterForm(*c, *raw, accepted, *before); });
+  shell_.openForm(std::move(form), [this, c, raw, before, replaces](bool accepted) {
+    afterForm(*c, *raw, accepted, *before, replaces);
+  });
   return true;
 }
 
-void Frame::afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before) {
+void Frame::handOn(const Command& c, const Form& form, int replaces) {
+  AcceptedCalculation calc;
+  calc.commandId = c.id;
+  calc.menuText = plainItemText(c.text);
+  calc.inputs = form.acceptedInputs();
+  calc.section = form.acceptedSelectionText();
+  for (const Control& ctl : form.layout().controls) {
+    if (ctl.kind != ControlKind::MultiEdit) continue;
+    for (const InputValue& v : calc.inputs)
+      if (v.id == ctl.id) calc.mark = v.value;
+    break;
+  }
+  // The beam report names its location itself, from the calculation the form last ran.
+  if (c.after == After::BeamReport) calc.mark = state_.beamLocation;
+  calc.report = state_.report;
+  calc.result = state_.result;
+  calc.replaces = replaces;
+  sink_->accepted(calc, state_, shell_);
+}
+
+void Frame::afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before, int replaces) {
   form.finished(accepted, shell_);
   if (!accepted) {
     // Cancel and Escape leave the pad, the published beam result and the diagram items as they were.
@@ -81,6 +139,8 @@ void Frame::afterForm(const Command& c, Form& form, bool accepted, const Publish
       break;
     case After::BeamReport: assembleBeamReport(beamReportFile(c.id)); break;
   }
+  // Only a form that put a report into the pad makes a calculation of the job.
+  if (sink_ && (c.after == After::Refresh || c.after == After::BeamReport)) handOn(c, form, replaces);
   shell_.menuStateChanged();
 }
 
