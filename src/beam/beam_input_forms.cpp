@@ -254,8 +254,7 @@ class BeamInputForm : public Form {
     if (!writeFile(info_.dataFile, analysis.stationFileText())) fileMessage(host, info_.dataFile);
     state_.stations = analysis.stations();
     LastBeamResult& pending = state_.module<BeamPendingResults>().byCase[static_cast<int>(case_)];
-    analysis.results(pending.maxPositiveMoment, pending.maxNegativeMoment, pending.leftReaction,
-                     pending.rightReaction);
+    pending = analysis.lastResult();
     const double L = analysis.length(), s = analysis.span();
     state_.supportLeft = case_ == BeamCase::OverhangLeft ? 1 - s / L : 0.0;
     state_.supportRight = case_ == BeamCase::OverhangRight ? s / L : 1.0;

@@ -62,24 +62,33 @@ Picture drawDiagram(DiagramKind kind, const StationTable& stations, double suppo
   pic.select(hatch);
   pic.polygon(curve);
 
-  // Supports.
+  // Supports: a roller and a pin; a cantilever has a wall at its fixed right end and nothing at
+  // its free end.
   const int xL = truncCoord(Margin + (W - 2 * Margin) * supportLeft);
   const int xR = truncCoord(W - Margin - (1.0 - supportRight) * (W - 2 * Margin));
   const std::uint32_t yellowPen = pic.createPen(PenStyle::Solid, 1, rgb(255, 255, 0));
-  pic.select(yellowPen);
-  pic.line(xL, Axis, xL, H - Margin);
-  pic.line(xR, Axis, xR, H - Margin);
-
   const std::uint32_t crossHatch = pic.createHatchBrush(Hatch::DiagCross, rgb(0, 0, 0));
-  pic.select(Stock::WhitePen);
-  pic.select(crossHatch);
-  for (int x : {xL, xR}) pic.rectangle(x - 16, Axis - 11, x + 16, Axis - 21);
-
-  pic.select(Stock::BlackPen);
-  pic.select(Stock::WhiteBrush);
-  pic.ellipse(xL - 6, Axis - 1, xL + 6, Axis - 12);                             // roller
-  pic.polygon({{xR - 9, Axis - 11}, {xR, Axis - 2}, {xR + 9, Axis - 11}});     // pin
-  for (int x : {xL, xR}) pic.line(x - 16, Axis - 11, x + 16, Axis - 11);
+  if (last.cantilever) {
+    pic.select(yellowPen);
+    pic.line(xR, Axis, xR, H - Margin);
+    pic.select(Stock::WhitePen);
+    pic.select(crossHatch);
+    pic.rectangle(xR, Axis + 24, xR + 14, Axis - 24);  // the wall behind the fixed end
+    pic.select(Stock::BlackPen);
+    pic.line(xR, Axis + 24, xR, Axis - 24);  // its face
+  } else {
+    pic.select(yellowPen);
+    pic.line(xL, Axis, xL, H - Margin);
+    pic.line(xR, Axis, xR, H - Margin);
+    pic.select(Stock::WhitePen);
+    pic.select(crossHatch);
+    for (int x : {xL, xR}) pic.rectangle(x - 16, Axis - 11, x + 16, Axis - 21);
+    pic.select(Stock::BlackPen);
+    pic.select(Stock::WhiteBrush);
+    pic.ellipse(xL - 6, Axis - 1, xL + 6, Axis - 12);                          // roller
+    pic.polygon({{xR - 9, Axis - 11}, {xR, Axis - 2}, {xR + 9, Axis - 11}});  // pin
+    for (int x : {xL, xR}) pic.line(x - 16, Axis - 11, x + 16, Axis - 11);
+  }
 
   const std::uint32_t bluePen = pic.createPen(PenStyle::Solid, 3, rgb(0, 0, 255));
   pic.select(bluePen);
@@ -99,6 +108,8 @@ Picture drawDiagram(DiagramKind kind, const StationTable& stations, double suppo
   if (kind == DiagramKind::Moment) {
     pic.textOut(600, -3, "+mom= " + amount(last.maxPositiveMoment) + " k-ft, -mom= " + amount(last.maxNegativeMoment) +
                              " k-ft");
+  } else if (last.cantilever) {
+    pic.textOut(600, -3, "R= " + amount(last.rightReaction) + " kip, M_fixed= " + amount(last.fixedEndMoment) + " k-ft");
   } else {
     pic.textOut(600, -3,
                 "R_left= " + amount(last.leftReaction) + " kip, R_right= " + amount(last.rightReaction) + " kip");

@@ -36,7 +36,10 @@ class DiagramForm : public Form {
   void opened(FormHost& host) override {
     const LastBeamResult& b = state_.lastBeam;
     host.setStatus(0, "+mom= " + amount(b.maxPositiveMoment) + " k-ft,  -mom= " + amount(b.maxNegativeMoment) + " k-ft");
-    host.setStatus(1, "left R= " + amount(b.leftReaction) + " kip,  right R= " + amount(b.rightReaction) + " kip");
+    if (b.cantilever)
+      host.setStatus(1, "R= " + amount(b.rightReaction) + " kip,  fixed-end M= " + amount(b.fixedEndMoment) + " k-ft");
+    else
+      host.setStatus(1, "left R= " + amount(b.leftReaction) + " kip,  right R= " + amount(b.rightReaction) + " kip");
     drawn_ = writeDiagram(kind_, state_);
     if (drawn_) {
       host.showPicture(PictureId, diagramFile(kind_));

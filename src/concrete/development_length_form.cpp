@@ -120,6 +120,7 @@ class DevelopmentLengthForm : public Form {
       return;
     }
     state_.report = report;
+    state_.result = dev.result();
     host.close(true);
   }
 

@@ -21,7 +21,7 @@ class TiedColumnForm : public Form {
  public:
   enum {
     Location = 101, Fc, Fy, Width, Depth, KFactor, BarSize, TieSize, ClearHeight, VertLoad, MomLoad, M1, M2, Calculate,
-    Braced, Sway, Phi99, Phi02,
+    Braced, Sway, Phi99, Phi02, ResultPane,
     RowArea = 200,  // + row
     RowDist = 220,  // + row
   };
@@ -72,6 +72,8 @@ class TiedColumnForm : public Form {
     l.radio(Phi99, kEdition99, kPhiGroup);
     l.radio(Phi02, kEdition02, kPhiGroup);
     l.newLine();
+    l.pane(ResultPane, "", 12).width = 80;
+    l.newLine();
     l.button(Calculate, "Calculate").isDefault = true;
     l.button(kOk, "OK");
   }
@@ -99,6 +101,7 @@ class TiedColumnForm : public Form {
       report += host.text(Location, 250);
       report += "\r\n";
       report += work_;
+      state_.result = result_;
       state_.enable(cmd::ConcInteraction);
       host.close(true);
     } else if (id == kCancel) {
@@ -169,6 +172,8 @@ class TiedColumnForm : public Form {
 
     TiedColumnResult res = calculateTiedColumn(in, host);
     work_ = std::move(res.report);
+    result_ = res.result;
+    host.setText(ResultPane, work_);
     std::ofstream file(kColumnFile, std::ios::binary | std::ios::trunc);
     file << res.file;
     file.close();
@@ -181,6 +186,7 @@ class TiedColumnForm : public Form {
   AppState& state_;
   FormLayout layout_;
   std::string work_;
+  DesignResult result_;  // of the last calculation
 };
 
 }  // namespace

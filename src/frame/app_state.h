@@ -14,12 +14,16 @@ namespace vd {
 
 inline constexpr const char* kStartText = "\r\n This space is designed for you to cut and paste.";
 
-// Largest positive and negative moment (k-ft) and the two reactions (kip) of the last closed beam form.
+// Largest positive and negative moment (k-ft) and the two reactions (kip, upward positive) of the last
+// closed beam form. A cantilever (fixed at its right end) has no left reaction; its fixed-end moment
+// is the bending moment at the wall.
 struct LastBeamResult {
   double maxPositiveMoment = 0.0;
   double maxNegativeMoment = 0.0;
   double leftReaction = 0.0;
   double rightReaction = 0.0;
+  bool cantilever = false;
+  double fixedEndMoment = 0.0;
 };
 
 // Shared inputs of the concrete beam and development-length forms.
@@ -42,6 +46,7 @@ using StationTable = std::array<double, 1005>;
 // and diagram items, the picture above the pad. A form that is cancelled leaves all of it as it was.
 struct PublishedState {
   std::string report;
+  DesignResult result;
   LastBeamResult lastBeam;
   StationTable stations{};
   double supportLeft = 0.0;
@@ -49,7 +54,6 @@ struct PublishedState {
   std::string beamLocation;
   int pictureBitmap = 577;
   std::set<int> enabled;
-  DesignResult result;
 };
 
 class AppState {
@@ -60,8 +64,8 @@ class AppState {
 
   // The text the frame puts into the report pad after a form closes. Never cut.
   std::string report = kStartText;
-  // The verdict of the report above, as data; set by each design form when it publishes its report
-  // (unchecked for reports that judge nothing).
+  // The verdict of the design that report holds, as data (unchecked for analyses, sheets and tables).
+  // A form that publishes a report sets both.
   DesignResult result;
 
   std::string jobNumber;  // "Project"/"ID", at most 9 characters
@@ -84,10 +88,11 @@ class AppState {
   void enable(int commandId) { enabled_.insert(commandId); }
 
   PublishedState published() const {
-    return {report, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_, result};
+    return {report, result, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_};
   }
   void restore(const PublishedState& p) {
     report = p.report;
+    result = p.result;
     lastBeam = p.lastBeam;
     stations = p.stations;
     supportLeft = p.supportLeft;
@@ -95,7 +100,6 @@ class AppState {
     beamLocation = p.beamLocation;
     pictureBitmap = p.pictureBitmap;
     enabled_ = p.enabled;
-    result = p.result;
   }
 
   // Writes the six "ACI" keys back (on exit).

@@ -52,7 +52,7 @@ bool Frame::run(int commandId) {
   }
   const FormFactory* factory = registry_.find(commandId);
   if (!factory) return true;  // a form not built into this program: nothing happens
-  return open(*c, (*factory)(state_), 0);
+  return open(*c, [&] { return (*factory)(state_); }, 0);
 }
 
 namespace {
@@ -82,18 +82,18 @@ bool Frame::reopen(int commandId, const std::vector<InputValue>& inputs, int rep
   if (!c || c->kind != CommandKind::Form) return false;
   const FormFactory* factory = registry_.find(commandId);
   if (!factory) return false;
-  return open(*c, std::make_unique<ReopenedForm>((*factory)(state_), inputs), replaces);
+  return open(*c, [&] { return std::make_unique<ReopenedForm>((*factory)(state_), inputs); }, replaces);
 }
 
-bool Frame::open(const Command& cmd, std::unique_ptr<Form> form, int replaces) {
+bool Frame::open(const Command& cmd, const std::function<std::unique_ptr<Form>()>& make, int replaces) {
   const Command* c = &cmd;
   auto before = std::make_shared<PublishedState>(state_.published());
+  state_.result = DesignResult{};  // a form that publishes a design sets it again
   if (c->after == After::BeamReport) {
     state_.pictureBitmap = beamPicture(c->id);
     shell_.pictureChanged(state_.pictureBitmap);
   }
-  // A result left from an earlier report must not be taken for this one's.
-  state_.result = DesignResult{};
+  std::unique_ptr<Form> form = make();
   Form* raw = form.get();
   shell_.openForm(std::move(form), [this, c, raw, before, replaces](bool accepted) {
     afterForm(*c, *raw, accepted, *before, replaces);

@@ -86,7 +86,7 @@ class Frame {
   AppState& state() { return state_; }
 
  private:
-  bool open(const Command& c, std::unique_ptr<Form> form, int replaces);
+  bool open(const Command& c, const std::function<std::unique_ptr<Form>()>& make, int replaces);
   void afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before, int replaces);
   void handOn(const Command& c, const Form& form, int replaces);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "frame/reference_sheets.h"
 #include "platform/emf_writer.h"
 #include "platform/picture.h"
 
@@ -131,10 +132,7 @@ class LengthConversionForm : public Form {
       host.message("Debug", "The length is too large to convert.", MessageIcon::Exclamation);
       return;
     }
-    const int feet = static_cast<int>(ftDec);
-    const int inches = static_cast<int>((ftDec - feet) * 12.0);
-    const double sixteenths = (ftDec - feet - inches / 12.0) * 12.0 * 16.0;
-    const std::string result = format("%d'- %d %.1f/16\"", feet, inches, sixteenths);
+    const std::string result = feetInchesSixteenths(mm);
     host.setText(Result, result);
     host.setText(Feet, format("%.4f ft", ftDec));
     appendf(state_.report, "\r\n%.2fmm = %s = %.4fft ", mm, result.c_str(), ftDec);

@@ -108,6 +108,7 @@ class SawnBeamForm : public Form {
       const std::string location = host.text(Location, kLocationCapacity);
       state_.settings.write("Project", "NOTE", location);
       state_.report = format(" Job number or ID: %s\r\n ", state_.jobNumber.c_str()) + location + "\r\n" + report_;
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -134,7 +135,8 @@ class SawnBeamForm : public Form {
     SawnBeamCheck check(m, timber_ ? SawnBeamKind::Timber : SawnBeamKind::Dimension, loadCondition_, span, moment,
                         shear, reaction, defl, unbraced);
     report_ = check.report();
-    if (!timber_) host.setText(Lower, check.quickSummary());
+    result_ = check.result();
+    host.setText(Lower, check.quickSummary());
     Settings& st = state_.settings;
     const char* sec = section();
     st.formatAndWrite(sec, "moment", "%.2lf", moment);
@@ -149,6 +151,7 @@ class SawnBeamForm : public Form {
   AppState& state_;
   bool timber_;
   FormLayout layout_;
+  DesignResult result_;  // of the last calculation
   std::string report_;
   int loadCondition_ = 10;
 };

@@ -40,7 +40,7 @@ TEST(Cli, LabelsMatchLooselyAndStartTextShows) {
   Result r = runCli("# comment\n\nshow pad\nmenu MM -> FT IN 1/16\nset   MM=  250\npress calc\nshow \"FT  IN 1/16:\"\n"
                     "press Cancel\nshow menu Moment diagram\nshow menu Simp. Beam Design\n");
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(r.out, "\n This space is designed for you to cut and paste.\n0'- 9 13.5/16\"\ngrayed\nenabled\n");
+  EXPECT_EQ(r.out, "\n This space is designed for you to cut and paste.\n0'- 9 13/16\"\ngrayed\nenabled\n");
 }
 
 TEST(Cli, UnknownNamesStopWithStatusTwo) {

@@ -150,6 +150,26 @@ TEST(Diagram, SupportMarksAreDrawnAroundEachSupport) {
   EXPECT_EQ(opsOf(pic, OpKind::Polygon)[1]->points, (std::vector<Point>{{xR - 9, 150}, {xR, 159}, {xR + 9, 150}}));
 }
 
+TEST(Diagram, CantileverHasAWallAtItsFixedEndAndNothingAtItsFreeEnd) {
+  // 10 ft cantilever, 2 kip at the free end: the wall takes 2 kip and -20 k-ft.
+  StationTable t{};
+  for (int i = 0; i <= 200; ++i) {
+    t[static_cast<std::size_t>(i * 5 + 1)] = -2;
+    t[static_cast<std::size_t>(i * 5 + 2)] = -2 * (i * 10.0 / 200);
+  }
+  LastBeamResult last{0, -20, 0, 2, true, -20};
+  const Picture shear = drawDiagram(DiagramKind::Shear, t, 0.0, 1.0, last);
+  // No roller, no pin: the only polygon is the curve; one hatched block right of x = 678 (the wall).
+  EXPECT_TRUE(opsOf(shear, OpKind::Ellipse).empty());
+  EXPECT_EQ(opsOf(shear, OpKind::Polygon).size(), 1u);
+  const auto rects = opsOf(shear, OpKind::Rectangle);
+  ASSERT_EQ(rects.size(), 1u);
+  EXPECT_EQ(rects[0]->v, (std::vector<std::int32_t>{678, 185, 692, 137}));
+  // Its face at x = 678 and the support vertical there; nothing at the free end (x = 18) but the axis.
+  for (const PictureOp* m : opsOf(shear, OpKind::MoveTo)) EXPECT_TRUE(m->v[0] == 678 || m->v == (std::vector<std::int32_t>{18, 161}));
+  EXPECT_EQ(opsOf(shear, OpKind::TextOut)[1]->text, "R= 2.00 kip, M_fixed= -20.00 k-ft");
+}
+
 TEST(Diagram, PensAndBrushesAsTheDrawingCallsForThem) {
   const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {});
   RecordingPainter rec;
@@ -247,6 +267,15 @@ TEST_F(DiagramFormTest, OpeningDrawsTheFileShowsItAndFillsTheStatusBar) {
   sh.press(kOk);
   EXPECT_TRUE(sh.isClosed());
   EXPECT_TRUE(sh.accepted());
+}
+
+TEST_F(DiagramFormTest, CantileverStatusBarShowsTheWallReactionAndMoment) {
+  state_->lastBeam = {0, -38.75, 0, 4.5, true, -38.75};
+  auto f = form(cmd::ShearDiagram);
+  HeadlessHost host(*f);
+  host.open();
+  EXPECT_EQ(host.status(0), "+mom= 0.00 k-ft,  -mom= -38.75 k-ft");
+  EXPECT_EQ(host.status(1), "R= 4.50 kip,  fixed-end M= -38.75 k-ft");
 }
 
 TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {

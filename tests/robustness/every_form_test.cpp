@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/all_forms.h"
+#include "platform/text_format.h"
 #include "cli/script_runner.h"
 
 using namespace vd;
@@ -117,7 +118,29 @@ TEST_F(EveryForm, HostileInputNeverCrashesOrPrintsNonFiniteNumbers) {
         }
       }
     }
-    runner.act([&](HeadlessHost& host) { host.press(rng() % 3 ? kOk : kCancel); });
+    // An enabled numeric field that does not hold a number (or is empty without being optional) means
+    // OK must not produce a report: the form stays open with a message.
+    bool invalid = false;
+    std::string invalidField;
+    if (HeadlessHost* host = runner.currentHost()) {
+      for (const Control& c : host->form().layout().controls) {
+        if (c.kind != ControlKind::Edit || c.isText || !host->isEnabled(c.id)) continue;
+        const std::string t = host->text(c.id, std::string::npos);
+        const bool blank = t.find_first_not_of(" \t") == std::string::npos;
+        const bool optional = c.optional || c.row >= 0 || c.label.find('*') != std::string::npos;
+        if (blank ? !optional : !parseField(t)) {
+          invalid = true;
+          invalidField = c.label + " \"" + t + "\"";
+        }
+      }
+    }
+    const std::string padBefore = runner.padText();
+    const bool ok = rng() % 3;
+    runner.act([&](HeadlessHost& host) { host.press(ok ? kOk : kCancel); });
+    if (ok && invalid) {
+      EXPECT_TRUE(runner.currentHost() != nullptr || runner.padText() == padBefore)
+          << "OK produced a report with " << invalidField;
+    }
     // A form that refuses OK (a failed check) is closed with Cancel, as the user would.
     runner.act([&](HeadlessHost& host) { host.press(kCancel); });
     ASSERT_EQ(runner.currentHost(), nullptr) << "the form does not close";
