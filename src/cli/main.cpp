@@ -121,7 +121,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  runner.setPackageExporter(vd::exportPackage);
+  runner.setPackageExporter([&settings](const vd::Job& job, const std::filesystem::path& file, std::string& error) {
+    return vd::gui::exportPackage(job, file, vd::gui::paperSetting(settings), error);
+  });
   if (scriptFile.empty() || scriptFile == "-") return runner.runScript(std::cin, std::cerr);
   std::ifstream in(scriptFile);
   if (!in) {
