@@ -185,6 +185,17 @@ bool ScriptRunner::runPadCommand(int commandId) {
   return commandId == cmd::SelectAll;
 }
 
+bool ScriptRunner::runJobCommand(int commandId) {
+  // Without a screen there are no file dialogs: the job comes from --job and the "job" lines.
+  if (commandId == cmd::JobSummary && job_) {
+    print(summaryText(job_->job().list()));
+    return true;
+  }
+  message("Vardelin", job_ ? "Use the job lines of the script (see --help)." : "No job is open (start with --job FILE).",
+          MessageIcon::Information);
+  return true;
+}
+
 void ScriptRunner::requestClose() {
   if (askYesNo("Vardelin", "Really want to close Vardelin?")) {
     frame_.shutDown();

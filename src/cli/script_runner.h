@@ -61,6 +61,7 @@ class ScriptRunner : public Shell {
   std::string padText() const override { return pad_; }
   void openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) override;
   bool runPadCommand(int commandId) override;
+  bool runJobCommand(int commandId) override;
   void requestClose() override;
   void message(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None) override;
   bool askYesNo(std::string_view caption, std::string_view text) override;

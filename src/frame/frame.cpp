@@ -45,6 +45,8 @@ bool Frame::run(int commandId) {
       return true;
     case CommandKind::Pad:
       return shell_.runPadCommand(commandId);
+    case CommandKind::Job:
+      return shell_.runJobCommand(commandId);
     case CommandKind::Exit:
       shell_.requestClose();
       return true;
@@ -139,8 +141,10 @@ void Frame::afterForm(const Command& c, Form& form, bool accepted, const Publish
       break;
     case After::BeamReport: assembleBeamReport(beamReportFile(c.id)); break;
   }
-  // Only a form that put a report into the pad makes a calculation of the job.
-  if (sink_ && (c.after == After::Refresh || c.after == After::BeamReport)) handOn(c, form, replaces);
+  // Only a form that put a report into the pad makes a calculation of the job. A conversion log lists
+  // every conversion of one opening, which its last inputs cannot reproduce: it is no calculation.
+  if (sink_ && (c.after == After::Refresh || c.after == After::BeamReport) && std::string_view(c.popup) != "&Conversion")
+    handOn(c, form, replaces);
   shell_.menuStateChanged();
 }
 

@@ -22,6 +22,8 @@ class Shell : public Messenger {
   virtual void openForm(std::unique_ptr<Form> form, std::function<void(bool accepted)> onClosed) = 0;
   // Commands the pad itself runs (edit, font, print). Return false when not supported.
   virtual bool runPadCommand(int commandId) = 0;
+  // Job commands (new, open, summary, package). Return false when not supported.
+  virtual bool runJobCommand(int /*commandId*/) { return false; }
   // The picture bitmap above the pad changed; enabled items may have changed.
   virtual void pictureChanged(int /*bitmapId*/) {}
   virtual void menuStateChanged() {}

@@ -95,6 +95,10 @@ int Form::calculateButton() const {
     for (char& ch : head) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     if (head == "calculate") return c.id;
   }
+  // A default push button other than OK and Cancel is the form's calculation too ("'As' to find 'Mom.'"):
+  // without this, OK after changed inputs would publish the report of the earlier ones.
+  for (const Control& c : layout().controls)
+    if (c.kind == ControlKind::Button && c.isDefault && c.id != kOk && c.id != kCancel && c.id != kApply) return c.id;
   return 0;
 }
 
@@ -115,8 +119,9 @@ std::vector<InputValue> Form::inputValues(const FormHost& host) const {
 }
 
 void Form::restoreInputs(FormHost& host, const std::vector<InputValue>& values) {
-  // Choices first (lists, then check boxes and radio buttons), in layout order: a form refills its
-  // fields or other lists when one changes, and the typed values must come last to stay.
+  // Choices first (lists, check boxes and radio buttons), in layout order: a form refills its fields or
+  // other lists when one changes, and the typed values must come last to stay. Each is applied even
+  // when the control already shows it, as a user's click would be: some forms fill their text then.
   auto apply = [&](bool choices) {
     for (const InputValue& v : values) {
       const Control* c = layout().find(v.id);
@@ -125,7 +130,6 @@ void Form::restoreInputs(FormHost& host, const std::vector<InputValue>& values) 
         case ControlKind::ListBox:
         case ControlKind::DropDown:
           if (!choices) break;
-          if (host.selection(c->id) == parseInt(v.value)) break;
           host.select(c->id, parseInt(v.value));
           change(host, c->id);
           break;
@@ -134,14 +138,12 @@ void Form::restoreInputs(FormHost& host, const std::vector<InputValue>& values) 
           if (!choices) break;
           // A radio button is chosen, never un-chosen: its group's other button carries the "1".
           if (c->kind == ControlKind::Radio && v.value != "1") break;
-          if (host.checked(c->id) == (v.value == "1")) break;
           host.setChecked(c->id, v.value == "1");
           change(host, c->id);
           break;
         case ControlKind::Edit:
         case ControlKind::MultiEdit:
           if (choices || !host.isEnabled(c->id)) break;
-          if (host.text(c->id, std::string::npos) == v.value) break;
           host.setText(c->id, v.value);
           change(host, c->id);
           break;
