@@ -52,6 +52,12 @@ class BeamAnalysisBase {
   BeamRunStatus run();
 
   const std::string& report() const { return report_; }
+  // The key results that end the report of a complete run (moment, shear, reactions, deflection).
+  std::string keyResultsText() const {
+    std::string out;
+    keyResults(out);
+    return out;
+  }
   // 201 stations of x (ft), shear (kip), moment (k-ft), slope (rad), deflection (in).
   const StationTable& stations() const { return xSMSD_; }
   // The station data file: one "%9.5f %f %f %f %f\n" line per station.

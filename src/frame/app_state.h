@@ -80,6 +80,9 @@ class AppState {
   // Location text of the last beam form (its last calculation, or the note shown on opening).
   std::string beamLocation;
   int pictureBitmap = 577;
+  // The report each beam form's last run produced, by its file name ("cbm.wri"...): the pad is built
+  // from it, so a report file that could not be replaced never puts an older run's report in the pad.
+  std::map<std::string, std::string> beamReports;
 
   BeamLoadTable& loads(BeamCase c) { return loadTables[static_cast<int>(c)]; }
 

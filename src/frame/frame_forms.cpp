@@ -6,6 +6,7 @@
 #include "frame/frame.h"
 #include "frame/reference_sheets.h"
 #include "platform/emf_writer.h"
+#include "platform/file_write.h"
 #include "platform/picture.h"
 
 namespace vd {
@@ -171,11 +172,13 @@ class InfoForm : public Form {
   const FormLayout& layout() const override { return layout_; }
   void opened(FormHost& host) override {
     host.setText(Text, body_);
-    // The program's W-shape icon, drawn as a small picture in the temporary directory (not the
-    // engineer's working directory). Without it the box simply shows no icon.
-    std::error_code ec;
-    const std::filesystem::path icon = std::filesystem::temp_directory_path(ec) / "vardelin-w-shape.emf";
-    if (!ec && writeEmf(wShapeIcon(), icon, "W_SHAPE")) host.showPicture(Icon, icon);
+    // The program's W-shape icon, drawn as a small picture in this process's private temporary folder
+    // (not the engineer's working directory, not a name others could foresee). Without it the box
+    // simply shows no icon.
+    const std::filesystem::path dir = privateTempDir();
+    if (dir.empty()) return;
+    const std::filesystem::path icon = dir / "w-shape.emf";
+    if (writeEmf(wShapeIcon(), icon, "W_SHAPE")) host.showPicture(Icon, icon);
   }
 
  private:

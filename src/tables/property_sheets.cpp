@@ -148,7 +148,7 @@ class PropertySheetForm : public Form {
   const FormLayout& layout() const override { return layout_; }
 
   void opened(FormHost& host) override {
-    row_ = parseInt(state_.settings.read("AISC", info_.key, "", 11));
+    row_ = state_.settings.readInt("AISC", info_.key);
     std::vector<std::string> items;
     const int n = rowCount(table_);
     items.reserve(static_cast<std::size_t>(n));

@@ -82,7 +82,7 @@ class SawnBeamForm : public Form {
     } fields[] = {{Moment, "moment"}, {Shear, "shear"},     {Span, "span"},
                   {Deflection, "defl"}, {Reaction, "reaction"}, {Unbraced, "unbLen"}};
     for (const auto& f : fields) host.setText(f.id, state_.settings.read(sec, f.key, "", kField));
-    loadCondition_ = parseInt(state_.settings.read(sec, "loadC", "10"));
+    loadCondition_ = state_.settings.readInt(sec, "loadC", 10);
     if (loadCondition_ >= 0 && loadCondition_ < 7) host.setChecked(FirstLoad + loadCondition_, true);
     const LastBeamResult& r = state_.lastBeam;
     if (timber_) {

@@ -122,7 +122,11 @@ TEST_F(FrameTest, FeetToMillimetres) {
   EXPECT_EQ(s.read("Project", "FT", "", 20), "");  // the last input was empty
   run(r, "menu ft in 1/16 -> mm\nshow ft in\nset \"ft in 1/16\" 12 0 0 0\npress Calculate\nshow messages\npress Cancel\n");
   EXPECT_NE(out_.str().find("Debug: The fraction's denominator is zero"), std::string::npos);
-  EXPECT_EQ(r.padText(), "");  // the form emptied the log when it opened
+  // Cancel leaves the pad as it was, though the form started a new log when it opened.
+  EXPECT_EQ(r.padText(),
+            "\r\n3'-4 5/16 = 3.3594ft = 1023.94mm"
+            "\r\n3'-4 5/8 = 3.3854ft = 1031.88mm"
+            "\r\n0'-0 0/16 = 0.0000ft = 0.00mm");
 }
 
 TEST_F(FrameTest, MillimetresToFeet) {
@@ -133,9 +137,12 @@ TEST_F(FrameTest, MillimetresToFeet) {
   EXPECT_EQ(out_.str(), "3'- 3 6/16\"\n");
   EXPECT_EQ(r.padText(), "\r\n1000.00mm = 3'- 3 6/16\" = 3.2808ft ");
   EXPECT_EQ(s.read("Project", "MM"), "1000");
+  // A refused input: OK recalculates, is refused again and the form stays open; Cancel keeps the pad.
   run(r, "menu mm -> ft in 1/16\nset mm 1e300\npress Calculate\nshow messages\npress OK\n");
   EXPECT_NE(out_.str().find("too large"), std::string::npos);
-  EXPECT_EQ(r.padText(), "");
+  ASSERT_NE(r.currentHost(), nullptr);
+  run(r, "press Cancel\n");
+  EXPECT_EQ(r.padText(), "\r\n1000.00mm = 3'- 3 6/16\" = 3.2808ft ");
 }
 
 TEST(LengthConversion, MillimetresRoundToTheNearestSixteenthAndCarry) {

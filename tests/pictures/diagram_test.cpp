@@ -173,7 +173,7 @@ TEST(Diagram, CantileverHasAWallAtItsFixedEndAndNothingAtItsFreeEnd) {
 TEST(Diagram, PensAndBrushesAsTheDrawingCallsForThem) {
   const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {});
   RecordingPainter rec;
-  playPicture(pic, rec, {0, 0, 696, 322});
+  EXPECT_TRUE(playPicture(pic, rec, {0, 0, 696, 322}));
   const auto polys = rec.of("polygon");
   ASSERT_EQ(polys.size(), 2u);
   EXPECT_EQ(polys[0].style.penColor, rgb(255, 0, 0));

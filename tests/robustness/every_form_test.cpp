@@ -157,6 +157,46 @@ TEST_F(EveryForm, HostileInputNeverCrashesOrPrintsNonFiniteNumbers) {
   }
 }
 
+// Every integer the forms read from the settings (list rows, flags, choices), at the ends of the int
+// range and beyond it: each form opens with a valid selection or none, calculates and closes, and no
+// row arithmetic overflows (the sanitizer build stops on that).
+TEST_F(EveryForm, ExtremeStoredIntegersOpenEveryFormSafely) {
+  const std::pair<const char*, const char*> keys[] = {
+      {"AISC", "wideFlangeNum"}, {"AISC", "wtFlangeNum"}, {"AISC", "channelNum"}, {"AISC", "angleNum"},
+      {"AISC", "tubeNum"},       {"AISC", "pipeNum"},     {"AISC", "wfNum"},      {"AISC", "DBLLNUM"},
+      {"tubeBm", "tubeNum"},     {"DBLL_COL", "CBF"},     {"DBLL_COL", "GAP"},    {"WF_COL", "CBF"},
+      {"WF_COL", "Rw"},          {"TUBE_COL", "CBF"},     {"TUBE_COL", "Rw"},     {"PIPE_COL", "CBF"},
+      {"PIPE_COL", "Rw"},        {"BASEPL", "wfNum"},     {"94UBC", "ZONE"},      {"94UBC", "I"},
+      {"94UBC", "Site"},         {"94UBC", "Ct"},         {"94UBC", "RW"},        {"GLULAM", "combination"},
+      {"GLULAM", "size"},        {"WD2_BM", "sizeN"},     {"WD2_BM", "grdN"},     {"WD2_BM", "isDry"},
+      {"WD2_BM", "isRepeat"},    {"WD2_BM", "loadC"},     {"WD6_BM", "sizeN"},    {"WD6_BM", "grdN"},
+      {"WD6_BM", "isDry"},       {"WD6_BM", "loadC"},     {"Wood", "sawnSpecieNum"}};
+  for (const char* value : {"-2147483648", "2147483647", "123456789012345678901234567890",
+                            "-123456789012345678901234567890"}) {
+    Settings settings(dir_ / "Vardelin.ini");
+    for (const auto& [section, key] : keys) ASSERT_TRUE(settings.write(section, key, value));
+    std::ostringstream out;
+    ScriptRunner runner(settings, out, allForms());
+    for (const Command& c : commandTable()) runner.state().enable(c.id);
+    for (const Command& c : commandTable()) {
+      if (c.kind != CommandKind::Form || !allForms().find(c.id)) continue;
+      SCOPED_TRACE(std::string(value) + ": " + c.text);
+      runner.runLine(std::string("menu ") + plainItemText(c.text));
+      runner.act([&](HeadlessHost& host) {
+        for (const Control& ctl : host.form().layout().controls) {
+          if (ctl.kind != ControlKind::ListBox && ctl.kind != ControlKind::DropDown) continue;
+          const int sel = host.selection(ctl.id);
+          EXPECT_TRUE(sel >= -1 && sel < static_cast<int>(host.items(ctl.id).size())) << ctl.label << " " << sel;
+        }
+        host.press(kOk);
+      });
+      runner.act([&](HeadlessHost& host) { host.press(kCancel); });
+      ASSERT_EQ(runner.currentHost(), nullptr);
+      ASSERT_FALSE(showsNonFinite(runner.padText())) << runner.padText();
+    }
+  }
+}
+
 TEST(NonFiniteDetector, FindsPrintedInfinitiesButNotWords) {
   EXPECT_TRUE(showsNonFinite("M = inf k-ft"));
   EXPECT_TRUE(showsNonFinite("x=-nan"));

@@ -1,8 +1,5 @@
 #include "gui/package/package_pdf.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QDate>
 #include <QFont>
@@ -12,16 +9,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
-#include <random>
 #include <set>
 
 #include "gui/package/qt_painter.h"
 #include "platform/emf_reader.h"
+#include "platform/file_write.h"
 #include "platform/text_format.h"
 
 namespace vd::gui {
@@ -63,43 +58,20 @@ QFont titleFont(double points, bool bold) {
 void ensureGuiApplication() {
   if (QCoreApplication::instance()) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt wants a runtime folder of the user's own; without one it warns on every run.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && !privateTempDir().empty())
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(privateTempDir().string()));
   static int argc = 1;
   static char name[] = "vardelin";
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
 }
 
-// Writes the bytes beside the target first, synced, then renamed over it, so a failed export never
-// leaves half a file under the name (the same pattern as the settings store's writes).
+// The one file writer: a failed export never leaves half a file under the name.
 bool writeBytes(const std::filesystem::path& file, const QByteArray& bytes, std::string& error) {
-  std::random_device rd;
-  const std::filesystem::path tmp = file.string() + format(".%08x.tmp", rd());
-  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    error = std::strerror(errno);
-    return false;
-  }
-  const char* p = bytes.constData();
-  std::size_t left = static_cast<std::size_t>(bytes.size());
-  bool ok = true;
-  while (ok && left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) {
-      p += n;
-      left -= static_cast<std::size_t>(n);
-    }
-  }
-  ok = ok && ::fsync(fd) == 0;
-  if (!ok) error = std::strerror(errno);
-  ::close(fd);
-  if (ok && std::rename(tmp.c_str(), file.c_str()) != 0) {
-    error = std::strerror(errno);
-    ok = false;
-  }
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
+  const WriteResult r = writeFileAtomically(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!r) error = r.message;
+  return r.ok;
 }
 
 struct PlacedPicture {
