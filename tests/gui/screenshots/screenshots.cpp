@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
           }
       } else if (!button.empty()) {
         for (const vd::Control& c : form->layout().controls)
-          if (c.kind == vd::ControlKind::Button && c.label == button) form->pressed(*dialog, c.id);
+          if (c.kind == vd::ControlKind::Button && c.label == button) form->press(*dialog, c.id);
       }
       save(dialog.get(), dir, QString("form_%1").arg(id));
       dialog->hide();
