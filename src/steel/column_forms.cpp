@@ -342,7 +342,7 @@ class PipeColumnForm : public ColumnFormBase {
     result_ = column.result();
     if (column.stop() != PipeColumn::None) {
       // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
-      report += result_.summaryLine();
+      report += "\r\n" + result_.summaryLine();
     }
     host.setText(Result, workBuffer_ + report);
     storeFields(host, st, "PIPE_COL", kKeys);
