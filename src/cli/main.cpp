@@ -5,6 +5,7 @@
 
 #include "app/all_forms.h"
 #include "cli/script_runner.h"
+#include "gui/package/package_pdf.h"
 
 #ifndef VARDELIN_VERSION
 #define VARDELIN_VERSION "0.0.0"
@@ -12,13 +13,16 @@
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: vardelin-cli [--settings FILE] [SCRIPT | -]
+constexpr const char* kHelp = R"(Usage: vardelin-cli [--settings FILE] [--job FILE] [SCRIPT | -]
        vardelin-cli --help | --version
 
 Runs SCRIPT (a file; standard input when it is missing or "-") of user actions against
 Vardelin's forms, in the current directory, and prints what a user would see. Settings come
 from FILE, by default Vardelin.ini in $XDG_CONFIG_HOME/Vardelin/ (else ~/.config/Vardelin/).
 Report, data and picture files (cbm.wri, Moment.emf, ...) go to the current directory.
+With --job FILE (a *.vardelin job, created when it does not exist) every calculation accepted
+with OK is also saved in the job, and the "job" lines below work on it. A file that is not a job,
+is damaged, read-only or from a newer Vardelin is refused (exit status 2) and left unchanged.
 
 Script lines, one action each:
   # comment                 ignored, as are blank lines
@@ -54,6 +58,16 @@ Script lines, one action each:
   show messages             print every message box and question shown since the last
                             "show messages", one a line, as CAPTION: TEXT
   show menu ITEM            print "enabled" or "grayed"
+  job header FIELD TEXT     set a field of the job's title block: project, number, client,
+                            engineer, address, notes or units
+  job summary               print the job's calculations: number, mark, form, section, ratio,
+                            verdict, date
+  job rerun                 recalculate every stored calculation from its inputs (scratch
+                            settings, scratch folder) and list those whose report or verdict changed
+  job export FILE.pdf       write the calculation package: cover, index, each calculation on
+                            its own pages with its diagrams, header and "Page n of N" footer
+  job open N                open calculation N in its form with its stored inputs; OK there
+                            replaces calculation N in the job
 
 FIELD, BOX, BUTTON and LIST are a control's label as the form shows it, compared after
 trimming, folding runs of blanks to one, ignoring case and a trailing "=" or ":"; a unique
@@ -80,6 +94,7 @@ Example:
 int main(int argc, char** argv) {
   std::string settingsFile;
   std::string scriptFile;
+  std::string jobFile;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -92,6 +107,10 @@ int main(int argc, char** argv) {
     }
     if (a == "--settings" && i + 1 < argc) {
       settingsFile = argv[++i];
+    } else if (a == "--job" && i + 1 < argc) {
+      jobFile = argv[++i];
+    } else if (a.rfind("--job=", 0) == 0) {
+      jobFile = a.substr(6);
     } else if (a.rfind("--settings=", 0) == 0) {
       settingsFile = a.substr(11);
     } else if (!a.empty() && a[0] == '-' && a != "-") {
@@ -103,6 +122,17 @@ int main(int argc, char** argv) {
   }
   vd::Settings settings(settingsFile.empty() ? vd::Settings::defaultPath() : std::filesystem::path(settingsFile));
   vd::ScriptRunner runner(settings, std::cout, vd::allForms());
+  if (!jobFile.empty()) {
+    try {
+      runner.setJob(std::make_unique<vd::JobSession>(vd::Job::openOrCreate(jobFile)));
+    } catch (const vd::JobError& e) {
+      std::cerr << "vardelin-cli: " << e.what() << "\n";
+      return 2;
+    }
+  }
+  runner.setPackageExporter([&settings](const vd::Job& job, const std::filesystem::path& file, std::string& error) {
+    return vd::gui::exportPackage(job, file, vd::gui::paperSetting(settings), error);
+  });
   if (scriptFile.empty() || scriptFile == "-") return runner.runScript(std::cin, std::cerr);
   std::ifstream in(scriptFile);
   if (!in) {

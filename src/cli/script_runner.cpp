@@ -150,11 +150,55 @@ ScriptRunner::ScriptRunner(Settings& settings, std::ostream& out, const FormRegi
     : state_(settings),
       frame_(state_, *this, registry),
       out_(out),
-      pad_(state_.report) {
+      pad_(state_.report),
+      registry_(registry) {
   settings.onWriteFailure([this](const std::string& text) { message("Vardelin", text, MessageIcon::Exclamation); });
 }
 
-ScriptRunner::~ScriptRunner() { state_.settings.onWriteFailure(nullptr); }
+ScriptRunner::~ScriptRunner() {
+  frame_.setCalculationSink(nullptr);
+  state_.settings.onWriteFailure(nullptr);
+}
+
+void ScriptRunner::setJob(std::unique_ptr<JobSession> session) {
+  job_ = std::move(session);
+  frame_.setCalculationSink(job_.get());
+}
+
+void ScriptRunner::runJobLine(const std::string& rest) {
+  auto [what, arg] = splitWord(rest);
+  what = lower(what);
+  if (!job_) throw ScriptError("no job is open (start with --job FILE)");
+  try {
+    if (what == "header") {
+      auto [field, text] = splitWord(arg);
+      JobHeader h = job_->job().header();
+      std::string* f = jobHeaderField(h, lower(field));
+      if (!f) throw ScriptError("no such header field: " + field + " (project, number, client, engineer, address, notes, units)");
+      *f = unquote(text);
+      job_->job().setHeader(h);
+    } else if (what == "summary") {
+      print(summaryText(job_->job().list()));
+    } else if (what == "rerun") {
+      print(rerunText(rerunAll(job_->job(), registry_)));
+    } else if (what == "export") {
+      const std::string file = unquote(arg);
+      if (file.empty()) throw ScriptError("job export FILE.pdf");
+      std::string error;
+      if (!exporter_) throw ScriptError("this program cannot write packages");
+      if (!exporter_(job_->job(), file, error)) message("Vardelin", "Could not write the package " + file + ": " + error, MessageIcon::Exclamation);
+    } else if (what == "open") {
+      if (host_) throw ScriptError("a form is open: close it before job open");
+      const int n = parseIndex(arg);
+      if (n < 1 || n > job_->job().count()) throw ScriptError("no such calculation: " + arg);
+      job_->reopen(frame_, n);
+    } else {
+      throw ScriptError("unknown job line: " + what + " (header, summary, rerun, export, open)");
+    }
+  } catch (const JobError& e) {
+    message("Vardelin", e.what(), MessageIcon::Exclamation);
+  }
+}
 
 void ScriptRunner::openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) {
   form_ = std::move(form);
@@ -177,6 +221,17 @@ bool ScriptRunner::runPadCommand(int commandId) {
     return true;
   }
   return commandId == cmd::SelectAll;
+}
+
+bool ScriptRunner::runJobCommand(int commandId) {
+  // Without a screen there are no file dialogs: the job comes from --job and the "job" lines.
+  if (commandId == cmd::JobSummary && job_) {
+    print(summaryText(job_->job().list()));
+    return true;
+  }
+  message("Vardelin", job_ ? "Use the job lines of the script (see --help)." : "No job is open (start with --job FILE).",
+          MessageIcon::Information);
+  return true;
 }
 
 void ScriptRunner::requestClose() {
@@ -265,6 +320,7 @@ void ScriptRunner::runLine(const std::string& rawLine) {
     frame_.run(c->id);
     return;
   }
+  if (verb == "job") return runJobLine(rest);
   if (verb == "answer") {
     const std::string a = lower(rest);
     if (a != "yes" && a != "no") throw ScriptError("answer yes or answer no");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "jobs/job_session.h"
 #include "platform/headless_host.h"
 
 namespace vd {
@@ -44,6 +45,13 @@ class ScriptRunner : public Shell {
   AppState& state() { return state_; }
   HeadlessHost* currentHost() { return host_.get(); }
 
+  // The job the script's accepted calculations go to ("job" lines need one).
+  void setJob(std::unique_ptr<JobSession> session);
+  JobSession* job() { return job_.get(); }
+  // Writes a job's calculation package (PDF); the desktop's drawing code, given by the program.
+  using PackageExporter = std::function<bool(const Job&, const std::filesystem::path&, std::string& error)>;
+  void setPackageExporter(PackageExporter exporter) { exporter_ = std::move(exporter); }
+
   // Shell
   // Every replacement can be undone (Edit > Undo), as on the desktop.
   void setPadText(const std::string& text) override {
@@ -55,6 +63,7 @@ class ScriptRunner : public Shell {
   std::string padText() const override { return pad_; }
   void openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) override;
   bool runPadCommand(int commandId) override;
+  bool runJobCommand(int commandId) override;
   void requestClose() override;
   void message(std::string_view caption, std::string_view text, MessageIcon icon = MessageIcon::None) override;
   bool askYesNo(std::string_view caption, std::string_view text) override;
@@ -65,6 +74,7 @@ class ScriptRunner : public Shell {
   void requireForm(const char* what) const;
   void afterAction();
   void print(const std::string& text);
+  void runJobLine(const std::string& rest);
 
   AppState state_;
   Frame frame_;
@@ -78,6 +88,9 @@ class ScriptRunner : public Shell {
   std::deque<bool> answers_;
   bool finished_ = false;
   std::size_t messagesOnErr_ = 0;  // messages_ already copied to the error stream
+  const FormRegistry& registry_;
+  std::unique_ptr<JobSession> job_;
+  PackageExporter exporter_;
 };
 
 // Text as an error line shows it: at most maxChars characters ("..." after a cut), control bytes,

@@ -20,7 +20,12 @@ const std::vector<Command>& commandTable() {
       {522, kFile, nullptr, "&Print...\tCtrl+P", K::Pad, nullptr, A::None, false},
       // Added beside printing: the pad's report as a PDF file.
       {524, kFile, nullptr, "Save report as PDF...", K::Pad, nullptr, A::None, false},
-      {523, kFile, nullptr, "E&xit", K::Exit, nullptr, A::None, false},
+      // Jobs: every calculation accepted while one is open is kept in it; its package is the deliverable.
+      {525, kFile, nullptr, "New Job...", K::Job, nullptr, A::None, false, true},
+      {526, kFile, nullptr, "Open Job...", K::Job, nullptr, A::None, false},
+      {527, kFile, nullptr, "Job Summary", K::Job, nullptr, A::None, false},
+      {528, kFile, nullptr, "Save Package as PDF...", K::Job, nullptr, A::None, false},
+      {523, kFile, nullptr, "E&xit", K::Exit, nullptr, A::None, false, true},
       {487, kFile, nullptr, "Rename EnhMetafile", K::Pad, nullptr, A::None, true},
 
       // A pad replaced by a report can be had back.

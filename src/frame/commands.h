@@ -11,6 +11,7 @@ enum class CommandKind {
   Sheet,  // puts a fixed reference sheet into the report pad
   Pad,    // an operation of the report pad itself (edit, font, print), run by the shell
   Exit,   // close request to the main window
+  Job,    // a job command (new, open, summary, package), run by the shell
 };
 
 enum class After {
@@ -38,6 +39,7 @@ inline constexpr int Print = 522, Exit = 523, RenameMetafile = 487;
 inline constexpr int Undo = 529, Redo = 530;
 inline constexpr int Cut = 531, Copy = 532, Paste = 533, Delete = 535, SelectAll = 536, ChangeFont = 538;
 inline constexpr int SavePdf = 524;
+inline constexpr int NewJob = 525, OpenJob = 526, JobSummary = 527, SavePackage = 528;
 inline constexpr int Lateral = 548, SimpleBeam = 600, OverhangLeft = 599, OverhangRight = 601, Cantilever = 602;
 inline constexpr int MomentDiagram = 550, ShearDiagram = 5501, ConcInteraction = 633, ColumnLoads = 929;
 inline constexpr int Sawn2xBeam = 479, Sawn6xBeam = 480, GlulamBeam = 578, Sawn2xPost = 2450, Sawn5xPost = 2550;

@@ -45,6 +45,8 @@ bool Frame::run(int commandId) {
       return true;
     case CommandKind::Pad:
       return shell_.runPadCommand(commandId);
+    case CommandKind::Job:
+      return shell_.runJobCommand(commandId);
     case CommandKind::Exit:
       shell_.requestClose();
       return true;
@@ -52,19 +54,76 @@ bool Frame::run(int commandId) {
   }
   const FormFactory* factory = registry_.find(commandId);
   if (!factory) return true;  // a form not built into this program: nothing happens
+  return open(*c, [&] { return (*factory)(state_); }, 0);
+}
+
+namespace {
+// A form opened again with stored inputs: the form itself, which fills its fields from the settings
+// store on opening as always, and then gets the stored inputs as if the user typed them.
+class ReopenedForm : public Form {
+ public:
+  ReopenedForm(std::unique_ptr<Form> inner, std::vector<InputValue> inputs)
+      : inner_(std::move(inner)), inputs_(std::move(inputs)) {}
+  const FormLayout& layout() const override { return inner_->layout(); }
+  void opened(FormHost& host) override {
+    inner_->opened(host);
+    inner_->restoreInputs(host, inputs_);
+  }
+  void changed(FormHost& host, int id) override { inner_->changed(host, id); }
+  void pressed(FormHost& host, int id) override { inner_->pressed(host, id); }
+  void finished(bool accepted, Messenger& m) override { inner_->finished(accepted, m); }
+
+ private:
+  std::unique_ptr<Form> inner_;
+  std::vector<InputValue> inputs_;
+};
+}  // namespace
+
+bool Frame::reopen(int commandId, const std::vector<InputValue>& inputs, int replaces) {
+  const Command* c = findCommand(commandId);
+  if (!c || c->kind != CommandKind::Form) return false;
+  const FormFactory* factory = registry_.find(commandId);
+  if (!factory) return false;
+  return open(*c, [&] { return std::make_unique<ReopenedForm>((*factory)(state_), inputs); }, replaces);
+}
+
+bool Frame::open(const Command& cmd, const std::function<std::unique_ptr<Form>()>& make, int replaces) {
+  const Command* c = &cmd;
   auto before = std::make_shared<PublishedState>(state_.published());
   state_.result = DesignResult{};  // a form that publishes a design sets it again
   if (c->after == After::BeamReport) {
-    state_.pictureBitmap = beamPicture(commandId);
+    state_.pictureBitmap = beamPicture(c->id);
     shell_.pictureChanged(state_.pictureBitmap);
   }
-  std::unique_ptr<Form> form = (*factory)(state_);
+  std::unique_ptr<Form> form = make();
   Form* raw = form.get();
-  shell_.openForm(std::move(form), [this, c, raw, before](bool accepted) { afterForm(*c, *raw, accepted, *before); });
+  shell_.openForm(std::move(form), [this, c, raw, before, replaces](bool accepted) {
+    afterForm(*c, *raw, accepted, *before, replaces);
+  });
   return true;
 }
 
-void Frame::afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before) {
+void Frame::handOn(const Command& c, const Form& form, int replaces) {
+  AcceptedCalculation calc;
+  calc.commandId = c.id;
+  calc.menuText = plainItemText(c.text);
+  calc.inputs = form.acceptedInputs();
+  calc.section = form.acceptedSelectionText();
+  for (const Control& ctl : form.layout().controls) {
+    if (ctl.kind != ControlKind::MultiEdit) continue;
+    for (const InputValue& v : calc.inputs)
+      if (v.id == ctl.id) calc.mark = v.value;
+    break;
+  }
+  // The beam report names its location itself, from the calculation the form last ran.
+  if (c.after == After::BeamReport) calc.mark = state_.beamLocation;
+  calc.report = state_.report;
+  calc.result = state_.result;
+  calc.replaces = replaces;
+  sink_->accepted(calc, state_, shell_);
+}
+
+void Frame::afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before, int replaces) {
   form.finished(accepted, shell_);
   if (!accepted) {
     // Cancel and Escape leave the pad, the published beam result and the diagram items as they were.
@@ -82,6 +141,10 @@ void Frame::afterForm(const Command& c, Form& form, bool accepted, const Publish
       break;
     case After::BeamReport: assembleBeamReport(beamReportFile(c.id)); break;
   }
+  // Only a form that put a report into the pad makes a calculation of the job. A conversion log lists
+  // every conversion of one opening, which its last inputs cannot reproduce: it is no calculation.
+  if (sink_ && (c.after == After::Refresh || c.after == After::BeamReport) && std::string_view(c.popup) != "&Conversion")
+    handOn(c, form, replaces);
   shell_.menuStateChanged();
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "frame/app_state.h"
 #include "frame/commands.h"
@@ -21,11 +22,34 @@ class Shell : public Messenger {
   virtual void openForm(std::unique_ptr<Form> form, std::function<void(bool accepted)> onClosed) = 0;
   // Commands the pad itself runs (edit, font, print). Return false when not supported.
   virtual bool runPadCommand(int commandId) = 0;
+  // Job commands (new, open, summary, package). Return false when not supported.
+  virtual bool runJobCommand(int /*commandId*/) { return false; }
   // The picture bitmap above the pad changed; enabled items may have changed.
   virtual void pictureChanged(int /*bitmapId*/) {}
   virtual void menuStateChanged() {}
   // The close request (Exit): ask, and on Yes shut down.
   virtual void requestClose() = 0;
+};
+
+// One calculation the user accepted with OK, as the frame hands it on once its report reached the pad.
+struct AcceptedCalculation {
+  int commandId = 0;
+  std::string menuText;            // the command's item text as a user names it
+  std::vector<InputValue> inputs;  // the form's inputs at OK
+  std::string mark;                // the form's location text (its first multi-line field), "" without one
+  std::string section;             // the selected row of the form's first list at OK, "" without one
+  std::string report;              // the report the pad shows
+  DesignResult result;
+  int replaces = 0;                // the job calculation this one replaces (reopened), 0 to append
+};
+
+// Where accepted calculations go when a job is open. The frame owns the interface; the job library
+// implements it, so the frame knows nothing of files.
+class CalculationSink {
+ public:
+  virtual ~CalculationSink() = default;
+  // Called after the report reached the pad; problems are told through the messenger, never thrown.
+  virtual void accepted(const AcceptedCalculation& calc, const AppState& state, Messenger& messenger) = 0;
 };
 
 using FormFactory = std::function<std::unique_ptr<Form>(AppState&)>;
@@ -46,6 +70,13 @@ class Frame {
 
   // Runs a menu command. Grayed commands do nothing and return false.
   bool run(int commandId);
+  // Opens a form command's form with stored inputs put back as the user would type them; OK hands the
+  // calculation on as replacing job calculation `replaces` (0: appended as a new one).
+  bool reopen(int commandId, const std::vector<InputValue>& inputs, int replaces);
+
+  // The open job's sink, or nullptr (no job: nothing is handed on).
+  void setCalculationSink(CalculationSink* sink) { sink_ = sink; }
+  CalculationSink* calculationSink() const { return sink_; }
 
   // Replace the pad text with the report buffer.
   void refresh();
@@ -57,11 +88,14 @@ class Frame {
   AppState& state() { return state_; }
 
  private:
-  void afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before);
+  bool open(const Command& c, const std::function<std::unique_ptr<Form>()>& make, int replaces);
+  void afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before, int replaces);
+  void handOn(const Command& c, const Form& form, int replaces);
 
   AppState& state_;
   Shell& shell_;
   const FormRegistry& registry_;
+  CalculationSink* sink_ = nullptr;
 };
 
 // The beam report file of a beam command ("cbm.wri"...), or nullptr.

@@ -597,6 +597,16 @@ int FormDialog::selection(int id) const {
   return -1;
 }
 
+std::string FormDialog::itemText(int id, int index) const {
+  const Entry* e = find(id);
+  if (!e) return {};
+  if (auto* lw = qobject_cast<QListWidget*>(e->widget))
+    return index >= 0 && index < lw->count() ? fromQ(lw->item(index)->text()) : std::string();
+  if (auto* box = qobject_cast<QComboBox*>(e->widget))
+    return index >= 0 && index < box->count() ? fromQ(box->itemText(index)) : std::string();
+  return {};
+}
+
 void FormDialog::select(int id, int index) {
   Entry* e = find(id);
   if (!e) return;

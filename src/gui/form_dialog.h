@@ -46,6 +46,7 @@ class FormDialog : public QDialog, public FormHost {
   void setItems(int id, const std::vector<std::string>& items) override;
   int selection(int id) const override;
   void select(int id, int index) override;
+  std::string itemText(int id, int index) const override;
   bool checked(int id) const override;
   void setChecked(int id, bool on) override;
   void setEnabled(int id, bool on) override;

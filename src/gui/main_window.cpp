@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "gui/form_dialog.h"
+#include "gui/job_controller.h"
 #include "gui/message_box.h"
 #include "gui/pictures.h"
 #include "gui/printing.h"
@@ -80,6 +81,8 @@ MainWindow::MainWindow(Settings& settings, const FormRegistry& registry, QWidget
   picture_->setIconSize(QSize(kPictureWidth - 6, kPictureHeight - 6));
   pictureChanged(state_.pictureBitmap);
 
+  jobs_ = new JobController(this, frame_, registry);
+  connect(jobs_, &JobController::jobChanged, this, [this] { setWindowTitle(jobs_->windowTitle()); });
   buildMenus();
   connect(pad_, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateEditItems);
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateEditItems);
@@ -95,7 +98,11 @@ MainWindow::MainWindow(Settings& settings, const FormRegistry& registry, QWidget
   resize(800, 600);
 }
 
-MainWindow::~MainWindow() { state_.settings.onWriteFailure(nullptr); }
+MainWindow::~MainWindow() {
+  delete jobs_;  // before the frame it hands calculations to goes
+  jobs_ = nullptr;
+  state_.settings.onWriteFailure(nullptr);
+}
 
 void MainWindow::buildMenus() {
   for (const std::string& title : menuPopups()) {
@@ -134,6 +141,11 @@ void MainWindow::buildMenus() {
     const int id = c.id;
     connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
     actions_[c.id] = a;
+    if (id == cmd::OpenJob) {
+      QMenu* recent = menu->addMenu(QStringLiteral("Recent Jobs"));
+      recent->setObjectName(QStringLiteral("popup Recent Jobs"));
+      jobs_->attachRecentMenu(recent);
+    }
   }
   updateMenuItems();
 }
@@ -197,6 +209,8 @@ bool MainWindow::runPadCommand(int commandId) {
   }
 }
 
+bool MainWindow::runJobCommand(int commandId) { return jobs_->run(commandId); }
+
 void MainWindow::changeFont() {
   QFontDialog dialog(pad_->font(), this);
   dialog.setObjectName(QStringLiteral("fontDialog"));
@@ -217,9 +231,8 @@ void MainWindow::saveReportAsPdf() {
                                               QStringLiteral("PDF files (*.pdf)"));
   if (file.isEmpty()) return;
   if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
-  if (!saveReportPdf(this, toQ(padText()), pad_->font(), file)) {
-    message("Vardelin", "Could not save the report as " + fromQ(file), MessageIcon::Exclamation);
-  }
+  // Same page rules as the package: header, "Page n of N" footer, monospace text that wraps.
+  jobs_->saveReport(padText(), file);
 }
 
 void MainWindow::pictureChanged(int bitmapId) {

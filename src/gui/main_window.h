@@ -13,6 +13,7 @@ class QPushButton;
 namespace vd::gui {
 
 class ReportPad;
+class JobController;
 
 inline constexpr const char* kWindowTitle = "Vardelin -- Structural Design Software by Structural Engineers";
 inline constexpr int kBandHeight = 100;
@@ -45,6 +46,8 @@ class MainWindow : public QMainWindow, public Shell {
   std::string padText() const override;
   void openForm(std::unique_ptr<Form> form, std::function<void(bool accepted)> onClosed) override;
   bool runPadCommand(int commandId) override;
+  bool runJobCommand(int commandId) override;
+  JobController* jobs() const { return jobs_; }
   void pictureChanged(int bitmapId) override;
   void menuStateChanged() override;
   void requestClose() override;
@@ -62,6 +65,7 @@ class MainWindow : public QMainWindow, public Shell {
 
   AppState state_;
   Frame frame_;
+  JobController* jobs_ = nullptr;
   ReportPad* pad_ = nullptr;
   QPushButton* picture_ = nullptr;
   QMenu* editMenu_ = nullptr;

@@ -109,20 +109,57 @@ int Form::calculateButton() const {
   return byDefault;
 }
 
-std::vector<std::string> Form::inputs(const FormHost& host) const {
-  std::vector<std::string> v;
+std::vector<InputValue> Form::inputValues(const FormHost& host) const {
+  std::vector<InputValue> v;
   for (const Control& c : layout().controls) {
     switch (c.kind) {
       case ControlKind::Edit:
-      case ControlKind::MultiEdit: v.push_back(host.text(c.id, std::string::npos)); break;
+      case ControlKind::MultiEdit: v.push_back({c.id, host.text(c.id, std::string::npos)}); break;
       case ControlKind::ListBox:
-      case ControlKind::DropDown: v.push_back(std::to_string(host.selection(c.id))); break;
+      case ControlKind::DropDown: v.push_back({c.id, std::to_string(host.selection(c.id))}); break;
       case ControlKind::CheckBox:
-      case ControlKind::Radio: v.push_back(host.checked(c.id) ? "1" : "0"); break;
+      case ControlKind::Radio: v.push_back({c.id, host.checked(c.id) ? "1" : "0"}); break;
       default: break;
     }
   }
   return v;
+}
+
+void Form::restoreInputs(FormHost& host, const std::vector<InputValue>& values) {
+  // Choices first (lists, check boxes and radio buttons), in layout order: a form refills its fields or
+  // other lists when one changes, and the typed values must come last to stay. Each is applied even
+  // when the control already shows it, as a user's click would be: some forms fill their text then.
+  auto apply = [&](bool choices) {
+    for (const InputValue& v : values) {
+      const Control* c = layout().find(v.id);
+      if (!c) continue;
+      switch (c->kind) {
+        case ControlKind::ListBox:
+        case ControlKind::DropDown:
+          if (!choices) break;
+          host.select(c->id, parseInt(v.value));
+          change(host, c->id);
+          break;
+        case ControlKind::CheckBox:
+        case ControlKind::Radio:
+          if (!choices) break;
+          // A radio button is chosen, never un-chosen: its group's other button carries the "1".
+          if (c->kind == ControlKind::Radio && v.value != "1") break;
+          host.setChecked(c->id, v.value == "1");
+          change(host, c->id);
+          break;
+        case ControlKind::Edit:
+        case ControlKind::MultiEdit:
+          if (choices || !host.isEnabled(c->id)) break;
+          host.setText(c->id, v.value);
+          change(host, c->id);
+          break;
+        default: break;
+      }
+    }
+  };
+  apply(true);
+  apply(false);
 }
 
 bool Form::calculate(FormHost& host, int calculateId) {
@@ -130,7 +167,7 @@ bool Form::calculate(FormHost& host, int calculateId) {
   const int errorsBefore = host.errorsShown();
   pressed(host, calculateId);
   if (host.errorsShown() != errorsBefore) return false;
-  calculatedInputs_ = inputs(host);
+  calculatedInputs_ = inputValues(host);
   calculated_ = true;
   return true;
 }
@@ -142,8 +179,18 @@ void Form::press(FormHost& host, int id) {
       calculate(host, calc);
       return;
     }
-    if (calc != 0 && id == kOk && (!calculated_ || calculatedInputs_ != inputs(host)) && !calculate(host, calc))
+    if (calc != 0 && id == kOk && (!calculated_ || calculatedInputs_ != inputValues(host)) && !calculate(host, calc))
       return;
+    // Recorded before pressed() closes the window: a job stores the inputs the report was made from.
+    if (id == kOk) {
+      acceptedInputs_ = inputValues(host);
+      acceptedSelection_.clear();
+      for (const Control& c : layout().controls) {
+        if ((c.kind != ControlKind::ListBox && c.kind != ControlKind::DropDown) || host.selection(c.id) < 0) continue;
+        acceptedSelection_ = host.itemText(c.id, host.selection(c.id));
+        break;
+      }
+    }
     pressed(host, id);
   } catch (const FieldError& e) {
     host.message("Vardelin", e.message, MessageIcon::Exclamation);

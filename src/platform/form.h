@@ -123,6 +123,8 @@ class FormHost : public Messenger {
   virtual void setItems(int id, const std::vector<std::string>& items) = 0;
   virtual int selection(int id) const = 0;
   virtual void select(int id, int index) = 0;  // an index outside the list selects nothing
+  // The text of one line of a list ("" outside it).
+  virtual std::string itemText(int /*id*/, int /*index*/) const { return {}; }
   // Check boxes and radio buttons; checking a radio button clears the others of its group.
   virtual bool checked(int id) const = 0;
   virtual void setChecked(int id, bool on) = 0;
@@ -161,6 +163,14 @@ class FormHost : public Messenger {
   int errorsShown_ = 0;
 };
 
+// One input control's state as a job stores it: edit text, a list's selected index, a check box or
+// radio button as "1" / "0".
+struct InputValue {
+  int id = 0;
+  std::string value;
+  bool operator==(const InputValue&) const = default;
+};
+
 class Form {
  public:
   virtual ~Form() = default;
@@ -174,6 +184,17 @@ class Form {
 
   // The id of the form's Calculate button, 0 when it has none.
   int calculateButton() const;
+
+  // Every input control's state (edit fields, lists, check boxes, radio buttons) in layout order.
+  std::vector<InputValue> inputValues(const FormHost& host) const;
+  // The inputs as they stood when OK was accepted (empty before that).
+  const std::vector<InputValue>& acceptedInputs() const { return acceptedInputs_; }
+  // The selected line of the form's first list with a selection at OK (a section, a size), or "".
+  const std::string& acceptedSelectionText() const { return acceptedSelection_; }
+  // Puts stored inputs back as a user would enter them, each followed by change() so the form reacts
+  // (lists filled by an earlier choice are refilled before their selection is restored). Ids the form
+  // does not have are ignored.
+  void restoreInputs(FormHost& host, const std::vector<InputValue>& values);
 
   virtual const FormLayout& layout() const = 0;
   // The window is up; fill it from the settings store.
@@ -193,10 +214,9 @@ class Form {
  private:
   // Runs the Calculate button; true when the calculation accepted the inputs.
   bool calculate(FormHost& host, int calculateId);
-  // Every input control's state, to tell whether the inputs changed since the last calculation.
-  std::vector<std::string> inputs(const FormHost& host) const;
-
-  std::vector<std::string> calculatedInputs_;
+  std::vector<InputValue> calculatedInputs_;
+  std::vector<InputValue> acceptedInputs_;
+  std::string acceptedSelection_;
   bool calculated_ = false;
 };
 

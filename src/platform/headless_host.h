@@ -34,6 +34,10 @@ class HeadlessHost : public FormHost {
   void setItems(int id, const std::vector<std::string>& items) override;
   int selection(int id) const override;
   void select(int id, int index) override;
+  std::string itemText(int id, int index) const override {
+    const auto& v = items(id);
+    return index >= 0 && index < static_cast<int>(v.size()) ? v[static_cast<std::size_t>(index)] : std::string();
+  }
   bool checked(int id) const override;
   void setChecked(int id, bool on) override;
   void setEnabled(int id, bool on) override;
