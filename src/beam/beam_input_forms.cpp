@@ -105,7 +105,7 @@ class BeamInputForm : public Form {
     location.isText = true;
     layout_.newLine();
     Control& job = layout_.readOnly(JobNum, "Job Num:");
-    job.width = 10;
+    job.width = 24;  // the whole job number (kJobNumberLength)
     job.isText = true;
     layout_.newLine();
     if (cantilever) layout_.text(Sketch, "  ------------------||");

@@ -35,7 +35,7 @@ class DiagramForm : public Form {
 
   void opened(FormHost& host) override {
     const LastBeamResult& b = state_.lastBeam;
-    host.setStatus(0, "+mom= " + amount(b.maxPositiveMoment) + " k-ft,  -mom= " + amount(b.maxNegativeMoment) + " k-ft");
+    host.setStatus(0, "+mom= " + amount(b.maxPositiveMoment) + " kip-ft,  -mom= " + amount(b.maxNegativeMoment) + " kip-ft");
     host.setStatus(1, "left R= " + amount(b.leftReaction) + " kip,  right R= " + amount(b.rightReaction) + " kip");
     drawn_ = writeDiagram(kind_, state_);
     if (drawn_) {

@@ -11,6 +11,9 @@
 
 namespace vd {
 
+// The job number keeps at least this many characters ("2024-0178-B" and longer project codes).
+inline constexpr std::size_t kJobNumberLength = 24;
+
 inline constexpr const char* kStartText = "\r\n This space is designed for you to cut and paste.";
 
 // Largest positive and negative moment (k-ft) and the two reactions (kip) of the last closed beam form.
@@ -59,7 +62,7 @@ class AppState {
   // The text the frame puts into the report pad after a form closes. Never cut.
   std::string report = kStartText;
 
-  std::string jobNumber;  // "Project"/"ID", at most 9 characters
+  std::string jobNumber;  // "Project"/"ID", at most kJobNumberLength characters
   int sawnSpecies = 0;    // "Wood"/"sawnSpecieNum"
   ConcreteBeamRecord concreteBeam;
   std::array<BeamLoadTable, 4> loadTables{};

@@ -163,7 +163,12 @@ bool exportPicture(const Picture& picture, const QString& file, QSize size) {
   if (ext == QLatin1String("png")) {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) return false;
-    if (!renderPicture(picture, size).save(&out, "PNG")) return false;
+    // Print resolution: 300 dots per inch for the picture's size on a 96-dpi screen, and the file says so.
+    constexpr double kDpi = 300.0;
+    QImage image = renderPicture(picture, size * (kDpi / 96.0));
+    image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254 + 0.5));
+    image.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254 + 0.5));
+    if (!image.save(&out, "PNG")) return false;
     return out.commit();
   }
   if (ext == QLatin1String("pdf")) {

@@ -42,7 +42,7 @@ class CombinedStressForm : public Form {
     FormLayout& l = layout_;
     member_forms::locationField(l, Location, "Location of this column:");
     Control& job = l.readOnly(JobNum, "Job Num:");
-    job.width = 10;
+    job.width = 24;  // the whole job number (kJobNumberLength)
     job.isText = true;
     l.newLine();
     l.label("Axial load:");

@@ -147,8 +147,13 @@ class PropertySheetForm : public Form {
 
   const FormLayout& layout() const override { return layout_; }
 
+  std::string browseKey() const { return std::string("browse") + info_.key; }
+
   void opened(FormHost& host) override {
-    row_ = parseInt(state_.settings.read("AISC", info_.key, "", 11));
+    // Browsing keeps its own row ("browse" + the design forms' key), so looking a shape up never changes
+    // the section a design form has selected. Until the first browse the shared key gives the start row.
+    const std::string own = state_.settings.read("AISC", browseKey(), "", 11);
+    row_ = parseInt(own.empty() ? state_.settings.read("AISC", info_.key, "", 11) : own);
     std::vector<std::string> items;
     const int n = rowCount(table_);
     items.reserve(static_cast<std::size_t>(n));
@@ -171,7 +176,7 @@ class PropertySheetForm : public Form {
 
   void pressed(FormHost& host, int id) override {
     if (id == kOk) {
-      state_.settings.formatAndWrite("AISC", info_.key, "%d", row_);
+      state_.settings.formatAndWrite("AISC", browseKey(), "%d", row_);
       state_.report = sheetText();
       host.close(true);
     } else if (id == kCancel) {

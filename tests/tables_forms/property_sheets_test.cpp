@@ -187,7 +187,15 @@ TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
   run(r, "press OK\n");
   // Never cut at a fixed length.
   EXPECT_EQ(r.padText(), kW44x335Sheet);
-  EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "0");
+  // Browsing has a key of its own: the W-beam design form's section stays as it was.
+  EXPECT_EQ(s.read("AISC", "browseWideFlangeNum"), "0");
+  EXPECT_EQ(s.read("AISC", "wideFlangeNum", "none"), "none");
+  s.write("AISC", "wideFlangeNum", "17");
+  run(r, "menu W, M, or S
+pick #3
+press OK
+");
+  EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "17");
 
   // A substituted row's note reaches the pad with its sheet.
   run(r, "menu W, M, or S\npick \"W36x848 -- " + std::string(metricDesignation(ShapeTable::W, 25)) + "\"\npress OK\n");
@@ -197,7 +205,7 @@ TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
   // The tee sheet too.
   run(r, "menu WT, MT, or ST\npick #4\npress OK\n");
   EXPECT_EQ(r.padText(), propertySheet(ShapeTable::Tee, 4));
-  EXPECT_EQ(s.read("AISC", "wtFlangeNum"), "4");
+  EXPECT_EQ(s.read("AISC", "browseWtFlangeNum"), "4");
 }
 
 TEST_F(SheetForms, OkWithoutPickingCopiesThePreviousSheetOfThatForm) {
@@ -210,12 +218,12 @@ TEST_F(SheetForms, OkWithoutPickingCopiesThePreviousSheetOfThatForm) {
   run(r, "menu P, PX, or PXX\npick #9\npress OK\n");
   run(r, "menu C and MC\npress OK\n");
   EXPECT_EQ(r.padText(), propertySheet(ShapeTable::Channel, 3));
-  EXPECT_EQ(s.read("AISC", "channelNum"), "3");
-  EXPECT_EQ(s.read("AISC", "pipeNum"), "9");
+  EXPECT_EQ(s.read("AISC", "browseChannelNum"), "3");
+  EXPECT_EQ(s.read("AISC", "browsePipeNum"), "9");
   // Cancel leaves the report buffer as it was.
   run(r, "menu P, PX, or PXX\npick #10\npress Cancel\n");
   EXPECT_EQ(r.state().report, propertySheet(ShapeTable::Channel, 3));
-  EXPECT_EQ(s.read("AISC", "pipeNum"), "9");
+  EXPECT_EQ(s.read("AISC", "browsePipeNum"), "9");
 }
 
 TEST_F(SheetForms, AngleLayoutFollowsTheRow) {
