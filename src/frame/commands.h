@@ -34,7 +34,7 @@ struct Command {
 
 // Command ids the frame refers to by name.
 namespace cmd {
-inline constexpr int Print = 522, Exit = 523, RenameMetafile = 487;
+inline constexpr int Print = 522, Exit = 523;
 inline constexpr int Undo = 529, Redo = 530;
 inline constexpr int Cut = 531, Copy = 532, Paste = 533, Delete = 535, SelectAll = 536, ChangeFont = 538;
 inline constexpr int SavePdf = 524;

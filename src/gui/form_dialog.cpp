@@ -183,7 +183,6 @@ void FormDialog::createWidget(const Control& c) {
         QPalette pal = edit->palette();
         pal.setColor(QPalette::Base, pal.color(QPalette::Window));
         edit->setPalette(pal);
-        edit->setFrame(false);
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setProperty("readOnlyField", true);
       }
@@ -556,12 +555,19 @@ void FormDialog::setVisible(bool visible) {
 void FormDialog::fitToScreen() {
   if (!fieldsArea_ || !layout()) return;
   QWidget* inner = fieldsArea_->widget();
+  inner->ensurePolished();
+  for (QWidget* w : inner->findChildren<QWidget*>()) w->ensurePolished();
+  if (inner->layout()) inner->layout()->activate();
   layout()->activate();
   // The whole form without scrolling: the fields' own size plus what sits around the scroll area.
-  const QSize fields = inner->sizeHint();
+  const QSize fields = inner->sizeHint().expandedTo(inner->minimumSizeHint());
   const QSize around = layout()->sizeHint() - fieldsArea_->sizeHint();
-  QSize want(std::max(layout()->sizeHint().width(), fields.width() + fieldsArea_->verticalScrollBar()->sizeHint().width() + 4),
+  const QMargins m = layout()->contentsMargins();
+  QSize want(std::max(layout()->sizeHint().width(), fields.width() + fieldsArea_->verticalScrollBar()->sizeHint().width() +
+                                                        m.left() + m.right() + 2 * fieldsArea_->frameWidth() + 4),
              fields.height() + std::max(0, around.height()) + 2);
+  // Wide enough for the whole title beside the title bar's buttons.
+  want.setWidth(std::max(want.width(), fontMetrics().horizontalAdvance(windowTitle()) + 120));
   // Room for the window's title bar and frame, which the screen's area also has to hold.
   QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
   if (s) {

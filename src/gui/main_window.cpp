@@ -30,6 +30,8 @@
 
 namespace vd::gui {
 
+extern const char* const kReadmeText;  // README.md, compiled in
+
 namespace {
 
 // The client area: the picture band across the top (picture button at the left, the W-shape icon
@@ -235,8 +237,7 @@ void MainWindow::showHelp(int commandId) {
   auto* text = new QTextBrowser(&box);
   text->setOpenExternalLinks(true);
   if (commandId == cmd::HelpContents) {
-    QFile readme(QStringLiteral(":/help/README.md"));
-    QString md = readme.open(QIODevice::ReadOnly) ? QString::fromUtf8(readme.readAll()) : QString();
+    QString md = QString::fromUtf8(kReadmeText);
     // The user's part: everything before the developers' section, without the screenshot.
     const qsizetype dev = md.indexOf(QStringLiteral("\n## Development"));
     if (dev >= 0) md.truncate(dev);

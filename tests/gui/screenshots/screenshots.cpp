@@ -50,6 +50,7 @@ int allForms(const QString& dir, vd::gui::MainWindow& window) {
     if (!factory) continue;
     std::unique_ptr<vd::Form> form = (*factory)(window.state());
     auto dialog = vd::gui::FormDialog::create(*form, &window);
+    if (c.after == vd::After::BeamReport) dialog->setSidePicture(vd::gui::beamBitmap(vd::beamPicture(c.id)));
     if (!dialog->start()) continue;
     dialog->show();
     QApplication::processEvents();

@@ -286,7 +286,7 @@ TEST_F(PrintTest, ADiagramPrintsAtTwoThirdsOfTheWidthInTheTopQuarter) {
   ASSERT_TRUE(std::regex_search(
       boxes, m, std::regex("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">Moment<")));
   const double titleX = std::stod(m[1]), titleBottom = std::stod(m[4]);
-  ASSERT_TRUE(std::regex_search(boxes, m, std::regex("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">k-ft<")));
+  ASSERT_TRUE(std::regex_search(boxes, m, std::regex("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">kip-ft<")));
   const double valuesRight = std::stod(m[1]);
   const QRectF paper = printer->pageLayout().fullRect(QPageLayout::Point);
   const QRectF area = printer->pageLayout().paintRect(QPageLayout::Point);
@@ -339,9 +339,11 @@ TEST_F(PrintTest, PicturesExportAsPngSvgAndPdf) {
   const Picture pic = drawSectionSketch();
   ASSERT_TRUE(exportPicture(pic, QStringLiteral("sketch.png"), QSize(190, 240)));
   QImage png(QStringLiteral("sketch.png"));
-  EXPECT_EQ(png.size(), QSize(190, 240));
+  // 300 dpi: 190 x 240 screen pixels at 96 dpi are 593.75 x 750 dots, and the file says 300 dpi.
+  EXPECT_EQ(png.size(), QSize(594, 750));
+  EXPECT_NEAR(png.dotsPerMeterX() * 0.0254, 300.0, 0.5);
   // The grey section fills the middle.
-  EXPECT_TRUE(near(png.pixel(95, 140), 220, 220, 220, 10));
+  EXPECT_TRUE(near(png.pixel(297, 437), 220, 220, 220, 10));
   ASSERT_TRUE(exportPicture(pic, QStringLiteral("sketch.svg"), QSize(190, 240)));
   std::ifstream svg("sketch.svg");
   std::stringstream s;
