@@ -81,14 +81,31 @@ FieldRef parseFieldRef(const std::string& text) {
   return f;
 }
 
+// Names that menu items, labels and buttons had before their spelling or units were corrected (old
+// and new, compared as labels are): scripts written with the old names still run.
+struct Alias {
+  const char* old;
+  const char* now;
+};
+constexpr Alias kAliases[] = {
+    {"quik column loads", "quick column loads"},
+};
+
 }  // namespace
 
-// The item by its exact text, else by its text compared as labels are.
+std::string currentName(std::string_view name) {
+  const std::string n = normalizeLabel(name);
+  for (const Alias& a : kAliases)
+    if (n == a.old) return a.now;
+  return n;
+}
+
+// The item by its exact text, else by its text compared as labels are (old names included).
 static const Command* findMenuItem(const std::string& text) {
   if (const Command* c = findCommandByText(text)) return c;
   const Command* found = nullptr;
   for (const Command& c : commandTable()) {
-    if (normalizeLabel(plainItemText(c.text)) != normalizeLabel(text)) continue;
+    if (normalizeLabel(plainItemText(c.text)) != currentName(text)) continue;
     if (found) throw ScriptError("ambiguous menu item: " + text);
     found = &c;
   }
@@ -99,11 +116,16 @@ static const Command* findMenuItem(const std::string& text) {
 std::string normalizeLabel(std::string_view label) {
   std::string out;
   bool blank = false;
-  for (char c : trim(label)) {
+  const std::string t = trim(label);
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
     if (std::isspace(static_cast<unsigned char>(c))) {
       blank = true;
       continue;
     }
+    // A mnemonic marker before a letter is not part of the name ("&Cancel" is "Cancel"); "&&" is one "&".
+    if (c == '&' && i + 1 < t.size() && std::isalnum(static_cast<unsigned char>(t[i + 1]))) continue;
+    if (c == '&' && i + 1 < t.size() && t[i + 1] == '&') ++i;
     if (blank && !out.empty()) out += ' ';
     blank = false;
     out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -181,7 +203,7 @@ void ScriptRunner::print(const std::string& text) { out_ << fromCrLf(text) << "\
 
 const Control& ScriptRunner::findControl(const std::string& name, const std::vector<ControlKind>& kinds,
                                          std::optional<int> row, std::optional<int> col) const {
-  const std::string wanted = normalizeLabel(name);
+  const std::string wanted = currentName(name);
   std::vector<const Control*> exact, prefix;
   for (const Control& c : form_->layout().controls) {
     bool kindOk = false;
@@ -331,7 +353,7 @@ void ScriptRunner::runLine(const std::string& rawLine) {
     host_->tick(c.id, true);
   } else if (verb == "press") {
     const std::string name = unquote(rest);
-    const std::string n = normalizeLabel(name);
+    const std::string n = currentName(name);
     if (n == "cancel" || n == "ok" || n == "apply") {
       // OK, Cancel and Apply exist on every form (Escape is Cancel) even without a button.
       bool hasButton = false;

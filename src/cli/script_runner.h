@@ -80,5 +80,7 @@ class ScriptRunner : public Shell {
 // Label comparison of the script language: trimmed, blank runs folded, case ignored, a trailing
 // "=" or ":" ignored.
 std::string normalizeLabel(std::string_view label);
+// The normalized name a script means: an old name of a renamed item, label or button gives today's.
+std::string currentName(std::string_view name);
 
 }  // namespace vd

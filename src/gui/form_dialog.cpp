@@ -573,6 +573,12 @@ void FormDialog::fitToScreen() {
   if (s) {
     const QSize room = s->availableGeometry().size() - QSize(16, 48);
     want = want.boundedTo(room);
+    // The fields never need sideways scrolling while the screen is wide enough for them.
+    const int fieldsWidth = fields.width() + fieldsArea_->verticalScrollBar()->sizeHint().width() +
+                            2 * fieldsArea_->frameWidth() + 2;
+    fieldsArea_->setMinimumWidth(std::min(fieldsWidth, room.width() - m.left() - m.right()));
+    layout()->activate();
+    want.setWidth(std::max(want.width(), std::min(room.width(), layout()->minimumSize().width())));
   }
   setMinimumSize(std::min(want.width(), std::max(minimumSizeHint().width(), 200)), std::min(want.height(), 200));
   resize(want);

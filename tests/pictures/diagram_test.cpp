@@ -1,6 +1,8 @@
 // Moment and shear diagrams: coordinates worked by hand, the file, and the two forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "beam/diagram.h"
 #include "beam/diagram_forms.h"
 #include "platform/emf_reader.h"
@@ -35,20 +37,20 @@ std::vector<const PictureOp*> opsOf(const Picture& p, OpKind k) {
   return out;
 }
 
-TEST(Diagram, CentralLoadMomentIsATriangleWithItsApexOnTheTopMargin) {
-  // P = 10 kip, L = 20 ft: M = 5 x up to 50 k-ft at mid-span.
+TEST(Diagram, CentralLoadMomentIsATriangleWithItsApexAtTheFullReach) {
+  // P = 10 kip, L = 20 ft: M = 5 x up to 50 kip-ft at mid-span.
   const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {50, 0, 5, 5});
   const auto polys = opsOf(pic, OpKind::Polygon);
   ASSERT_EQ(polys.size(), 2u);  // the curve, the pin
   const std::vector<Point>& c = polys[0]->points;
   ASSERT_EQ(c.size(), 203u);
   EXPECT_EQ(c[0], (Point{18, 161}));
-  EXPECT_EQ(c[100], (Point{348, 304}));  // x = 18 + 660/2, y = H - m
+  EXPECT_EQ(c[100], (Point{348, 276}));  // x = 18 + 660/2, y = 161 + 115
   EXPECT_EQ(c[200], (Point{678, 161}));
-  // Station 50: M = 25 -> 161 + 143 * 0.5 = 232.5, truncated.
-  EXPECT_EQ(c[50], (Point{18 + 165, 232}));
-  // Station 33: x = 18 + 660*33/200 = 126.9 -> 126; M = 16.5 -> 161 + 143*0.33 = 208.19 -> 208.
-  EXPECT_EQ(c[33], (Point{126, 208}));
+  // Station 50: M = 25 -> 161 + 115 * 0.5 = 218.5, truncated.
+  EXPECT_EQ(c[50], (Point{18 + 165, 218}));
+  // Station 33: x = 18 + 660*33/200 = 126.9 -> 126; M = 16.5 -> 161 + 115*0.33 = 198.95 -> 198.
+  EXPECT_EQ(c[33], (Point{126, 198}));
   // Closing points on the axis, right end first.
   EXPECT_EQ(c[201], (Point{678, 161}));
   EXPECT_EQ(c[202], (Point{18, 161}));
@@ -336,21 +338,23 @@ TEST_F(DiagramExample, TheExampleScriptDrawsTheBeamItAnalyses) {
   ASSERT_TRUE(m);
   const std::vector<Point>& c = opsOf(m->picture, OpKind::Polygon).at(0)->points;
   ASSERT_EQ(c.size(), 203u);
-  // Station 50 (5 ft, the left support): 161 + 143 * (-15 / 55.467) = 122.3 -> 122, at x 18 + 165.
-  EXPECT_EQ(c[50], (Point{183, 122}));
-  // Station 120 (12 ft): the largest moment, on the top margin, at x 18 + 660 * 120 / 200 = 414.
-  EXPECT_EQ(c[120], (Point{414, 304}));
-  // The roller sits on the left support, a quarter of the length in.
-  const PictureOp* roller = opsOf(m->picture, OpKind::Ellipse).at(0);
-  EXPECT_EQ((roller->v[0] + roller->v[2]) / 2, 183);
+  // Station 50 (5 ft, the left support): 161 + 115 * (-15 / 55.467) = 129.9 -> 129, at x 18 + 165.
+  EXPECT_EQ(c[50], (Point{183, 129}));
+  // Station 120 (12 ft): the largest moment, at the full reach, at x 18 + 660 * 120 / 200 = 414.
+  EXPECT_EQ(c[120], (Point{414, 276}));
+  // The pin sits on the left support, a quarter of the length in, as in the beam picture.
+  EXPECT_EQ(opsOf(m->picture, OpKind::Polygon).at(1)->points[1].x, 183);
+  const auto texts = textsOf(m->picture);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "max 55.47 kip-ft at x = 12.00 ft"), texts.end());
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "min -15.00 kip-ft at x = 5.00 ft"), texts.end());
 
   std::optional<EmfFile> s = readEmf("Shear.emf");
   ASSERT_TRUE(s);
   // The largest shear is at the left support (station 50, the reaction counted): 20.267 - 1.2 * 5 =
-  // 14.267 kip, on the margin; at 5.1 ft it is 14.147 kip: 161 + 143 * 14.147 / 14.267 = 302.8 -> 302.
+  // 14.267 kip, at the full reach; at 5.1 ft it is 14.147 kip: 161 + 115 * 14.147 / 14.267 = 275.03 -> 275.
   const std::vector<Point>& v = opsOf(s->picture, OpKind::Polygon).at(0)->points;
-  EXPECT_EQ(v[50].y, 304);
-  EXPECT_EQ(v[51].y, 302);
+  EXPECT_EQ(v[50].y, 276);
+  EXPECT_EQ(v[51].y, 275);
 }
 
 }  // namespace

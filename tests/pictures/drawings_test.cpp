@@ -150,7 +150,9 @@ TEST(InteractionDiagram, PointsMapByTheTruncatedScale) {
   EXPECT_EQ(ring[4].style.penColor, rgb(0, 120, 0));
   EXPECT_FALSE(ring[4].style.hasBrush());
   for (const auto& t : rec.of("text"))
-    if (t.text.text.find(": ") != std::string::npos) EXPECT_TRUE(t.text.opaqueBackground) << t.text.text;
+    if (t.text.text.find(": ") != std::string::npos) {
+      EXPECT_TRUE(t.text.opaqueBackground) << t.text.text;
+    }
   // P grows upward: the top of the curve is above its bottom on the page.
   EXPECT_LT(curve[0].points[0].y, curve[0].points[4].y);
 }

@@ -191,10 +191,7 @@ TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
   EXPECT_EQ(s.read("AISC", "browseWideFlangeNum"), "0");
   EXPECT_EQ(s.read("AISC", "wideFlangeNum", "none"), "none");
   s.write("AISC", "wideFlangeNum", "17");
-  run(r, "menu W, M, or S
-pick #3
-press OK
-");
+  run(r, "menu W, M, or S\npick #3\npress OK\n");
   EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "17");
 
   // A substituted row's note reaches the pad with its sheet.
@@ -234,7 +231,7 @@ TEST_F(SheetForms, AngleLayoutFollowsTheRow) {
   run(r, "pick #123\n");
   EXPECT_TRUE(contains(r.currentHost()->text(103, std::string::npos), "Jointed leg"));
   run(r, "press OK\n");
-  EXPECT_EQ(s.read("AISC", "angleNum"), "123");
+  EXPECT_EQ(s.read("AISC", "browseAngleNum"), "123");
 }
 
 TEST_F(SheetForms, StoredRowOutsideTheTableSelectsNothing) {
