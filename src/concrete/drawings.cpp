@@ -166,8 +166,18 @@ Picture drawInteractionDiagram(const std::vector<CurvePoint>& points, const Inte
   pic.textOut(px(668), py(y0 + 6), "Moment, kip-ft");
   auto at = [&](const Named& n, int dx, int dy, unsigned alignFlags, const std::string& text) {
     const bool placed = scaled && std::isfinite(n.m) && std::isfinite(n.p);
+    // A label that would run past the right edge goes to the left of its point instead (about 7
+    // pixels a character in this font).
+    const int x = placed ? px(mapX(n.m) + dx) : 400;
+    const int width = static_cast<int>(text.size()) * 7;
+    if ((alignFlags & align::Right) == 0 && x + width > 668) {
+      alignFlags = (alignFlags & ~align::Center) | align::Right;
+      pic.setTextAlign(alignFlags);
+      pic.textOut(placed ? px(mapX(n.m) - dx) : 400, placed ? py(mapY(n.p) + dy) : 200, text);
+      return;
+    }
     pic.setTextAlign(alignFlags);
-    pic.textOut(placed ? px(mapX(n.m) + dx) : 400, placed ? py(mapY(n.p) + dy) : 200, text);
+    pic.textOut(x, placed ? py(mapY(n.p) + dy) : 200, text);
   };
   at(named[0], 8, 6, align::Left | align::Bottom,
      "High limit: " + one(summary.highM / 12.0) + " kip-ft, " + one(summary.highP) + " kip");
