@@ -1,5 +1,6 @@
 #include <set>
 
+#include "frame/app_icon.h"
 #include "frame/reference_sheets.h"
 #include "support/scratch_dir.h"
 
@@ -152,6 +153,11 @@ TEST_F(FrameTest, BeamReportAssembly) {
   std::ofstream("ebm.wri", std::ios::binary) << big;
   frame.assembleBeamReport("ebm.wri");
   EXPECT_EQ(r.padText().size(), std::string(" Job No: J9\r\n This beam is at: grid B\r\n").size() + 30000);
+}
+
+// The desktop entry's icon is the drawing the window and the About box draw.
+TEST_F(FrameTest, DesktopIconIsTheProgramsOwnDrawing) {
+  EXPECT_EQ(slurp(std::filesystem::path(VD_SOURCE_DIR) / "packaging" / "vardelin.svg"), appIconSvg());
 }
 
 TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
