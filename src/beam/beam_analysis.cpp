@@ -26,25 +26,6 @@ BeamAnalysisBase::LoadListFormats BeamAnalysis::loadListFormats() const {
 }
 
 int BeamAnalysis::prepare() {
-  // A moment load at an end of the beam makes its largest moment right at that end, where no
-  // station sees it: take it before the stations are scanned. At the right support the moment just
-  // left of the load is -M0.
-  for (int i = 0; i < kMomentRows; ++i) {
-    const double m0 = rows_[kMomentRow + i][0];
-    const double p = rows_[kMomentRow + i][1];
-    moments_[i].set(m0, p);
-    if (p < 0.01 * L_ && m0 != 0) {
-      Mpos_ = std::max(Mpos_, m0);
-      xMpos_ = p;
-      Mneg_ = std::min(Mneg_, m0);
-      xMneg_ = p;
-    }
-    if (0.99 * L_ < p && m0 != 0) {
-      Mneg_ = -m0;
-      Mpos_ = -m0;
-      xMpos_ = xMneg_ = p;
-    }
-  }
   if (int error = setLoads()) return error;
 
   RL_ = 0.0;
@@ -110,10 +91,8 @@ void BeamAnalysis::interestLine(std::string& out, const Values& v) const {
 }
 
 bool BeamAnalysis::summary(std::string& out) {
-  const double down = yMin_ * 12 / E_ / I_;
-  const double downRatio = yMin_ <= -0.001 ? std::fabs(s_ / (yMin_ / E_ / I_)) : 0.0;
-  const double up = yMax_ * 12 / E_ / I_;
-  const double upRatio = yMax_ >= 0.01 ? std::fabs(s_ / (yMax_ / E_ / I_)) : 0.0;
+  const double down = upwardInches(yMin_);
+  const double up = upwardInches(yMax_);
 
   cb_ = 0.0;
   double Mmax = 0.0, MA = 0.0, MB = 0.0, MC = 0.0;
@@ -127,14 +106,17 @@ bool BeamAnalysis::summary(std::string& out) {
     // Without any moment the factor has no meaning; 1.0 is the uniform-moment value.
     cb_ = denominator > 0 ? 12.5 * Mmax / denominator : 1.0;
   }
-  if (!finite({down, downRatio, up, upRatio, Vmax_, Mpos_, Mneg_, cb_})) return false;
+  if (!finite({down, up, Vmax_, Mpos_, Mneg_, cb_})) return false;
 
   appendf(out,
           "\n\n Positive moment =%.2lf k-ft  at =%.3f ft.\n Negative moment =%.2lf k-ft  at =%.3f ft.\n Deflection "
-          "down =%.4lf\"    at =%.3f ft.\t span to deflection ratio =%.1f",
-          Mpos_, xMpos_, Mneg_, xMneg_, down, xYMin_, downRatio);
-  if (yMax_ > 0.001)
-    appendf(out, "\n Deflection up =%.4lf\"    at =%.3f ft.\t span to deflection ratio =%.1f", up, xYMax_, upRatio);
+          "down =%.4lf\"    at =%.3f ft.",
+          Mpos_, xMpos_, Mneg_, xMneg_, down, xYMin_);
+  spanRatio(out, down);
+  if (yMax_ > 0.001) {
+    appendf(out, "\n Deflection up =%.4lf\"    at =%.3f ft.", up, xYMax_);
+    spanRatio(out, up);
+  }
   appendf(out, "\n maximum shear force =%.3f kips.", Vmax_);
   appendf(out, "\n Reaction at left support =%.2f kips.  Reaction at right support =%.2f kips\r\n", RL_, RR_);
   if (simple)

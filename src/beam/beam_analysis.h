@@ -21,6 +21,10 @@ class BeamAnalysis : public BeamAnalysisBase {
   bool interestEvaluated() const override;
   void interestLine(std::string& out, const Values& v) const override;
   bool summary(std::string& out) override;
+  void supports(double& first, double& second) const override {
+    first = a_;
+    second = L_;
+  }
 
  private:
   double theta0_ = 0.0, y0_ = 0.0;

@@ -1,6 +1,6 @@
 #pragma once
 // What the three beam analyses share: the load table they read, the input checks, the load list of
-// the report, the 201 stations and the search for the extremes. Each analysis adds its supports.
+// the report, the 201 stations and the search for the true extremes. Each analysis adds its supports.
 //
 // An analysis never touches a file, a form or the settings: it reads the load table, and returns the
 // report text, the station values and the four published numbers. The form writes the files.
@@ -23,6 +23,10 @@ inline constexpr int kDescendingRow = 16, kDescendingRows = 2;
 inline constexpr int kLengthRow = 0, kSpanRow = 1, kInertiaRow = 2, kModulusRow = 3, kInterestRow = 4, kValidRow = 5;
 
 inline constexpr int kStations = 201;
+
+// The smallest deflection (in.) whose span ratio a report prints: half a unit of its last printed
+// digit (0.00005") is then at most 1 % of it.
+inline constexpr double kMeasurableDeflection = 0.005;
 
 // How a run ended. Anything but Complete leaves the report with its header and load list only and
 // fills no station.
@@ -48,12 +52,28 @@ class BeamAnalysisBase {
   BeamRunStatus run();
 
   const std::string& report() const { return report_; }
+  // The key results that end the report of a complete run (moment, shear, reactions, deflection).
+  std::string keyResultsText() const {
+    std::string out;
+    keyResults(out);
+    return out;
+  }
   // 201 stations of x (ft), shear (kip), moment (k-ft), slope (rad), deflection (in).
   const StationTable& stations() const { return xSMSD_; }
   // The station data file: one "%9.5f %f %f %f %f\n" line per station.
   std::string stationFileText() const;
   // Largest positive and most negative moment, left and right reaction.
   virtual void results(double& Mpos, double& Mneg, double& RL, double& RR) const;
+  // The numbers the beam-design forms and the diagrams show.
+  virtual LastBeamResult lastResult() const;
+  // The true extremes (moments in k-ft, shear in kip, deflection as at() gives it) and positions (ft).
+  double maxShear() const { return Vmax_; }
+  double maxShearAt() const { return xVmax_; }
+  double positiveMomentAt() const { return xMpos_; }
+  double negativeMomentAt() const { return xMneg_; }
+  // The largest downward (zero or negative) and upward (zero or positive) deflection in inches, and
+  // where they are.
+  void deflections(double& down, double& xDown, double& up, double& xUp) const;
   // The AscendingLoadError bits of the ascending load that stopped the run.
   int ascendingError() const { return ascendingError_; }
 
@@ -87,12 +107,31 @@ class BeamAnalysisBase {
   virtual void stationLine(std::string& out, const double* station) const;
   // Station deflection in inches from the EI value of at().
   virtual double deflectionInches(double eiDeflection) const { return eiDeflection * 12 / E_ / I_; }
+  // A deflection of at() in inches, upward positive, as every report prints it.
+  virtual double upwardInches(double deflection) const { return deflection * 12 / E_ / I_; }
+  // The reactions line of the key results, and where a deflection is.
+  virtual void keyReactions(std::string& out) const;
+  virtual void keyDeflectionPosition(std::string& out, double x) const;
+  // Where the supports are (a fixed end counts as one; both entries then hold it).
+  virtual void supports(double& first, double& second) const = 0;
+  // d(deflection of at())/dx = sign * slope of at(): -1 where at() counts deflection downward.
+  virtual double deflectionSlopeSign() const { return 1.0; }
   // The summary after the stations; false when a number in it is not finite.
   virtual bool summary(std::string& out) = 0;
 
   // Sets every load object from the working rows; returns the ascending load's error bits.
   int setLoads();
-  void updateExtremes(const Values& v, double x);
+  // The true extremes of shear, moment and deflection over the beam, with their positions; false
+  // when a value is not finite.
+  bool findExtremes();
+  // "\t span to deflection ratio =..." for a deflection in inches, when the printed deflection
+  // (0.0001") fixes the ratio to within 1 %; nothing for a smaller one, whose ratio would be noise.
+  void spanRatio(std::string& out, double inches) const;
+  // The short block that ends every report: largest moment, shear and deflection with their
+  // positions, and the reactions.
+  void keyResults(std::string& out) const;
+  // The line loads' intensity (kip/ft, downward) just right of x and its rate of change.
+  void intensityRightOf(double x, double& w, double& dw) const;
   double stationMoment(int i) const { return xSMSD_[static_cast<std::size_t>(i) * 5 + 2]; }
   double stationShear(int i) const { return xSMSD_[static_cast<std::size_t>(i) * 5 + 1]; }
   static bool finite(std::initializer_list<double> values);
@@ -116,7 +155,7 @@ class BeamAnalysisBase {
 
   double RL_ = 0.0, RR_ = 0.0;
   double Vmax_ = 0.0, Mpos_ = 0.0, Mneg_ = 0.0, yMax_ = 0.0, yMin_ = 0.0;
-  double xMpos_ = 0.0, xMneg_ = 0.0, xYMax_ = 0.0, xYMin_ = 0.0;
+  double xVmax_ = 0.0, xMpos_ = 0.0, xMneg_ = 0.0, xYMax_ = 0.0, xYMin_ = 0.0;
   Values interest_;
   StationTable xSMSD_{};
   std::string report_;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <utility>
 
@@ -10,6 +9,7 @@
 #include "beam/cantilever_analysis.h"
 #include "beam/overhang_right_analysis.h"
 #include "frame/commands.h"
+#include "platform/file_write.h"
 
 namespace vd {
 
@@ -78,22 +78,6 @@ constexpr const char* kLengthsMessage = "At least one of the lengthes is in erro
 constexpr const char* kStiffnessMessage = "I and E must be greater than zero!";
 constexpr const char* kTooLargeMessage = "The loads or lengths are too large: the results overflow!";
 
-// Writes a whole file; on failure removes what may be left of it, so that no stale or partial file
-// is taken for this calculation's.
-bool writeFile(const char* name, const std::string& text) {
-  {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out << text;
-      out.close();
-      if (out) return true;
-    }
-  }
-  std::error_code ec;
-  if (std::filesystem::is_regular_file(name, ec)) std::filesystem::remove(name, ec);
-  return false;
-}
-
 class BeamInputForm : public Form {
  public:
   BeamInputForm(AppState& state, BeamCase beamCase)
@@ -139,6 +123,8 @@ class BeamInputForm : public Form {
     Control& interest = layout_.edit(Interest, "Dist to a point of interest:");
     interest.enabled = case_ != BeamCase::OverhangRight;
     interest.optional = true;  // no point of interest
+    layout_.newLine();
+    layout_.pane(Results, "Results:", 6).width = 60;
     layout_.newLine();
     layout_.button(CleanSlate, "Clean Slate");
     layout_.button(Calculate, "Calculate the results").isDefault = true;
@@ -224,9 +210,16 @@ class BeamInputForm : public Form {
 
     // The report file always gets what the run wrote (at least the header and the load list), so
     // the pad never shows an earlier calculation's report for this one.
-    if (!writeFile(info_.reportFile, analysis->report())) fileMessage(host, info_.reportFile);
+    // The pad takes this text from memory: a report file kept read-only holds an older run's report.
+    state_.beamReports[info_.reportFile] = analysis->report();
+    writeReportFile(host, info_.reportFile, analysis->report());
     switch (status) {
-      case BeamRunStatus::Complete: publish(host, *analysis); break;
+      case BeamRunStatus::Complete: {
+        publish(host, *analysis);
+        const std::string key = analysis->keyResultsText();
+        host.setText(Results, toCrLf(key.substr(key.find_first_not_of('\n'))));
+        break;
+      }
       case BeamRunStatus::BadLengths: break;  // already said
       case BeamRunStatus::BadStiffness: host.message(info_.caption, kStiffnessMessage, MessageIcon::Exclamation); break;
       case BeamRunStatus::TooLarge: host.message(info_.caption, kTooLargeMessage, MessageIcon::Exclamation); break;
@@ -251,21 +244,25 @@ class BeamInputForm : public Form {
   // A complete run: the station data file, the station table, the support marks and this form's
   // pending result.
   void publish(FormHost& host, const BeamAnalysisBase& analysis) {
-    if (!writeFile(info_.dataFile, analysis.stationFileText())) fileMessage(host, info_.dataFile);
+    writeReportFile(host, info_.dataFile, analysis.stationFileText());
     state_.stations = analysis.stations();
     LastBeamResult& pending = state_.module<BeamPendingResults>().byCase[static_cast<int>(case_)];
-    analysis.results(pending.maxPositiveMoment, pending.maxNegativeMoment, pending.leftReaction,
-                     pending.rightReaction);
+    pending = analysis.lastResult();
     const double L = analysis.length(), s = analysis.span();
     state_.supportLeft = case_ == BeamCase::OverhangLeft ? 1 - s / L : 0.0;
     state_.supportRight = case_ == BeamCase::OverhangRight ? s / L : 1.0;
   }
 
-  void fileMessage(FormHost& host, const char* file) {
+  void writeReportFile(FormHost& host, const char* file, const std::string& text) {
+    const WriteResult written = writeFileAtomically(file, text);
+    if (written) return;
+    // The analysis stands whatever becomes of its file: the failed write is told, not a refusal.
     std::error_code ec;
     const std::filesystem::path where = std::filesystem::absolute(file, ec);
-    host.message(info_.caption, format("Could not write the file %s", (ec ? std::string(file) : where.string()).c_str()),
-                 MessageIcon::Exclamation);
+    host.message(info_.caption,
+                 format("Could not write the file %s", (ec ? std::string(file) : where.string()).c_str()) + "\r\n(" +
+                     written.message + ")",
+                 MessageIcon::Information);
   }
 
   // The texts also go to the error output, as they always have.

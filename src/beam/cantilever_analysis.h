@@ -1,6 +1,6 @@
 #pragma once
-// A cantilever fixed at its right end (x = L) and free at its left end (x = 0); L = s. The triangular
-// loads are given by their gradient k (kip/ft per ft) and are not converted.
+// A cantilever fixed at its right end (x = L) and free at its left end (x = 0); L = s. Triangular
+// loads are entered by their apex intensity, as on the other beams.
 #include "beam/beam_analysis_base.h"
 
 namespace vd {
@@ -9,10 +9,12 @@ class CantileverAnalysis : public BeamAnalysisBase {
  public:
   explicit CantileverAnalysis(BeamLoadTable& table);
 
-  // The published numbers: Mpos, Mneg, then in place of the reactions the slope constant C1 and the
-  // sum of the loads' simple-beam right reactions (uniform loads: their total), which the beam-design
-  // forms show as "left R" and "right R".
+  // The published numbers: Mpos, Mneg, no reaction at the free (left) end, and the support reaction
+  // at the fixed (right) end, upward positive.
   void results(double& Mpos, double& Mneg, double& RL, double& RR) const override;
+  LastBeamResult lastResult() const override;
+  // The bending moment at the fixed end (sagging positive), k-ft.
+  double fixedEndMoment() const { return fixedMoment_; }
 
  protected:
   void header(std::string& out) const override;
@@ -24,9 +26,14 @@ class CantileverAnalysis : public BeamAnalysisBase {
   void interestLine(std::string& out, const Values& v) const override;
   void stationLine(std::string& out, const double* station) const override;
   bool summary(std::string& out) override;
+  void supports(double& first, double& second) const override { first = second = L_; }
+  double deflectionSlopeSign() const override { return -1.0; }
+  double upwardInches(double deflection) const override { return -deflection * 12 / E_ / I_; }
+  void keyReactions(std::string& out) const override;
+  void keyDeflectionPosition(std::string& out, double x) const override;
 
  private:
-  double C1_ = 0.0, C2_ = 0.0, rightSum_ = 0.0;
+  double C1_ = 0.0, C2_ = 0.0, fixedMoment_ = 0.0;
 };
 
 }  // namespace vd

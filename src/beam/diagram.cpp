@@ -30,7 +30,7 @@ const char* diagramFile(DiagramKind kind) { return kind == DiagramKind::Shear ? 
 const char* diagramDescription(DiagramKind kind) { return kind == DiagramKind::Shear ? "SHEAR" : "MOMENT"; }
 
 Picture drawDiagram(DiagramKind kind, const StationTable& stations, double supportLeft, double supportRight,
-                    const LastBeamResult& last, bool fixedRight) {
+                    const LastBeamResult& last) {
   using namespace diagram;
   const int column = kind == DiagramKind::Shear ? 1 : 2;
   auto value = [&](int i) { return stations[static_cast<std::size_t>(i * 5 + column)]; };
@@ -71,30 +71,29 @@ Picture drawDiagram(DiagramKind kind, const StationTable& stations, double suppo
   pic.polygon(curve);
 
   // Supports: thin dashed grey lines across the curve, a pin at the left support and a roller at the
-  // right one (as in the beam picture above the pad), or the wall of a cantilever's fixed end.
+  // right one (as in the beam picture above the pad); a cantilever has a wall at its fixed right end
+  // and nothing at its free end.
   const int xL = truncCoord(Margin + (W - 2 * Margin) * supportLeft);
   const int xR = truncCoord(W - Margin - (1.0 - supportRight) * (W - 2 * Margin));
   const std::uint32_t guidePen = pic.createPen(PenStyle::Dash, 1, rgb(96, 96, 96));
-  pic.select(guidePen);
-  if (fixedRight) {
-    pic.line(W - Margin, Axis - 30, W - Margin, H - Margin);
+  const std::uint32_t crossHatch = pic.createHatchBrush(Hatch::DiagCross, rgb(0, 0, 0));
+  if (last.cantilever) {
+    pic.select(guidePen);
+    pic.line(xR, Axis + 24, xR, H - Margin);
+    pic.select(Stock::WhitePen);
+    pic.select(crossHatch);
+    pic.rectangle(xR, Axis + 24, xR + 14, Axis - 24);  // the wall behind the fixed end
+    pic.select(Stock::BlackPen);
+    pic.line(xR, Axis + 24, xR, Axis - 24);  // its face
   } else {
+    pic.select(guidePen);
     pic.line(xL, Axis - 21, xL, H - Margin);
     pic.line(xR, Axis - 21, xR, H - Margin);
-  }
-
-  const std::uint32_t crossHatch = pic.createHatchBrush(Hatch::DiagCross, rgb(0, 0, 0));
-  pic.select(Stock::WhitePen);
-  pic.select(crossHatch);
-  if (fixedRight) {
-    pic.rectangle(W - Margin, Axis + 30, W - Margin + 10, Axis - 30);
-  } else {
+    pic.select(Stock::WhitePen);
+    pic.select(crossHatch);
     for (int x : {xL, xR}) pic.rectangle(x - 16, Axis - 11, x + 16, Axis - 21);
-  }
-
-  pic.select(Stock::BlackPen);
-  pic.select(Stock::WhiteBrush);
-  if (!fixedRight) {
+    pic.select(Stock::BlackPen);
+    pic.select(Stock::WhiteBrush);
     pic.polygon({{xL - 9, Axis - 11}, {xL, Axis - 2}, {xL + 9, Axis - 11}});  // pin
     pic.ellipse(xR - 6, Axis - 1, xR + 6, Axis - 12);                         // roller
     for (int x : {xL, xR}) pic.line(x - 16, Axis - 11, x + 16, Axis - 11);
@@ -122,6 +121,9 @@ Picture drawDiagram(DiagramKind kind, const StationTable& stations, double suppo
   if (kind == DiagramKind::Moment) {
     pic.textOut(600, -3, "+mom= " + amount(last.maxPositiveMoment) + " kip-ft, -mom= " +
                              amount(last.maxNegativeMoment) + " kip-ft");
+  } else if (last.cantilever) {
+    pic.textOut(600, -3,
+                "R= " + amount(last.rightReaction) + " kip, M_fixed= " + amount(last.fixedEndMoment) + " kip-ft");
   } else {
     pic.textOut(600, -3,
                 "R_left= " + amount(last.leftReaction) + " kip, R_right= " + amount(last.rightReaction) + " kip");
@@ -150,7 +152,7 @@ Picture drawDiagram(DiagramKind kind, const StationTable& stations, double suppo
     pic.textOut(px(std::clamp(x, Margin + 30, W - Margin - 30)), py(Axis - 24),
                 "x = " + amount(length * fraction) + " ft");
   };
-  if (fixedRight) {
+  if (last.cantilever) {
     spanLabel(Margin, 0.0);
     spanLabel(W - Margin, 1.0);
   } else {
@@ -163,9 +165,7 @@ Picture drawDiagram(DiagramKind kind, const StationTable& stations, double suppo
 }
 
 bool writeDiagram(DiagramKind kind, const AppState& state) {
-  // The left cantilever (picture 5773) is fixed at its right end.
-  const Picture pic = drawDiagram(kind, state.stations, state.supportLeft, state.supportRight, state.lastBeam,
-                                  state.pictureBitmap == 5773);
+  const Picture pic = drawDiagram(kind, state.stations, state.supportLeft, state.supportRight, state.lastBeam);
   return writeEmf(pic, diagramFile(kind), diagramDescription(kind));
 }
 

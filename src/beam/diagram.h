@@ -21,10 +21,10 @@ const char* diagramFile(DiagramKind kind);         // "Shear.emf", "Moment.emf"
 const char* diagramDescription(DiagramKind kind);  // "SHEAR", "MOMENT"
 
 // The diagram of the kind's station column (shear 1, moment 2), with the supports at the given
-// fractions of the length (or a fixed right end), the largest and smallest values labelled where
-// they occur, and the last beam result in its text.
+// fractions of the length (a cantilever's wall at its fixed right end), the largest and smallest
+// values labelled where they occur, and the last beam result in its text.
 Picture drawDiagram(DiagramKind kind, const StationTable& stations, double supportLeft, double supportRight,
-                    const LastBeamResult& last, bool fixedRight = false);
+                    const LastBeamResult& last);
 
 // Draws the diagram from the application state into the kind's file in the current directory.
 // False when the file could not be written.

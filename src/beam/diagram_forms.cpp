@@ -36,7 +36,10 @@ class DiagramForm : public Form {
   void opened(FormHost& host) override {
     const LastBeamResult& b = state_.lastBeam;
     host.setStatus(0, "+mom= " + amount(b.maxPositiveMoment) + " kip-ft,  -mom= " + amount(b.maxNegativeMoment) + " kip-ft");
-    host.setStatus(1, "left R= " + amount(b.leftReaction) + " kip,  right R= " + amount(b.rightReaction) + " kip");
+    if (b.cantilever)
+      host.setStatus(1, "R= " + amount(b.rightReaction) + " kip,  fixed-end M= " + amount(b.fixedEndMoment) + " kip-ft");
+    else
+      host.setStatus(1, "left R= " + amount(b.leftReaction) + " kip,  right R= " + amount(b.rightReaction) + " kip");
     drawn_ = writeDiagram(kind_, state_);
     if (drawn_) {
       host.showPicture(PictureId, diagramFile(kind_));

@@ -104,16 +104,16 @@ void OverhangRightAnalysis::interestLine(std::string& out, const Values& v) cons
 }
 
 bool OverhangRightAnalysis::summary(std::string& out) {
-  const double downRatio = yMin_ != 0 ? std::fabs(s_ / (yMin_ / E_ / I_)) : 0.0;
-  const double upRatio = yMax_ != 0 ? s_ / (yMax_ / E_ / I_) : 0.0;
-  const double down = yMin_ * 12 / E_ / I_;
-  const double up = yMax_ * 12 / E_ / I_;
-  if (!finite({down, downRatio, up, upRatio, Vmax_, Mpos_, Mneg_})) return false;
+  const double down = upwardInches(yMin_);
+  const double up = upwardInches(yMax_);
+  if (!finite({down, up, Vmax_, Mpos_, Mneg_})) return false;
   appendf(out,
           "\n\n Positive moment =%.2lf k-ft  at =%.3f ft.\n Negative moment =%.2lf k-ft  at =%.3f ft.\n Deflection "
-          "down =%.4lf\"    at =%.3f ft.\t span to deflection ratio =%.1f\n Deflection up  = %.4lf\"    at =%.3f "
-          "ft.\t span to deflection ratio =%.1f",
-          Mpos_, xMpos_, Mneg_, xMneg_, down, xYMin_, downRatio, up, xYMax_, upRatio);
+          "down =%.4lf\"    at =%.3f ft.",
+          Mpos_, xMpos_, Mneg_, xMneg_, down, xYMin_);
+  spanRatio(out, down);
+  appendf(out, "\n Deflection up  = %.4lf\"    at =%.3f ft.", up, xYMax_);
+  spanRatio(out, up);
   appendf(out, "\n maximum shear force =%.3f kips.", Vmax_);
   appendf(out, "\n Reaction at left support =%.2lf kips.  Reaction at right support =%.2lf kips\r\n", RL_, RR_);
   return true;

@@ -17,6 +17,10 @@ class OverhangRightAnalysis : public BeamAnalysisBase {
   bool interestEvaluated() const override;
   void interestLine(std::string& out, const Values& v) const override;
   bool summary(std::string& out) override;
+  void supports(double& first, double& second) const override {
+    first = 0.0;
+    second = s_;
+  }
 
  private:
   // Each load's reactions at x = 0 (a) and x = s (b), in load order.

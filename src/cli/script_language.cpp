@@ -48,9 +48,15 @@ trimming, folding runs of blanks to one, ignoring case and a trailing "=" or ":"
 prefix is enough; double quotes enclose a name with blanks ("set "ft in 1/16" 3 4 5").
 Printed text has its "\r\n" line ends written as "\n".
 
-Exit status: 0 when every line ran; 2, with a one-line message on standard error naming the
-line ("line N: reason: text"), when a line names a command, control or item that does not
-exist or is not a script line. The lines before it have run.
+Message boxes the script does not print with "show messages" go to standard error when the
+script ends, one a line, as "message: CAPTION: TEXT".
+
+Exit status: 0 when every line ran and every file was written; 1 when every line ran but a
+file (a report, data file, picture or the settings file) could not be written, the reason
+being among the messages; 2, with a one-line message on standard error naming the line
+("line N: reason: "text"", the text cut to 80 characters, control bytes escaped), when a line
+names a command, control or item that does not exist or is not a script line. The lines
+before it have run.
 
 Example:
   printf 'menu ft in 1/16 -> mm\nset "ft in 1/16" 3 4 5\npress Calculate\npress OK\nshow pad\n' |

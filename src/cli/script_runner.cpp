@@ -5,6 +5,8 @@
 #include <ostream>
 #include <set>
 
+#include "platform/file_write.h"
+
 namespace vd {
 
 namespace {
@@ -81,6 +83,18 @@ FieldRef parseFieldRef(const std::string& text) {
   return f;
 }
 
+const std::set<std::string> kVerbs = {"menu", "answer", "show", "set", "pick", "check", "choose", "press"};
+
+// Length of the valid UTF-8 sequence at the start of s, 0 when it is not one.
+std::size_t utf8Length(std::string_view s) {
+  const unsigned char c = static_cast<unsigned char>(s[0]);
+  const std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+  if (n == 0 || s.size() < n) return 0;
+  for (std::size_t i = 1; i < n; ++i)
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
+  return n;
+}
+
 // Names that menu items, labels and buttons had before their spelling or units were corrected (old
 // and new, compared as labels are): scripts written with the old names still run.
 struct Alias {
@@ -98,6 +112,26 @@ std::string currentName(std::string_view name) {
   for (const Alias& a : kAliases)
     if (n == a.old) return a.now;
   return n;
+}
+
+std::string printable(std::string_view text, std::size_t maxChars) {
+  std::string out;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < text.size() && chars < maxChars; ++chars) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x7F && c != '\\') {
+      out += static_cast<char>(c);
+      ++i;
+    } else if (std::size_t n = c >= 0x80 ? utf8Length(text.substr(i)) : 0; n > 0) {
+      out.append(text.substr(i, n));
+      i += n;
+    } else {
+      out += c == '\\' ? std::string("\\\\") : format("\\x%02X", c);
+      ++i;
+    }
+    if (chars + 1 == maxChars && i < text.size()) out += "...";
+  }
+  return out;
 }
 
 // The item by its exact text, else by its text compared as labels are (old names included).
@@ -135,7 +169,10 @@ std::string normalizeLabel(std::string_view label) {
 }
 
 ScriptRunner::ScriptRunner(Settings& settings, std::ostream& out, const FormRegistry& registry)
-    : state_(settings), frame_(state_, *this, registry), out_(out), pad_(state_.report) {
+    : state_(settings),
+      frame_(state_, *this, registry),
+      out_(out),
+      pad_(state_.report) {
   settings.onWriteFailure([this](const std::string& text) { message("Vardelin", text, MessageIcon::Exclamation); });
 }
 
@@ -262,8 +299,10 @@ void ScriptRunner::runLine(const std::string& rawLine) {
     if (what == "messages") {
       for (const RecordedMessage& m : messages_) print(m.caption + ": " + m.text);
       messages_.clear();
+      messagesOnErr_ = 0;
       return;
     }
+    if (what == "menu") throw ScriptError("show menu ITEM: the menu item is missing");
     if (startsWith(what, "menu ")) {
       const std::string item = trim(rest.substr(5));
       const Command* c = findMenuItem(item);
@@ -290,6 +329,7 @@ void ScriptRunner::runLine(const std::string& rawLine) {
     return;
   }
 
+  if (!kVerbs.count(verb)) throw ScriptError("unknown command: " + verb);
   requireForm(verb.c_str());
   if (verb == "set") {
     FieldRef f = parseFieldRef(rest);
@@ -378,20 +418,31 @@ void ScriptRunner::runLine(const std::string& rawLine) {
 }
 
 int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
+  const unsigned long writeFailuresBefore = failedWriteCount();
   std::string line;
   int number = 0;
+  int status = 0;
   while (!finished_ && std::getline(in, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // A byte-order mark an editor put before the first line is not part of it.
+    if (number == 1 && startsWith(line, "\xEF\xBB\xBF")) line.erase(0, 3);
     try {
       runLine(line);
     } catch (const ScriptError& e) {
       out_.flush();
-      err << "line " << number << ": " << e.what() << ": " << trim(line) << "\n";
-      return 2;
+      err << "line " << number << ": " << printable(e.what(), 160) << ": \"" << printable(trim(line), 80) << "\"\n";
+      status = 2;
+      break;
     }
   }
-  return 0;
+  // The message boxes the script did not ask to see: a user would have seen them.
+  for (; messagesOnErr_ < messages_.size(); ++messagesOnErr_) {
+    const RecordedMessage& m = messages_[messagesOnErr_];
+    err << "message: " << fromCrLf(m.caption + ": " + m.text) << "\n";
+  }
+  if (status == 0 && failedWriteCount() > writeFailuresBefore) status = 1;
+  return status;
 }
 
 }  // namespace vd

@@ -27,7 +27,9 @@ class ScriptRunner : public Shell {
 
   // Runs one line; throws ScriptError when a command, control or item does not exist.
   void runLine(const std::string& line);
-  // Runs a whole script; returns 0 when every line ran, 2 after printing the failing line to err.
+  // Runs a whole script. Returns 0 when every line ran and every file was written; 1 when every line
+  // ran but a file (report, picture, settings) could not be written; 2 after printing the failing line
+  // to err. Message boxes the script did not print with "show messages" go to err at the end.
   int runScript(std::istream& in, std::ostream& err);
   // True once the program was closed (Exit answered Yes).
   bool finished() const { return finished_; }
@@ -75,7 +77,12 @@ class ScriptRunner : public Shell {
   std::vector<RecordedMessage> messages_;
   std::deque<bool> answers_;
   bool finished_ = false;
+  std::size_t messagesOnErr_ = 0;  // messages_ already copied to the error stream
 };
+
+// Text as an error line shows it: at most maxChars characters ("..." after a cut), control bytes,
+// backslashes and bytes that are not UTF-8 escaped ("\x01").
+std::string printable(std::string_view text, std::size_t maxChars);
 
 // Label comparison of the script language: trimmed, blank runs folded, case ignored, a trailing
 // "=" or ":" ignored.

@@ -93,11 +93,9 @@ class ConcreteBeamForm : public Form {
   void calculate(FormHost& host) {
     using S = ConcreteBeamRecord;
     ConcreteBeamRecord& rec = state_.concreteBeam;
-    double fc = host.number(Fc);
-    if (fc > 10.0) {
-      fc = 10.0;
-      host.message("Debug", "Vardelin set a limit of 10.0 ksi on f'c.");
-    }
+    // The beam equations are kept to concrete up to 10 ksi; a stronger one is designed as 10 ksi.
+    std::string notes;
+    const double fc = limitValue(host.number(Fc), -1.0e30, 10.0, "f'c", "ksi", "f'c is taken at most 10 ksi", notes);
     rec[S::Fc] = fc;
     rec[S::Fy] = host.number(Fy);
     rec[S::Width] = host.number(Width);
@@ -127,7 +125,8 @@ class ConcreteBeamForm : public Form {
         host.setText(RhoMax, rhoMax);
         host.setText(Block, block);
         // The report can still fail (a minimum steel above rho_max); the fields above stay as found.
-        state_.report = beam.writeReport();
+        state_.report = notes + beam.writeReport();
+        state_.result = beam.result();
       } else {
         const double moment = rec[S::Moment];
         RectConcreteBeam beam(fc, rec[S::Fy], rec[S::Width], rec[S::Depth], h, moment, 0.0, phi);
@@ -145,13 +144,15 @@ class ConcreteBeamForm : public Form {
         host.setText(RhoMax, rhoMax);
         host.setText(Block, block);
         beam.AsGiven = required;
-        state_.report = beam.writeReport();
+        state_.report = notes + beam.writeReport();
+        state_.result = beam.result();
       }
     } catch (const ConcreteFailure& f) {
       const char* text = concreteFailureMessage(f.code);
       host.message("conc", text, MessageIcon::Stop);
       host.setText(Moment, "N.G.");
       state_.report = text;
+      state_.result = DesignResult{};
     }
   }
 

@@ -11,6 +11,7 @@ namespace {
 
 class DevelopmentLengthForm : public Form {
  public:
+  static constexpr double kSmallestBar = 0.1;  // in
   enum { Fy = 101, Fc, Db, Spacing, Ktr, TopBar, Beta, Lightweight, Fyt, Atr, Space, Bars };
 
   explicit DevelopmentLengthForm(AppState& s)
@@ -80,6 +81,13 @@ class DevelopmentLengthForm : public Form {
       host.message("Vardelin", "The bar diameter must be greater than 0.0 in.", MessageIcon::Exclamation);
       return;
     }
+    // A positive but absurdly small diameter (1e-310) would print infinite or 300-digit "bar
+    // diameters": the thinnest deformed wire is about 0.1 in across.
+    if (db < kSmallestBar) {
+      host.message("Vardelin", format("The bar diameter must be at least %.1f in.", kSmallestBar),
+                   MessageIcon::Exclamation);
+      return;
+    }
     if (!(fc > 0)) {
       host.message("Vardelin", "Fc' must be greater than 0.0 ksi.", MessageIcon::Exclamation);
       return;
@@ -120,6 +128,7 @@ class DevelopmentLengthForm : public Form {
       return;
     }
     state_.report = report;
+    state_.result = dev.result();
     host.close(true);
   }
 

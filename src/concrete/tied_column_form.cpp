@@ -1,11 +1,11 @@
 // The tied-column form and the interaction diagram it feeds.
-#include <fstream>
 #include <string>
 
 #include "concrete/column_state.h"
 #include "concrete/forms.h"
 #include "concrete/tied_column.h"
 #include "frame/commands.h"
+#include "platform/file_write.h"
 
 namespace vd {
 
@@ -21,7 +21,7 @@ class TiedColumnForm : public Form {
  public:
   enum {
     Location = 101, Fc, Fy, Width, Depth, KFactor, BarSize, TieSize, ClearHeight, VertLoad, MomLoad, M1, M2, Calculate,
-    Braced, Sway, Phi99, Phi02,
+    Braced, Sway, Phi99, Phi02, ResultPane,
     RowArea = 200,  // + row
     RowDist = 220,  // + row
   };
@@ -61,8 +61,8 @@ class TiedColumnForm : public Form {
     l.edit(MomLoad, "Moment load=", "ft-kip.");
     l.newLine();
     l.label("End Moments:");
-    l.edit(M1, "M1=", "ft-kip.");
-    l.edit(M2, "M2=", "ft-kip.");
+    l.edit(M1, "M1=", "ft-kip.").optional = true;  // no end moments: a braced column takes 34
+    l.edit(M2, "M2=", "ft-kip.").optional = true;
     l.label("(same signs: single curvature)");
     l.newLine();
     l.radio(Braced, "Braced against sidesway", kFrameGroup);
@@ -71,6 +71,8 @@ class TiedColumnForm : public Form {
     l.label("phi:");
     l.radio(Phi99, kEdition99, kPhiGroup);
     l.radio(Phi02, kEdition02, kPhiGroup);
+    l.newLine();
+    l.pane(ResultPane, "", 12).width = 80;
     l.newLine();
     l.button(Calculate, "Calculate").isDefault = true;
     l.button(kOk, "OK");
@@ -99,6 +101,7 @@ class TiedColumnForm : public Form {
       report += host.text(Location, 250);
       report += "\r\n";
       report += work_;
+      state_.result = result_;
       state_.enable(cmd::ConcInteraction);
       host.close(true);
     } else if (id == kCancel) {
@@ -143,15 +146,11 @@ class TiedColumnForm : public Form {
       st.formatAndWrite(kSection, format("%02d_As", i), "%.3lf", in.rows[i].area);
       st.formatAndWrite(kSection, format("%02d_Dist", i), "%.3lf", in.rows[i].dist);
     }
-    if (in.fc > 10.0) {
-      in.fc = 10.0;
-      host.message("Debug", "Vardelin set a limit of 10.0 ksi on f'c.");
-    }
+    // Values the column is designed with when stronger materials are typed, each printed as a note.
+    std::string notes;
+    in.fc = limitValue(in.fc, -1.0e30, 10.0, "f'c", "ksi", "f'c is taken at most 10 ksi", notes);
     // Above 80 ksi the yield strain would reach the crushing strain of the strain walk.
-    if (in.fy > 80.0) {
-      in.fy = 80.0;
-      host.message("Debug", "95 ACI 9.4 limit of 80.0 ksi on Fy.");
-    }
+    in.fy = limitValue(in.fy, -1.0e30, 80.0, "Fy", "ksi", "ACI 318 9.4: Fy at most 80 ksi", notes);
     st.formatAndWrite(kSection, "F'c", "%.2lf", in.fc);
     st.formatAndWrite(kSection, "Fyield", "%.2lf", in.fy);
     st.formatAndWrite(kSection, "width", "%.3lf", in.b);
@@ -168,19 +167,22 @@ class TiedColumnForm : public Form {
     st.write(kSection, "PhiEdition", in.edition == PhiEdition::Aci318_02 ? "318-02" : "318-99");
 
     TiedColumnResult res = calculateTiedColumn(in, host);
-    work_ = std::move(res.report);
-    std::ofstream file(kColumnFile, std::ios::binary | std::ios::trunc);
-    file << res.file;
-    file.close();
-    if (!file)
-      host.message("Vardelin", format("Vardelin could not write the file %s; the report is not affected.", kColumnFile),
-                   MessageIcon::Exclamation);
+    work_ = notes + res.report;
+    result_ = res.result;
+    host.setText(ResultPane, work_);
+    // The column is designed whatever becomes of its data file: the failed write is told, not a refusal.
+    if (const WriteResult w = writeFileAtomically(kColumnFile, res.file); !w)
+      host.message("Vardelin",
+                   format("Vardelin could not write the file %s; the report is not affected.", kColumnFile) + "\r\n(" +
+                       w.message + ")",
+                   MessageIcon::Information);
     if (res.diagram.complete) column.diagram = std::move(res.diagram);
   }
 
   AppState& state_;
   FormLayout layout_;
   std::string work_;
+  DesignResult result_;  // of the last calculation
 };
 
 }  // namespace

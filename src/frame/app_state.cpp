@@ -19,7 +19,7 @@ constexpr AciKey kAciKeys[] = {
 }  // namespace
 
 AppState::AppState(Settings& s) : settings(s) {
-  sawnSpecies = parseInt(settings.read("Wood", "sawnSpecieNum", "0", 20));
+  sawnSpecies = settings.readInt("Wood", "sawnSpecieNum");
   jobNumber = settings.read("Project", "ID", "", kJobNumberLength + 1);
   for (const AciKey& k : kAciKeys) concreteBeam[k.slot] = parseNumber(settings.read("ACI", k.key, "", 20));
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <typeindex>
 
+#include "platform/report_lines.h"
 #include "platform/settings.h"
 
 namespace vd {
@@ -16,12 +17,16 @@ inline constexpr std::size_t kJobNumberLength = 24;
 
 inline constexpr const char* kStartText = "\r\n This space is designed for you to cut and paste.";
 
-// Largest positive and negative moment (k-ft) and the two reactions (kip) of the last closed beam form.
+// Largest positive and negative moment (k-ft) and the two reactions (kip, upward positive) of the last
+// closed beam form. A cantilever (fixed at its right end) has no left reaction; its fixed-end moment
+// is the bending moment at the wall.
 struct LastBeamResult {
   double maxPositiveMoment = 0.0;
   double maxNegativeMoment = 0.0;
   double leftReaction = 0.0;
   double rightReaction = 0.0;
+  bool cantilever = false;
+  double fixedEndMoment = 0.0;
 };
 
 // Shared inputs of the concrete beam and development-length forms.
@@ -44,6 +49,7 @@ using StationTable = std::array<double, 1005>;
 // and diagram items, the picture above the pad. A form that is cancelled leaves all of it as it was.
 struct PublishedState {
   std::string report;
+  DesignResult result;
   LastBeamResult lastBeam;
   StationTable stations{};
   double supportLeft = 0.0;
@@ -61,6 +67,9 @@ class AppState {
 
   // The text the frame puts into the report pad after a form closes. Never cut.
   std::string report = kStartText;
+  // The verdict of the design that report holds, as data (unchecked for analyses, sheets and tables).
+  // A form that publishes a report sets both.
+  DesignResult result;
 
   std::string jobNumber;  // "Project"/"ID", at most kJobNumberLength characters
   int sawnSpecies = 0;    // "Wood"/"sawnSpecieNum"
@@ -74,6 +83,9 @@ class AppState {
   // Location text of the last beam form (its last calculation, or the note shown on opening).
   std::string beamLocation;
   int pictureBitmap = 577;
+  // The report each beam form's last run produced, by its file name ("cbm.wri"...): the pad is built
+  // from it, so a report file that could not be replaced never puts an older run's report in the pad.
+  std::map<std::string, std::string> beamReports;
 
   BeamLoadTable& loads(BeamCase c) { return loadTables[static_cast<int>(c)]; }
 
@@ -82,10 +94,11 @@ class AppState {
   void enable(int commandId) { enabled_.insert(commandId); }
 
   PublishedState published() const {
-    return {report, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_};
+    return {report, result, lastBeam, stations, supportLeft, supportRight, beamLocation, pictureBitmap, enabled_};
   }
   void restore(const PublishedState& p) {
     report = p.report;
+    result = p.result;
     lastBeam = p.lastBeam;
     stations = p.stations;
     supportLeft = p.supportLeft;

@@ -53,6 +53,7 @@ bool Frame::run(int commandId) {
   const FormFactory* factory = registry_.find(commandId);
   if (!factory) return true;  // a form not built into this program: nothing happens
   auto before = std::make_shared<PublishedState>(state_.published());
+  state_.result = DesignResult{};  // a form that publishes a design sets it again
   if (c->after == After::BeamReport) {
     state_.pictureBitmap = beamPicture(commandId);
     shell_.pictureChanged(state_.pictureBitmap);
@@ -89,14 +90,21 @@ void Frame::refresh() { shell_.setPadText(state_.report); }
 void Frame::assembleBeamReport(const char* reportFile) {
   std::string& r = state_.report;
   r = " Job No: " + state_.jobNumber + "\r\n This beam is at: " + state_.beamLocation + "\r\n";
-  // Only a regular file is read: a directory of that name would make the stream throw.
-  std::error_code ec;
-  if (reportFile && std::filesystem::is_regular_file(reportFile, ec)) {
-    std::ifstream in(reportFile, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    // Read as text: whatever its line ends, the pad gets "\r\n".
-    r += toCrLf(fromCrLf(text));
+  if (!reportFile) return refresh();
+  std::string text;
+  if (auto run = state_.beamReports.find(reportFile); run != state_.beamReports.end()) {
+    text = run->second;
+  } else {
+    // No run in this session: an earlier session's file, if it is a regular file (never a link's
+    // target, a folder or a device).
+    std::error_code ec;
+    if (std::filesystem::symlink_status(reportFile, ec).type() == std::filesystem::file_type::regular) {
+      std::ifstream in(reportFile, std::ios::binary);
+      text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
   }
+  // Read as text: whatever its line ends, the pad gets "\r\n".
+  r += toCrLf(fromCrLf(text));
   refresh();
 }
 

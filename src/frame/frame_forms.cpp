@@ -5,7 +5,9 @@
 
 #include "frame/app_icon.h"
 #include "frame/frame.h"
+#include "frame/reference_sheets.h"
 #include "platform/emf_writer.h"
+#include "platform/file_write.h"
 #include "platform/picture.h"
 
 namespace vd {
@@ -132,10 +134,7 @@ class LengthConversionForm : public Form {
       host.message("Debug", "The length is too large to convert.", MessageIcon::Exclamation);
       return;
     }
-    const int feet = static_cast<int>(ftDec);
-    const int inches = static_cast<int>((ftDec - feet) * 12.0);
-    const double sixteenths = (ftDec - feet - inches / 12.0) * 12.0 * 16.0;
-    const std::string result = format("%d'- %d %.1f/16\"", feet, inches, sixteenths);
+    const std::string result = feetInchesSixteenths(mm);
     host.setText(Result, result);
     host.setText(Feet, format("%.4f ft", ftDec));
     appendf(state_.report, "\r\n%.2fmm = %s = %.4fft ", mm, result.c_str(), ftDec);
@@ -174,11 +173,13 @@ class InfoForm : public Form {
   const FormLayout& layout() const override { return layout_; }
   void opened(FormHost& host) override {
     host.setText(Text, body_);
-    // The program's icon, drawn as a small picture in the temporary directory (not the engineer's
-    // working directory). Without it the box simply shows no icon.
-    std::error_code ec;
-    const std::filesystem::path icon = std::filesystem::temp_directory_path(ec) / "vardelin-icon.emf";
-    if (!ec && writeEmf(iconPicture(), icon, "VARDELIN_ICON")) host.showPicture(Icon, icon);
+    // The program's icon, drawn as a small picture in this process's private temporary folder (not
+    // the engineer's working directory, not a name others could foresee). Without it the box simply
+    // shows no icon.
+    const std::filesystem::path dir = privateTempDir();
+    if (dir.empty()) return;
+    const std::filesystem::path icon = dir / "vardelin-icon.emf";
+    if (writeEmf(iconPicture(), icon, "VARDELIN_ICON")) host.showPicture(Icon, icon);
   }
 
  private:

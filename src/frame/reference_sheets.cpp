@@ -1,5 +1,9 @@
 #include "frame/reference_sheets.h"
 
+#include <cmath>
+
+#include "platform/text_format.h"
+
 namespace vd {
 
 const char* referenceSheet(int commandId) {
@@ -23,18 +27,29 @@ const char* referenceSheet(int commandId) {
     case 2431:
       return " 1.0 pound force  = 4.448 newton N\r\n 1.0 pound mass = 0.454 kilogram\r\n 1.0 ounce mass = 28.35 Gram g\r\n 1.0 pound wt. = 453.6 grams";
     case 2432:
-      return "bending moment\r\n1.0 ft-kip  = 1.356 kN-m\r\n1.0 ft-lb  = 1.356 N-m\r\n1.0 in-lb  = 0.11299 N-m";
+      return "bending moment\r\n1.0 ft-kip  = 1.356 kN-m\r\n1.0 ft-lb  = 1.356 N-m\r\n1.0 in-lb  = 0.11298 N-m";
     case 2433:
       return "pressure stress\r\n1.0 psi  = 6.895 kPa\r\n1.0 psf  = 0.04788 kN/m^2\r\n1.0 ksi   = 6.895 MPa";
     case 2434:
       return "1.0 cu.ft. = 0.02832 cu. metre\r\n  = 7.48052 U.S. Gallon\r\n\r\n 1.00 pcf  = 0.1571 kN/m^3";
     case 2435:
-      return "1.0 U.S. gallon  = 3.785 liter\r\n          = 0.13378 cubic feet\r\n          = 0.003785 cubic metre";
+      return "1.0 U.S. gallon  = 3.785 liter\r\n          = 0.13368 cubic feet\r\n          = 0.003785 cubic metre";
     case 2436:
       return "1.0 slug  = 14.594 kilogram (kg)";
     default:
       return nullptr;
   }
+}
+
+std::string feetInchesSixteenths(double mm) {
+  // Whole sixteenths first, then split: rounding each part on its own gave 1'- 0 16.0/16" for
+  // exactly 13 inches.
+  const double total = std::round(std::fabs(mm) / 25.4 * 16.0);
+  const double feet = std::floor(total / 192.0);
+  const double rest = total - feet * 192.0;
+  const double inches = std::floor(rest / 16.0);
+  const double sixteenths = rest - inches * 16.0;
+  return format("%s%.0f'- %.0f %.0f/16\"", mm < 0 && total > 0 ? "-" : "", feet, inches, sixteenths);
 }
 
 }  // namespace vd

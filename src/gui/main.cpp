@@ -1,5 +1,6 @@
 // vardelin: the desktop program.
 #include <QApplication>
+#include <QBuffer>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -10,6 +11,7 @@
 
 #include "app/all_forms.h"
 #include "gui/main_window.h"
+#include "platform/file_write.h"
 
 namespace {
 
@@ -34,7 +36,11 @@ class ScreenshotOnPaint : public QObject {
         // A real screen grab where there is a screen to grab, the widget's own rendering elsewhere.
         QPixmap shot = window_->screen() ? window_->screen()->grabWindow(window_->winId()) : QPixmap();
         if (shot.isNull() || shot.size() != window_->size()) shot = window_->grab();
-        const bool ok = shot.save(file_, "PNG");
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        const bool ok = shot.save(&buffer, "PNG") &&
+                        vd::writeFileAtomically(file_.toStdString(), std::string_view(png.constData(), static_cast<std::size_t>(png.size()))).ok;
         if (!ok) std::fprintf(stderr, "vardelin: could not write %s\n", file_.toLocal8Bit().constData());
         QCoreApplication::exit(ok ? 0 : 1);
       });

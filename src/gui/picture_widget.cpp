@@ -1,15 +1,16 @@
 #include "gui/picture_widget.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPolygonF>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 #include "platform/emf_reader.h"
+#include "platform/file_write.h"
 #include "platform/picture_svg.h"
 
 namespace vd::gui {
@@ -160,42 +161,36 @@ bool exportPicture(const Picture& picture, const QString& file, QSize size) {
   if (ext == QLatin1String("svg")) {
     return writeSvg(picture, file.toStdString(), size.width(), size.height());
   }
+  // Drawn into memory, then written by the one file writer: never through a link, never half a file.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   if (ext == QLatin1String("png")) {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return false;
     // Print resolution: 300 dots per inch for the picture's size on a 96-dpi screen, and the file says so.
     constexpr double kDpi = 300.0;
     QImage image = renderPicture(picture, size * (kDpi / 96.0));
     image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254 + 0.5));
     image.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254 + 0.5));
-    if (!image.save(&out, "PNG")) return false;
-    return out.commit();
-  }
-  if (ext == QLatin1String("pdf")) {
+    if (!image.save(&buffer, "PNG")) return false;
+  } else if (ext == QLatin1String("pdf")) {
     // A page the size of the picture, so it can be placed in a document as it is.
-    const QString tmp = file + QStringLiteral(".tmp");
-    {
-      QPdfWriter pdf(tmp);
-      pdf.setCreator(QStringLiteral("Vardelin"));
-      pdf.setResolution(96);
-      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      pdf.setPageSize(QPageSize(QSizeF(size.width() / 96.0 * 72.0, size.height() / 96.0 * 72.0), QPageSize::Point,
-                                QString(), QPageSize::ExactMatch));
-      QPainter p;
-      if (!p.begin(&pdf)) {
-        QFile::remove(tmp);
-        return false;
-      }
-      paintPicture(p, picture, QRectF(0, 0, size.width(), size.height()));
-      if (!p.end()) {
-        QFile::remove(tmp);
-        return false;
-      }
-    }
-    QFile::remove(file);
-    return QFile::rename(tmp, file);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Vardelin"));
+    pdf.setResolution(96);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setPageSize(QPageSize(QSizeF(size.width() / 96.0 * 72.0, size.height() / 96.0 * 72.0), QPageSize::Point,
+                              QString(), QPageSize::ExactMatch));
+    QPainter p;
+    if (!p.begin(&pdf)) return false;
+    paintPicture(p, picture, QRectF(0, 0, size.width(), size.height()));
+    if (!p.end()) return false;
+  } else {
+    return false;
   }
-  return false;
+  buffer.close();
+  if (bytes.isEmpty()) return false;
+  return writeFileAtomically(file.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+      .ok;
 }
 
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -20,6 +21,7 @@
 #include "gui/print_progress.h"
 #include "gui/qt_text.h"
 #include "platform/emf_reader.h"
+#include "platform/file_write.h"
 
 namespace vd::gui {
 
@@ -178,8 +180,14 @@ bool printReportPad(QWidget* parent, const QString& text, const QFont& font) {
 }
 
 bool saveReportPdf(QWidget*, const QString& text, const QFont& font, const QString& file) {
-  // Written beside the target first, so a failed save never leaves half a file under the name.
-  const QString tmp = file + QStringLiteral(".tmp");
+  // The printer writes only to a named file: one in this process's private folder, whose bytes then go
+  // through the one file writer, so a failed save never leaves half a file and never follows a link.
+  const std::filesystem::path dir = privateTempDir();
+  if (dir.empty()) {
+    countFailedWrite();
+    return false;
+  }
+  const QString tmp = QString::fromStdString((dir / "report.pdf").string());
   bool ok = false;
   {
     QPrinter printer(QPrinter::HighResolution);
@@ -189,12 +197,18 @@ bool saveReportPdf(QWidget*, const QString& text, const QFont& font, const QStri
     printer.setCreator(QStringLiteral("Vardelin"));
     ok = printPadTo(printer, text, font, nullptr);
   }
-  if (ok && QFileInfo(tmp).size() > 0) {
-    QFile::remove(file);
-    if (QFile::rename(tmp, file)) return true;
+  QByteArray bytes;
+  if (ok) {
+    QFile in(tmp);
+    if (in.open(QIODevice::ReadOnly)) bytes = in.readAll();
   }
   QFile::remove(tmp);
-  return false;
+  if (!ok || bytes.isEmpty()) {
+    countFailedWrite();
+    return false;
+  }
+  return writeFileAtomically(file.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+      .ok;
 }
 
 bool printPictureTo(QPrinter& printer, const Picture& picture) {

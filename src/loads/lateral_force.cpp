@@ -132,8 +132,27 @@ LateralForceResult runLateralForce(LateralForceState& s, const std::string& jobN
   out += "\r\n,,,,,,,," + kRule;
   appendf(out, "\r\nTotal, ,  ,                 %.1lf kip,      %.0lf,   %.1lf%%,   V =%.1lf kip, , %.0lf", r.W, r.sumHw,
           100.0, r.V, lv[0].overturning);
+  appendf(out, "\r\n\r\n Base shear V =%.3lf kips, period T =%.3lf seconds\r\n", r.V, r.period);
   r.ok = true;
   return r;
+}
+
+bool storedPeriodTyped(Settings& st) {
+  const std::string typed = st.read("94UBC", kPeriodTypedKey, "", 10);
+  if (!typed.empty()) return typed == "1";
+  // Stored before the key existed: the period counts as computed when it is Method A's for the
+  // stored levels and Ct, as a run with the field at 0 stored it.
+  const double period = parseNumber(st.read("94UBC", "PERIOD", "", 10));
+  if (period == 0.0) return false;
+  const int ct = st.readInt("94UBC", "Ct");
+  double hn = 0.0;
+  for (int level = 1; level <= 10; ++level) {
+    const double h = parseNumber(st.read("94UBC", format("H%02d", level), "", 10));
+    if (!(h > 0.0)) break;
+    hn = h;
+  }
+  const double periodA = kCtFactors[ct >= 0 && ct < 3 ? static_cast<std::size_t>(ct) : 0].value * std::pow(hn, 0.75);
+  return format("%.3lf", period) != format("%.3lf", periodA);
 }
 
 namespace {
@@ -160,7 +179,9 @@ class LateralForceSheet : public Form {
     layout_.list(RwList, "Table 16-N, 'Rw' factor", 9).width = 8;
 
     layout_.newPage("hight && weight");
+    // Level 1 is the bottom row, as in the building.
     for (int level = 10; level >= 1; --level) {
+      layout_.label(level == 10 ? std::string("Level 10 (roof)") : format("Level %d", level));
       Control& name = layout_.cell(nameId(level), "Level", level, 0);
       name.width = 10;
       name.isText = true;
@@ -197,10 +218,14 @@ class LateralForceSheet : public Form {
     }
     host.setText(GroundHeight, "0.00");
     host.setText(PeriodField, st.read("94UBC", "PERIOD", "", 10));
+    storedTyped_ = storedPeriodTyped(st);
+    periodEdited_ = false;
+    applied_ = false;
     host.setEnabled(kApply, false);
   }
 
   void changed(FormHost& host, int id) override {
+    if (id == PeriodField) periodEdited_ = true;
     if (id >= ZoneList && id <= RwList) {
       takeFactors(host);
       Settings& st = state_.settings;
@@ -221,22 +246,37 @@ class LateralForceSheet : public Form {
         s_.levels[level].height = host.number(heightId(level));
         s_.levels[level].weight = host.number(weightId(level));
       }
-      s_.period = host.number(PeriodField);
+      // A period the program computed is computed again from the levels as they are now; one the
+      // engineer typed (now or before) stays theirs.
+      s_.period = periodEdited_ || storedTyped_ ? host.number(PeriodField) : 0.0;
+      applied_ = true;
       host.setEnabled(kApply, false);
     }
-    if (id == kOk) host.close(true);
+    if (id == kOk) {
+      // An input the run cannot use keeps the sheet open with everything typed.
+      LateralForceState trial = s_;
+      const LateralForceResult r = runLateralForce(trial, state_.jobNumber);
+      if (!r.ok) {
+        host.message("Vardelin", r.problem, MessageIcon::Exclamation);
+        return;
+      }
+      host.close(true);
+    }
     if (id == kCancel) host.close(false);
   }
 
   // The run follows the sheet whichever button closed it, with the values applied last.
+  // An input error leaves the pad as it was, and stores what was applied in this opening (never the
+  // empty table of a sheet closed without applying).
   void finished(bool, Messenger& messenger) override {
     LateralForceResult r = runLateralForce(s_, state_.jobNumber);
-    state_.report = r.report;
     if (!r.ok) {
       messenger.message("Vardelin", r.problem, MessageIcon::Exclamation);
-    } else if (r.ownPeriod) {
-      messenger.message("Vardelin", "You specified your own building period.", MessageIcon::Exclamation);
+    } else {
+      state_.report = r.report;
+      if (r.ownPeriod) messenger.message("Vardelin", "You specified your own building period.", MessageIcon::Exclamation);
     }
+    if (!r.ok && !applied_) return;
     Settings& st = state_.settings;
     for (int level = 1; level <= 10; ++level) {
       st.write("94UBC", format("F%02d", level), s_.levels[level].name);
@@ -244,6 +284,7 @@ class LateralForceSheet : public Form {
       st.formatAndWrite("94UBC", format("W%02d", level), "%.2lf", s_.levels[level].weight);
     }
     st.formatAndWrite("94UBC", "PERIOD", "%.3lf", r.ok ? r.period : s_.period);
+    st.write("94UBC", kPeriodTypedKey, s_.period != 0.0 ? "1" : "0");
   }
 
  private:
@@ -274,6 +315,9 @@ class LateralForceSheet : public Form {
   AppState& state_;
   LateralForceState& s_;
   FormLayout layout_;
+  bool storedTyped_ = false;   // the stored period was typed by the engineer
+  bool periodEdited_ = false;  // the period field was edited in this opening
+  bool applied_ = false;       // Apply or OK took the sheet's values in this opening
 };
 
 }  // namespace

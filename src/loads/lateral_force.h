@@ -50,6 +50,12 @@ extern const std::array<FactorRow, 5> kOccupancyFactors;
 extern const std::array<FactorRow, 4> kSiteFactors;
 extern const std::array<FactorRow, 3> kCtFactors;
 
+// "1" when the stored "PERIOD" was typed by the engineer, "0" when the program computed it.
+inline constexpr const char* kPeriodTypedKey = "PeriodTyped";
+// Whether the stored period was typed; for a store written before that key, whether it differs from
+// Method A's period of the stored levels.
+bool storedPeriodTyped(Settings& settings);
+
 void registerLateralForceForm(FormRegistry& registry);
 
 }  // namespace vd

@@ -92,6 +92,7 @@ std::nullopt_t refuse(std::string* error, const std::string& why) {
 bool readPoints(const RecordView& r, bool sixteen, std::vector<Point>& out) {
   if (!r.fits(24, 4)) return false;
   const std::uint32_t n = r.u32(24);
+  if (n > kMaxPointsPerCall) return false;  // more than any picture draws in one call: refused
   const std::uint64_t each = sixteen ? 4 : 8;
   if (!r.fits(28, each * n)) return false;
   out.reserve(n);
@@ -293,9 +294,7 @@ std::optional<EmfFile> readEmf(const std::filesystem::path& file, std::string* e
 
 bool playEmfFile(const std::filesystem::path& file, Painter& painter, const RectF& destination) {
   std::optional<EmfFile> f = readEmf(file);
-  if (!f) return false;
-  playPicture(f->picture, painter, destination);
-  return true;
+  return f && playPicture(f->picture, painter, destination);
 }
 
 }  // namespace vd

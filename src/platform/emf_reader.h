@@ -52,7 +52,8 @@ inline constexpr std::size_t kMaxEmfBytes = 64u * 1024u * 1024u;
 std::optional<EmfFile> parseEmf(std::string_view bytes, std::string* error = nullptr);
 std::optional<EmfFile> readEmf(const std::filesystem::path& file, std::string* error = nullptr);
 
-// Reads the file and plays it into the destination; false (nothing drawn) when it cannot be read.
+// Reads the file and plays it into the destination; false (nothing drawn) when it cannot be read or
+// asks for more drawing than any picture of ours.
 bool playEmfFile(const std::filesystem::path& file, Painter& painter, const RectF& destination);
 
 }  // namespace vd

@@ -12,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/file_write.h"
 #include "platform/picture_play.h"
 
 namespace vd {
@@ -251,14 +252,17 @@ bool writeEmf(const Picture& picture, const std::filesystem::path& file, std::st
   desc.push_back('\0');
   desc.push_back('\0');
 
-  std::filesystem::path tmp = file;
-  tmp += ".tmp";
-  std::FILE* fp = std::fopen(tmp.string().c_str(), "wb");
-  if (!fp) return false;
+  // libEMF writes to a stream: an anonymous file (no name anyone could plant a link at) whose bytes
+  // then go through the one file writer.
+  std::FILE* fp = std::tmpfile();
+  if (!fp) {
+    countFailedWrite();
+    return false;
+  }
   HDC dc = CreateEnhMetaFileWithFILEA(0, fp, &frame, desc.c_str());
   if (!dc) {
     std::fclose(fp);
-    std::filesystem::remove(tmp);
+    countFailedWrite();
     return false;
   }
   {
@@ -267,19 +271,17 @@ bool writeEmf(const Picture& picture, const std::filesystem::path& file, std::st
     HENHMETAFILE mf = CloseEnhMetaFileWithFILE(dc);
     if (mf) DeleteEnhMetaFile(mf);
   }
-  const bool ok = std::fflush(fp) == 0 && !std::ferror(fp);
-  if (std::fclose(fp) != 0 || !ok) {
-    std::error_code ec;
-    std::filesystem::remove(tmp, ec);
+  std::string bytes;
+  bool ok = std::fflush(fp) == 0 && !std::ferror(fp) && std::fseek(fp, 0, SEEK_SET) == 0;
+  char buf[65536];
+  for (std::size_t n; ok && (n = std::fread(buf, 1, sizeof buf, fp)) > 0;) bytes.append(buf, n);
+  ok = ok && !std::ferror(fp) && !bytes.empty();
+  std::fclose(fp);
+  if (!ok) {
+    countFailedWrite();
     return false;
   }
-  std::error_code ec;
-  std::filesystem::rename(tmp, file, ec);
-  if (ec) {
-    std::filesystem::remove(tmp, ec);
-    return false;
-  }
-  return true;
+  return writeFileAtomically(file, bytes).ok;
 }
 
 }  // namespace vd

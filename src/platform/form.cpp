@@ -88,14 +88,18 @@ int FormHost::integer(int id, std::size_t capacity) const {
   return static_cast<int>(v);
 }
 
+// The Calculate button: a push button whose caption begins with "Calculate", else the default push button
+// (the one Enter presses) when that is not OK or Cancel, as in the concrete beam's "'As' to find 'Mom.'".
 int Form::calculateButton() const {
+  int byDefault = 0;
   for (const Control& c : layout().controls) {
     if (c.kind != ControlKind::Button) continue;
     std::string head = c.label.substr(0, 9);
     for (char& ch : head) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     if (head == "calculate") return c.id;
+    if (c.isDefault && c.id != kOk && c.id != kCancel && !byDefault) byDefault = c.id;
   }
-  return 0;
+  return byDefault;
 }
 
 std::vector<std::string> Form::inputs(const FormHost& host) const {

@@ -479,12 +479,64 @@ class MappingPainter : public Painter {
   }
   PaintStyle style(const PaintStyle& st) const {
     PaintStyle s = st;
-    s.penWidth = std::max(1.0, st.penWidth * std::fabs(sx_));
+    // A pen a fiftieth of the picture's diagonal is already a bar; wider ones (only a damaged file
+    // has them) would cost the painter seconds per line.
+    s.penWidth = std::max(1.0, std::min(st.penWidth * std::fabs(sx_), std::hypot(to_.width(), to_.height()) / 50));
     return s;
   }
   RectF from_, to_;
   Painter& out_;
   double sx_, sy_;
+};
+
+// Adds up the drawing a picture asks for, in destination coordinates, before anything is painted.
+class WorkPainter : public Painter {
+ public:
+  explicit WorkPainter(const RectF& destination)
+      : diagonal_(std::max(1.0, std::hypot(destination.width(), destination.height()))) {}
+  bool withinLimits() const {
+    return !tooMany_ && points_ <= kMaxPicturePoints && length_ / diagonal_ <= kMaxDrawnDiagonals;
+  }
+
+  void polygon(const std::vector<PointF>& pts, const PaintStyle&) override { outline(pts, true); }
+  void polyline(const std::vector<PointF>& pts, const PaintStyle&) override { outline(pts, false); }
+  void rectangle(const RectF& r, const PaintStyle&) override { box(r); }
+  void ellipse(const RectF& r, const PaintStyle&) override { box(r); }
+  void path(const std::vector<PathElement>& path, bool, bool, const PaintStyle&) override {
+    count(path.size());
+    PointF at{};
+    for (const PathElement& e : path) {
+      if (e.kind == PathElement::Close) continue;
+      // A cubic is no longer than its control polygon.
+      if (e.kind == PathElement::Cubic) length_ += distance(at, e.c1) + distance(e.c1, e.c2) + distance(e.c2, e.p);
+      if (e.kind == PathElement::Line) length_ += distance(at, e.p);
+      at = e.p;
+    }
+  }
+  void text(const PaintText& t) override {
+    count(1);
+    // A text line is drawn at a clamped size; count its cell outline.
+    length_ += std::min(std::fabs(t.height), diagonal_) * (2.0 + 0.5 * static_cast<double>(t.text.size()));
+  }
+
+ private:
+  static double distance(const PointF& a, const PointF& b) { return std::hypot(b.x - a.x, b.y - a.y); }
+  void count(std::size_t n) {
+    if (n > kMaxPointsPerCall) tooMany_ = true;
+    points_ += static_cast<double>(n);
+  }
+  void outline(const std::vector<PointF>& pts, bool closed) {
+    count(pts.size());
+    for (std::size_t i = 1; i < pts.size(); ++i) length_ += distance(pts[i - 1], pts[i]);
+    if (closed && pts.size() > 2) length_ += distance(pts.back(), pts.front());
+  }
+  void box(const RectF& r) {
+    count(4);
+    length_ += 2 * (std::fabs(r.width()) + std::fabs(r.height()));
+  }
+  double diagonal_;
+  double points_ = 0, length_ = 0;  // NaN from a damaged picture fails the limits too
+  bool tooMany_ = false;
 };
 
 }  // namespace
@@ -509,11 +561,18 @@ Frame100 pictureFrame(const Picture& picture) {
           static_cast<std::int32_t>(std::ceil(r.right * mmX)), static_cast<std::int32_t>(std::ceil(r.bottom * mmY))};
 }
 
-void playPicture(const Picture& picture, Painter& painter, const RectF& destination) {
+bool playPicture(const Picture& picture, Painter& painter, const RectF& destination) {
   const RectF from = pictureBoundsPixels(picture);
-  if (from.empty() || destination.empty()) return;
+  if (from.empty() || destination.empty()) return true;
+  WorkPainter work(destination);
+  {
+    MappingPainter mapper(from, destination, work);
+    Interpreter(picture, mapper).run();
+  }
+  if (!work.withinLimits()) return false;
   MappingPainter mapper(from, destination, painter);
   Interpreter(picture, mapper).run();
+  return true;
 }
 
 }  // namespace vd

@@ -2,6 +2,7 @@
 // Playing a picture: its calls, with pens, brushes, fonts and the mapping mode applied, arrive at a
 // Painter in the coordinates of a destination rectangle. The GUI paints through QPainter, the SVG
 // export writes text, tests record.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,8 +75,16 @@ RectF pictureBoundsPixels(const Picture& picture);
 // The same bounds as a metafile frame in hundredths of a millimetre.
 Frame100 pictureFrame(const Picture& picture);
 
+// The most drawing a picture may ask for. Ours stay far below (a diagram: a few hundred points and
+// under ten destination diagonals of outline); a crafted file of a thousand points spread beyond its
+// frame would keep a painter busy for a minute.
+inline constexpr std::size_t kMaxPointsPerCall = 16384;   // points of one polygon, line or path
+inline constexpr double kMaxPicturePoints = 200000;       // points of all calls together
+inline constexpr double kMaxDrawnDiagonals = 200;         // outline length, in destination diagonals
+
 // Plays the picture so that its frame fills the destination rectangle (stretched, as metafiles are
-// played). A picture without content draws nothing.
-void playPicture(const Picture& picture, Painter& painter, const RectF& destination);
+// played). A picture without content draws nothing; so does one that asks for more drawing than the
+// limits above, which returns false.
+bool playPicture(const Picture& picture, Painter& painter, const RectF& destination);
 
 }  // namespace vd

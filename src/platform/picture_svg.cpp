@@ -1,8 +1,8 @@
 #include "platform/picture_svg.h"
 
 #include <cmath>
-#include <fstream>
 
+#include "platform/file_write.h"
 #include "platform/text_format.h"
 
 namespace vd {
@@ -165,29 +165,7 @@ std::string pictureSvg(const Picture& picture, double width, double height) {
 }
 
 bool writeSvg(const Picture& picture, const std::filesystem::path& file, double width, double height) {
-  const std::string doc = pictureSvg(picture, width, height);
-  std::filesystem::path tmp = file;
-  tmp += ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << doc;
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(tmp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, file, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(tmp, ignored);
-    return false;
-  }
-  return true;
+  return writeFileAtomically(file, pictureSvg(picture, width, height)).ok;
 }
 
 }  // namespace vd

@@ -1,19 +1,24 @@
 #include "platform/settings.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 #include <system_error>
 #include <vector>
+
+#include "platform/file_write.h"
 
 namespace vd {
 
 namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -26,18 +31,6 @@ std::string_view trim(std::string_view s) {
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
   return s;
-}
-
-std::vector<std::string> readLines(const std::filesystem::path& file) {
-  std::vector<std::string> lines;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
-  return lines;
 }
 
 // "[name]" gives name; anything else is not a section line.
@@ -66,7 +59,45 @@ std::string singleLine(std::string_view text) {
   return out;
 }
 
+std::string lower(std::string_view s) {
+  std::string out(trim(s));
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool parsable(const std::string& line) { return line.size() <= Settings::kMaxLineBytes; }
+
+// Holds an advisory lock on "FILE.lock" for a read-modify-write; without one (a folder we may not
+// write) the write goes on and fails or succeeds on its own.
+class WriteLock {
+ public:
+  explicit WriteLock(const std::filesystem::path& file) {
+    const std::string name = file.string() + ".lock";
+    fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0) fd_ = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd_ >= 0) {
+      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+      }
+    }
+  }
+  ~WriteLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+  }
+  WriteLock(const WriteLock&) = delete;
+  WriteLock& operator=(const WriteLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
 }  // namespace
+
+struct Settings::Contents {
+  bool usable = true;        // false: the file exists but cannot be read; it must not be written
+  std::string problem;       // why not
+  bool bom = false;          // the file starts with a UTF-8 byte-order mark (kept on write)
+  std::vector<std::string> lines;
+};
 
 Settings::Settings(std::filesystem::path file) : file_(std::move(file)) {}
 
@@ -82,43 +113,150 @@ std::filesystem::path Settings::defaultPath() {
   return dir / "Vardelin" / "Vardelin.ini";
 }
 
+// The file a symbolic link finally names (it may not exist yet); the path itself otherwise.
+std::filesystem::path Settings::target() const {
+  std::filesystem::path p = file_;
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(p, ec); ++hops) {
+    const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
+    if (ec) break;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return p;
+}
+
+Settings::Contents Settings::load() const {
+  Contents c;
+  // Non-blocking, so that a FIFO in the file's place cannot stop the program at open.
+  const int fd = ::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    // No file (or no folder for it): nothing to keep; a write creates it or reports why it cannot.
+    if (errno != ENOENT && errno != ENOTDIR) c.usable = false, c.problem = std::strerror(errno);
+    return c;
+  }
+  struct stat st {};
+  std::string bytes;
+  if (::fstat(fd, &st) != 0) {
+    c.usable = false, c.problem = std::strerror(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    c.usable = false, c.problem = "it is not a regular file";
+  } else if (static_cast<unsigned long long>(st.st_size) > kMaxSettingsBytes) {
+    c.usable = false, c.problem = "it is larger than " + std::to_string(kMaxSettingsBytes >> 20) + " MB";
+  } else {
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        c.usable = false, c.problem = std::strerror(errno);
+        break;
+      }
+      if (n == 0) break;
+      bytes.append(buf, static_cast<std::size_t>(n));
+      if (bytes.size() > kMaxSettingsBytes) {  // grew while we read
+        c.usable = false, c.problem = "it is larger than " + std::to_string(kMaxSettingsBytes >> 20) + " MB";
+        break;
+      }
+    }
+  }
+  ::close(fd);
+  if (!c.usable) return c;
+  std::string_view rest = bytes;
+  if (rest.substr(0, kBom.size()) == kBom) {
+    c.bom = true;
+    rest.remove_prefix(kBom.size());
+  }
+  while (!rest.empty()) {
+    const std::size_t nl = rest.find('\n');
+    std::string_view line = rest.substr(0, nl);
+    rest.remove_prefix(nl == std::string_view::npos ? rest.size() : nl + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    c.lines.emplace_back(line);
+  }
+  return c;
+}
+
+void Settings::problem(const std::string& text) const {
+  if (failureReported_) return;
+  if (!failureHandler_) {
+    if (pending_.empty()) pending_ = text;
+    return;
+  }
+  failureReported_ = true;
+  failureHandler_(text);
+}
+
+void Settings::onWriteFailure(std::function<void(const std::string&)> handler) {
+  failureHandler_ = std::move(handler);
+  if (failureHandler_ && !pending_.empty() && !failureReported_) {
+    failureReported_ = true;
+    failureHandler_(pending_);
+  }
+}
+
 std::string Settings::read(std::string_view section, std::string_view key, std::string_view def,
                            std::size_t capacity) const {
-  std::ifstream in(file_, std::ios::binary);
-  if (in) {
-    std::string line;
-    bool inSection = false;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      std::string_view name, k, v;
-      if (sectionName(line, name)) {
-        inSection = sameName(name, section);
-      } else if (inSection && keyLine(line, k, v) && sameName(k, key)) {
-        return cutToCapacity(v, capacity);
-      }
+  if (auto kept = session_.find({lower(section), lower(key)}); kept != session_.end())
+    return cutToCapacity(kept->second, capacity);
+  const Contents c = load();
+  if (!c.usable) {
+    problem("The settings file " + file_.string() + " cannot be read (" + c.problem +
+            "). It is left as it is; inputs are kept for this session only.");
+    return cutToCapacity(def, capacity);
+  }
+  bool inSection = false;
+  for (const std::string& line : c.lines) {
+    if (!parsable(line)) continue;
+    std::string_view name, k, v;
+    if (sectionName(line, name)) {
+      inSection = sameName(name, section);
+    } else if (inSection && keyLine(line, k, v) && sameName(k, key)) {
+      return cutToCapacity(v, capacity);
     }
   }
   return cutToCapacity(def, capacity);
 }
 
-int Settings::readInt(std::string_view section, std::string_view key) const {
-  return parseInt(read(section, key, "", 64));
+int Settings::readInt(std::string_view section, std::string_view key, int def) const {
+  const std::string text = read(section, key, "\n", 64);  // a value never holds a line end
+  if (text == "\n") return def;
+  const int v = parseInt(text);
+  return v < -kMaxStoredInt || v > kMaxStoredInt ? def : v;
 }
 
 bool Settings::write(std::string_view section, std::string_view key, std::string_view value) {
-  std::vector<std::string> lines = readLines(file_);
   const std::string entry = std::string(trim(key)) + "=" + singleLine(value);
+  auto keep = [&] {
+    session_[{lower(section), lower(key)}] = singleLine(trim(value));
+    return false;
+  };
+
+  const std::filesystem::path file = target();
+  std::error_code ec;
+  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+  WriteLock lock(file);
+  // Read again under the lock: another program may have written since we last looked.
+  Contents c = load();
+  if (!c.usable) {
+    countFailedWrite();
+    problem("The settings file " + file_.string() + " cannot be read (" + c.problem +
+            "). It is left as it is; inputs are kept for this session only.");
+    return keep();
+  }
+  std::vector<std::string>& lines = c.lines;
 
   // Find the section; within it, the key or the end of the section.
-  std::size_t sectionStart = lines.size(), insertAt = lines.size();
   bool found = false;
   for (std::size_t i = 0; i < lines.size() && !found; ++i) {
     std::string_view name;
-    if (!sectionName(lines[i], name) || !sameName(name, section)) continue;
-    sectionStart = i;
-    insertAt = i + 1;
+    if (!parsable(lines[i]) || !sectionName(lines[i], name) || !sameName(name, section)) continue;
+    std::size_t insertAt = i + 1;
     for (std::size_t j = i + 1; j < lines.size(); ++j) {
       std::string_view k, v, other;
+      if (!parsable(lines[j])) {
+        insertAt = j + 1;
+        continue;
+      }
       if (sectionName(lines[j], other)) break;
       if (keyLine(lines[j], k, v) && sameName(k, key)) {
         lines[j] = entry;
@@ -132,41 +270,22 @@ bool Settings::write(std::string_view section, std::string_view key, std::string
       found = true;
     }
   }
-  if (sectionStart == lines.size() && !found) {
+  if (!found) {
     lines.push_back("[" + std::string(trim(section)) + "]");
     lines.push_back(entry);
   }
 
-  std::ostringstream text;
-  for (const std::string& l : lines) text << l << "\r\n";
-  const std::string body = text.str();
+  std::string body = c.bom ? std::string(kBom) : std::string();
+  for (const std::string& l : lines) body += l + "\r\n";
 
-  // Write a temporary file beside the real one, then rename it over: a crash mid-write leaves the
-  // old file whole.
-  std::error_code ec;
-  if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
-  std::filesystem::path tmp = file_;
-  tmp += ".tmp" + std::to_string(::getpid());
-  bool ok = false;
-  if (std::FILE* f = std::fopen(tmp.c_str(), "wb")) {
-    ok = std::fwrite(body.data(), 1, body.size(), f) == body.size();
-    ok = (std::fflush(f) == 0) && ok;
-    ok = (::fsync(::fileno(f)) == 0) && ok;
-    ok = (std::fclose(f) == 0) && ok;
-    if (ok) {
-      // A read-only file stays read-only: the user meant it not to change.
-      struct stat st {};
-      if (::stat(file_.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) ok = false;
-    }
-    if (ok) ok = std::rename(tmp.c_str(), file_.c_str()) == 0;
-    if (!ok) std::remove(tmp.c_str());
+  const WriteResult written = writeFileAtomically(file, body);
+  if (!written) {
+    problem("Could not write the settings file " + file_.string() + " (" + written.message +
+            "). Inputs are kept for this session only.");
+    return keep();
   }
-  if (!ok && failureHandler_ && !failureReported_) {
-    failureReported_ = true;
-    failureHandler_("Could not write the settings file " + file_.string() +
-                    ". Inputs are kept for this session only.");
-  }
-  return ok;
+  session_.erase({lower(section), lower(key)});
+  return true;
 }
 
 }  // namespace vd

@@ -1,10 +1,17 @@
 #pragma once
 // The settings store: one INI file, read on every request and replaced atomically on every write.
+// A write is a read-modify-write under an advisory lock (flock on "FILE.lock" beside the file), so two
+// programs writing at once never lose each other's keys. A symbolic link is written through: its
+// target is replaced, the link stays. An existing file that cannot be read (no permission, not a
+// regular file, larger than kMaxSettingsBytes) is never written: the program says so once and keeps
+// the session's values in memory.
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/text_format.h"
 
@@ -25,8 +32,10 @@ class Settings {
   // characters, as a read into a buffer of that size. Section and key match without regard to case.
   std::string read(std::string_view section, std::string_view key, std::string_view def = "",
                    std::size_t capacity = 10) const;
-  // The stored decimal integer, 0 when missing or not a number.
-  int readInt(std::string_view section, std::string_view key) const;
+  // A stored index or flag: the leading decimal integer (0 when the text has none), or def when the
+  // key is missing or the number lies outside +-kMaxStoredInt, so that no stored value can overflow the
+  // row arithmetic it feeds.
+  int readInt(std::string_view section, std::string_view key, int def = 0) const;
   // Stores the text, creating file, section or key as needed. Returns false when the file could not
   // be written; the file then keeps its previous contents.
   bool write(std::string_view section, std::string_view key, std::string_view value);
@@ -38,13 +47,28 @@ class Settings {
 
   const std::filesystem::path& file() const { return file_; }
 
-  // Called once, on the first failed write, with a message naming the file. The program goes on.
-  void onWriteFailure(std::function<void(const std::string&)> handler) { failureHandler_ = std::move(handler); }
+  // Called once, on the first failed write or the first sight of a file that cannot be read (at once
+  // when that happened before a handler was installed), with a message naming the file. The program
+  // goes on with the values in memory.
+  void onWriteFailure(std::function<void(const std::string&)> handler);
+
+  static constexpr int kMaxStoredInt = 1000000;
+  static constexpr std::size_t kMaxSettingsBytes = 4u << 20;
+  // Longer lines are kept in the file as they are but never read as a section or key.
+  static constexpr std::size_t kMaxLineBytes = 64u << 10;
 
  private:
+  struct Contents;
+  Contents load() const;
+  std::filesystem::path target() const;
+  void problem(const std::string& text) const;
+
   std::filesystem::path file_;
   std::function<void(const std::string&)> failureHandler_;
-  bool failureReported_ = false;
+  mutable std::string pending_;  // a problem seen before a handler was installed
+  mutable bool failureReported_ = false;
+  // Values whose write failed, by lower-case section and key: read back for the rest of the session.
+  std::map<std::pair<std::string, std::string>, std::string> session_;
 };
 
 }  // namespace vd

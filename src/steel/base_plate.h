@@ -18,7 +18,7 @@ struct BasePlateInput {
 
 struct BasePlateResult {
   bool bearingOk = false;
-  std::string message;  // the bearing failure, shown in a box when !bearingOk
+  std::string message;  // the bearing failure (a NO GOOD line) when !bearingOk
   std::string report;   // the plate report when bearingOk
   double A2A1 = 0.0, Fp = 0.0, fp = 0.0;
   double m = 0.0, n = 0.0, nPrime = 0.0, l = 0.0;

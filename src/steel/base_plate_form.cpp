@@ -61,7 +61,10 @@ class BasePlateForm : public Form {
       calculate(host);
     } else if (id == kOk) {
       state_.settings.formatAndWrite("BASEPL", "wfNum", "%d", selectedOrFirst(host, List));
-      if (calculated_) state_.report = workBuffer_;
+      if (calculated_) {
+        state_.report = workBuffer_;
+        state_.result = result_;
+      }
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -109,10 +112,11 @@ class BasePlateForm : public Form {
       workBuffer_ += errorLine(error);
     } else if (!result.bearingOk) {
       // An overstressed pier is a check that fails, reported with its verdict; no error box.
-      workBuffer_ += "\r\n" + result.message + "\r\n";
+      workBuffer_ += "\r\n" + result.message + "\r\n" + result.result.summaryLine();
     } else {
       workBuffer_ += result.report;
     }
+    result_ = result.result;
     host.setText(Result, workBuffer_);
   }
 
@@ -120,6 +124,7 @@ class BasePlateForm : public Form {
   FormLayout layout_;
   std::string workBuffer_;
   bool calculated_ = false;
+  DesignResult result_;  // of the last calculation
 };
 
 }  // namespace

@@ -14,7 +14,7 @@ void showLastBeam(FormHost& host, const AppState& state) {
 }
 
 int readRowIndex(const Settings& settings, const char* section, const char* key) {
-  return parseInt(settings.read(section, key, "", 11));
+  return settings.readInt(section, key);
 }
 
 void fillShapeList(FormHost& host, int listId, ShapeTable table, int row) {

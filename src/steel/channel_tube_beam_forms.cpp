@@ -83,6 +83,7 @@ class ChannelBeamForm : public Form {
     } else if (id == kOk) {
       state_.settings.formatAndWrite("AISC", "channelNum", "%d", row_);
       state_.report = state_.module<SteelBeamReportTexts>().channel;
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -136,13 +137,15 @@ class ChannelBeamForm : public Form {
 
     ChannelBeamAsd beam(r, M, lb, V, cb, fy, 0.0);
     state_.report = beam.design();
-    host.setText(Result, text);
+    result_ = beam.result();
     text += state_.report;
+    host.setText(Result, text);
   }
 
   AppState& state_;
   FormLayout layout_;
   int row_ = 0;
+  DesignResult result_;  // of the last calculation
 };
 
 class TubeBeamForm : public Form {
@@ -219,6 +222,7 @@ class TubeBeamForm : public Form {
       st.formatAndWrite("tubeBm", "unBL", "%.2lf", host.number(Lb, 11));
       st.formatAndWrite("tubeBm", "CB", "%.2lf", limitValue(host.number(Cb, 11), 0.4, 2.3, "Cb", "", kCbRule, notes));
       state_.report = state_.module<SteelBeamReportTexts>().tube;
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -271,13 +275,15 @@ class TubeBeamForm : public Form {
 
     TubeBeamAsd beam(r, M, lb, cb, fy, 0.0, 1.0, weak);
     state_.report = beam.text();
-    host.setText(Result, text);
+    result_ = beam.result();
     text += state_.report;
+    host.setText(Result, text);
   }
 
   AppState& state_;
   FormLayout layout_;
   int row_ = 0;
+  DesignResult result_;  // of the last calculation
 };
 
 }  // namespace

@@ -120,6 +120,7 @@ class ColumnFormBase : public Form {
   std::string report_;      // the design routine's text of the last Calculate
   std::string workBuffer_;  // header (or stop line) and report: what OK puts into the pad
   bool calculated_ = false;
+  DesignResult result_;  // of the last calculation
   bool rwFollowsRole_ = false;
 };
 
@@ -187,6 +188,7 @@ class WColumnForm : public ColumnFormBase {
     std::string error = column.inputError();
     if (error.empty()) {
       report_ = column.design();
+      result_ = column.result();
       if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the design has no finite result.";
     }
     calculated_ = true;
@@ -203,7 +205,10 @@ class WColumnForm : public ColumnFormBase {
   void accept(FormHost& host) override {
     state_.settings.write("Project", "NOTE", host.text(Location, 350));
     state_.settings.formatAndWrite("AISC", "wfNum", "%d", selectedOrFirst(host, List));
-    if (calculated_) state_.report = workBuffer_;
+    if (calculated_) {
+      state_.report = workBuffer_;
+      state_.result = result_;
+    }
   }
 };
 
@@ -260,6 +265,7 @@ class TubeColumnForm : public ColumnFormBase {
     std::string error = column.inputError();
     if (error.empty()) {
       report_ = column.design();
+      result_ = column.result();
       if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the design has no finite result.";
     }
     calculated_ = true;
@@ -287,7 +293,10 @@ class TubeColumnForm : public ColumnFormBase {
   void accept(FormHost& host) override {
     state_.settings.formatAndWrite("AISC", "tubeNum", "%d", selectedOrFirst(host, List));
     state_.settings.write("Project", "NOTE", host.text(Location, 350));
-    if (calculated_) state_.report = workBuffer_;
+    if (calculated_) {
+      state_.report = workBuffer_;
+      state_.result = result_;
+    }
   }
 };
 
@@ -344,13 +353,12 @@ class PipeColumnForm : public ColumnFormBase {
       workBuffer_ += errorLine(error);
       return;
     }
+    result_ = column.result();
     if (column.stop() != PipeColumn::None) {
-      // The stop line stands in for the report; the inputs of a refused run are not kept.
-      host.message("pipe column", report, MessageIcon::Stop);
-      workBuffer_ += report;
-      return;
+      // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
+      report += result_.summaryLine();
     }
-    host.setText(Result, report);
+    host.setText(Result, workBuffer_ + report);
     st.formatAndWrite("PIPE_COL", "Fyield", "%.2lf", fy);
     st.formatAndWrite("PIPE_COL", "k", "%.2lf", k);
     st.formatAndWrite("PIPE_COL", "length", "%.3lf", length);
@@ -365,7 +373,10 @@ class PipeColumnForm : public ColumnFormBase {
   void accept(FormHost& host) override {
     state_.settings.formatAndWrite("AISC", "pipeNum", "%9d", selectedOrFirst(host, List));
     state_.settings.write("Project", "Note", host.text(Location, 350));
-    if (calculated_) state_.report = workBuffer_;
+    if (calculated_) {
+      state_.report = workBuffer_;
+      state_.result = result_;
+    }
   }
 };
 

@@ -91,6 +91,7 @@ class CombinedStressForm : public Form {
         state_.report += host.text(Location, 250);
         state_.report += "\r\n";
         state_.report += report_;
+        state_.result = result_;
       }
       host.close(true);
     } else if (id == kCancel) {
@@ -120,6 +121,7 @@ class CombinedStressForm : public Form {
     std::string error = cs.inputError();
     if (error.empty()) {
       report_ = cs.report();
+      result_ = cs.result();
       if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the check has no finite result.";
     }
     if (!error.empty()) {
@@ -133,6 +135,7 @@ class CombinedStressForm : public Form {
   AppState& state_;
   FormLayout layout_;
   std::string report_;
+  DesignResult result_;  // of the last calculation
   bool calculated_ = false;
 };
 

@@ -106,7 +106,10 @@ class DoubleAngleStrutForm : public Form {
     } else if (id == kOk) {
       state_.settings.formatAndWrite("AISC", "DBLLNUM", "%9d", kFirstDoubleAngleRow + selectedOrFirst(host, List));
       state_.settings.write("Project", "Note", host.text(Location, 350));
-      if (calculated_) state_.report = workBuffer_;
+      if (calculated_) {
+        state_.report = workBuffer_;
+        state_.result = result_;
+      }
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -151,11 +154,10 @@ class DoubleAngleStrutForm : public Form {
       host.setText(Result, workBuffer_);
       return;
     }
+    result_ = strut.result();
     if (strut.stop() != DoubleAngleStrut::None) {
-      // The stop message stands in for the report; the inputs of a refused run are not kept.
-      host.message(strut.stop() == DoubleAngleStrut::SlendernessB7 ? "angles sturt" : "angles strut", report,
-                   MessageIcon::Stop);
-      workBuffer_ += report;
+      // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
+      workBuffer_ += report + result_.summaryLine();
       host.setText(Result, workBuffer_);
       return;
     }
@@ -181,6 +183,7 @@ class DoubleAngleStrutForm : public Form {
   int gap_ = 0;
   std::string workBuffer_;
   bool calculated_ = false;
+  DesignResult result_;  // of the last calculation
 };
 
 }  // namespace

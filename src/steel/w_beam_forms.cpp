@@ -129,6 +129,7 @@ class WBeamForm : public Form {
     } else if (id == kOk) {
       state_.settings.formatAndWrite("AISC", "wideFlangeNum", "%d", row_);
       state_.report = reportText();
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -203,6 +204,7 @@ class WBeamForm : public Form {
 
     WBeamAsd beam(r, M, lb, pa, cb, fy, N, V);
     state_.report = beam.design();
+    result_ = beam.result();
     host.setText(Result, state_.report);
     text += state_.report;
   }
@@ -247,6 +249,7 @@ class WBeamForm : public Form {
 
     WBeamLrfd beam(r, M, lb, cb, fy, fu, V);
     state_.report = beam.design();
+    result_ = beam.result();
     host.setText(Result, state_.report);
     text += state_.report;
   }
@@ -255,6 +258,7 @@ class WBeamForm : public Form {
   bool lrfd_;
   FormLayout layout_;
   int row_ = 0;
+  DesignResult result_;  // of the last calculation
 };
 
 }  // namespace

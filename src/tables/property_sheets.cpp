@@ -152,8 +152,8 @@ class PropertySheetForm : public Form {
   void opened(FormHost& host) override {
     // Browsing keeps its own row ("browse" + the design forms' key), so looking a shape up never changes
     // the section a design form has selected. Until the first browse the shared key gives the start row.
-    const std::string own = state_.settings.read("AISC", browseKey(), "", 11);
-    row_ = parseInt(own.empty() ? state_.settings.read("AISC", info_.key, "", 11) : own);
+    row_ = state_.settings.read("AISC", browseKey(), "", 11).empty() ? state_.settings.readInt("AISC", info_.key)
+                                                                      : state_.settings.readInt("AISC", browseKey());
     std::vector<std::string> items;
     const int n = rowCount(table_);
     items.reserve(static_cast<std::size_t>(n));

@@ -111,6 +111,7 @@ class GlulamBeamForm : public Form {
       const std::string location = host.text(Location, kLocationCapacity);
       state_.settings.write("Project", "NOTE", location);
       state_.report = format(" Job number or ID: %s\r\n ", state_.jobNumber.c_str()) + location + "\r\n" + report_;
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -147,6 +148,7 @@ class GlulamBeamForm : public Form {
     GlulamBeamCheck check(*m, loadCondition_, values_[0], values_[3], values_[1], values_[2], values_[4], values_[6],
                           values_[5], K_L_);
     report_ = check.report();
+    result_ = check.result();
     host.setText(Lower, report_);
     calculated_ = true;
   }
@@ -154,6 +156,7 @@ class GlulamBeamForm : public Form {
   AppState& state_;
   FormLayout layout_;
   std::string report_;
+  DesignResult result_;  // of the last calculation
   double K_L_ = 1.0;
   int loadCondition_ = 6;
   double values_[7] = {};

@@ -82,7 +82,7 @@ class SawnBeamForm : public Form {
     } fields[] = {{Moment, "moment"}, {Shear, "shear"},     {Span, "span"},
                   {Deflection, "defl"}, {Reaction, "reaction"}, {Unbraced, "unbLen"}};
     for (const auto& f : fields) host.setText(f.id, state_.settings.read(sec, f.key, "", kField));
-    loadCondition_ = parseInt(state_.settings.read(sec, "loadC", "10"));
+    loadCondition_ = state_.settings.readInt(sec, "loadC", 10);
     if (loadCondition_ >= 0 && loadCondition_ < 7) host.setChecked(FirstLoad + loadCondition_, true);
     const LastBeamResult& r = state_.lastBeam;
     if (timber_) {
@@ -108,6 +108,7 @@ class SawnBeamForm : public Form {
       const std::string location = host.text(Location, kLocationCapacity);
       state_.settings.write("Project", "NOTE", location);
       state_.report = format(" Job number or ID: %s\r\n ", state_.jobNumber.c_str()) + location + "\r\n" + report_;
+      state_.result = result_;
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -134,7 +135,8 @@ class SawnBeamForm : public Form {
     SawnBeamCheck check(m, timber_ ? SawnBeamKind::Timber : SawnBeamKind::Dimension, loadCondition_, span, moment,
                         shear, reaction, defl, unbraced);
     report_ = check.report();
-    if (!timber_) host.setText(Lower, check.quickSummary());
+    result_ = check.result();
+    host.setText(Lower, check.quickSummary());
     Settings& st = state_.settings;
     const char* sec = section();
     st.formatAndWrite(sec, "moment", "%.2lf", moment);
@@ -149,6 +151,7 @@ class SawnBeamForm : public Form {
   AppState& state_;
   bool timber_;
   FormLayout layout_;
+  DesignResult result_;  // of the last calculation
   std::string report_;
   int loadCondition_ = 10;
 };

@@ -72,7 +72,10 @@ class SawnPostForm : public Form {
       // OK without a calculation calculates what the fields show, so the pad gets a report.
       if (!calculated_) calculate(host);
       state_.settings.write("Project", "Note", host.text(Location, kLocationCapacity));
-      if (calculated_) state_.report = report_;
+      if (calculated_) {
+        state_.report = report_;
+        state_.result = result_;
+      }
       host.close(true);
     } else if (id == kCancel) {
       host.close(false);
@@ -130,6 +133,7 @@ class SawnPostForm : public Form {
     report_ += m.describe();
     WoodColumn column(m, v[2], v[0], v[1], v[3], f, v[10]);
     report_ += column.report();
+    result_ = column.result();
     host.setText(Report, report_);
     calculated_ = true;
   }
@@ -137,6 +141,7 @@ class SawnPostForm : public Form {
   AppState& state_;
   bool timber_;
   FormLayout layout_;
+  DesignResult result_;  // of the last calculation
   std::string report_;
   bool calculated_ = false;
 };

@@ -21,7 +21,7 @@ class SpeciesForm : public Form {
   const FormLayout& layout() const override { return layout_; }
 
   void opened(FormHost& host) override {
-    state_.sawnSpecies = validSpecies(parseInt(state_.settings.read("Wood", "sawnSpecieNum", "", 20)));
+    state_.sawnSpecies = validSpecies(state_.settings.readInt("Wood", "sawnSpecieNum"));
     std::vector<std::string> names;
     for (const SpeciesRecord& sp : kSpecies) names.emplace_back(sp.name);
     host.setItems(List, names);

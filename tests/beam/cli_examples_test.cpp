@@ -60,12 +60,14 @@ TEST(BeamExamples, RunAsScriptsTheyPrintTheHandCalculatedNumbers) {
     const char* dataFile;
   };
   const Example examples[] = {
-      // 10 kip at midspan of 20 ft: R = 5, Cb = 625/475; at 7.5 ft V = 5, M = 37.5.
+      // 10 kip at midspan of 20 ft: R = 5, Cb = 625/475; at 7.5 ft V = 5, M = 37.5; PL^3/48EI =
+      // 10 * 8000 / 48 / 20138.9 ft = 0.9931 in.
       {"simple_beam",
        {"grayed\n Job No: \n This beam is at: Grid B, 2nd floor\n\n  ===dbm======dbm======dbm======dbm===\n",
         "\n\n@7.50, Shear =5.00 Mmnt=37.50  Slope=",
         "\n Reaction at left support =5.00 kips.  Reaction at right support =5.00 kips\n",
-        "M_A =25.00 k-ft, M_B =50.00, M_C =25.00,  Cb =1.32\nenabled\n"},
+        "M_A =25.00 k-ft, M_B =50.00, M_C =25.00,  Cb =1.32\n\n Key results:\n  maximum moment =50.00 k-ft at 10.000 ft.\n",
+        "  maximum deflection =-0.9931\" at 10.000 ft.\n\nenabled\n"},
        "cbm.dat"},
       // About the right support: R_L = (10 * 25 + 1.2 * 20 * 10) / 20 = 24.5, R_R = 34 - 24.5 = 9.5;
       // over the left support M = -10 * 5.
@@ -83,10 +85,10 @@ TEST(BeamExamples, RunAsScriptsTheyPrintTheHandCalculatedNumbers) {
       // 2 kip at the free end, 0.5 klf over the outer 5 ft: the support takes 4.5 kip and
       // 2 * 10 + 2.5 * 7.5 = 38.75 k-ft; free end P L^3/3EI + w (3L^4 - 4 L a^3 + a^4)/24EI.
       {"cantilever",
-       {"\n  Reaction at support =-4.50 kips\n", "Negative moment =-38.75 k-ft  at =10.000 ft.",
-        "\n\n@4.00, Shear =-4.00 Mmnt=-12.00  Slope=",
+       {"\n  Reaction at support =4.50 kips\n  Fixed-end moment =-38.75 k-ft\n",
+        "Negative moment =-38.75 k-ft  at =10.000 ft.", "\n\n@4.00, Shear =-4.00 Mmnt=-12.00  Slope=",
         vd::format("Deflection down = %.4f\"    at = 10.000 ft. from the support",
-                   (2 * 1000.0 / 3 + 0.5 * (30000 - 5000 + 625) / 24) / EI * 12)},
+                   -(2 * 1000.0 / 3 + 0.5 * (30000 - 5000 + 625) / 24) / EI * 12)},
        "gbm.dat"},
       // Warnings; after the ascending load's error the header and load list only; then no numbers.
       {"input_errors",

@@ -3,6 +3,8 @@
 // the menu enabling and the report the frame puts into the pad.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include <cmath>
 #include <regex>
 
@@ -224,16 +226,17 @@ TEST_F(BeamForms, CantileverKeysFormatsAndPublishedNumbers) {
   const double EI = 29000.0 * 144 * 123.4567 / 20736;
   EXPECT_NEAR(state().stations[4], 2 * 1000.0 / (3 * EI) * 12, 1e-12);
   run("press OK\n");
-  // Published: Mpos, Mneg, the slope constant -P L^2 / 2 and the load's simple-beam right reaction
-  // P p / L = 0.
+  // Published: Mpos, Mneg, no reaction at the free end, the wall's 2 kip up and its -20 k-ft.
   EXPECT_EQ(state().lastBeam.maxPositiveMoment, 0);
   EXPECT_EQ(state().lastBeam.maxNegativeMoment, -20);
-  EXPECT_EQ(state().lastBeam.leftReaction, -100);
-  EXPECT_EQ(state().lastBeam.rightReaction, 0);
+  EXPECT_EQ(state().lastBeam.leftReaction, 0);
+  EXPECT_EQ(state().lastBeam.rightReaction, 2);
+  EXPECT_TRUE(state().lastBeam.cantilever);
+  EXPECT_EQ(state().lastBeam.fixedEndMoment, -20);
   const std::string pad = runner_.padText();
   EXPECT_NE(pad.find("\r\n\r\n@4.00, Shear =-2.00 Mmnt=-8.00  Slope="), std::string::npos) << pad;
-  EXPECT_NE(pad.find("\r\n  Reaction at support =-2.00 kips\r\n"), std::string::npos);
-  EXPECT_NE(pad.find(format("Deflection down = %.4f\"    at = 10.000 ft. from the support", 2 * 1000.0 / (3 * EI) * 12)),
+  EXPECT_NE(pad.find("\r\n  Reaction at support =2.00 kips\r\n  Fixed-end moment =-20.00 k-ft\r\n"), std::string::npos);
+  EXPECT_NE(pad.find(format("Deflection down = %.4f\"    at = 10.000 ft. from the support", -2 * 1000.0 / (3 * EI) * 12)),
             std::string::npos);
 
   // Moment loads cannot be typed into the cantilever form: its fields stay 0.
@@ -301,7 +304,9 @@ TEST_F(BeamForms, AReportFileThatCannotBeWrittenIsNamedAndTheResultStands) {
   std::filesystem::create_directory("cbm.wri");
   std::ofstream("cbm.wri/keep") << "x";
   run(kSimpleBeam);
-  run("press Calculate\n");
+  std::istringstream calculate("press Calculate\n");
+  std::ostringstream err;
+  EXPECT_EQ(runner_.runScript(calculate, err), 1);  // a file not written makes the run fail
   const std::string shown = messages();
   EXPECT_EQ(shown.substr(0, 33), "cbm app: Could not write the file") << shown;
   EXPECT_NE(shown.find("cbm.wri\n"), std::string::npos) << shown;

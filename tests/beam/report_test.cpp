@@ -63,6 +63,11 @@ TEST(SimpleBeamReport, CentralPointLoadLineByLine) {
           "\n 'Cb' for Section F design, at the ends of unbraced length:\n  Mmax =50.00 k-ft, M_A =25.00 k-ft, M_B "
           "=50.00, M_C =25.00,  Cb =%.2f",
           625.0 / 475.0);
+  // The key results: the first of the equal shears (+5 at the left support) and the centre deflection.
+  appendf(e,
+          "\n\n Key results:\n  maximum moment =50.00 k-ft at 10.000 ft.\n  maximum shear =5.000 kips at 0.000 ft."
+          "\n  reactions: left =5.00 kips, right =5.00 kips.\n  maximum deflection =%.4f\" at 10.000 ft.\r\n",
+          -centre * 12);
   expectSameLines(a.report(), e);
   EXPECT_NEAR(a.cb(), 625.0 / 475.0, 1e-12);
 
@@ -102,8 +107,8 @@ TEST(SimpleBeamReport, UniformLoadDeflectionUpAbsentAndUpwardLoadsReportUp) {
                                     mid * 12, 20 / mid)),
             std::string::npos)
       << up.report();
-  EXPECT_NE(up.report().find("Deflection down =0.0000\"    at =0.000 ft.\t span to deflection ratio =0.0"),
-            std::string::npos);
+  // Nothing goes down: no ratio for a deflection of nothing.
+  EXPECT_NE(up.report().find("Deflection down =0.0000\"    at =0.000 ft.\n Deflection up"), std::string::npos);
 }
 
 TEST(SimpleBeamReport, TriangularLoadsListTheirApexAndKeepTheTable) {
@@ -165,7 +170,7 @@ TEST(SimpleBeamReport, MomentLoadAtTheLeftEnd) {
 
 TEST(SimpleBeamReport, MomentLoadAtTheRightEnd) {
   // 6 k-ft at x = L: just left of the support the moment is R_L * L = -6/20 * 20 = -6, which no
-  // station sees; it is taken before the scan. The largest positive moment is then the 0 at x = 0.
+  // station sees. The largest positive moment is the 0 at x = 0 (not -6, as an end rule once said).
   BeamLoadTable t = table(20, 20);
   beamtest::load(t, kMomentRow + 2, 6, 20, 0);
   BeamAnalysis a(t);
@@ -173,7 +178,7 @@ TEST(SimpleBeamReport, MomentLoadAtTheRightEnd) {
   ASSERT_EQ(a.run(), BeamRunStatus::Complete);
   double Mpos, Mneg, RL, RR;
   a.results(Mpos, Mneg, RL, RR);
-  EXPECT_EQ(Mneg, -6);
+  EXPECT_NEAR(Mneg, -6, 1e-9);
   EXPECT_EQ(Mpos, 0);
   EXPECT_NE(a.report().find("Positive moment =0.00 k-ft  at =0.000 ft.\n Negative moment =-6.00 k-ft  at =20.000 ft."),
             std::string::npos)
@@ -181,17 +186,17 @@ TEST(SimpleBeamReport, MomentLoadAtTheRightEnd) {
 }
 
 TEST(OverhangLeftReport, MomentLoadInsideTheSpanIsNotTakenForAnEndMoment) {
-  // L = 25, s = 20, 10 k-ft at 19.9: R_L = -0.5, M = -0.5 (x - 5) left of the load; the most
-  // negative station moment is at 19.875: -7.4375. The load is not at the beam's end, so it must not
-  // be reported as a -10 end moment.
+  // L = 25, s = 20, 10 k-ft at 19.9: R_L = -0.5, M = -0.5 (x - 5) left of the load, most negative
+  // just left of it: -0.5 * 14.9 = -7.45 at 19.9, between the stations 19.875 and 20. The load is not
+  // at the beam's end, so it must not be reported as a -10 end moment.
   BeamLoadTable t = table(25, 20);
   beamtest::load(t, kMomentRow, 10, 19.9, 0);
   BeamAnalysis a(t);
   ASSERT_EQ(a.run(), BeamRunStatus::Complete);
   double Mpos, Mneg, RL, RR;
   a.results(Mpos, Mneg, RL, RR);
-  EXPECT_NEAR(Mneg, -0.5 * (19.875 - 5), 1e-12);
-  EXPECT_NE(a.report().find("Negative moment =-7.44 k-ft  at =19.875 ft."), std::string::npos) << a.report();
+  EXPECT_NEAR(Mneg, -7.45, 1e-9);
+  EXPECT_NE(a.report().find("Negative moment =-7.45 k-ft  at =19.900 ft."), std::string::npos) << a.report();
 }
 
 TEST(OverhangLeftReport, PointLoadAtTheFreeEnd) {
@@ -344,14 +349,8 @@ TEST(OverhangRightReport, PointLoadAtTheTip) {
   EXPECT_DOUBLE_EQ(a.stations()[160 * 5 + 2], -50);
   EXPECT_DOUBLE_EQ(Mneg, -50);
 
-  double upMax = 0, upAt = 0;
-  for (int i = 0; i <= 160; ++i) {
-    const double x = i * 25.0 / 200, y = 10 * 5 * x * (400 - x * x) / (6 * 20 * kEI);
-    if (y > upMax) {
-      upMax = y;
-      upAt = x;
-    }
-  }
+  // The largest uplift, P a l^2 / (9 sqrt(3) EI) at l / sqrt(3) = 11.547 ft, between stations.
+  const double upMax = 10 * 5 * 400 / (9 * std::sqrt(3.0) * kEI), upAt = 11.547;
   const double tip = 10 * 25.0 * 25 / (3 * kEI);
   const auto r = lines(a.report());
   EXPECT_EQ(r[1], "  ===ebm======ebm======ebm======ebm===");
@@ -399,7 +398,8 @@ TEST(OverhangRightReport, PointOfInterestEvenWhenTheLengthsAreInError) {
 }
 
 TEST(CantileverReport, PointLoadAtTheFreeEnd) {
-  // L = 10, 2 kip at 0: V = -2, M = -2x, free-end deflection PL^3/3EI at 10 ft from the support.
+  // L = 10, 2 kip at 0: V = -2, M = -2x; the wall pushes up 2 kip and takes M = -20 k-ft; free-end
+  // deflection PL^3/3EI down, printed negative like every other deflection of the report.
   BeamLoadTable t = table(10, 10);
   beamtest::load(t, kPointRow, 2, 0, 0);
   CantileverAnalysis a(t);
@@ -418,9 +418,21 @@ TEST(CantileverReport, PointLoadAtTheFreeEnd) {
             2 * (100 - x * x) / (2 * kEI), -down);
   }
   appendf(e, "\n\n Positive moment =0.00 k-ft  at =0.000 ft.\n Negative moment =-20.00 k-ft  at =10.000 ft.");
-  appendf(e, "\n Deflection down = %.4f\"    at = 10.000 ft. from the support", tip);
-  e += "\n maximum shear force =-2.000 kips.\n  Reaction at support =-2.00 kips\r\n";
+  appendf(e, "\n Deflection down = %.4f\"    at = 10.000 ft. from the support", -tip);
+  e += "\n maximum shear force =-2.000 kips.\n  Reaction at support =2.00 kips\n  Fixed-end moment =-20.00 k-ft\r\n";
+  appendf(e,
+          "\n\n Key results:\n  maximum moment =-20.00 k-ft at 10.000 ft.\n  maximum shear =-2.000 kips at 0.000 ft."
+          "\n  reaction at the fixed end =2.00 kips, fixed-end moment =-20.00 k-ft."
+          "\n  maximum deflection =%.4f\" at 10.000 ft. from the support\r\n",
+          -tip);
   expectSameLines(a.report(), e);
+  // The station file keeps counting deflection downward.
+  EXPECT_NEAR(a.stations()[4], tip, 1e-12);
+  const LastBeamResult r = a.lastResult();
+  EXPECT_TRUE(r.cantilever);
+  EXPECT_EQ(r.leftReaction, 0.0);
+  EXPECT_DOUBLE_EQ(r.rightReaction, 2.0);
+  EXPECT_DOUBLE_EQ(r.fixedEndMoment, -20.0);
 }
 
 TEST(CantileverReport, PartialUniformLoadAndTriangularLoadList) {
@@ -428,16 +440,15 @@ TEST(CantileverReport, PartialUniformLoadAndTriangularLoadList) {
   // free-end deflection w (3L^4 - 4 L a^3 + a^4) / 24EI with a = 5; none at the fixed end.
   BeamLoadTable t = table(10, 10);
   beamtest::load(t, kUniformRow, 1.5, 0, 5);
-  beamtest::load(t, kAscendingRow, 0.25, 6, 9);      // a gradient in ksf
-  beamtest::load(t, kDescendingRow + 1, 0.125, 4, 4);  // listed although it has no length
+  beamtest::load(t, kAscendingRow, 0.25, 6, 9);        // apex 0.25 kip/ft at 9 ft
+  beamtest::load(t, kDescendingRow + 1, 0.125, 4, 4);  // no length: not a load
   CantileverAnalysis a(t);
   ASSERT_EQ(a.run(), BeamRunStatus::Complete);
   EXPECT_NE(a.report().find("\n uniform load = 1.500 kip/ft start 0.00' end 5.00'"
-                            "\n ascending triangular load = 0.250 ksf. start 6.00' end 9.00'"
-                            "\n descending triangular load = 0.12 ksf. start 4.00'  end 4.00'\n"),
+                            "\n ascending triangular load = 0.250 kip/ft at apex start 6.00' end 9.00'\n"),
             std::string::npos)
       << a.report();
-  EXPECT_EQ(t[kAscendingRow][0], 0.25);  // not converted
+  EXPECT_EQ(t[kAscendingRow][0], 0.25);  // the table keeps what was entered
 
   BeamLoadTable u = table(10, 10);
   beamtest::load(u, kUniformRow, 1.5, 0, 5);
@@ -446,17 +457,76 @@ TEST(CantileverReport, PartialUniformLoadAndTriangularLoadList) {
   const double free = 1.5 * (3 * 1e4 - 4 * 10 * 125 + 625) / (24 * kEI) * 12;
   EXPECT_NEAR(b.stations()[4], free, 1e-12);
   EXPECT_NEAR(b.stations()[200 * 5 + 4], 0, 1e-12);
-  EXPECT_NE(b.report().find(format("\n Deflection down = %.4f\"    at = 10.000 ft. from the support", free)),
+  EXPECT_NE(b.report().find(format("\n Deflection down = %.4f\"    at = 10.000 ft. from the support", -free)),
             std::string::npos);
-  EXPECT_NE(b.report().find("\n  Reaction at support =-7.50 kips\r\n"), std::string::npos);
-  // Its published numbers: Mpos, Mneg, C1 = EI times minus the free end's slope, and the uniform
-  // load's total: the slope at the free end is w (L^3 - a^3)/6EI with a = 5 from the fixed end.
+  // The wall carries 1.5 * 5 = 7.5 kip and 7.5 * 7.5 = 56.25 k-ft (the load's centre is 7.5 ft off).
+  EXPECT_NE(b.report().find("\n  Reaction at support =7.50 kips\n  Fixed-end moment =-56.25 k-ft\r\n"),
+            std::string::npos);
   double Mpos, Mneg, left, right;
   b.results(Mpos, Mneg, left, right);
   EXPECT_EQ(Mpos, 0);
-  EXPECT_NEAR(Mneg, -1.5 * 5 * 7.5, 1e-12);
-  EXPECT_NEAR(left, -1.5 * (1000 - 125) / 6, 1e-10);
+  EXPECT_NEAR(Mneg, -56.25, 1e-12);
+  EXPECT_EQ(left, 0.0);
   EXPECT_NEAR(right, 7.5, 1e-12);
+}
+
+TEST(CantileverReport, TriangularLoadsAreTypedAsApexIntensity) {
+  // A 10 ft cantilever, ascending 0 at the free end to 3 kip/ft at the wall: W = 15 kip, 10/3 ft
+  // from the wall, so M = -50 k-ft; free-end deflection W L^3 / 15EI. Read as a gradient, the same
+  // 3 made 30 kip/ft at the wall: ten times all of it.
+  BeamLoadTable t = table(10, 10);
+  beamtest::load(t, kAscendingRow, 3, 0, 10);
+  CantileverAnalysis a(t);
+  ASSERT_EQ(a.run(), BeamRunStatus::Complete);
+  EXPECT_NEAR(a.lastResult().rightReaction, 15, 1e-12);
+  EXPECT_NEAR(a.fixedEndMoment(), -50, 1e-12);
+  EXPECT_NEAR(a.stations()[4], 15 * 1000.0 / (15 * kEI) * 12, 1e-12);
+  EXPECT_NE(a.report().find("\n ascending triangular load = 3.000 kip/ft at apex start 0.00' end 10.00'\n"),
+            std::string::npos);
+  // Descending from 2 kip/ft at the free end: W = 10 kip, 10 - 10/3 ft from the wall.
+  BeamLoadTable u = table(10, 10);
+  beamtest::load(u, kDescendingRow, 2, 0, 10);
+  CantileverAnalysis b(u);
+  ASSERT_EQ(b.run(), BeamRunStatus::Complete);
+  EXPECT_NEAR(b.fixedEndMoment(), -10 * 20.0 / 3, 1e-12);
+}
+
+TEST(SpanRatio, PrintedOnlyForAMeasurableDeflection) {
+  // A 10 ft simple span, I = 100, E = 29000, central load P: deflection P L^3 / 48EI, in inches
+  // 12 * P * 1000 / (48 * 20138.89) = 0.012414 P.
+  //   P = 0.01: 0.00012" prints as 0.0001; its ratio (about 966,000) would be noise: not printed.
+  //   P = 1:    0.0124": ratio 10 * 12 / 0.012414 = 9666.7, printed.
+  BeamLoadTable t = table(10, 10);
+  beamtest::load(t, kPointRow, 0.01, 5);
+  BeamAnalysis small(t);
+  ASSERT_EQ(small.run(), BeamRunStatus::Complete);
+  EXPECT_NE(small.report().find("Deflection down =-0.0001\"    at =5.000 ft.\n"), std::string::npos) << small.report();
+  EXPECT_EQ(small.report().find("ratio"), std::string::npos);
+  t[kPointRow][0] = 1;
+  BeamAnalysis large(t);
+  ASSERT_EQ(large.run(), BeamRunStatus::Complete);
+  EXPECT_NE(large.report().find("Deflection down =-0.0124\"    at =5.000 ft.\t span to deflection ratio =9666.7"),
+            std::string::npos)
+      << large.report();
+}
+
+TEST(TrueExtremes, OverhangSupportMomentAndShearBetweenStations) {
+  // L = 23.7, s = 17.24: the left support at a = 6.46, midway between stations 54 (6.399) and 55
+  // (6.5175). 5 kip at the tip, 1 kip/ft over the whole beam.
+  //   Just left of the support: M = -5 * 6.46 - 6.46^2 / 2 = -53.1658 (station 54 saw -52.47).
+  //   R_R * 17.24 = 23.7 * (11.85 - 6.46) - 5 * 6.46 = 95.443, R_R = 5.53614, R_L = 28.7 - R_R = 23.16386;
+  //   just right of the support V = 23.16386 - 5 - 6.46 = 11.70386 (station 55 saw 11.646).
+  //   Zero shear R_R = 5.53614 ft left of the right end: M = R_R^2 / 2 = 15.324 at 18.16386.
+  BeamLoadTable t = table(23.7, 17.24);
+  beamtest::load(t, kPointRow, 5, 0);
+  beamtest::load(t, kUniformRow, 1, 0, 23.7);
+  BeamAnalysis a(t);
+  ASSERT_EQ(a.run(), BeamRunStatus::Complete);
+  EXPECT_NE(a.report().find("Positive moment =15.32 k-ft  at =18.164 ft.\n Negative moment =-53.17 k-ft  at =6.460 ft."),
+            std::string::npos)
+      << a.report();
+  EXPECT_NE(a.report().find("maximum shear force =11.704 kips."), std::string::npos);
+  EXPECT_NE(a.report().find("  maximum shear =11.704 kips at 6.460 ft."), std::string::npos);
 }
 
 }  // namespace

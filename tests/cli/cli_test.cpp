@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@ struct Result {
 };
 
 // Runs the real program on a script, in a scratch directory, with its own settings file.
-Result runCli(const std::string& script, const std::string& extraArgs = "") {
+Result runCli(const std::string& script, const std::string& extraArgs = "",
+              const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
   const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vd_cli_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
+  if (prepare) prepare(dir);
   std::ofstream(dir / "script.txt") << script;
   const std::string command = "cd " + dir.string() + " && " VD_CLI " --settings " + (dir / "t.ini").string() + " " +
                               extraArgs + " script.txt 2>&1";
@@ -41,7 +45,7 @@ TEST(Cli, LabelsMatchLooselyAndStartTextShows) {
   Result r = runCli("# comment\n\nshow pad\nmenu MM -> FT IN 1/16\nset   MM=  250\npress calc\nshow \"FT  IN 1/16:\"\n"
                     "press Cancel\nshow menu Moment diagram\nshow menu Simp. Beam Design\n");
   EXPECT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(r.out, "\n This space is designed for you to cut and paste.\n0'- 9 13.5/16\"\ngrayed\nenabled\n");
+  EXPECT_EQ(r.out, "\n This space is designed for you to cut and paste.\n0'- 9 13/16\"\ngrayed\nenabled\n");
 }
 
 TEST(Cli, UnknownNamesStopWithStatusTwo) {
@@ -139,6 +143,47 @@ TEST(Cli, ReadmeExamplesRunAsWritten) {
     const Result r = runCli(example);
     EXPECT_EQ(r.status, 0) << example << r.out;
     EXPECT_EQ(r.out.find("line "), std::string::npos) << example << r.out;
+  }
+}
+
+TEST(Cli, UnshownMessagesGoToStandardErrorAndAFailedWriteExitsWithOne) {
+  const std::string beam = "menu Simp. Beam Design\nset Span 20\nset I 100\nset E 29000\n"
+                           "set \"point loads\"[0,0] 10\nset \"point loads\"[0,1] 10\npress Calculate the results\n"
+                           "press OK\n";
+  EXPECT_EQ(runCli(beam).status, 0);
+  std::filesystem::path victim;
+  Result r = runCli(beam + "show pad\n", "", [&](const std::filesystem::path& dir) {
+    victim = dir / "victim";
+    std::ofstream(victim) << "precious";
+    std::filesystem::create_symlink(victim, dir / "cbm.wri");
+  });
+  EXPECT_EQ(r.status, 1) << r.out;
+  EXPECT_NE(r.out.find("message: cbm app: Could not write the file"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("symbolic link"), std::string::npos) << r.out;
+  // The pad still shows this run's report, not the link target's text.
+  EXPECT_NE(r.out.find("point load = 10.00 kip. at 10.00'"), std::string::npos) << r.out;
+  std::ifstream in(victim);
+  std::string kept;
+  std::getline(in, kept);
+  EXPECT_EQ(kept, "precious");
+}
+
+TEST(Cli, ScriptErrorsNameTheProblemAndQuoteTheLineSafely) {
+  // A byte-order mark before the first line is not part of it.
+  EXPECT_EQ(runCli("\xEF\xBB\xBFmenu ft in 1/16 -> mm\npress Cancel\n").status, 0);
+  const struct {
+    std::string script, said;
+  } cases[] = {
+      {"frobnicate\n", "line 1: unknown command: frobnicate: \"frobnicate\"\n"},
+      {"show menu \n", "line 1: show menu ITEM: the menu item is missing: \"show menu\"\n"},
+      {"menu \x01\x7f\xff" + std::string(100000, 'x') + "\n",
+       "line 1: no such menu item: \\x01\\x7F\\xFF" + std::string(138, 'x') + "...: \"menu \\x01\\x7F\\xFF" +
+           std::string(72, 'x') + "...\"\n"},
+  };
+  for (const auto& c : cases) {
+    const Result r = runCli(c.script);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, c.said);
   }
 }
 

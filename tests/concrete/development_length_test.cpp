@@ -134,7 +134,8 @@ TEST_F(DevelopmentLengthFormTest, BadInputsAreAskedAgainAndNothingNonFiniteIsPri
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   for (const char* bad : {"set \"Bar dia. being evaluated\" 0\n", "set Fc' abc\n", "set \"Bar dia. being evaluated\" -1\n",
-                          "set Ktr -9\n", "set \"1/2 spacing\" 0\n"}) {
+                          "set Ktr -9\n", "set \"1/2 spacing\" 0\n", "set \"Bar dia. being evaluated\" 1e-310\n",
+                          "set \"Bar dia. being evaluated\" 1e-300\n"}) {
     out_.str("");
     run(r, std::string("menu Reinf. Bar Tens/Comp Dev.\n") + bad + "press OK\nshow messages\n");
     EXPECT_NE(r.currentHost(), nullptr) << bad;  // still open, nothing reported

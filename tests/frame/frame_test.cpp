@@ -1,3 +1,5 @@
+#include <cmath>
+#include <cstring>
 #include <set>
 
 #include "frame/app_icon.h"
@@ -121,20 +123,92 @@ TEST_F(FrameTest, FeetToMillimetres) {
   EXPECT_EQ(s.read("Project", "FT", "", 20), "");  // the last input was empty
   run(r, "menu ft in 1/16 -> mm\nshow ft in\nset \"ft in 1/16\" 12 0 0 0\npress Calculate\nshow messages\npress Cancel\n");
   EXPECT_NE(out_.str().find("Debug: The fraction's denominator is zero"), std::string::npos);
-  EXPECT_EQ(r.padText(), "");  // the form emptied the log when it opened
+  // Cancel leaves the pad as it was, though the form started a new log when it opened.
+  EXPECT_EQ(r.padText(),
+            "\r\n3'-4 5/16 = 3.3594ft = 1023.94mm"
+            "\r\n3'-4 5/8 = 3.3854ft = 1031.88mm"
+            "\r\n0'-0 0/16 = 0.0000ft = 0.00mm");
 }
 
 TEST_F(FrameTest, MillimetresToFeet) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   run(r, "menu mm -> ft in 1/16\nset mm 1000\npress Calculate\nshow ft in 1/16\npress OK\n");
-  // 1000 mm = 39.3701 in = 3 ft 3.3701 in; 0.3701 in = 5.92 sixteenths.
-  EXPECT_EQ(out_.str(), "3'- 3 5.9/16\"\n");
-  EXPECT_EQ(r.padText(), "\r\n1000.00mm = 3'- 3 5.9/16\" = 3.2808ft ");
+  // 1000 mm = 39.3701 in = 3 ft 3.3701 in; 0.3701 in = 5.92 sixteenths, nearest 6.
+  EXPECT_EQ(out_.str(), "3'- 3 6/16\"\n");
+  EXPECT_EQ(r.padText(), "\r\n1000.00mm = 3'- 3 6/16\" = 3.2808ft ");
   EXPECT_EQ(s.read("Project", "MM"), "1000");
+  // A refused input: OK recalculates, is refused again and the form stays open; Cancel keeps the pad.
   run(r, "menu mm -> ft in 1/16\nset mm 1e300\npress Calculate\nshow messages\npress OK\n");
   EXPECT_NE(out_.str().find("too large"), std::string::npos);
-  EXPECT_EQ(r.padText(), "");
+  ASSERT_NE(r.currentHost(), nullptr);
+  run(r, "press Cancel\n");
+  EXPECT_EQ(r.padText(), "\r\n1000.00mm = 3'- 3 6/16\" = 3.2808ft ");
+}
+
+TEST(LengthConversion, MillimetresRoundToTheNearestSixteenthAndCarry) {
+  const struct {
+    double mm;
+    const char* text;
+  } cases[] = {
+      {330.2, "1'- 1 0/16\""},     // exactly 13 in (it printed 1'- 0 16.0/16")
+      {304.8, "1'- 0 0/16\""},     // exactly 1 ft
+      {1000, "3'- 3 6/16\""},      // 39.3701 in: 5.92 sixteenths
+      {304.038, "1'- 0 0/16\""},   // 11.97 in: 11 in and 15.52 sixteenths, carried into the foot
+      {25.4 / 32 * 0.99, "0'- 0 0/16\""},  // just under half a sixteenth
+      {25.4 / 32 * 1.01, "0'- 0 1/16\""},  // just over
+      {-330.2, "-1'- 1 0/16\""},
+      {0, "0'- 0 0/16\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(feetInchesSixteenths(c.mm), c.text) << c.mm;
+  // Every whole inch up to 100 ft prints as that inch with 0/16.
+  for (int in = 0; in <= 1200; ++in) {
+    const std::string expected = format("%d'- %d 0/16\"", in / 12, in % 12);
+    EXPECT_EQ(feetInchesSixteenths(in * 25.4), expected);
+  }
+}
+
+TEST(ReferenceSheets, EveryUnitFactorAgreesWithItsExactDefinition) {
+  // Exact definitions: in = 25.4 mm, ft = 12 in, lb = 0.45359237 kg, lbf = lb * 9.80665 m/s^2,
+  // US gallon = 231 in^3, slug = lbf s^2 / ft, litre = 1e-3 m^3. Each printed factor must be its
+  // exact value rounded to the digits printed.
+  const double in = 0.0254, ft = 0.3048, lb = 0.45359237, lbf = lb * 9.80665, gal = 231 * in * in * in;
+  const struct {
+    int sheet;
+    const char* before;  // the text right before the factor
+    double exact;
+  } factors[] = {
+      {2437, "1.0 square foot  = ", ft * ft},                 // m^2
+      {2437, "1.0 square inch = ", in * in * 1e6},            // mm^2
+      {2431, "1.0 pound force  = ", lbf},                     // N
+      {2431, "1.0 pound mass = ", lb},                        // kg
+      {2431, "1.0 ounce mass = ", lb / 16 * 1000},            // g
+      {2431, "1.0 pound wt. = ", lb * 1000},                  // g
+      {2432, "1.0 ft-kip  = ", lbf * ft},                     // kN-m (kip-ft / 1000 / 1000)
+      {2432, "1.0 ft-lb  = ", lbf * ft},                      // N-m
+      {2432, "1.0 in-lb  = ", lbf * in},                      // N-m
+      {2433, "1.0 psi  = ", lbf / (in * in) / 1000},          // kPa
+      {2433, "1.0 psf  = ", lbf / (ft * ft) / 1000},          // kN/m^2
+      {2433, "1.0 ksi   = ", lbf / (in * in) / 1000},         // MPa
+      {2434, "1.0 cu.ft. = ", ft * ft * ft},                  // m^3
+      {2434, "\r\n  = ", ft * ft * ft / gal},                 // US gallons
+      {2434, "1.00 pcf  = ", lbf / (ft * ft * ft) / 1000},    // kN/m^3
+      {2435, "1.0 U.S. gallon  = ", gal * 1000},              // litres
+      {2435, "liter\r\n          = ", gal / (ft * ft * ft)},  // ft^3: 231/1728 = 0.13368
+      {2435, "feet\r\n          = ", gal},                    // m^3
+      {2436, "1.0 slug  = ", lbf / ft},                       // kg
+  };
+  for (const auto& f : factors) {
+    const std::string sheet = referenceSheet(f.sheet);
+    const std::size_t at = sheet.find(f.before);
+    ASSERT_NE(at, std::string::npos) << f.sheet << " " << f.before;
+    const std::size_t from = at + std::strlen(f.before);
+    const std::string number = sheet.substr(from, sheet.find_first_not_of("0123456789.", from) - from);
+    const std::size_t point = number.find('.');
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(number.size() - point - 1);
+    EXPECT_LE(std::fabs(std::stod(number) - f.exact), 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9))
+        << f.sheet << " " << f.before << number << " (exactly " << f.exact << ")";
+  }
 }
 
 TEST_F(FrameTest, BeamReportAssembly) {

@@ -527,12 +527,12 @@ TEST_F(RealFormTest, ReverseConversionTypedByTheUser) {
     input->clear();
     QTest::keyClicks(input, "1000");
     QTest::keyClick(input, Qt::Key_Return);  // Calculate is the default button
-    EXPECT_EQ(fieldLabelled(d, "ft in 1/16: ")->text().toStdString(), "3'- 3 5.9/16\"");
+    EXPECT_EQ(fieldLabelled(d, "ft in 1/16: ")->text().toStdString(), "3'- 3 6/16\"");
     guitest::click(d, kOk);
   });
   window.runCommand(2425);
   const double ft = 1000.0 / 25.4 / 12.0;
-  EXPECT_EQ(window.padText(), vd::format("\r\n1000.00mm = 3'- 3 5.9/16\" = %.4fft ", ft));
+  EXPECT_EQ(window.padText(), vd::format("\r\n1000.00mm = 3'- 3 6/16\" = %.4fft ", ft));
   EXPECT_EQ(Settings(ini()).read("Project", "MM", "", 16), "1000");
 }
 

@@ -132,7 +132,8 @@ TEST(LateralForce, ReportTextLineByLine) {
       "\r\nL1          ,   10.000,   0.000,   100.00,   1000.0,   100.0%,  13.75,  0.00,   0"
       "\r\nground      ,   0.000,   10.000,   0.00,   0.0,   0.0%,  0.00,  13.75,   138"
       "\r\n,,,,,,,," + rule +
-      "\r\nTotal, ,  ,                 100.0 kip,      1000,   100.0%,   V =13.8 kip, , 138";
+      "\r\nTotal, ,  ,                 100.0 kip,      1000,   100.0%,   V =13.8 kip, , 138"
+      "\r\n\r\n Base shear V =13.750 kips, period T =0.112 seconds\r\n";
   EXPECT_EQ(r.report, expected);
 }
 
@@ -206,6 +207,79 @@ TEST_F(LateralForceSheetTest, GroundHeightIsGrayedAndFirstRunWithoutFactorsSaysS
   EXPECT_EQ(out_.str().substr(0, 24), "0.00\ngrayed: height, ft\n");
   EXPECT_NE(out_.str().find("Vardelin: No seismic factors were applied"), std::string::npos);
   EXPECT_EQ(r.padText().find("nan"), std::string::npos);
+}
+
+TEST_F(LateralForceSheetTest, RowsAreLabelledFromTheRoofDownAndAnInputErrorKeepsTheSheetOpen) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r, "menu 94 UBC Lateral Forces\n");
+  // The labels read top down: level 10 on the top row, level 1 just above the ground.
+  std::vector<std::string> labels;
+  ASSERT_TRUE(r.currentHost());
+  for (const Control& c : r.currentHost()->form().layout().controls)
+    if (c.kind == ControlKind::Static && c.label.rfind("Level", 0) == 0) labels.push_back(c.label);
+  ASSERT_EQ(labels.size(), 10u);
+  EXPECT_EQ(labels.front(), "Level 10 (roof)");
+  EXPECT_EQ(labels[1], "Level 9");
+  EXPECT_EQ(labels.back(), "Level 1");
+  // Filled from the top as if it were level 1: no level 1, so nothing to compute. The sheet stays
+  // open with what was typed; the pad is untouched.
+  const std::string padBefore = r.padText();
+  run(r, "pick zone 4\nset Level[10] roof\nset \"height, ft\"[10] 12\nset \"weight, kip\"[10] 100\npress OK\n"
+         "show messages\nshow \"height, ft\"[10]\n");
+  EXPECT_NE(out_.str().find("Vardelin: No level has a positive height"), std::string::npos);
+  EXPECT_NE(out_.str().find("\n12\n"), std::string::npos) << out_.str();
+  EXPECT_TRUE(r.currentHost() != nullptr);
+  // Moved to level 1, it runs.
+  out_.str("");
+  run(r, "set \"height, ft\"[10] \nset \"weight, kip\"[10] \nset \"height, ft\"[1] 12\nset \"weight, kip\"[1] 100\n"
+         "press OK\nshow messages\n");
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_NE(r.padText().find("Base shear V ="), std::string::npos);
+  EXPECT_NE(r.padText(), padBefore);
+}
+
+TEST_F(LateralForceSheetTest, AComputedPeriodFollowsTheLevelsATypedOneStays) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  run(r,
+      "menu 94 UBC Lateral Forces\n"
+      "pick zone 4\npick Standard occupancy\npick \"S = 1.2\"\npick 0.035\npick \"Table 16-N, 'Rw' factor\" #8\n"
+      "set \"height, ft\"[1] 12\nset \"weight, kip\"[1] 500\nset \"height, ft\"[2] 24\nset \"weight, kip\"[2] 500\n"
+      "set \"height, ft\"[3] 36\nset \"weight, kip\"[3] 300\nset period 0\npress OK\n");
+  EXPECT_EQ(s.read("94UBC", "PERIOD"), "0.514");  // 0.035 * 36^0.75
+  EXPECT_EQ(s.read("94UBC", "PeriodTyped"), "0");
+  out_.str("");
+  // A fourth level at 48 ft: T = 0.035 * 48^0.75 = 0.035 * 18.234 = 0.638 s, not the 0.514 shown
+  // in the field (which, used, also announced "your own building period").
+  run(r, "menu 94 UBC Lateral Forces\nset \"height, ft\"[4] 48\nset \"weight, kip\"[4] 200\npress OK\nshow messages\n");
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_NE(r.padText().find("Period (modified by the user) = 0.638 seconds"), std::string::npos) << r.padText();
+  EXPECT_EQ(s.read("94UBC", "PERIOD"), "0.638");
+  // A typed period stays through a change of the levels.
+  run(r, "menu 94 UBC Lateral Forces\nset period 1.0\npress OK\n");
+  EXPECT_EQ(s.read("94UBC", "PeriodTyped"), "1");
+  run(r, "menu 94 UBC Lateral Forces\nset \"height, ft\"[4] 50\npress OK\n");
+  EXPECT_NE(r.padText().find("Period (modified by the user) = 1.000 seconds"), std::string::npos);
+}
+
+TEST(LateralForcePeriod, ASettingsFileWithoutTheKeyIsReadByComparingWithMethodA) {
+  // Levels at 12, 24, 36 ft with Ct 0.035: Method A gives 0.514 s.
+  const auto path = std::filesystem::temp_directory_path() / ("vd_period_" + std::to_string(::getpid()) + ".ini");
+  Settings s(path);
+  s.write("94UBC", "Ct", "0");
+  s.write("94UBC", "H01", "12.000");
+  s.write("94UBC", "H02", "24.000");
+  s.write("94UBC", "H03", "36.000");
+  s.write("94UBC", "PERIOD", "0.514");
+  EXPECT_FALSE(storedPeriodTyped(s));
+  s.write("94UBC", "PERIOD", "0.800");
+  EXPECT_TRUE(storedPeriodTyped(s));
+  s.write("94UBC", "PERIOD", "0.000");
+  EXPECT_FALSE(storedPeriodTyped(s));
+  s.write("94UBC", "PeriodTyped", "1");
+  EXPECT_TRUE(storedPeriodTyped(s));
+  std::filesystem::remove(path);
 }
 
 }  // namespace

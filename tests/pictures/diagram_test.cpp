@@ -143,19 +143,35 @@ TEST(Diagram, SupportsSitWhereTheSpanPutsThem) {
             (std::vector<std::string>{"x = 0.00 ft", "x = 5.00 ft", "x = 20.00 ft"}));
 }
 
-TEST(Diagram, ACantileverShowsItsFixedEndAndNoPinOrRoller) {
-  const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {}, true);
-  EXPECT_EQ(opsOf(pic, OpKind::Polygon).size(), 1u);  // the curve only
-  EXPECT_TRUE(opsOf(pic, OpKind::Ellipse).empty());
-  const auto rects = opsOf(pic, OpKind::Rectangle);
+TEST(Diagram, CantileverHasAWallAtItsFixedEndAndNothingAtItsFreeEnd) {
+  // 10 ft cantilever, 2 kip at the free end: the wall takes 2 kip and -20 kip-ft.
+  StationTable t{};
+  for (int i = 0; i <= 200; ++i) {
+    t[static_cast<std::size_t>(i * 5)] = i * 10.0 / 200;
+    t[static_cast<std::size_t>(i * 5 + 1)] = -2;
+    t[static_cast<std::size_t>(i * 5 + 2)] = -2 * (i * 10.0 / 200);
+  }
+  LastBeamResult last{0, -20, 0, 2, true, -20};
+  const Picture shear = drawDiagram(DiagramKind::Shear, t, 0.0, 1.0, last);
+  // No roller, no pin: the only polygon is the curve; one hatched block right of x = 678 (the wall).
+  EXPECT_TRUE(opsOf(shear, OpKind::Ellipse).empty());
+  EXPECT_EQ(opsOf(shear, OpKind::Polygon).size(), 1u);
+  const auto rects = opsOf(shear, OpKind::Rectangle);
   ASSERT_EQ(rects.size(), 1u);
-  EXPECT_EQ(rects[0]->v, (std::vector<std::int32_t>{678, 191, 688, 131}));  // the wall at the right end
+  EXPECT_EQ(rects[0]->v, (std::vector<std::int32_t>{678, 185, 692, 137}));
+  // Its face at x = 678 and the support line there; at the free end (x = 18) only the axis and its
+  // end mark.
+  for (const PictureOp* m : opsOf(shear, OpKind::MoveTo))
+    EXPECT_TRUE(m->v[0] == 678 || m->v == (std::vector<std::int32_t>{18, 161}) ||
+                m->v == (std::vector<std::int32_t>{18, 166}));
+  EXPECT_EQ(textsOf(shear), (std::vector<std::string>{"Shear Diagram (Vardelin)", "R= 2.00 kip, M_fixed= -20.00 kip-ft",
+                                                      "min -2.00 kip at x = 0.00 ft", "x = 0.00 ft", "x = 10.00 ft"}));
 }
 
 TEST(Diagram, ColoursReadOnWhitePaper) {
   const Picture pic = drawDiagram(DiagramKind::Moment, centralLoad(10, 20), 0.0, 1.0, {});
   RecordingPainter rec;
-  playPicture(pic, rec, {0, 0, 696, 322});
+  EXPECT_TRUE(playPicture(pic, rec, {0, 0, 696, 322}));
   const auto polys = rec.of("polygon");
   ASSERT_EQ(polys.size(), 2u);
   EXPECT_EQ(polys[0].style.penColor, rgb(170, 0, 0));
@@ -245,6 +261,15 @@ TEST_F(DiagramFormTest, OpeningDrawsTheFileShowsItAndFillsTheStatusBar) {
   sh.press(kOk);
   EXPECT_TRUE(sh.isClosed());
   EXPECT_TRUE(sh.accepted());
+}
+
+TEST_F(DiagramFormTest, CantileverStatusBarShowsTheWallReactionAndMoment) {
+  state_->lastBeam = {0, -38.75, 0, 4.5, true, -38.75};
+  auto f = form(cmd::ShearDiagram);
+  HeadlessHost host(*f);
+  host.open();
+  EXPECT_EQ(host.status(0), "+mom= 0.00 kip-ft,  -mom= -38.75 kip-ft");
+  EXPECT_EQ(host.status(1), "R= 4.50 kip,  fixed-end M= -38.75 kip-ft");
 }
 
 TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {

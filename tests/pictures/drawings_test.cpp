@@ -140,7 +140,7 @@ TEST(InteractionDiagram, PointsMapByTheTruncatedScale) {
   EXPECT_EQ(opsOf(pic, OpKind::TextOut)[5]->v, (V{420, 310}));
 
   RecordingPainter rec;
-  playPicture(pic, rec, {0, 0, 696, 536});
+  EXPECT_TRUE(playPicture(pic, rec, {0, 0, 696, 536}));
   const auto curve = rec.of("polygon");
   ASSERT_EQ(curve.size(), 1u);
   EXPECT_EQ(curve[0].style.penColor, rgb(0, 0, 0));

@@ -406,6 +406,35 @@ TEST(PicturePlay, EmptyPicturesAndEmptyDestinationsDrawNothing) {
   EXPECT_TRUE(rec.calls.empty());
 }
 
+TEST(PicturePlay, PicturesAskingForTooMuchDrawingAreRefusedWhole) {
+  // Random 16-bit points. 400 within a frame around them: some 150 destination diagonals of outline,
+  // drawn. With a frame of 10 cm the outline runs far beyond the picture (a minute of QPainter time for
+  // a thousand points), so nothing is drawn.
+  std::mt19937 rng(15);
+  std::uniform_int_distribution<int> coordinate(-32768, 32767);
+  std::vector<Point> points(400);
+  for (Point& pt : points) pt = {coordinate(rng), coordinate(rng)};
+  Picture p;
+  p.polygon(points);
+  RecordingPainter fits;
+  EXPECT_TRUE(playPicture(p, fits, {0, 0, 696, 322}));
+  EXPECT_EQ(fits.calls.size(), 1u);
+  p.setFrame({0, 0, 10000, 10000});
+  RecordingPainter beyond;
+  EXPECT_FALSE(playPicture(p, beyond, {0, 0, 696, 322}));
+  EXPECT_TRUE(beyond.calls.empty());
+
+  // One record of more points than any call of ours draws makes the file damaged.
+  auto polygon16 = [](std::int32_t n) {
+    std::vector<std::int32_t> r{86, 0, 0, 100, 100, n};
+    for (std::int32_t i = 0; i < n; ++i) r.push_back((i % 100) | ((i % 97) << 16));
+    return handMade({r});
+  };
+  EXPECT_TRUE(parseEmf(polygon16(static_cast<std::int32_t>(kMaxPointsPerCall))));
+  std::string why;
+  EXPECT_FALSE(parseEmf(polygon16(static_cast<std::int32_t>(kMaxPointsPerCall) + 1), &why));
+}
+
 TEST(PictureSvg, HoldsShapesHatchesAndEscapedTexts) {
   const std::string svg = pictureSvg(sampler(), 696, 322);
   EXPECT_NE(svg.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"696\" height=\"322\""), std::string::npos);

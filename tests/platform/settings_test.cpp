@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/settings.h"
+#include "support/other_user.h"
 
 namespace fs = std::filesystem;
 using vd::Settings;
@@ -113,10 +114,11 @@ TEST_F(SettingsTest, WriteReplacesTheFileAtomically) {
   Settings s(file);
   for (int i = 0; i < 50; ++i) s.write("S" + std::to_string(i % 5), "k" + std::to_string(i), std::to_string(i));
   for (int i = 0; i < 50; ++i) EXPECT_EQ(s.readInt("S" + std::to_string(i % 5), "k" + std::to_string(i)), i);
-  // No temporary files are left behind.
+  // No temporary files are left behind: the file and its lock file only.
   int files = 0;
   for (auto& e : fs::directory_iterator(dir)) ++files, (void)e;
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(files, 2);
+  EXPECT_TRUE(fs::exists(dir / "Vardelin.ini.lock"));
 }
 
 TEST_F(SettingsTest, FailedWritesKeepTheFileAndReportOnce) {
@@ -130,7 +132,11 @@ TEST_F(SettingsTest, FailedWritesKeepTheFileAndReportOnce) {
   EXPECT_FALSE(s.write("Project", "Note", "lost too"));
   EXPECT_EQ(reports, 1);
   EXPECT_NE(text.find("Vardelin.ini"), std::string::npos);
-  EXPECT_EQ(s.read("Project", "ID"), "keep");
+  EXPECT_NE(text.find("read-only"), std::string::npos) << text;
+  // This session goes on with what was typed; the file and the next session keep the old value.
+  EXPECT_EQ(s.read("project", "id"), "lost");
+  EXPECT_EQ(Settings(file).read("Project", "ID"), "keep");
+  EXPECT_EQ(Settings(file).read("Project", "Note"), "");
 
   // A directory where the file should be: reads give defaults, writes fail.
   Settings d(dir);
@@ -185,6 +191,115 @@ TEST_F(SettingsTest, KilledWriterNeverLosesOtherKeys) {
     Settings s(file);
     for (int i = 0; i < 100; i += 9) ASSERT_EQ(s.readInt("Keep", "k" + std::to_string(i)), i * 3) << "round " << round;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverWritten) {
+  const std::string text = "[Project]\r\nID=mine\r\n[AISC]\r\nwfNum=12\r\n";
+  writeFile(text);
+  ::chmod(file.c_str(), 0200);  // the owner may write but not read
+  vdtest::handToOtherUser(dir);
+  (void)!::chown(file.c_str(), vdtest::kOtherUid, vdtest::kOtherGid);
+  const int rc = vdtest::runAsOtherUser([&] {
+    Settings s(file);
+    int reports = 0;
+    std::string said;
+    if (s.read("Project", "ID", "dflt") != "dflt") return 1;  // before any handler: reported later
+    s.onWriteFailure([&](const std::string& m) { ++reports, said = m; });
+    if (reports != 1 || said.find("cannot be read") == std::string::npos) return 2;
+    if (s.write("Project", "ID", "J-9") || s.write("AISC", "wfNum", "3")) return 3;
+    if (reports != 1) return 4;
+    // The session keeps what was typed.
+    if (s.read("Project", "ID") != "J-9" || s.readInt("AISC", "wfNum") != 3) return 5;
+    return 0;
+  });
+  if (rc == -1) GTEST_SKIP() << "cannot run as another user";
+  EXPECT_EQ(rc, 0);
+  EXPECT_EQ(contents(), text);
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_write);
+}
+
+TEST_F(SettingsTest, FifosDevicesAndHugeFilesAreRefusedWithoutHanging) {
+  const fs::path fifo = dir / "fifo.ini";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::ofstream(dir / "big.ini", std::ios::binary) << "[Project]\nID=big\n" << std::string(5u << 20, ';');
+  for (const fs::path& p : {fifo, fs::path("/dev/zero"), dir / "big.ini"}) {
+    Settings s(p);
+    std::string said;
+    s.onWriteFailure([&](const std::string& m) { said = m; });
+    EXPECT_EQ(s.read("Project", "ID", "dflt"), "dflt") << p;
+    EXPECT_FALSE(s.write("Project", "ID", "x")) << p;
+    EXPECT_NE(said.find("cannot be read"), std::string::npos) << said;
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(fs::file_size(dir / "big.ini"), 17u + (5u << 20));
+}
+
+TEST_F(SettingsTest, ModeLinksAndByteOrderMarkSurviveAWrite) {
+  // A UTF-8 byte-order mark does not hide the first section, and stays single.
+  const fs::path real = dir / "real" / "Vardelin.ini";
+  fs::create_directories(real.parent_path());
+  std::ofstream(real, std::ios::binary) << "\xEF\xBB\xBF[Project]\r\nID=77\r\n";
+  ::chmod(real.c_str(), 0600);
+  fs::create_symlink(real, file);
+  Settings s(file);
+  EXPECT_EQ(s.read("Project", "ID"), "77");
+  ASSERT_TRUE(s.write("Project", "Note", "bay 3"));
+  EXPECT_TRUE(fs::is_symlink(file));
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  std::ifstream in(real, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "\xEF\xBB\xBF[Project]\r\nID=77\r\nNote=bay 3\r\n");
+}
+
+TEST_F(SettingsTest, OverlongLinesAreKeptButNeverRead) {
+  writeFile("[Project]\r\nID=" + std::string(Settings::kMaxLineBytes, '7') + "\r\n");
+  Settings s(file);
+  EXPECT_EQ(s.read("Project", "ID", "none"), "none");
+  ASSERT_TRUE(s.write("Project", "ID", "8"));
+  EXPECT_EQ(s.read("Project", "ID"), "8");
+  EXPECT_NE(contents().find(std::string(Settings::kMaxLineBytes, '7')), std::string::npos);
+}
+
+TEST_F(SettingsTest, IntegersOutsideTheStoredRangeReadAsTheDefault) {
+  Settings s(file);
+  const struct {
+    const char* text;
+    int value;
+  } cases[] = {{"-2147483648", -1}, {"2147483647", -1}, {"123456789012345678901234567890", -1},
+               {"-123456789012345678901234567890", -1}, {"1000000", 1000000}, {"-1000001", -1},
+               {"abc", 0}, {" 12 ", 12}};
+  for (const auto& c : cases) {
+    s.write("AISC", "DBLLNUM", c.text);
+    EXPECT_EQ(s.readInt("AISC", "DBLLNUM", -1), c.value) << c.text;
+  }
+  EXPECT_EQ(s.readInt("AISC", "missing", 10), 10);
+}
+
+TEST_F(SettingsTest, TwoWritersAtOnceKeepEachOthersKeys) {
+  pid_t children[2];
+  for (int w = 0; w < 2; ++w) {
+    children[w] = ::fork();
+    ASSERT_GE(children[w], 0);
+    if (children[w] == 0) {
+      Settings s(file);
+      bool ok = true;
+      for (int i = 0; i < 150; ++i) ok = s.write("W" + std::to_string(w), "k" + std::to_string(i), std::to_string(i)) && ok;
+      ::_exit(ok ? 0 : 1);
+    }
+  }
+  for (pid_t c : children) {
+    int status = 0;
+    ::waitpid(c, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  Settings s(file);
+  for (int w = 0; w < 2; ++w)
+    for (int i = 0; i < 150; ++i) ASSERT_EQ(s.readInt("W" + std::to_string(w), "k" + std::to_string(i), -1), i);
 }
 
 }  // namespace

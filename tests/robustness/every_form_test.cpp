@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/all_forms.h"
+#include "platform/text_format.h"
 #include "cli/script_runner.h"
 
 using namespace vd;
@@ -117,7 +118,29 @@ TEST_F(EveryForm, HostileInputNeverCrashesOrPrintsNonFiniteNumbers) {
         }
       }
     }
-    runner.act([&](HeadlessHost& host) { host.press(rng() % 3 ? kOk : kCancel); });
+    // An enabled numeric field that does not hold a number (or is empty without being optional) means
+    // OK must not produce a report: the form stays open with a message.
+    bool invalid = false;
+    std::string invalidField;
+    if (HeadlessHost* host = runner.currentHost()) {
+      for (const Control& c : host->form().layout().controls) {
+        if (c.kind != ControlKind::Edit || c.isText || !host->isEnabled(c.id)) continue;
+        const std::string t = host->text(c.id, std::string::npos);
+        const bool blank = t.find_first_not_of(" \t") == std::string::npos;
+        const bool optional = c.optional || c.row >= 0 || c.label.find('*') != std::string::npos;
+        if (blank ? !optional : !parseField(t)) {
+          invalid = true;
+          invalidField = c.label + " \"" + t + "\"";
+        }
+      }
+    }
+    const std::string padBefore = runner.padText();
+    const bool ok = rng() % 3;
+    runner.act([&](HeadlessHost& host) { host.press(ok ? kOk : kCancel); });
+    if (ok && invalid) {
+      EXPECT_TRUE(runner.currentHost() != nullptr || runner.padText() == padBefore)
+          << "OK produced a report with " << invalidField;
+    }
     // A form that refuses OK (a failed check) is closed with Cancel, as the user would.
     runner.act([&](HeadlessHost& host) { host.press(kCancel); });
     ASSERT_EQ(runner.currentHost(), nullptr) << "the form does not close";
@@ -130,6 +153,46 @@ TEST_F(EveryForm, HostileInputNeverCrashesOrPrintsNonFiniteNumbers) {
           ASSERT_FALSE(showsNonFinite(slurp(e.path()))) << e.path();
         }
       }
+    }
+  }
+}
+
+// Every integer the forms read from the settings (list rows, flags, choices), at the ends of the int
+// range and beyond it: each form opens with a valid selection or none, calculates and closes, and no
+// row arithmetic overflows (the sanitizer build stops on that).
+TEST_F(EveryForm, ExtremeStoredIntegersOpenEveryFormSafely) {
+  const std::pair<const char*, const char*> keys[] = {
+      {"AISC", "wideFlangeNum"}, {"AISC", "wtFlangeNum"}, {"AISC", "channelNum"}, {"AISC", "angleNum"},
+      {"AISC", "tubeNum"},       {"AISC", "pipeNum"},     {"AISC", "wfNum"},      {"AISC", "DBLLNUM"},
+      {"tubeBm", "tubeNum"},     {"DBLL_COL", "CBF"},     {"DBLL_COL", "GAP"},    {"WF_COL", "CBF"},
+      {"WF_COL", "Rw"},          {"TUBE_COL", "CBF"},     {"TUBE_COL", "Rw"},     {"PIPE_COL", "CBF"},
+      {"PIPE_COL", "Rw"},        {"BASEPL", "wfNum"},     {"94UBC", "ZONE"},      {"94UBC", "I"},
+      {"94UBC", "Site"},         {"94UBC", "Ct"},         {"94UBC", "RW"},        {"GLULAM", "combination"},
+      {"GLULAM", "size"},        {"WD2_BM", "sizeN"},     {"WD2_BM", "grdN"},     {"WD2_BM", "isDry"},
+      {"WD2_BM", "isRepeat"},    {"WD2_BM", "loadC"},     {"WD6_BM", "sizeN"},    {"WD6_BM", "grdN"},
+      {"WD6_BM", "isDry"},       {"WD6_BM", "loadC"},     {"Wood", "sawnSpecieNum"}};
+  for (const char* value : {"-2147483648", "2147483647", "123456789012345678901234567890",
+                            "-123456789012345678901234567890"}) {
+    Settings settings(dir_ / "Vardelin.ini");
+    for (const auto& [section, key] : keys) ASSERT_TRUE(settings.write(section, key, value));
+    std::ostringstream out;
+    ScriptRunner runner(settings, out, allForms());
+    for (const Command& c : commandTable()) runner.state().enable(c.id);
+    for (const Command& c : commandTable()) {
+      if (c.kind != CommandKind::Form || !allForms().find(c.id)) continue;
+      SCOPED_TRACE(std::string(value) + ": " + c.text);
+      runner.runLine(std::string("menu ") + plainItemText(c.text));
+      runner.act([&](HeadlessHost& host) {
+        for (const Control& ctl : host.form().layout().controls) {
+          if (ctl.kind != ControlKind::ListBox && ctl.kind != ControlKind::DropDown) continue;
+          const int sel = host.selection(ctl.id);
+          EXPECT_TRUE(sel >= -1 && sel < static_cast<int>(host.items(ctl.id).size())) << ctl.label << " " << sel;
+        }
+        host.press(kOk);
+      });
+      runner.act([&](HeadlessHost& host) { host.press(kCancel); });
+      ASSERT_EQ(runner.currentHost(), nullptr);
+      ASSERT_FALSE(showsNonFinite(runner.padText())) << runner.padText();
     }
   }
 }
