@@ -52,10 +52,22 @@ def blank_comments(text):
 
 
 def texts_of_source(path):
-    """(line, text) of every string literal of a C++ file, outside #include lines."""
-    text = blank_comments(path.read_text(encoding="utf-8", errors="replace"))
+    """(line, text) of every string literal of a C++ file, outside #include lines and outside the
+    lines between "// spellcheck: off" and "// spellcheck: on" (old misspelled names kept on purpose)."""
+    original = path.read_text(encoding="utf-8", errors="replace")
+    skipped, off = set(), False
+    for number, line in enumerate(original.splitlines(), 1):
+        if "spellcheck: off" in line:
+            off = True
+        elif "spellcheck: on" in line:
+            off = False
+        if off:
+            skipped.add(number)
+    text = blank_comments(original)
     for m in LITERAL.finditer(text):
         line = text.count("\n", 0, m.start()) + 1
+        if line in skipped:
+            continue
         start = text.rfind("\n", 0, m.start()) + 1
         if text[start:m.start()].lstrip().startswith("#"):
             continue  # #include "...", #define names

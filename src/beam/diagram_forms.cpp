@@ -25,7 +25,7 @@ class DiagramForm : public Form {
                 kind == DiagramKind::Moment ? "Moment Diagram -- Vardelin" : "Shear Diagram -- Vardelin") {
     layout_.picture(PictureId, diagram::W, diagram::H);
     layout_.newLine();
-    layout_.button(Print, "PRINT");
+    layout_.button(Print, "Print");
     layout_.button(Save, "Save picture...");
     layout_.button(kOk, "OK").isDefault = true;
     layout_.newLine();

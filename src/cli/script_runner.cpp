@@ -101,9 +101,21 @@ struct Alias {
   const char* old;
   const char* now;
 };
+// spellcheck: off (the old names are kept as they were spelled)
 constexpr Alias kAliases[] = {
     {"quik column loads", "quick column loads"},
+    {"glulaminated beam", "glulam beam"},
+    {"k facotr", "k factor"},
+    {"nagative moment", "negative moment"},
+    {"d (un- breaded side)", "d (unbraced side)"},
+    // The concrete beam's results say what they are (only where no field has the old name).
+    {"bending moment", "design moment \u03c6mn"},
+    {"reinf. steel as", "required steel as"},
+    // The glulam widths name their unit.
+    {"2-1/2", "2-1/2 in"}, {"3-1/8", "3-1/8 in"}, {"5-1/8", "5-1/8 in"},
+    {"6-3/4", "6-3/4 in"}, {"8-3/4", "8-3/4 in"}, {"10-3/4", "10-3/4 in"},
 };
+// spellcheck: on
 
 }  // namespace
 
@@ -240,7 +252,14 @@ void ScriptRunner::print(const std::string& text) { out_ << fromCrLf(text) << "\
 
 const Control& ScriptRunner::findControl(const std::string& name, const std::vector<ControlKind>& kinds,
                                          std::optional<int> row, std::optional<int> col) const {
-  const std::string wanted = currentName(name);
+  // A name no control has may be the old name of one (the alias table).
+  std::string wanted = normalizeLabel(name);
+  bool anyByName = false;
+  for (const Control& c : form_->layout().controls) {
+    const std::string label = normalizeLabel(c.label);
+    anyByName = anyByName || (!label.empty() && !wanted.empty() && startsWith(label, wanted));
+  }
+  if (!anyByName) wanted = currentName(name);
   std::vector<const Control*> exact, prefix;
   for (const Control& c : form_->layout().controls) {
     bool kindOk = false;

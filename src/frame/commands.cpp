@@ -13,7 +13,7 @@ constexpr const char* kDesign = "&Design";
 constexpr const char* kConversion = "&Conversion";
 constexpr const char* kSetting = "&Setting";
 constexpr const char* kHelp = "&Help";
-constexpr const char* kGlulam = "Glulaminated";
+constexpr const char* kGlulam = "Glulam";
 }  // namespace
 
 const std::vector<Command>& commandTable() {
@@ -42,12 +42,12 @@ const std::vector<Command>& commandTable() {
       {3920, kBase, nullptr, "ACI Strength Reduction Factors", K::Sheet, nullptr, A::None, false},
       {477, kBase, nullptr, "2x, 3x, 4x", K::Form, "L2X_Box", A::Refresh, false, true},
       {478, kBase, nullptr, "5x, 6x, ... 24x", K::Form, "L6X_Box", A::Refresh, false},
-      {481, kBase, kGlulam, "2-1/2", K::Form, "GL2X_Box", A::Refresh, false},
-      {482, kBase, kGlulam, "3-1/8", K::Form, "GL3X_Box", A::Refresh, false},
-      {483, kBase, kGlulam, "5-1/8", K::Form, "GL5X_Box", A::Refresh, false},
-      {484, kBase, kGlulam, "6-3/4", K::Form, "GL6X_Box", A::Refresh, false},
-      {485, kBase, kGlulam, "8-3/4", K::Form, "GL8X_Box", A::Refresh, false},
-      {486, kBase, kGlulam, "10-3/4", K::Form, "GL10X_Box", A::Refresh, false},
+      {481, kBase, kGlulam, "2-1/2 in", K::Form, "GL2X_Box", A::Refresh, false},
+      {482, kBase, kGlulam, "3-1/8 in", K::Form, "GL3X_Box", A::Refresh, false},
+      {483, kBase, kGlulam, "5-1/8 in", K::Form, "GL5X_Box", A::Refresh, false},
+      {484, kBase, kGlulam, "6-3/4 in", K::Form, "GL6X_Box", A::Refresh, false},
+      {485, kBase, kGlulam, "8-3/4 in", K::Form, "GL8X_Box", A::Refresh, false},
+      {486, kBase, kGlulam, "10-3/4 in", K::Form, "GL10X_Box", A::Refresh, false},
       {505, kBase, nullptr, "&W, M, or S", K::Form, "WMS_Box", A::Refresh, false, true},
       {506, kBase, nullptr, "&C and MC", K::Form, "CMC_Box", A::Refresh, false},
       {572, kBase, nullptr, "WT, MT, or ST", K::Form, "WT_Box", A::Refresh, false},
@@ -69,11 +69,11 @@ const std::vector<Command>& commandTable() {
       {550, kAnalysis, nullptr, "Moment diagram", K::Form, "PLOT_Box", A::None, true, true},
       {5501, kAnalysis, nullptr, "Shear diagram", K::Form, "SHEAR_Box", A::None, true},
       {633, kAnalysis, nullptr, "Conc. Interaction", K::Form, "TIECOLPLOT_Box", A::None, true},
-      {929, kAnalysis, nullptr, "Quik column loads", K::Form, "PRECOLUMN_Box", A::Refresh, false, true},
+      {929, kAnalysis, nullptr, "Quick column loads", K::Form, "PRECOLUMN_Box", A::Refresh, false, true},
 
       {479, kDesign, nullptr, "2x, 3x, 4x Beam", K::Form, "D2XBM_Box", A::Refresh, true},
       {480, kDesign, nullptr, "5x, 6x, ... 24x Bm", K::Form, "D6XBM_Box", A::Refresh, true},
-      {578, kDesign, nullptr, "Glulaminated Beam", K::Form, "DGLBM_Box", A::Refresh, true},
+      {578, kDesign, nullptr, "Glulam Beam", K::Form, "DGLBM_Box", A::Refresh, true},
       {2440, kDesign, nullptr, "Plywood Shear Wall Defl.", K::Form, "PlyDefl_Box", A::Refresh, false, true},
       {603, kDesign, nullptr, "Stl Wide Flange Bm/ASD", K::Form, "WBM_Box", A::Refresh, false, true},
       {3001, kDesign, nullptr, "Stl Wide Flange Bm/LRFD", K::Form, "WBM_LRFD", A::Refresh, false},
@@ -226,7 +226,7 @@ constexpr Tip kGrayedReasons[] = {
     {2450, "Available after choosing a size in Base Materials > 2x, 3x, 4x"},
     {480, "Available after choosing a size in Base Materials > 5x, 6x, ... 24x"},
     {2550, "Available after choosing a size in Base Materials > 5x, 6x, ... 24x"},
-    {578, "Available after choosing a size in Base Materials > Glulaminated"},
+    {578, "Available after choosing a size in Base Materials > Glulam"},
 };
 }  // namespace
 

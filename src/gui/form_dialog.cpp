@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -338,7 +339,35 @@ QWidget* FormDialog::buildPage(int page) {
     else layoutFormLines(column, run);
     run.clear();
   };
-  for (auto& [lineNo, line] : byLine) {
+  // A text line over a grid whose cells share one name, its words spaced out over the columns
+  // ("point loads, kip        at, ft"), becomes the grid's column headings, each over its column.
+  auto columnHeadings = [&](const std::vector<const Control*>& line, const std::vector<const Control*>* next) {
+    QStringList parts;
+    if (line.size() != 1 || line[0]->kind != ControlKind::Static || line[0]->id != 0 || !next) return parts;
+    if (sortOf(*next) != Sort::Grid) return parts;
+    std::set<int> cols;
+    std::set<std::string> names;
+    for (const Control* c : *next)
+      if (isCell(*c)) {
+        cols.insert(c->col);
+        names.insert(c->label);
+      }
+    if (names.size() != 1 || cols.empty() || *cols.rbegin() + 1 != static_cast<int>(cols.size())) return parts;
+    parts = toQ(line[0]->label).split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    for (QString& p : parts) p = p.trimmed();
+    if (parts.size() != static_cast<qsizetype>(cols.size())) parts.clear();
+    return parts;
+  };
+  for (auto it = byLine.begin(); it != byLine.end(); ++it) {
+    const auto& line = it->second;
+    auto next = std::next(it);
+    const QStringList headings = columnHeadings(line, next == byLine.end() ? nullptr : &next->second);
+    if (!headings.isEmpty()) {
+      flush();
+      pendingHeadings_ = headings;
+      if (const Entry* e = entryOf(line[0]); e && e->widget) e->widget->hide();
+      continue;
+    }
     Sort s = sortOf(line);
     if (!run.empty() && s != runSort) flush();
     runSort = s;
@@ -489,6 +518,13 @@ void FormDialog::layoutGridLines(QVBoxLayout* page, const std::vector<std::vecto
     distinct = distinct || h != headings.begin()->second;
   }
   if (headings.size() > 1 && !distinct) anyHeading = false;
+  // Headings the text line above the grid gave, one a column.
+  if (!pendingHeadings_.isEmpty()) {
+    qsizetype i = 0;
+    for (auto& [col, h] : headings) h = i < pendingHeadings_.size() ? pendingHeadings_[i++] : QString();
+    pendingHeadings_.clear();
+    anyHeading = true;
+  }
   int row = 0;
   if (anyHeading) {
     for (auto& [col, h] : headings) {

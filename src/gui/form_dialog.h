@@ -2,6 +2,7 @@
 // One dialog class for every form: renders a FormLayout, hosts the form's controller and forwards
 // the user's edits, selections, clicks and buttons to it.
 #include <QDialog>
+#include <QStringList>
 #include <map>
 #include <memory>
 #include <string>
@@ -124,7 +125,8 @@ class FormDialog : public QDialog, public FormHost {
   QWidget* body_ = nullptr;
   QWidget* buttonBar_ = nullptr;
   QLabel* sidePicture_ = nullptr;
-  std::map<int, QString> mnemonicCaption_;  // button id -> caption with the "&" the dialog gave it
+  std::map<int, QString> mnemonicCaption_;
+  QStringList pendingHeadings_;  // column headings for the next grid, from the text line above it  // button id -> caption with the "&" the dialog gave it
   bool fitted_ = false;
   bool focusSetByForm_ = false;
   bool closed_ = false;

@@ -63,7 +63,7 @@ class CombinedStressForm : public Form {
     l.pane(Result, "", 10).width = 70;
     l.newLine();
     l.button(Calculate, "Calculate").isDefault = true;
-    l.button(kCancel, "CANCEL");
+    l.button(kCancel, "Cancel");
     l.button(kOk, "OK");
   }
 

@@ -190,7 +190,7 @@ TEST(FormDialogGrid, CellsSharingOneLabelCarryTheGridsNameAndGetNoHeadingRow) {
   class LoadRows : public Form {
    public:
     LoadRows() : layout_("ROWS_Box", "rows") {
-      layout_.label("point loads Kip      at");
+      layout_.label("point loads kip      at");
       for (int row = 0; row < 3; ++row) {
         layout_.newLine();
         if (row == 1) layout_.label("X-X bending:");
@@ -400,7 +400,7 @@ class TwoPageForm : public Form {
   TwoPageForm() : layout_("SHEET_Box", "Two pages") {
     layout_.newPage("Z, I && Rw");
     layout_.list(10, "Zone", 4);
-    layout_.newPage("hight && weight");
+    layout_.newPage("height && weight");
     for (int level = 2; level >= 1; --level) {
       layout_.cell(20 + level, "Level", level, 0);
       layout_.cell(30 + level, "height, ft", level, 1);
@@ -429,7 +429,7 @@ TEST(PropertySheet, PagesAreTabsWithOkCancelAndApply) {
   expectEverythingLaidOut(sheet);
   ASSERT_EQ(sheet->tabs()->count(), 2);
   EXPECT_EQ(sheet->tabs()->tabText(0), "Z, I && Rw");
-  EXPECT_EQ(sheet->tabs()->tabText(1), "hight && weight");
+  EXPECT_EQ(sheet->tabs()->tabText(1), "height && weight");
   EXPECT_TRUE(sheet->tabs()->widget(0)->isAncestorOf(sheet->control(10)));
   EXPECT_TRUE(sheet->tabs()->widget(1)->isAncestorOf(sheet->control(21)));
   EXPECT_TRUE(sheet->tabs()->widget(1)->isAncestorOf(sheet->control(40)));

@@ -124,11 +124,11 @@ TEST_F(MainWindowTest, EveryCommandIsAnItemOfItsPopupInTableOrderWithItsText) {
   QList<QAction*> baseItems = base->actions();
   auto glulam = std::find_if(baseItems.begin(), baseItems.end(), [](QAction* a) { return a->menu(); });
   ASSERT_NE(glulam, baseItems.end());
-  EXPECT_EQ((*glulam)->text(), "Glulaminated");
+  EXPECT_EQ((*glulam)->text(), "Glulam");
   EXPECT_EQ(*(glulam - 1), window_->action(478));
   QStringList sizes;
   for (QAction* a : (*glulam)->menu()->actions()) sizes << a->text();
-  EXPECT_EQ(sizes, (QStringList{"2-1/2", "3-1/8", "5-1/8", "6-3/4", "8-3/4", "10-3/4"}));
+  EXPECT_EQ(sizes, (QStringList{"2-1/2 in", "3-1/8 in", "5-1/8 in", "6-3/4 in", "8-3/4 in", "10-3/4 in"}));
 }
 
 TEST_F(MainWindowTest, GrayedItemsStartGrayedAndAreEnabledOnlyByTheirEvent) {

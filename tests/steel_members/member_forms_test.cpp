@@ -56,9 +56,9 @@ TEST_F(FormTest, WColumnBraceStopReplacesTheHeader) {
   run("menu Stl Wide Flange Col\npick W8x31\nset Fy 36\nset K_xx 1\nset \"Unbraced length l_xx\" 25\nset \"K_yy *\" 1\n"
       "set \"Unbraced length l_yy\" 25\nset \"Axial Load Pa\" 20\nchoose A CBF brace\npress Calculate\n");
   EXPECT_EQ(runner_->currentHost()->text(kResult, std::string::npos),
-            " Stoped becauese the  l/r > 720/sqrt(Fy) condition.");
+            " Stopped because the  l/r > 720/sqrt(Fy) condition.");
   run("press OK\n");
-  EXPECT_TRUE(pad().starts_with(" Stoped becauese the  l/r > 720/sqrt(Fy) condition.\r\n Compression Member"));
+  EXPECT_TRUE(pad().starts_with(" Stopped because the  l/r > 720/sqrt(Fy) condition.\r\n Compression Member"));
   EXPECT_EQ(ini("WF_COL", "CBF"), "2");
 }
 
