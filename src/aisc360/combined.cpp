@@ -33,6 +33,13 @@ std::string body(const std::string& report) {
 
 }  // namespace
 
+std::string Combined::inputError(const CombinedInput& in) {
+  for (std::string e : {Compression::inputError(axialInput(in)), Flexure::inputError(bendingInput(in, Axis::Major)),
+                        Flexure::inputError(bendingInput(in, Axis::Minor))})
+    if (!e.empty()) return e;
+  return {};
+}
+
 Combined::Combined(const CombinedInput& in)
     : in_(in), axial_(axialInput(in)), fx_(bendingInput(in, Axis::Major)), fy_(bendingInput(in, Axis::Minor)) {
   for (const std::string* e : {&axial_.error(), &fx_.error(), &fy_.error()})
@@ -68,7 +75,7 @@ Combined::Combined(const CombinedInput& in)
                    " (Eq. H1-1b)", pr, in.Mrx, Mcx, in.Mry, Mcy, ratio_);
     name = "axial and flexure, Eq. H1-1b";
   }
-  text_ += result_.ratioLine(ratio_, 1.0, "Interaction", "1.0", "", name);
+  text_ += atMostLine(result_, ratio_, 1.0, "Interaction", "1.0", "", name);
   // Shear and deflection are not part of this check; each strength above stands on its own line too.
   text_ += "\r\n\r\n" + result_.summaryLine();
 }

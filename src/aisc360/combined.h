@@ -25,6 +25,9 @@ class Combined {
 public:
   explicit Combined(const CombinedInput& in);
 
+  // What is wrong with the inputs whatever the section (empty when nothing).
+  static std::string inputError(const CombinedInput& in);
+
   const std::string& report() const { return text_; }
   const DesignResult& result() const { return result_; }
   const std::string& error() const { return error_; }

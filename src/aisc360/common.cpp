@@ -26,12 +26,22 @@ std::string availableLine(Method m, const Factor& f, const char* symbol, double 
                 nominal / f.omega, unit);
 }
 
+std::string atMostLine(DesignResult& result, double value, double limit, const char* valueName,
+                       const char* limitName, const char* unit, const std::string& name) {
+  const bool ok = value <= limit;
+  result.check(limit != 0.0 ? value / limit : (value > 0.0 ? 1.0e9 : 0.0), ok, name);
+  if (ok)
+    return format("\r\n\t %s (=%.2f %s) <= %s (=%.2f %s)  ... OK", valueName, value, unit, limitName, limit, unit);
+  return format("\r\n\t NO GOOD!  %s (=%.2f %s) > %s (=%.2f %s)  ... NO GOOD!", valueName, value, unit, limitName,
+                limit, unit);
+}
+
 std::string limitState(DesignResult& result, Method m, const Factor& f, const char* symbol, double demand,
                        double nominal, const char* unit, const std::string& name) {
   std::string out = availableLine(m, f, symbol, nominal, unit);
   const std::string d = demandName(m, symbol);
   const std::string c = availableName(m, f, symbol);
-  out += result.ratioLine(demand, available(m, f, nominal), d.c_str(), c.c_str(), unit, name);
+  out += atMostLine(result, demand, available(m, f, nominal), d.c_str(), c.c_str(), unit, name);
   if (available(m, f, nominal) > 0.0) appendf(out, "   ratio %.2f", demand / available(m, f, nominal));
   return out;
 }

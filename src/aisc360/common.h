@@ -31,6 +31,13 @@ std::string availableName(Method m, const Factor& f, const char* symbol);
 // "\r\n\t phi_b Mn = 0.90 x 420.83 = 378.75 kip-ft" or "\r\n\t Mn/Omega_b = 420.83 / 1.67 = 252.00 kip-ft".
 std::string availableLine(Method m, const Factor& f, const char* symbol, double nominal, const char* unit);
 
+// AISC 360 is satisfied when the required strength does not exceed the available strength (B3.1,
+// Eq. B3-1 and B3-2: Ru <= phi Rn, Ra <= Rn/Omega), so a demand equal to its limit is acceptable here:
+// " Mu (=378.75 kip-ft) <= phi_b Mn (=378.75 kip-ft)  ... OK". The shared ratioLine keeps the strict rule
+// of the older specifications' forms. Records value/limit in the result under `name`.
+std::string atMostLine(DesignResult& result, double value, double limit, const char* valueName,
+                       const char* limitName, const char* unit, const std::string& name);
+
 // One limit state: its available-strength line and its ratio line, recorded in the result under
 // "<name>, <equation>".
 std::string limitState(DesignResult& result, Method m, const Factor& f, const char* symbol, double demand,

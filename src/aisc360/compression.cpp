@@ -18,25 +18,23 @@ constexpr double kC1HssWall = 0.20, kC2HssWall = 1.38;
 constexpr double kC1Unstiffened = 0.22, kC2Unstiffened = 1.49;
 }  // namespace
 
+std::string Compression::inputError(const CompressionInput& in) {
+  if (std::string m = materialError(in.Fy, in.E); !m.empty()) return m;
+  if (!finite(in.Pr) || in.Pr < 0.0) return "The axial load must be zero or a positive number of kips (compression).";
+  if (!finite(in.Lcx) || !finite(in.Lcy) || !finite(in.Lcz) || in.Lcx < 0.0 || in.Lcy < 0.0)
+    return "Lcx and Lcy must be zero or positive numbers of ft.";
+  if (!finite(in.connectorSpacing) || in.connectorSpacing < 0.0)
+    return "The connector spacing must be zero (not given) or a positive number of inches.";
+  return {};
+}
+
 Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
   if (!s_) {
     fail("No section chosen.");
     return;
   }
-  if (std::string m = materialError(in.Fy, in.E); !m.empty()) {
+  if (std::string m = inputError(in); !m.empty()) {
     fail(m);
-    return;
-  }
-  if (!finite(in.Pr) || in.Pr < 0.0) {
-    fail("The axial load must be zero or a positive number of kips (compression).");
-    return;
-  }
-  if (!finite(in.Lcx) || !finite(in.Lcy) || !finite(in.Lcz) || in.Lcx < 0.0 || in.Lcy < 0.0) {
-    fail("Lcx and Lcy must be zero or positive numbers of ft.");
-    return;
-  }
-  if (!finite(in.connectorSpacing) || in.connectorSpacing < 0.0) {
-    fail("The connector spacing must be zero (not given) or a positive number of inches.");
     return;
   }
   const Shape& s = *s_;
@@ -84,7 +82,9 @@ Compression::Compression(const CompressionInput& in) : in_(in), s_(in.section) {
     const double Fe = Lr > 0.0 ? kPi * kPi * E / (Lr * Lr) : kInf;
     (a.axis[0] == 'x' ? Fex : Fey) = Fe;
     if (Lr > 0.0) {
-      appendf(feText, ";  Fe = pi^2 E/(Lc/r)^2 = %.2f ksi (Eq. E3-4)", Fe);
+      // After the E6 lines (whose last is the E6.2 verdict) Fe starts a line of its own.
+      appendf(feText, "%sFe = pi^2 E/(Lc/r)^2 = %.2f ksi (Eq. E3-4)",
+              feText.find('\n') == std::string::npos ? ";  " : "\r\n\t ", Fe);
       if (Lr > 200.0) feText += "\r\n\t (Lc/r above 200, the limit the User Note to E2 recommends)";
       feText += format("\r\n\t Lc/r %s 4.71 sqrt(E/Fy) = %.1f", Lr <= limit ? "<=" : ">", limit);
     }
@@ -229,7 +229,7 @@ double Compression::modifiedSlenderness(double Lr, std::string& lines) {
   lines += format("\r\n\t (Lc/r)m = %.1f (Eq. %s%s)", m, eq, std::string(eq) == "E6-2b" ? ", Ki = 0.50" : "");
   // E6.2: each angle between connectors no more slender than 3/4 of the member.
   const double most = std::max(m, in_.Lcx * 12.0 / s_->rx);
-  lines += result_.ratioLine(ar, 0.75 * most, "a/ri", "3/4 (Lc/r) of the member", "",
+  lines += atMostLine(result_, ar, 0.75 * most, "a/ri", "3/4 (Lc/r) of the member", "",
                              "connector spacing, E6.2");
   return m;
 }

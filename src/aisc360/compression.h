@@ -28,6 +28,9 @@ class Compression {
 public:
   explicit Compression(const CompressionInput& in);
 
+  // What is wrong with the inputs whatever the section (empty when nothing).
+  static std::string inputError(const CompressionInput& in);
+
   const std::string& report() const { return text_; }
   const DesignResult& result() const { return result_; }
   const std::string& error() const { return error_; }

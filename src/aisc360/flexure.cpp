@@ -32,18 +32,23 @@ const char* compactness(double lambda, double lp, double lr) {
 
 }  // namespace
 
-Flexure::Flexure(const FlexureInput& in) : in_(in), s_(in.section) {
-  if (!s_) { fail("No section chosen."); return; }
-  if (std::string m = materialError(in.Fy, in.E); !m.empty()) { fail(m); return; }
-  if (!finite(in.Mr) || in.Mr < 0.0) { fail("The moment must be zero or a positive number of kip-ft."); return; }
-  if (!finite(in.Vr) || in.Vr < 0.0) { fail("The shear must be zero or a positive number of kips."); return; }
-  if (!finite(in.Lb) || in.Lb < 0.0) { fail("The unbraced length Lb must be zero or a positive number of ft."); return; }
+std::string Flexure::inputError(const FlexureInput& in) {
+  if (std::string m = materialError(in.Fy, in.E); !m.empty()) return m;
+  if (!finite(in.Mr) || in.Mr < 0.0) return "The moment must be zero or a positive number of kip-ft.";
+  if (!finite(in.Vr) || in.Vr < 0.0) return "The shear must be zero or a positive number of kips.";
+  if (!finite(in.Lb) || in.Lb < 0.0) return "The unbraced length Lb must be zero or a positive number of ft.";
   // F1-1 never gives less than 1.0; 3.0 is beyond any moment diagram a beam span gives.
-  if (!finite(in.Cb) || in.Cb < 1.0 || in.Cb > 3.0) { fail("Cb must be between 1.0 and 3.0."); return; }
-  if (!finite(in.Lv) || in.Lv < 0.0) { fail("Lv must be zero (not given) or a positive number of ft."); return; }
+  if (!finite(in.Cb) || in.Cb < 1.0 || in.Cb > 3.0) return "Cb must be between 1.0 and 3.0.";
+  if (!finite(in.Lv) || in.Lv < 0.0) return "Lv must be zero (not given) or a positive number of ft.";
   if (!finite(in.span) || !finite(in.liveLoad) || !finite(in.deflLimit) || in.span < 0.0 || in.liveLoad < 0.0 ||
       in.deflLimit < 0.0)
-    { fail("Span, live load and deflection limit must be zero (no deflection check) or positive."); return; }
+    return "Span, live load and deflection limit must be zero (no deflection check) or positive.";
+  return {};
+}
+
+Flexure::Flexure(const FlexureInput& in) : in_(in), s_(in.section) {
+  if (!s_) { fail("No section chosen."); return; }
+  if (std::string m = inputError(in); !m.empty()) { fail(m); return; }
 
   const Family f = s_->family;
   if (!isIShape(f) && !isChannel(f) && f != Family::HssRect && !isRoundHss(f))
@@ -423,7 +428,7 @@ void Flexure::deflection() {
   appendf(text_, "\r\n\r\n Live-load deflection, simple span %.2f ft, wL = %.3f kip/ft, I = %.1f in^4", in_.span,
           in_.liveLoad, I);
   appendf(text_, "\r\n\t Delta_LL = 5 wL L^4/(384 E I) = %.3f in", defl_);
-  text_ += result_.ratioLine(defl_, limit, "Delta_LL", name.c_str(), "in", "live-load deflection, " + name);
+  text_ += atMostLine(result_, defl_, limit, "Delta_LL", name.c_str(), "in", "live-load deflection, " + name);
 }
 
 }  // namespace vd::aisc360

@@ -32,6 +32,10 @@ class Flexure {
 public:
   explicit Flexure(const FlexureInput& in);
 
+  // What is wrong with the inputs whatever the section (empty when nothing): the constructor refuses
+  // the same, and a form checks it once before running many sections.
+  static std::string inputError(const FlexureInput& in);
+
   const std::string& report() const { return text_; }
   const DesignResult& result() const { return result_; }
   // Empty when the section and inputs could be checked; else why not (the report says the same).

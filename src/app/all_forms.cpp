@@ -1,5 +1,6 @@
 #include "app/all_forms.h"
 
+#include "aisc360/member_forms.h"
 #include "beam/beam_forms.h"
 #include "beam/diagram_forms.h"
 #include "concrete/concrete_forms.h"
@@ -16,6 +17,7 @@ const FormRegistry& allForms() {
     registerFrameForms(r);
     registerTablesForms(r);
     registerSteelForms(r);
+    aisc360::registerAisc360Forms(r);
     registerBeamForms(r);
     registerDiagramForms(r);
     registerConcreteForms(r);

@@ -145,12 +145,12 @@ class BeamInputForm : public Form {
     state_.beamLocation = note;
 
     Settings& s = state_.settings;
-    const std::string span = s.read(info_.section, "span", "", 10);
+    const std::string span = s.read(info_.section, "span", "", 40);
     host.setText(Span, span);
     if (case_ == BeamCase::Simple) host.setText(Length, span);
-    else if (case_ != BeamCase::Cantilever) host.setText(Length, s.read(info_.section, "length", "", 10));
-    host.setText(Inertia, s.read(info_.section, "I", "", 10));
-    host.setText(Modulus, s.read(info_.section, "E", "", 10));
+    else if (case_ != BeamCase::Cantilever) host.setText(Length, s.read(info_.section, "length", "", 40));
+    host.setText(Inertia, s.read(info_.section, "I", "", 40));
+    host.setText(Modulus, s.read(info_.section, "E", "", 40));
     host.setText(Interest, "");
   }
 

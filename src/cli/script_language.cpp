@@ -39,6 +39,9 @@ Script lines, one action each:
   show FIELD                print a control's text (an edit field, a display pane, a text
                             line; the selected row of a list)
   show status               print the form's two status-bar parts, one a line
+  show candidates           print the rows the form's last "Lightest" search found (the
+                            lightest passing sections with weight and governing ratio, or
+                            the check that fails on the heaviest row); empty before a search
   show messages             print every message box and question shown since the last
                             "show messages", one a line, as CAPTION: TEXT
   show menu ITEM            print "enabled" or "grayed"

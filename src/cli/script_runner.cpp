@@ -329,6 +329,10 @@ void ScriptRunner::runLine(const std::string& rawLine) {
       return;
     }
     requireForm("show");
+    if (what == "candidates") {
+      print(form_->candidates());
+      return;
+    }
     if (what == "status") {
       print(host_->status(0));
       print(host_->status(1));

@@ -157,7 +157,7 @@ class ConcreteBeamForm : public Form {
     } catch (const ConcreteFailure& f) {
       const char* text = concreteFailureMessage(f.code);
       host.message("conc", text, MessageIcon::Stop);
-      host.setText(Moment, "N.G.");
+      host.setText(fromSteel_ ? Moment : Steel, "N.G.");  // the result field, never the typed input
       state_.report = text;
       state_.result = DesignResult{};
     }

@@ -159,14 +159,16 @@ TiedColumnResult calculateTiedColumn(const TiedColumnInputs& in, Messenger& ui) 
   if (rho < 0.005) {
     const char* text = "ACI 10.9.1 limits the lowest reinforcement ratio to 1% (0.5% with the reduced effective area "
                        "of ACI 10.8.4).";
-    ui.message(kCaption, text, MessageIcon::Exclamation);
+    // A failed code check: the report carries it with its NO GOOD; the box only tells.
+    ui.message(kCaption, text, MessageIcon::Information);
     r += std::string("\r\n ") + text;
     stopOnRatio(rho > 0 ? 0.01 / rho : 1.0e9);
     return res;
   }
   if (rho > 0.08) {
     const char* text = "ACI 10.9.1 limits the highest reinforcement ratio to 8%.";
-    ui.message(kCaption, text, MessageIcon::Exclamation);
+    // A failed code check: the report carries it with its NO GOOD; the box only tells.
+    ui.message(kCaption, text, MessageIcon::Information);
     r += std::string("\r\n ") + text;
     r += "\r\n ACI Commentary R10.9.1 The percentage of reinforcement should usually\r\n not exceed 4% if the column "
          "bars are required to be lap spliced.";

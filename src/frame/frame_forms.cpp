@@ -62,7 +62,9 @@ class LengthConversionForm : public Form {
       : state_(s),
         toMm_(toMm),
         layout_(toMm ? "FT_MM_Box" : "MM_FT_Box", toMm ? "Converting ft-in-16 to mm" : "Converting mm to ft-in-16") {
-    layout_.edit(Input, toMm ? "ft in 1/16:" : "mm:").width = 16;
+    Control& input = layout_.edit(Input, toMm ? "ft in 1/16:" : "mm:");
+    input.width = 16;
+    input.isText = toMm;  // feet, inches and sixteenths in one text, read below
     layout_.newLine();
     layout_.readOnly(Result, toMm ? "mm: " : "ft in 1/16: ").width = 16;
     layout_.newLine();
@@ -102,7 +104,15 @@ class LengthConversionForm : public Form {
       if (start == std::string::npos) break;
       std::size_t end = input.find_first_of(separators, start);
       if (end == std::string::npos) end = input.size();
-      tokens.push_back(parseNumber(std::string_view(input).substr(start, end - start)));
+      const std::string token = input.substr(start, end - start);
+      const std::optional<double> value = parseField(token);
+      if (!value) {
+        host.message("Vardelin",
+                     "ft in 1/16: \"" + token + "\" is not a number. Type feet, inches and sixteenths, e.g. 3 4 5 or 3'-4 5/8\".",
+                     MessageIcon::Exclamation);
+        return;
+      }
+      tokens.push_back(*value);
       i = end;
     }
     double feet = tokens.size() > 0 ? tokens[0] : 0.0;

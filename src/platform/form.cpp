@@ -73,6 +73,13 @@ double FormHost::number(int id, std::size_t capacity) const {
     throw FieldError{id, fieldName(*c) + ": enter a value."};
   }
   if (std::optional<double> v = parseField(t)) return *v;
+  // A number of absurd size says so; anything else is no number at all.
+  if (isNumberText(t)) {
+    const bool tiny = parseNumber(t) != 0.0 || t.find("e-") != std::string::npos || t.find("E-") != std::string::npos;
+    throw FieldError{id, fieldName(*c) + (tiny ? format(": %s is too small; type 0 or a magnitude of at least %g.",
+                                                        t.c_str(), kSmallestField)
+                                               : format(": %s is too large.", t.c_str()))};
+  }
   std::string shown = t.size() > 40 ? t.substr(0, 40) + "..." : t;
   for (char& ch : shown)
     if (static_cast<unsigned char>(ch) < 0x20) ch = ' ';

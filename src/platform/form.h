@@ -187,6 +187,8 @@ class Form {
   }
   // After the window is gone (the frame calls it before its After step).
   virtual void finished(bool /*accepted*/, Messenger&) {}
+  // The rows the form's last lightest-section search found, as its pane showed them; "" for none.
+  virtual std::string candidates() const { return {}; }
 
  private:
   // Runs the Calculate button; true when the calculation accepted the inputs.

@@ -99,18 +99,26 @@ double parseNumber(std::string_view text, std::size_t maxChars) {
   return std::isfinite(v) ? v : 0.0;
 }
 
-std::optional<double> parseField(std::string_view text) {
+bool isNumberText(std::string_view text) {
   std::size_t start = 0;
   const std::size_t len = numberPrefix(text, start);
-  if (len == 0) return std::nullopt;
+  if (len == 0) return false;
   for (std::size_t i = start + len; i < text.size(); ++i)
-    if (!std::isspace(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    if (!std::isspace(static_cast<unsigned char>(text[i]))) return false;
+  return true;
+}
+
+std::optional<double> parseField(std::string_view text) {
+  if (!isNumberText(text)) return std::nullopt;
+  std::size_t start = 0;
+  const std::size_t len = numberPrefix(text, start);
   std::string digits(text.substr(start, len));
   CNumbers cNumbers;
   const double v = std::strtod(digits.c_str(), nullptr);
   if (!std::isfinite(v)) return std::nullopt;
-  // A subnormal magnitude is no physical quantity: dividing by it overflows.
-  if (v != 0.0 && std::fabs(v) < 1.0e-30) return std::nullopt;
+  // No field of the program takes a magnitude below a millionth (kip, ft, in, ksi, psi, factors):
+  // such a value is a slip, and dividing by it overflows.
+  if (v != 0.0 && std::fabs(v) < kSmallestField) return std::nullopt;
   return v;
 }
 

@@ -22,9 +22,14 @@ std::string& appendf(std::string& out, const char* fmt, ...) __attribute__((form
 // non-finite value into a calculation. At most maxChars characters are looked at.
 double parseNumber(std::string_view text, std::size_t maxChars = std::string_view::npos);
 
+// The smallest magnitude other than 0 a form field accepts.
+inline constexpr double kSmallestField = 1.0e-6;
+
 // A form field's number, strictly: blanks around one decimal number and nothing else. Empty text, any
-// other character ("1,5", "12'"), a non-finite value or a magnitude below 1e-30 give nothing.
+// other character ("1,5", "12'"), a non-finite value or a magnitude below kSmallestField give nothing.
 std::optional<double> parseField(std::string_view text);
+// True when the text is one decimal number and blanks, whatever its size.
+bool isNumberText(std::string_view text);
 
 // The leading optional sign and decimal digits of a text as an integer; no digits give 0.
 // Values beyond the int range are clamped.

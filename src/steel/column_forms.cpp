@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/field_keys.h"
 #include "platform/text_format.h"
 #include "steel/column_checks.h"
 #include "steel/member_form_support.h"
@@ -110,10 +111,6 @@ class ColumnFormBase : public Form {
     host.setText(Location, state_.settings.read("Project", "Note", "", 250));
   }
 
-  void fill(FormHost& host, const char* section, std::initializer_list<std::pair<int, const char*>> fields) {
-    for (const auto& [id, key] : fields) host.setText(id, state_.settings.read(section, key));
-  }
-
   AppState& state_;
   FormLayout layout_;
   int role_ = 0;
@@ -128,6 +125,10 @@ class ColumnFormBase : public Form {
 
 class WColumnForm : public ColumnFormBase {
  public:
+  // Every stored field, for opening and for storing what a calculation used.
+  static constexpr FieldKey kKeys[] = {{Fy, "Fyield", "%.2lf"}, {Kx, "k_xx", "%.2lf"}, {Lx, "l_xx", "%.2lf"},
+                                      {Ky, "k_yy", "%.2lf"},   {Ly, "l_yy", "%.2lf"}, {Pa, "Paxial", "%.2lf"},
+                                      {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"}, {Quake, "seismic", "%.2lf"}};
   explicit WColumnForm(AppState& s) : ColumnFormBase(s, "WFCOL_Box", "Compression Design of a WF Column:") {
     member_forms::locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
@@ -151,9 +152,7 @@ class WColumnForm : public ColumnFormBase {
 
   void opened(FormHost& host) override {
     openCommon(host, ShapeTable::W, "WF_COL", "AISC", "wfNum");
-    fill(host, "WF_COL",
-         {{Fy, "Fyield"}, {Kx, "k_xx"}, {Lx, "l_xx"}, {Ky, "k_yy"}, {Ly, "l_yy"}, {Pa, "Paxial"}, {Dead, "dead"},
-          {Live, "live"}, {Quake, "seismic"}});
+    loadFields(host, state_.settings, "WF_COL", kKeys);
   }
 
  private:
@@ -173,15 +172,7 @@ class WColumnForm : public ColumnFormBase {
     // A substituted row says whose values it holds.
     if (const std::string note = substituteNote(ShapeTable::W, row); !note.empty()) workBuffer_ += note + "\r\n";
     st.formatAndWrite("WF_COL", "CBF", "%d", role_);
-    st.formatAndWrite("WF_COL", "l_xx", "%.2lf", lx);
-    st.formatAndWrite("WF_COL", "k_xx", "%.2lf", kx);
-    st.formatAndWrite("WF_COL", "l_yy", "%.2lf", ly);
-    st.formatAndWrite("WF_COL", "k_yy", "%.2lf", ky);
-    st.formatAndWrite("WF_COL", "Paxial", "%.2lf", pa);
-    st.formatAndWrite("WF_COL", "Fyield", "%.2lf", fy);
-    st.formatAndWrite("WF_COL", "dead", "%.2lf", dead);
-    st.formatAndWrite("WF_COL", "live", "%.2lf", live);
-    st.formatAndWrite("WF_COL", "seismic", "%.2lf", quake);
+    storeFields(host, st, "WF_COL", kKeys);
     st.formatAndWrite("WF_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
 
     WColumnAsd column(*sectionRow(ShapeTable::W, row), kx, lx, ky, ly, pa, fy, dead, live, quake, role_, rw);
@@ -216,6 +207,10 @@ class WColumnForm : public ColumnFormBase {
 
 class TubeColumnForm : public ColumnFormBase {
  public:
+  // The length keys are stored crosswise to the labels: the strong-axis fields under "_yy" keys.
+  static constexpr FieldKey kKeys[] = {{Fy, "Fy", "%.2lf"},     {Kx, "k_yy", "%.2lf"}, {Lx, "l_yy", "%.2lf"},
+                                      {Ky, "k_xx", "%.2lf"},   {Ly, "l_xx", "%.2lf"}, {Pa, "Pa", "%.2lf"},
+                                      {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"}, {Quake, "seismic", "%.2lf"}};
   explicit TubeColumnForm(AppState& s) : ColumnFormBase(s, "TSCOL_Box", "Compression Design of a Tube Column:") {
     member_forms::locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
@@ -237,12 +232,9 @@ class TubeColumnForm : public ColumnFormBase {
     addResultAndButtons();
   }
 
-  // The length keys are stored crosswise to the labels: the strong-axis fields under "_yy" keys.
   void opened(FormHost& host) override {
     openCommon(host, ShapeTable::Tube, "TUBE_COL", "AISC", "tubeNum");
-    fill(host, "TUBE_COL",
-         {{Fy, "Fy"}, {Kx, "k_yy"}, {Lx, "l_yy"}, {Ky, "k_xx"}, {Ly, "l_xx"}, {Pa, "Pa"}, {Dead, "dead"},
-          {Live, "live"}, {Quake, "seismic"}});
+    loadFields(host, state_.settings, "TUBE_COL", kKeys);
   }
 
  private:
@@ -278,15 +270,7 @@ class TubeColumnForm : public ColumnFormBase {
     workBuffer_ += report_;
     host.setText(Result, workBuffer_);
 
-    st.formatAndWrite("TUBE_COL", "Fy", "%.2lf", fy);
-    st.formatAndWrite("TUBE_COL", "k_yy", "%.2lf", kx);
-    st.formatAndWrite("TUBE_COL", "l_yy", "%.2lf", lx);
-    st.formatAndWrite("TUBE_COL", "k_xx", "%.2lf", ky);
-    st.formatAndWrite("TUBE_COL", "l_xx", "%.2lf", ly);
-    st.formatAndWrite("TUBE_COL", "Pa", "%.2lf", pa);
-    st.formatAndWrite("TUBE_COL", "dead", "%.2lf", dead);
-    st.formatAndWrite("TUBE_COL", "live", "%.2lf", live);
-    st.formatAndWrite("TUBE_COL", "seismic", "%.2lf", quake);
+    storeFields(host, st, "TUBE_COL", kKeys);
     st.formatAndWrite("TUBE_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
   }
 
@@ -304,6 +288,9 @@ class TubeColumnForm : public ColumnFormBase {
 
 class PipeColumnForm : public ColumnFormBase {
  public:
+  static constexpr FieldKey kKeys[] = {{Fy, "Fyield", "%.2lf"}, {Kx, "k", "%.2lf"},       {Lx, "length", "%.3lf"},
+                                      {Pa, "Pa", "%.3lf"},       {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"},
+                                      {Quake, "seismic", "%.2lf"}};
   explicit PipeColumnForm(AppState& s) : ColumnFormBase(s, "PCOL_Box", "Compression Design of a Pipe Column:") {
     rwFollowsRole_ = true;
     member_forms::locationField(layout_, Location, "This column is located at:");
@@ -323,8 +310,7 @@ class PipeColumnForm : public ColumnFormBase {
 
   void opened(FormHost& host) override {
     openCommon(host, ShapeTable::Pipe, "PIPE_COL", "AISC", "pipeNum");
-    fill(host, "PIPE_COL",
-         {{Fy, "Fyield"}, {Kx, "k"}, {Lx, "length"}, {Pa, "Pa"}, {Dead, "dead"}, {Live, "live"}, {Quake, "seismic"}});
+    loadFields(host, state_.settings, "PIPE_COL", kKeys);
   }
 
  private:
@@ -356,16 +342,10 @@ class PipeColumnForm : public ColumnFormBase {
     result_ = column.result();
     if (column.stop() != PipeColumn::None) {
       // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
-      report += result_.summaryLine();
+      report += "\r\n" + result_.summaryLine();
     }
     host.setText(Result, workBuffer_ + report);
-    st.formatAndWrite("PIPE_COL", "Fyield", "%.2lf", fy);
-    st.formatAndWrite("PIPE_COL", "k", "%.2lf", k);
-    st.formatAndWrite("PIPE_COL", "length", "%.3lf", length);
-    st.formatAndWrite("PIPE_COL", "Pa", "%.3lf", pa);
-    st.formatAndWrite("PIPE_COL", "dead", "%.2lf", dead);
-    st.formatAndWrite("PIPE_COL", "live", "%.2lf", live);
-    st.formatAndWrite("PIPE_COL", "seismic", "%.2lf", quake);
+    storeFields(host, st, "PIPE_COL", kKeys);
     st.formatAndWrite("PIPE_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
     workBuffer_ += report;
   }

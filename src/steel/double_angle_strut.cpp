@@ -130,7 +130,7 @@ std::string DoubleAngleStrut::design() {
   auto b7 = [&](double value) {
     stop_ = SlendernessB7;
     result_.check(value / 200.0, false, "slenderness kl/r, Sect. B7");
-    return format("\r\n AISC Section B7 limits kl/r(%.1f) < 200 N.G.", value);
+    return format("\r\n AISC Section B7 limits kl/r(%.1f) > 200 N.G.", value);
   };
   if (klr > 200.0) return b7(klr);
   appendf(r, "\r\n\r\n\t Cc = sqrt(2*pi^2*E/Fy) = %.2f \r\n Check kl/r ratio:\t kl/r (=%.2lf) ", Cc, klr);

@@ -157,7 +157,7 @@ class DoubleAngleStrutForm : public Form {
     result_ = strut.result();
     if (strut.stop() != DoubleAngleStrut::None) {
       // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
-      workBuffer_ += report + result_.summaryLine();
+      workBuffer_ += report + "\r\n" + result_.summaryLine();
       host.setText(Result, workBuffer_);
       return;
     }

@@ -53,11 +53,17 @@ class SawnBeamForm : public Form {
     layout_.edit(Shear, "shear=", "k.").width = 10;
     layout_.newLine();
     layout_.label("Optional info:");
-    layout_.edit(Span, "span =", "ft").width = 10;
-    layout_.edit(Deflection, "deflection=", "in").width = 10;
+    // The optional info may stay empty: no span, deflection, reaction or unbraced length to check.
+    const auto optional = [this](int id, const char* label, const char* unit) {
+      Control& c = layout_.edit(id, label, unit);
+      c.width = 10;
+      c.optional = true;
+    };
+    optional(Span, "span =", "ft");
+    optional(Deflection, "deflection=", "in");
     layout_.newLine();
-    layout_.edit(Reaction, "P-support=", "kip").width = 10;
-    layout_.edit(Unbraced, "unbraced len.=", "ft").width = 10;
+    optional(Reaction, "P-support=", "kip");
+    optional(Unbraced, "unbraced len.=", "ft");
     layout_.newLine();
     layout_.pane(Lower, "", 6).width = 70;
     layout_.newLine();

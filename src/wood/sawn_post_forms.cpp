@@ -40,7 +40,9 @@ class SawnPostForm : public Form {
     layout_.edit(Load, "Axial Load Pa =", "kip.").width = 10;
     layout_.newLine();
     // Optional: a second length checks buckling across w as well; empty or 0 leaves w braced.
-    layout_.edit(LengthW, "w-side unbraced length =", timber ? "ft." : "feet").width = 10;
+    Control& lengthW = layout_.edit(LengthW, "w-side unbraced length =", timber ? "ft." : "feet");
+    lengthW.width = 10;
+    lengthW.optional = true;  // empty or 0 leaves w braced
     layout_.newLine();
     layout_.edit(Cd, "duration, Cd", "0.9 - 2.0").width = 10;
     layout_.edit(Cm, "moisture, Cm", "0.67 - 1.0").width = 10;

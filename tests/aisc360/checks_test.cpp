@@ -262,3 +262,26 @@ TEST(Aisc360Checks, RefusalsAreClearAndNeverOk) {
 
 }  // namespace
 }  // namespace vd::aisc360
+
+namespace vd::aisc360 {
+namespace {
+
+// B3.1: Ru <= phi Rn. A demand equal to the available strength passes, on its line and in the summary;
+// a hair above fails.
+TEST(Aisc360Verdicts, DemandEqualToAvailableStrengthIsOk) {
+  FlexureInput in;
+  in.section = findShape("W18X50");
+  in.Lb = 10;
+  in.Vr = 0;
+  in.Mr = Flexure(in).availableMoment();  // 324.19 kip-ft (F2-2)
+  const Flexure equal(in);
+  EXPECT_TRUE(equal.result().ok);
+  EXPECT_NE(equal.report().find("Mu (=324.19 kip-ft) <= phi_b Mn (=324.19 kip-ft)  ... OK"), std::string::npos)
+      << equal.report();
+  EXPECT_NE(equal.report().find(" Result: OK, ratio 1.00"), std::string::npos);
+  in.Mr *= 1.0 + 1e-9;
+  EXPECT_FALSE(Flexure(in).result().ok);
+}
+
+}  // namespace
+}  // namespace vd::aisc360

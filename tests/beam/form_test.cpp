@@ -173,29 +173,30 @@ TEST_F(BeamForms, CleanSlateClearsTheFieldsAndTheTableOnlyAtTheNextCalculation) 
   run("press Cancel\n");
 }
 
-TEST_F(BeamForms, EachFormPublishesItsOwnPendingResultOnOkAndOnCancel) {
-  // Overhang left, 10 kip at the free end: R = 12.5 and -2.5, M = -50 at the support.
+TEST_F(BeamForms, EachFormPublishesItsOwnResultOnOkAndCancelChangesNothing) {
+  // Overhang left, 10 kip at the free end: R = 12.5 and -2.5, M = -50 at the support. Cancel publishes nothing.
   run("menu Bm. Overhang Left\nset Overall 25\nset Span 20\nset I 100\nset E 29000\n"
       "set \"point loads\"[0,0] 10\nset \"point loads\"[0,1] 0\npress Calculate\npress Cancel\n");
+  EXPECT_EQ(state().lastBeam.leftReaction, 0);
+  EXPECT_FALSE(state().isEnabled(cmd::ShearDiagram));
+  EXPECT_EQ(runner_.padText(), kStartText);
+
+  // A form whose fields are empty refuses OK and stays open.
+  run("menu Bm. Overhang Right\npress OK\n");
+  ASSERT_NE(runner_.currentHost(), nullptr);
+  EXPECT_EQ(messages(), "Vardelin: Span: ft: enter a value.\n");
+  run("press Cancel\n");
+
+  // Reopened, OK calculates what the form shows (the stored inputs), publishes it and puts its report
+  // with the note shown on opening.
+  settings_.write("Project", "Note", "roof");
+  run("menu Bm. Overhang Left\npress OK\n");
   EXPECT_EQ(state().lastBeam.maxNegativeMoment, -50);
   EXPECT_EQ(state().lastBeam.leftReaction, 12.5);
   EXPECT_EQ(state().lastBeam.rightReaction, -2.5);
   EXPECT_NEAR(state().supportLeft, 1 - 20.0 / 25, 1e-15);
   EXPECT_EQ(state().supportRight, 1.0);
   EXPECT_TRUE(state().isEnabled(cmd::ShearDiagram));
-
-  // Another form closed before its first calculation publishes its own zeros; the pad shows the
-  // header and whatever report file that form last wrote (none yet).
-  run("menu Bm. Overhang Right\npress OK\n");
-  EXPECT_EQ(state().lastBeam.maxNegativeMoment, 0);
-  EXPECT_EQ(state().lastBeam.leftReaction, 0);
-  EXPECT_EQ(runner_.padText(), " Job No: \r\n This beam is at: \r\n");
-
-  // Reopened and closed without calculating, the first form publishes its earlier result again, and
-  // the pad shows its earlier report with the note shown on opening.
-  settings_.write("Project", "Note", "roof");
-  run("menu Bm. Overhang Left\npress Cancel\n");
-  EXPECT_EQ(state().lastBeam.leftReaction, 12.5);
   EXPECT_EQ(runner_.padText(), " Job No: \r\n This beam is at: roof\r\n" + toCrLf(slurp("cbm.wri")));
 
   // Overhang right: support marks at 0 and s/L.
@@ -257,14 +258,13 @@ TEST_F(BeamForms, LengthErrorsAreShownAndNoStationIsWritten) {
   EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\n");
   EXPECT_EQ(state().stations, good);
   EXPECT_EQ(slurp("cbm.dat"), goodDat);
-  run("press OK\n");
-  EXPECT_EQ(state().lastBeam.maxPositiveMoment, 50);  // the form's last good result
-  const std::string pad = runner_.padText();
-  EXPECT_NE(pad.find("===dbm===\r\n span =0.000 ft,"), std::string::npos) << pad;
-  EXPECT_NE(pad.find("point load = 10.00 kip. at 10.00'\r\n"), std::string::npos);
-  EXPECT_EQ(pad.find("Shear"), std::string::npos);
-  EXPECT_FALSE(beamtest::hasNonFinite(pad));
-  EXPECT_EQ(setting("DBM", "span"), "0.00");
+  const std::string goodPad = runner_.padText();
+  run("press OK\n");  // refused again: the form stays open
+  ASSERT_NE(runner_.currentHost(), nullptr);
+  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\n");
+  run("press Cancel\n");
+  EXPECT_EQ(state().lastBeam.maxPositiveMoment, 50);  // the last good result
+  EXPECT_EQ(runner_.padText(), goodPad);
 
   // A load beyond the end: the message, the analysis as entered; no point-of-interest line.
   run("menu Bm. Overhang Right\nset Overall 20\nset Span 15\nset I 100\nset E 29000\n"
@@ -291,10 +291,11 @@ TEST_F(BeamForms, AscendingLoadErrorShowsItsMessageAndKeepsTheLastGoodResult) {
   EXPECT_EQ(slurp("cbm.wri"),
             "\n  ===dbm======dbm======dbm======dbm===\n span =20.000 ft,  I =100.00 in^4,  E =29000 ksi"
             "\n point load = 10.00 kip. at 10.00'\n");
+  // OK calculates again and refuses the same way; mended, it goes through.
   run("press OK\n");
-  EXPECT_EQ(state().lastBeam.maxPositiveMoment, 50);
-  // The program goes on: the next calculation works.
-  run("menu Simp. Beam Design\nset \"ascending loads\"[1,2] 16\npress Calculate\npress OK\n");
+  ASSERT_NE(runner_.currentHost(), nullptr);
+  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\ncbm app: x1 must be less or equal to x2!\n");
+  run("set \"ascending loads\"[1,2] 16\npress OK\n");
   EXPECT_NE(runner_.padText().find("ascending triangular load = 2.000 kip/ft at apex start 12.00' end 16.00'"),
             std::string::npos);
   EXPECT_GT(state().lastBeam.maxPositiveMoment, 50);
@@ -317,14 +318,14 @@ TEST_F(BeamForms, AReportFileThatCannotBeWrittenIsNamedAndTheResultStands) {
   EXPECT_TRUE(std::filesystem::exists("cbm.dat"));
 }
 
-TEST_F(BeamForms, UnreadableFieldsReadAsZeroAndLongFieldsAreCut) {
-  // Fields are read as at most 10 characters; "12345678901" is 1234567890 ft of span.
+TEST_F(BeamForms, UnreadableFieldsAreRefusedAndLongNumbersReadWhole) {
   run("menu Bm. Overhang Left\nset Overall abc\nset Span 20\nset I 100\nset E 29000\npress Calculate\n");
-  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\n");
-  EXPECT_EQ(state().loads(BeamCase::OverhangLeft)[kLengthRow][2], 0);
-  run("press Cancel\nmenu Bm. Overhang Left\nset Overall 12345678901\nset Span 12345678901\npress Calculate\n");
-  EXPECT_EQ(state().loads(BeamCase::OverhangLeft)[kLengthRow][2], 1234567890);
-  EXPECT_EQ(setting("CBM", "span"), "1234567890.00");
+  EXPECT_EQ(messages(),
+            "Vardelin: Overall length: ft: \"abc\" is not a number. Type digits with a decimal point, e.g. 2.5.\n");
+  EXPECT_EQ(setting("CBM", "span"), "<none>");  // nothing calculated, nothing stored
+  run("set Overall 12345678901\nset Span 12345678901\npress Calculate\n");
+  EXPECT_EQ(state().loads(BeamCase::OverhangLeft)[kLengthRow][2], 12345678901.0);
+  EXPECT_EQ(setting("CBM", "span"), "12345678901.00");
   run("press Cancel\n");
 }
 

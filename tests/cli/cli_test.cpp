@@ -73,7 +73,7 @@ TEST(Cli, VersionAndHelp) {
   for (const char* line : {"# comment", "menu ITEM", "set FIELD TEXT", "set FIELD[R] TEXT", "set FIELD[R,C] TEXT",
                            "pick ITEM", "pick #N", "pick LIST #N", "check BOX on|off", "choose BUTTON",
                            "press BUTTON", "press Cancel", "press Apply", "press OK", "answer yes|no", "show pad",
-                           "show FIELD", "show status", "show messages", "show menu ITEM", "grayed: ITEM",
+                           "show FIELD", "show status", "show candidates", "show messages", "show menu ITEM", "grayed: ITEM",
                            "--settings FILE", "--version", "Exit status"})
     EXPECT_NE(help.find(line), std::string::npos) << line;
 }

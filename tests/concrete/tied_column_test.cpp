@@ -347,15 +347,28 @@ TEST_F(TiedColumnFormTest, CalculateOkAndTheDiagram) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   r.state().jobNumber = "J-77";
-  // OK without a calculation enables the diagram, which has nothing to draw yet.
-  run(r, "show menu Conc. Interaction\nmenu Rect. Conc Column\npress OK\nmenu Conc. Interaction\n"
-         "press \"Save picture...\"\nshow messages\npress OK\n");
+  // Too little steel (0.75 %, 1.92/256, width kept) is reported and enables the diagram, which has nothing to
+  // draw: 1 %/0.75 % = 1.33.
+  run(r, "show menu Conc. Interaction\n" +
+             columnScript("set \"(As)i\"[0,0] 0.96\nset \"(As)i\"[0,1] 13.5\nset \"(As)i\"[1,0] 0.96\n"
+                          "set \"(As)i\"[1,1] 2.5\n",
+                          "answer no\n") +
+             "press OK\nmenu Conc. Interaction\npress \"Save picture...\"\nshow messages\npress OK\n");
   EXPECT_FALSE(std::filesystem::exists("Concol.emf"));
-  EXPECT_EQ(out_.str(), "grayed\nVardelin: There is no diagram to save.\n");
+  // The question comes once: OK after Calculate with the same inputs does not calculate again.
+  EXPECT_EQ(out_.str(), "grayed\nVardelin: ACI 10.9.1 limits the lowest reinforcement ratio to 1%; ACI 10.8.4 allows "
+                        "a reduced\neffective area for a column larger than required.  Revise column width to meet it?\n"
+                        "Vardelin: There is no diagram to save.\n");
+  EXPECT_TRUE(vdtest::endsWith(r.padText(), " Result: NO GOOD, ratio 1.33 (governed by reinforcement ratio, ACI 10.9.1)\r\n"));
+  // Stronger materials are designed as f'c 10 and Fy 80 ksi, each with its note in the report.
   out_.str("");
-  run(r, columnScript(kRows, "set Fy 90\nset Fc' 12\n") + "press Cancel\n" + columnScript("") + "press OK\n");
-  EXPECT_EQ(out_.str(), "Debug: Vardelin set a limit of 10.0 ksi on f'c.\nDebug: 95 ACI 9.4 limit of 80.0 ksi on "
-                        "Fy.\n");
+  run(r, columnScript(kRows, "set Fy 90\nset Fc' 12\n") + "press OK\n");
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_NE(r.padText().find(" Note: f'c = 12.00 ksi was limited to 10.00 ksi (f'c is taken at most 10 ksi).\r\n"
+                             " Note: Fy = 90.00 ksi was limited to 80.00 ksi (ACI 318 9.4: Fy at most 80 ksi).\r\n"),
+            std::string::npos)
+      << r.padText();
+  run(r, columnScript("") + "press OK\n");
   EXPECT_TRUE(vdtest::startsWith(r.padText(), " Job number or ID: J-77\r\n grid C-4\r\n\r\n CONCRETE TIE COLUMNS -- DESIGN "
                                               "FOR PURE COMPRESSION\r\n f'c =4.00 ksi  Fy =60.00 ksi.  width =16.00 in   "
                                               "depth =16.00 in\r\n Clear column height = 12.00 ft.\r\n Vertical bar size "

@@ -247,13 +247,27 @@ TEST_F(FormDialogTest, CodeChangesDoNotNotifyTheFormButUserActionsDo) {
   EXPECT_EQ(form_.presses, std::vector<int>{R::Calculate});
 }
 
-TEST_F(FormDialogTest, FieldReadsAreCutToTheCapacityAndLineEndsAreCrLf) {
+TEST_F(FormDialogTest, FieldReadsAreCutToTheCapacityNumbersTypedAreReadWholeAndLineEndsAreCrLf) {
   dialog_->setText(R::Length, "123456789012");
   EXPECT_EQ(dialog_->text(R::Length, 10), "123456789");
   EXPECT_EQ(dialog_->text(R::Length), "123456789012");
-  EXPECT_DOUBLE_EQ(dialog_->number(R::Length), 1234567890.0);  // ten characters as a rule
-  dialog_->setText(R::Length, " -2.5e1 kip");
+  // A number the user types is read whole and strictly: never cut short, nothing after it.
+  EXPECT_DOUBLE_EQ(dialog_->number(R::Length), 123456789012.0);
+  dialog_->setText(R::Length, " -2.5e1 ");
   EXPECT_DOUBLE_EQ(dialog_->number(R::Length), -25.0);
+  dialog_->setText(R::Length, "-2.5e1 kip");
+  try {
+    dialog_->number(R::Length);
+    ADD_FAILURE() << "a number with a unit after it was read";
+  } catch (const FieldError& e) {
+    EXPECT_EQ(e.id, R::Length);
+    EXPECT_EQ(e.message.rfind("Length: \"-2.5e1 kip\" is not a number.", 0), 0u) << e.message;
+  }
+  // Result fields and grayed fields are no input: read leniently, ten characters as a rule.
+  dialog_->setText(R::Result, "123456789012");
+  EXPECT_DOUBLE_EQ(dialog_->number(R::Result), 1234567890.0);
+  dialog_->setText(R::Live1, "123456789012 kip");
+  EXPECT_DOUBLE_EQ(dialog_->number(R::Live1), 1234567890.0);
 
   dialog_->setText(R::Notes, "first\r\nsecond");
   EXPECT_EQ(widget<QPlainTextEdit>(R::Notes)->toPlainText(), "first\nsecond");

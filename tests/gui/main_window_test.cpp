@@ -50,6 +50,7 @@ class MainWindowTest : public guitest::ScratchDir {
     registry_.add(546, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, "\r\nrebar table"); });
     registry_.add(511, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, ""); });
     registry_.add(601, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, ""); });
+    registry_.add(478, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, ""); });
     settings_ = std::make_unique<Settings>(ini());
     window_ = std::make_unique<MainWindow>(*settings_, registry_);
     window_->show();
@@ -272,11 +273,15 @@ TEST_F(MainWindowTest, EditPopupFollowsSelectionAndClipboardEachTimeItOpens) {
 
 // ---- Refresh and reference sheets ---------------------------------------------------------------
 
-TEST_F(MainWindowTest, StartsWithTheStartTextAndARefreshingFormWithoutReportShowsItAgain) {
+TEST_F(MainWindowTest, StartsWithTheStartTextCancelKeepsThePadAndARefreshWithoutReportShowsTheBuffer) {
   EXPECT_EQ(window_->padText(), kStart);
   QTest::keyClicks(pad(), "typed by the user");
-  EXPECT_NE(window_->padText(), kStart);
-  runClosingWith(477, kCancel);  // nothing written
+  const std::string typed = window_->padText();
+  EXPECT_NE(typed, kStart);
+  runClosingWith(477, kCancel);
+  EXPECT_EQ(window_->padText(), typed);
+  EXPECT_EQ(window_->state().report, kStart);
+  runClosingWith(478, kOk);  // a refreshing form that writes nothing
   EXPECT_EQ(window_->padText(), kStart);
 }
 
@@ -298,14 +303,22 @@ TEST_F(MainWindowTest, AfterNoneLeavesThePadAndTheNextRefreshShowsTheBuffer) {
   runClosingWith(546, kOk);  // writes the buffer, leaves the pad
   EXPECT_EQ(window_->padText(), kStart);
   EXPECT_EQ(window_->state().report, "\r\nrebar table");
-  runClosingWith(477, kCancel);
+  runClosingWith(511, kOk);  // Sawn Lumber Species neither clears the buffer nor the pad
+  EXPECT_EQ(window_->padText(), kStart);
+  EXPECT_EQ(window_->state().report, "\r\nrebar table");
+  runClosingWith(478, kOk);
   EXPECT_EQ(window_->padText(), "\r\nrebar table");
 }
 
-TEST_F(MainWindowTest, ClearEmptiesTheBufferAndThePad) {
-  runClosingWith(511, kOk);
-  EXPECT_EQ(window_->state().report, "");
-  EXPECT_EQ(window_->padText(), "");
+TEST_F(MainWindowTest, UndoAfterAReportBringsBackTheEarlierTextAndRedoTheReport) {
+  QTest::keyClicks(pad(), "notes");
+  const std::string before = window_->padText();
+  runClosingWith(477, kOk);
+  EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
+  window_->action(cmd::Undo)->trigger();  // one step takes the whole replacement back
+  EXPECT_EQ(window_->padText(), before);
+  window_->action(cmd::Redo)->trigger();
+  EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
 }
 
 TEST_F(MainWindowTest, ReferenceSheetReplacesThePadButTheBufferKeepsTheReport) {
@@ -318,7 +331,7 @@ TEST_F(MainWindowTest, ReferenceSheetReplacesThePadButTheBufferKeepsTheReport) {
   EXPECT_NE(std::string(sheet).find("\r\n"), std::string::npos);
   EXPECT_EQ(window_->state().report, "\r\nbrowse report\r\nline 2");
   // The next refresh that writes nothing shows the last report, not the sheet.
-  runClosingWith(477, kCancel);
+  runClosingWith(478, kOk);
   EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
 }
 
@@ -345,15 +358,19 @@ TEST_F(MainWindowTest, BeamCommandsShowTheirPicture) {
   EXPECT_EQ(window_->currentPicture(), 577);
   // The beam form shows its support case beside its fields: the main window's band is behind it.
   bool shown = false;
+  int picture = 0;
   whenModal<gui::FormDialog>([&](gui::FormDialog* d) {
     auto* side = d->findChild<QLabel*>("sidePicture");
     shown = side && side->isVisible() && side->pixmap().toImage() == gui::beamBitmap(5772).toImage();
-    EXPECT_EQ(window_->currentPicture(), 5772);
+    picture = window_->currentPicture();
     guitest::click(d, kCancel);
   });
   window_->runCommand(601);
   EXPECT_TRUE(shown);
+  EXPECT_EQ(picture, 5772);  // while the form is open
   EXPECT_EQ(window_->currentPicture(), 577);  // Cancel puts the earlier picture back
+  runClosingWith(601, kOk);
+  EXPECT_EQ(window_->currentPicture(), 5772);
   // The four beam pictures are 250 x 100 and differ from each other.
   std::vector<QImage> images;
   for (int id : {577, 5771, 5772, 5773}) {

@@ -59,7 +59,12 @@ class ReportIntegrity : public vdtest::ScratchDir {
     std::vector<std::string> pads;
     for (const std::string& line : lines) {
       if (startsWith(line, "show") || line.empty() || line[0] == '#') continue;
-      r.runLine(line);
+      try {
+        r.runLine(line);
+      } catch (const std::exception& e) {
+        pads.push_back(line + ": " + e.what());
+        break;
+      }
       if (line == "press OK") pads.push_back(r.padText());
     }
     return pads;
@@ -73,6 +78,12 @@ TEST_F(ReportIntegrity, OkCalculatesTheInputsAsTheyStand) {
   for (const fs::path& file : exampleScripts()) {
     SCOPED_TRACE(file.filename().string());
     const std::vector<std::string> lines = scriptLines(file);
+    // A conversion form keeps a log of every Calculate, and an answered question is asked once per
+    // calculation: neither script can be replayed with its Calculate lines moved.
+    bool replayable = true;
+    for (const std::string& l : lines)
+      replayable = replayable && !startsWith(l, "answer") && !startsWith(l, "menu ft in") && !startsWith(l, "menu mm");
+    if (!replayable) continue;
     const std::vector<std::string> reference = padsAfterOk(lines);
 
     std::vector<std::string> noCalculate;

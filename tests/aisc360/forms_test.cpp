@@ -1,0 +1,191 @@
+// The three AISC 360-22 forms through scripts: the example scripts against their golden output, and the
+// "Lightest" search against a brute-force search with the plain calculation over the whole family.
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sstream>
+
+#include "aisc360/combined.h"
+#include "support/scratch_dir.h"
+
+namespace vd::aisc360 {
+namespace {
+
+class Aisc360Forms : public vdtest::ScratchDir {};
+
+// examples/aisc360/NAME.txt through the command-line program; its output must equal golden/NAME.out. A
+// mismatch writes NAME.out.actual beside the test binary, for review and copying over the golden file.
+TEST_F(Aisc360Forms, ExampleScriptsPrintTheirGoldenOutput) {
+  for (const char* name : {"flexure", "compression", "combined", "input_errors"}) {
+    const std::string command = std::string(VD_CLI) + " --settings " + ini().string() + " " VD_SOURCE_DIR
+                                "/examples/aisc360/" + name + ".txt 2>&1";
+    std::filesystem::remove(ini());
+    std::string out;
+    int status = -1;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+      char buf[4096];
+      std::size_t n;
+      while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+      const int rc = ::pclose(p);
+      status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    }
+    EXPECT_EQ(status, 0) << name << "\n" << out;
+    const std::string golden = slurp(std::string(VD_SOURCE_DIR) + "/tests/aisc360/golden/" + name + ".out");
+    if (out != golden) {
+      std::ofstream(old_ / (std::string(name) + ".out.actual"), std::ios::binary) << out;
+      ADD_FAILURE() << name << ": output differs from golden/" << name << ".out";
+    }
+  }
+}
+
+// The rows a brute-force search keeps: every row of the family within the depth, run through the plain
+// calculation, sorted by weight (table order on ties); the five lightest that pass.
+struct Brute {
+  std::vector<std::string> passing;
+  std::string heaviest, heaviestCheck;
+};
+Brute bruteForce(Family f, double maxDepth, const std::function<DesignResult(const Shape*)>& design) {
+  std::vector<FamilyEntry> rows = shapesOfFamily(f);
+  std::stable_sort(rows.begin(), rows.end(), [](const FamilyEntry& a, const FamilyEntry& b) { return a.weight < b.weight; });
+  Brute b;
+  for (const FamilyEntry& e : rows) {
+    const double depth = f == Family::HssRect ? e.shape->Ht : e.shape->d;
+    if (maxDepth > 0 && depth > maxDepth) continue;
+    const DesignResult r = design(e.shape);
+    if (r.ok && b.passing.size() < 5) b.passing.emplace_back(e.shape->label);
+    b.heaviest = e.shape->label;
+    b.heaviestCheck = r.governing;
+  }
+  return b;
+}
+
+// The names of the "  1. NAME ..." lines of a candidate list.
+std::vector<std::string> names(const std::string& candidates) {
+  std::vector<std::string> out;
+  std::istringstream in(candidates);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream words(line);
+    std::string number, name;
+    if (words >> number >> name && number.size() > 1 && number.back() == '.') out.push_back(name);
+  }
+  return out;
+}
+
+struct SearchCase {
+  const char* menu;
+  const char* script;  // the inputs, typed after choosing the family
+  Family family;
+  double maxDepth;
+  std::function<DesignResult(const Shape*)> design;  // the same inputs, plain calculation
+};
+
+TEST_F(Aisc360Forms, LightestEqualsBruteForceSearch) {
+  const auto flexure = [](double M, double V, double Lb, double span, double w, double n) {
+    return [=](const Shape* s) {
+      FlexureInput in;
+      in.section = s;
+      in.Mr = M;
+      in.Vr = V;
+      in.Lb = Lb;
+      in.span = span;
+      in.liveLoad = w;
+      in.deflLimit = n;
+      return Flexure(in).result();
+    };
+  };
+  const SearchCase cases[] = {
+      // Lateral-torsional buckling governs the light rows.
+      {"Steel Flexure AISC 360-22", "set Moment 300\nset Shear 40\nset \"Unbraced length Lb\" 10\n", Family::W, 0,
+       flexure(300, 40, 10, 0, 0, 0)},
+      // Braced: the L/480 deflection limit governs every candidate.
+      {"Steel Flexure AISC 360-22",
+       "set Moment 120\nset Shear 20\nset \"Unbraced length Lb\" 0\nset Span 30\nset \"Live load\" 1.2\n"
+       "choose L/N\nset \"Limit N\" 480\n",
+       Family::W, 0, flexure(120, 20, 0, 30, 1.2, 480)},
+      // Within 14 in.: fewer than five pass.
+      {"Steel Flexure AISC 360-22",
+       "set Moment 120\nset Shear 20\nset \"Unbraced length Lb\" 0\nset Span 30\nset \"Live load\" 1.2\n"
+       "choose L/N\nset \"Limit N\" 480\nset \"Maximum depth\" 14\n",
+       Family::W, 14, flexure(120, 20, 0, 30, 1.2, 480)},
+      // No row passes: the heaviest row's failing check is named.
+      {"Steel Flexure AISC 360-22", "set Moment 20000\nset Shear 0\nset \"Unbraced length Lb\" 30\n", Family::W, 0,
+       flexure(20000, 0, 30, 0, 0, 0)},
+      {"Steel Compression AISC 360-22", "pick HSS (rectangular)\nset \"Axial Load\" 250\nset Lcx 14\nset Lcy 14\nset \"Maximum depth\" 10\n",
+       Family::HssRect, 10,
+       [](const Shape* s) { return Compression({s, 50, kDefaultE, Method::LRFD, 250, 14, 14}).result(); }},
+      {"Steel Combined AISC 360-22",
+       "choose ASD\nset \"Axial Load\" 200\nset \"Moment Mx\" 150\nset \"Moment My\" 20\nset Lcx 14\nset Lcy 14\n"
+       "set \"Unbraced length Lb\" 14\nset Cb 1.1\n",
+       Family::W, 0,
+       [](const Shape* s) {
+         CombinedInput in;
+         in.section = s;
+         in.method = Method::ASD;
+         in.Pr = 200;
+         in.Mrx = 150;
+         in.Mry = 20;
+         in.Lcx = in.Lcy = in.Lb = 14;
+         in.Cb = 1.1;
+         return Combined(in).result();
+       }},
+  };
+  for (const SearchCase& c : cases) {
+    std::filesystem::remove(ini());
+    Settings s(ini());
+    ScriptRunner r(s, out_, allForms());
+    run(r, std::string("menu ") + c.menu + "\n" + c.script + "press Lightest\n");
+    HeadlessHost& h = *r.currentHost();
+    const std::string found = h.form().candidates();
+    const Brute b = bruteForce(c.family, c.maxDepth, c.design);
+    EXPECT_EQ(names(found), b.passing) << c.script << found;
+    if (b.passing.empty()) {
+      EXPECT_NE(found.find("The heaviest, " + b.heaviest + " ("), std::string::npos) << found;
+      EXPECT_NE(found.find("fails " + b.heaviestCheck), std::string::npos) << found;
+    } else {
+      // The lightest is selected and calculated.
+      EXPECT_EQ(h.items(105)[static_cast<std::size_t>(h.selection(105))], b.passing.front());
+      EXPECT_NE(h.text(109, std::string::npos).find("Section " + b.passing.front() + " ("), std::string::npos);
+    }
+  }
+}
+
+// What the Lightest button found and Calculate's report both reach the pad only through OK; Cancel
+// leaves the pad as it was. Every input is stored and comes back on the next opening, the typed Fy too.
+TEST_F(Aisc360Forms, InputsAreStoredAndFyFollowsTheFamilyUntilTyped) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  const std::string shown = run(r,
+                                "menu Steel Compression AISC 360-22\npick C\nshow Fy\npick Pipe\nshow Fy\n"
+                                "set Fy 42\npick W\nshow Fy\nchoose ASD\nset \"Axial Load\" 100\nset Lcx 12\n"
+                                "set Lcy 12\nset Lcz 6\npress Calculate\npress Cancel\nshow pad\n"
+                                "menu Steel Compression AISC 360-22\nshow Fy\nshow Section\nshow Lcz\nshow \"Axial Load\"\n");
+  EXPECT_EQ(shown, "36\n35\n42\n\n This space is designed for you to cut and paste.\n42\nW44X335\n6\n100\n");
+  EXPECT_TRUE(r.currentHost()->checked(103));  // ASD
+}
+
+// OK publishes the report and its verdict as data; after a Lightest search, the lightest row's.
+TEST_F(Aisc360Forms, OkPublishesReportAndResult) {
+  Settings s(ini());
+  ScriptRunner r(s, out_, allForms());
+  // W18X50, Lb 10 ft: phi_b Mn = 324.19 kip-ft (F2-2); 300/324.19 = 0.925.
+  run(r, "menu Steel Flexure AISC 360-22\npick W18X50\nset Moment 300\nset \"Unbraced length Lb\" 10\n"
+         "press Calculate\npress OK\n");
+  EXPECT_TRUE(r.state().result.ok);
+  EXPECT_NEAR(r.state().result.ratio, 0.925, 0.001);
+  EXPECT_EQ(r.state().result.governing, "lateral-torsional buckling, Eq. F2-2");
+  EXPECT_NE(r.state().report.find("Section W18X50 (W)"), std::string::npos);
+  // Lightest selects W21X48 (see the search test); OK publishes that row, recalculated.
+  run(r, "menu Steel Flexure AISC 360-22\npress Lightest\npress OK\n");
+  EXPECT_NE(r.state().report.find("Section W21X48 (W)"), std::string::npos);
+  EXPECT_TRUE(r.state().result.ok);
+  // Cancel leaves both as they were.
+  run(r, "menu Steel Flexure AISC 360-22\npick W18X50\nset Moment 900\npress Calculate\npress Cancel\n");
+  EXPECT_NE(r.state().report.find("Section W21X48 (W)"), std::string::npos);
+  EXPECT_TRUE(r.state().result.ok);
+}
+
+}  // namespace
+}  // namespace vd::aisc360
