@@ -74,7 +74,7 @@ constexpr LoadKind kLoadKinds[] = {
 
 int columnsOfRow(int row) { return row >= kUniformRow ? 3 : 2; }
 
-constexpr const char* kLengthsMessage = "At least one of the lengthes is in error!";
+constexpr const char* kLengthsMessage = "At least one of the lengths is in error!";
 constexpr const char* kStiffnessMessage = "I and E must be greater than zero!";
 constexpr const char* kTooLargeMessage = "The loads or lengths are too large: the results overflow!";
 

@@ -356,7 +356,17 @@ void ScriptRunner::runLine(const std::string& rawLine) {
   requireForm(verb.c_str());
   if (verb == "set") {
     FieldRef f = parseFieldRef(rest);
-    const Control& c = findControl(f.name, kFieldKinds, f.row, f.col);
+    const Control* found = nullptr;
+    try {
+      found = &findControl(f.name, kFieldKinds, f.row, f.col);
+    } catch (const ScriptError&) {
+      // A result shown in a read-only field takes no typing, as a grayed field.
+      const Control& shown = findControl(f.name, {ControlKind::ReadOnlyEdit}, f.row, f.col);
+      out_ << "grayed: " << f.name << "\n";
+      (void)shown;
+      return;
+    }
+    const Control& c = *found;
     if (!host_->isEnabled(c.id)) {
       out_ << "grayed: " << f.name << "\n";
       return;

@@ -186,7 +186,7 @@ TEST_F(FormDialogTest, GridCellsLineUpUnderTheirColumnHeadings) {
   EXPECT_EQ(ground->x(), dead0->x());
 }
 
-TEST(FormDialogGrid, CellsSharingOneLabelCarryTheGridsNameAndGetNoHeadingRow) {
+TEST(FormDialogGrid, ATextSpacedOverAGridBecomesItsColumnHeadings) {
   class LoadRows : public Form {
    public:
     LoadRows() : layout_("ROWS_Box", "rows") {
@@ -205,10 +205,17 @@ TEST(FormDialogGrid, CellsSharingOneLabelCarryTheGridsNameAndGetNoHeadingRow) {
   auto dialog = FormDialog::create(form, nullptr);
   dialog->start();
   dialog->show();
-  EXPECT_EQ(dialog->findChild<QLabel*>("gridHeading0"), nullptr);
+  // "point loads kip      at": each part of the text stands over its own column.
+  auto* h0 = dialog->findChild<QLabel*>("gridHeading0");
+  auto* h1 = dialog->findChild<QLabel*>("gridHeading1");
+  ASSERT_TRUE(h0 && h1);
+  EXPECT_EQ(h0->text(), "point loads kip");
+  EXPECT_EQ(h1->text(), "at");
+  EXPECT_EQ(h0->x(), dialog->control(300)->x());
+  EXPECT_EQ(h1->x(), dialog->control(301)->x());
   int shown = 0;
-  for (QLabel* l : dialog->findChildren<QLabel*>()) shown += l->text().startsWith("point loads") ? 1 : 0;
-  EXPECT_EQ(shown, 1);  // the form's own caption only
+  for (QLabel* l : dialog->findChildren<QLabel*>()) shown += l->isVisible() && l->text().startsWith("point loads") ? 1 : 0;
+  EXPECT_EQ(shown, 1);  // the heading only: the spaced-out text is not shown twice
   EXPECT_EQ(dialog->control(300)->x(), dialog->control(302)->x());
   EXPECT_LT(dialog->control(300)->x(), dialog->control(301)->x());
   // A text before a line's cells stands in front of the grid, one after them behind it.
