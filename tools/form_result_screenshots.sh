@@ -3,7 +3,7 @@
 # Calculate, with the inputs of the example scripts, to look at what each form shows.
 # BUILD is a configured build folder with vardelin-cli and gui_screenshots built.
 set -euo pipefail
-build=${1:?build folder}
+build=$(realpath "${1:?build folder}")
 out=$(realpath -m "${2:?output folder}")
 src=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$out"

@@ -91,7 +91,7 @@ const std::vector<Command>& commandTable() {
       {617, kDesign, nullptr, "Concrete Beam, As->M", K::Form, "CONCBM_As_Box", A::Refresh, false},
       {618, kDesign, nullptr, "Concrete Beam, M->As", K::Form, "CONCBM_M_Box", A::Refresh, false},
       {608, kDesign, nullptr, "Rect. Conc Column", K::Form, "TIECOL_Box", A::Refresh, false},
-      // The current steel specification, beside the 1989 ASD and 1999 LRFD forms above.
+      // The current steel code (AISC 360-22), beside the 1989 ASD and 1999 LRFD forms above.
       {3601, kDesign, nullptr, "Steel Flexure AISC 360-22", K::Form, "AISC360_FLEX_Box", A::Refresh, false, true},
       {3602, kDesign, nullptr, "Steel Compression AISC 360-22", K::Form, "AISC360_COMP_Box", A::Refresh, false},
       {3603, kDesign, nullptr, "Steel Combined AISC 360-22", K::Form, "AISC360_COMB_Box", A::Refresh, false},

@@ -229,14 +229,14 @@ TEST(DoubleAngleStrut, Stops) {
   EXPECT_EQ(strut.stop(), DoubleAngleStrut::None);
   // kl/r above 200: lxx 21 ft gives 252/1.23 = 204.88.
   DoubleAngleStrut longer(l4x4x38(), 8.0, 1.0, 30.0, 21.0, 1.0, 0, 36.0, 0, 0, 0, 0, 4);
-  EXPECT_EQ(longer.design(), "\r\n AISC Section B7 limits kl/r(204.9) < 200 N.G.");
+  EXPECT_EQ(longer.design(), "\r\n AISC Section B7 limits kl/r(204.9) > 200 N.G.");
   EXPECT_EQ(longer.stop(), DoubleAngleStrut::SlendernessB7);
   // Flexural-torsional slenderness alone above 200 stops before the minor axis: 2L 4x4x0.25 with lyy 27.4 ft has
   // kl/r = 328.8/1.65 = 199.27 about y, but 328.8/rE above 200.
   const Ft f = handFt(328.8, 328.8, 1.65, 0.0438, 0.0505, 3.86, 2.28, 0.824);
   ASSERT_GT(328.8 / f.rE, 200.0);
   DoubleAngleStrut ft(row(ShapeTable::Angle, "2L 4 x 4 x 0.25"), 27.4, 1.0, 1.0, 8.0, 1.0, 0, 36.0, 0, 0, 0, 0, 4);
-  EXPECT_EQ(ft.design(), format("\r\n AISC Section B7 limits kl/r(%.1f) < 200 N.G.", 328.8 / f.rE));
+  EXPECT_EQ(ft.design(), format("\r\n AISC Section B7 limits kl/r(%.1f) > 200 N.G.", 328.8 / f.rE));
   EXPECT_EQ(ft.stop(), DoubleAngleStrut::SlendernessB7);
 }
 
