@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, only those missing.
 set -euo pipefail
 pkgs=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-      libemf-dev libemf2svg-dev libsqlite3-dev xvfb xauth poppler-utils clang libclang-rt-14-dev dpkg-dev file locales)
+      libemf-dev libemf2svg-dev libsqlite3-dev wamerican xvfb xauth poppler-utils clang libclang-rt-14-dev dpkg-dev file locales)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

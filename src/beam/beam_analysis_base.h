@@ -45,7 +45,7 @@ class BeamAnalysisBase {
   BeamAnalysisBase& operator=(const BeamAnalysisBase&) = delete;
 
   // False when the span exceeds the length, a length is not positive, or a load lies off the beam;
-  // the form then says "At least one of the lengthes is in error!". Only non-positive lengths stop
+  // the form then says "At least one of the lengths is in error!". Only non-positive lengths stop
   // the run; the other cases are analysed as entered.
   bool lengthsValid() const { return valid_; }
 

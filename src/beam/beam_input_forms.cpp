@@ -39,19 +39,19 @@ struct BeamFormInfo {
 const BeamFormInfo& infoFor(BeamCase c) {
   static const BeamFormInfo overhangLeft{
       "CBM_Box", "Input Dialog, beam overhang at the left hand side", "CBM", "cbm app", "cbm.wri", "cbm.dat",
-      "moment loads        at", "point loads  Kip      at", "uniform loads K/lf     start                 end",
+      "moment loads, kip-ft    at, ft", "point loads, kip    at, ft", "uniform loads, klf    start, ft    end, ft",
       {"%8.3f", "%9.3f", "%8.3f"}};
   static const BeamFormInfo simple{
       "DBM_Box", "Input Dialog, simple beam no overhang:", "DBM", "cbm app", "cbm.wri", "cbm.dat",
-      "moment loads        at", "point loads Kip        at", "uniform loads Klf      start                  end",
+      "moment loads, kip-ft    at, ft", "point loads, kip    at, ft", "uniform loads, klf    start, ft    end, ft",
       {"%.3f", "%.3f", "%.3f"}};
   static const BeamFormInfo overhangRight{
       "EBM_Box", "Input Dialog, beam overhang at right hand side:", "EBM", "ebm", "ebm.wri", "ebm.dat",
-      "moment loads        at", "point loads Kip      at", "uniform loads Klf     start                   end",
+      "moment loads, kip-ft    at, ft", "point loads, kip    at, ft", "uniform loads, klf    start, ft    end, ft",
       {"%.3f", "%.3f", "%.3f"}};
   static const BeamFormInfo cantilever{
       "GBM_Box", "Input Dialog", "GBM", "gbm app", "gbm.wri", "gbm.dat",
-      "moment loads         at", "point loads            at", "uniform loads            start                             end",
+      "moment loads, kip-ft    at, ft", "point loads, kip    at, ft", "uniform loads, klf    start, ft    end, ft",
       {"%.3f", "%.3f", "%.3f"}};
   switch (c) {
     case BeamCase::OverhangLeft: return overhangLeft;
@@ -74,7 +74,7 @@ constexpr LoadKind kLoadKinds[] = {
 
 int columnsOfRow(int row) { return row >= kUniformRow ? 3 : 2; }
 
-constexpr const char* kLengthsMessage = "At least one of the lengthes is in error!";
+constexpr const char* kLengthsMessage = "At least one of the lengths is in error!";
 constexpr const char* kStiffnessMessage = "I and E must be greater than zero!";
 constexpr const char* kTooLargeMessage = "The loads or lengths are too large: the results overflow!";
 
@@ -89,7 +89,7 @@ class BeamInputForm : public Form {
     location.isText = true;
     layout_.newLine();
     Control& job = layout_.readOnly(JobNum, "Job Num:");
-    job.width = 10;
+    job.width = 24;  // the whole job number (kJobNumberLength)
     job.isText = true;
     layout_.newLine();
     if (cantilever) layout_.text(Sketch, "  ------------------||");
@@ -101,8 +101,8 @@ class BeamInputForm : public Form {
     layout_.edit(Modulus, "E: ksi").width = 10;
 
     const char* headings[] = {info_.momentHeading, info_.pointHeading, info_.uniformHeading,
-                              "ascending loads      start                            end",
-                              "descending loads    start                            end"};
+                              "ascending loads, klf at apex    start, ft    end, ft",
+                              "descending loads, klf at apex    start, ft    end, ft"};
     // Each kind's heading spaces its words over the columns below it.
     for (int k = 0; k < 5; ++k) {
       const LoadKind& kind = kLoadKinds[k];

@@ -13,13 +13,16 @@ enum class DiagramKind { Shear = 1, Moment = 2 };
 namespace diagram {
 inline constexpr int W = 696, H = 322, Margin = 18;
 inline constexpr int Axis = H / 2;
+// How far the largest value reaches from the axis; the room beyond it holds the max and min labels.
+inline constexpr int Reach = 115;
 }  // namespace diagram
 
 const char* diagramFile(DiagramKind kind);         // "Shear.emf", "Moment.emf"
 const char* diagramDescription(DiagramKind kind);  // "SHEAR", "MOMENT"
 
 // The diagram of the kind's station column (shear 1, moment 2), with the supports at the given
-// fractions of the length and the last beam result in its text.
+// fractions of the length (a cantilever's wall at its fixed right end), the largest and smallest
+// values labelled where they occur, and the last beam result in its text.
 Picture drawDiagram(DiagramKind kind, const StationTable& stations, double supportLeft, double supportRight,
                     const LastBeamResult& last);
 

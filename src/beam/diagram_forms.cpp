@@ -25,7 +25,7 @@ class DiagramForm : public Form {
                 kind == DiagramKind::Moment ? "Moment Diagram -- Vardelin" : "Shear Diagram -- Vardelin") {
     layout_.picture(PictureId, diagram::W, diagram::H);
     layout_.newLine();
-    layout_.button(Print, "PRINT");
+    layout_.button(Print, "Print");
     layout_.button(Save, "Save picture...");
     layout_.button(kOk, "OK").isDefault = true;
     layout_.newLine();
@@ -35,9 +35,9 @@ class DiagramForm : public Form {
 
   void opened(FormHost& host) override {
     const LastBeamResult& b = state_.lastBeam;
-    host.setStatus(0, "+mom= " + amount(b.maxPositiveMoment) + " k-ft,  -mom= " + amount(b.maxNegativeMoment) + " k-ft");
+    host.setStatus(0, "+mom= " + amount(b.maxPositiveMoment) + " kip-ft,  -mom= " + amount(b.maxNegativeMoment) + " kip-ft");
     if (b.cantilever)
-      host.setStatus(1, "R= " + amount(b.rightReaction) + " kip,  fixed-end M= " + amount(b.fixedEndMoment) + " k-ft");
+      host.setStatus(1, "R= " + amount(b.rightReaction) + " kip,  fixed-end M= " + amount(b.fixedEndMoment) + " kip-ft");
     else
       host.setStatus(1, "left R= " + amount(b.leftReaction) + " kip,  right R= " + amount(b.rightReaction) + " kip");
     drawn_ = writeDiagram(kind_, state_);

@@ -1,95 +1,19 @@
 // vardelin-cli: runs a script of user actions against Vardelin's forms and prints what a user would see.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "app/all_forms.h"
+#include "cli/script_language.h"
 #include "cli/script_runner.h"
 #include "gui/package/package_pdf.h"
 
 #ifndef VARDELIN_VERSION
 #define VARDELIN_VERSION "0.0.0"
 #endif
-
-namespace {
-
-constexpr const char* kHelp = R"(Usage: vardelin-cli [--settings FILE] [--job FILE] [SCRIPT | -]
-       vardelin-cli --help | --version
-
-Runs SCRIPT (a file; standard input when it is missing or "-") of user actions against
-Vardelin's forms, in the current directory, and prints what a user would see. Settings come
-from FILE, by default Vardelin.ini in $XDG_CONFIG_HOME/Vardelin/ (else ~/.config/Vardelin/).
-Report, data and picture files (cbm.wri, Moment.emf, ...) go to the current directory.
-With --job FILE (a *.vardelin job, created when it does not exist) every calculation accepted
-with OK is also saved in the job, and the "job" lines below work on it. A file that is not a job,
-is damaged, read-only or from a newer Vardelin is refused (exit status 2) and left unchanged.
-
-Script lines, one action each:
-  # comment                 ignored, as are blank lines
-  menu ITEM                 run the menu command whose item text is ITEM, with "&" and the
-                            tab-and-accelerator part dropped ("menu Stl Wide Flange Bm/ASD",
-                            "menu 1.0 psi  = 6.895 kPa"). A form it opens is the current form
-                            until OK or Cancel closes it; a menu line before that is an error.
-                            A grayed command prints "grayed: ITEM" and does nothing.
-  set FIELD TEXT            type TEXT (the rest of the line) into the edit field FIELD;
-                            a grayed field prints "grayed: FIELD" and keeps its text
-  set FIELD[R] TEXT         a field of a grid: R is the data row it edits (a beam load within
-  set FIELD[R,C] TEXT       its kind from 0, a bar row 0-11, a storey level 1-10, a take-down
-                            row 0-3), C the column from 0, left to right
-  pick ITEM                 select the row whose text is ITEM, or failing that the one row whose
-                            text starts with ITEM, in whichever list or drop-down list holds it
-  pick #N                   select row N (from 0) of the form's first list
-  pick LIST #N              select row N of the list labelled LIST
-  check BOX on|off          set a check box
-  choose BUTTON             click the radio button with that text
-  press BUTTON              press a push button by its text (a grayed one does nothing).
-                            "press Cancel" also closes a form without a Cancel button (the
-                            Escape key). The pages of a property sheet are one form: every
-                            page's controls can be addressed, "press Apply" applies and
-                            "press OK" applies and closes it.
-  answer yes|no             the answer to the next Yes/No question (without one: No)
-  show pad                  print the report pad's whole text
-  show FIELD                print a control's text (an edit field, a display pane, a text
-                            line; the selected row of a list)
-  show status               print the form's two status-bar parts, one a line
-  show candidates           print the rows the form's last "Lightest" search found (the
-                            lightest passing sections with weight and governing ratio, or
-                            the check that fails on the heaviest row); empty before a search
-  show messages             print every message box and question shown since the last
-                            "show messages", one a line, as CAPTION: TEXT
-  show menu ITEM            print "enabled" or "grayed"
-  job header FIELD TEXT     set a field of the job's title block: project, number, client,
-                            engineer, address, notes or units
-  job summary               print the job's calculations: number, mark, form, section, ratio,
-                            verdict, date
-  job rerun                 recalculate every stored calculation from its inputs (scratch
-                            settings, scratch folder) and list those whose report or verdict changed
-  job export FILE.pdf       write the calculation package: cover, index, each calculation on
-                            its own pages with its diagrams, header and "Page n of N" footer
-  job open N                open calculation N in its form with its stored inputs; OK there
-                            replaces calculation N in the job
-
-FIELD, BOX, BUTTON and LIST are a control's label as the form shows it, compared after
-trimming, folding runs of blanks to one, ignoring case and a trailing "=" or ":"; a unique
-prefix is enough; double quotes enclose a name with blanks ("set "ft in 1/16" 3 4 5").
-Printed text has its "\r\n" line ends written as "\n".
-
-Message boxes the script does not print with "show messages" go to standard error when the
-script ends, one a line, as "message: CAPTION: TEXT".
-
-Exit status: 0 when every line ran and every file was written; 1 when every line ran but a
-file (a report, data file, picture or the settings file) could not be written, the reason
-being among the messages; 2, with a one-line message on standard error naming the line
-("line N: reason: "text"", the text cut to 80 characters, control bytes escaped), when a line
-names a command, control or item that does not exist or is not a script line. The lines
-before it have run.
-
-Example:
-  printf 'menu ft in 1/16 -> mm\nset "ft in 1/16" 3 4 5\npress Calculate\npress OK\nshow pad\n' |
-    vardelin-cli --settings /tmp/try.ini
-)";
-
-}  // namespace
 
 int main(int argc, char** argv) {
   std::string settingsFile;
@@ -98,21 +22,27 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
-      std::cout << kHelp;
+      std::cout << vd::scriptLanguageHelp();
       return 0;
     }
     if (a == "--version") {
       std::cout << "vardelin-cli " << VARDELIN_VERSION << "\n";
       return 0;
     }
-    if (a == "--settings" && i + 1 < argc) {
-      settingsFile = argv[++i];
-    } else if (a == "--job" && i + 1 < argc) {
-      jobFile = argv[++i];
-    } else if (a.rfind("--job=", 0) == 0) {
-      jobFile = a.substr(6);
-    } else if (a.rfind("--settings=", 0) == 0) {
-      settingsFile = a.substr(11);
+    if (a == "--settings" || a.rfind("--settings=", 0) == 0) {
+      if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
+      else if (a != "--settings") settingsFile = a.substr(11);
+      if (const std::string why = vd::settingsFileProblem(settingsFile); !why.empty()) {
+        std::cerr << "vardelin-cli: " << why << "\n";
+        return 2;
+      }
+    } else if (a == "--job" || a.rfind("--job=", 0) == 0) {
+      if (a == "--job" && i + 1 < argc) jobFile = argv[++i];
+      else if (a != "--job") jobFile = a.substr(6);
+      if (jobFile.empty()) {
+        std::cerr << "vardelin-cli: --job needs a file name\n";
+        return 2;
+      }
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       std::cerr << "vardelin-cli: unknown option " << a << " (see --help)\n";
       return 2;
@@ -136,7 +66,13 @@ int main(int argc, char** argv) {
   if (scriptFile.empty() || scriptFile == "-") return runner.runScript(std::cin, std::cerr);
   std::ifstream in(scriptFile);
   if (!in) {
-    std::cerr << "vardelin-cli: cannot open " << scriptFile << "\n";
+    const int why = errno;
+    std::cerr << "vardelin-cli: cannot open the script " << scriptFile << ": " << std::strerror(why) << "\n";
+    return 2;
+  }
+  std::error_code ec;
+  if (std::filesystem::is_directory(scriptFile, ec)) {
+    std::cerr << "vardelin-cli: cannot open the script " << scriptFile << ": it is a folder, not a file\n";
     return 2;
   }
   return runner.runScript(in, std::cerr);

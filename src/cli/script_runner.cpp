@@ -95,7 +95,36 @@ std::size_t utf8Length(std::string_view s) {
   return n;
 }
 
+// Names that menu items, labels and buttons had before their spelling or units were corrected (old
+// and new, compared as labels are): scripts written with the old names still run.
+struct Alias {
+  const char* old;
+  const char* now;
+};
+// spellcheck: off (the old names are kept as they were spelled)
+constexpr Alias kAliases[] = {
+    {"quik column loads", "quick column loads"},
+    {"glulaminated beam", "glulam beam"},
+    {"k facotr", "k factor"},
+    {"nagative moment", "negative moment"},
+    {"d (un- breaded side)", "d (unbraced side)"},
+    // The concrete beam's results say what they are (only where no field has the old name).
+    {"bending moment", "design moment \u03c6mn"},
+    {"reinf. steel as", "required steel as"},
+    // The glulam widths name their unit.
+    {"2-1/2", "2-1/2 in"}, {"3-1/8", "3-1/8 in"}, {"5-1/8", "5-1/8 in"},
+    {"6-3/4", "6-3/4 in"}, {"8-3/4", "8-3/4 in"}, {"10-3/4", "10-3/4 in"},
+};
+// spellcheck: on
+
 }  // namespace
+
+std::string currentName(std::string_view name) {
+  const std::string n = normalizeLabel(name);
+  for (const Alias& a : kAliases)
+    if (n == a.old) return a.now;
+  return n;
+}
 
 std::string printable(std::string_view text, std::size_t maxChars) {
   std::string out;
@@ -117,12 +146,12 @@ std::string printable(std::string_view text, std::size_t maxChars) {
   return out;
 }
 
-// The item by its exact text, else by its text compared as labels are.
+// The item by its exact text, else by its text compared as labels are (old names included).
 static const Command* findMenuItem(const std::string& text) {
   if (const Command* c = findCommandByText(text)) return c;
   const Command* found = nullptr;
   for (const Command& c : commandTable()) {
-    if (normalizeLabel(plainItemText(c.text)) != normalizeLabel(text)) continue;
+    if (normalizeLabel(plainItemText(c.text)) != currentName(text)) continue;
     if (found) throw ScriptError("ambiguous menu item: " + text);
     found = &c;
   }
@@ -133,11 +162,16 @@ static const Command* findMenuItem(const std::string& text) {
 std::string normalizeLabel(std::string_view label) {
   std::string out;
   bool blank = false;
-  for (char c : trim(label)) {
+  const std::string t = trim(label);
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
     if (std::isspace(static_cast<unsigned char>(c))) {
       blank = true;
       continue;
     }
+    // A mnemonic marker before a letter is not part of the name ("&Cancel" is "Cancel"); "&&" is one "&".
+    if (c == '&' && i + 1 < t.size() && std::isalnum(static_cast<unsigned char>(t[i + 1]))) continue;
+    if (c == '&' && i + 1 < t.size() && t[i + 1] == '&') ++i;
     if (blank && !out.empty()) out += ' ';
     blank = false;
     out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -273,7 +307,14 @@ void ScriptRunner::print(const std::string& text) { out_ << fromCrLf(text) << "\
 
 const Control& ScriptRunner::findControl(const std::string& name, const std::vector<ControlKind>& kinds,
                                          std::optional<int> row, std::optional<int> col) const {
-  const std::string wanted = normalizeLabel(name);
+  // A name no control has may be the old name of one (the alias table).
+  std::string wanted = normalizeLabel(name);
+  bool anyByName = false;
+  for (const Control& c : form_->layout().controls) {
+    const std::string label = normalizeLabel(c.label);
+    anyByName = anyByName || (!label.empty() && !wanted.empty() && startsWith(label, wanted));
+  }
+  if (!anyByName) wanted = currentName(name);
   std::vector<const Control*> exact, prefix;
   for (const Control& c : form_->layout().controls) {
     bool kindOk = false;
@@ -371,7 +412,17 @@ void ScriptRunner::runLine(const std::string& rawLine) {
   requireForm(verb.c_str());
   if (verb == "set") {
     FieldRef f = parseFieldRef(rest);
-    const Control& c = findControl(f.name, kFieldKinds, f.row, f.col);
+    const Control* found = nullptr;
+    try {
+      found = &findControl(f.name, kFieldKinds, f.row, f.col);
+    } catch (const ScriptError&) {
+      // A result shown in a read-only field takes no typing, as a grayed field.
+      const Control& shown = findControl(f.name, {ControlKind::ReadOnlyEdit}, f.row, f.col);
+      out_ << "grayed: " << f.name << "\n";
+      (void)shown;
+      return;
+    }
+    const Control& c = *found;
     if (!host_->isEnabled(c.id)) {
       out_ << "grayed: " << f.name << "\n";
       return;
@@ -431,7 +482,7 @@ void ScriptRunner::runLine(const std::string& rawLine) {
     host_->tick(c.id, true);
   } else if (verb == "press") {
     const std::string name = unquote(rest);
-    const std::string n = normalizeLabel(name);
+    const std::string n = currentName(name);
     if (n == "cancel" || n == "ok" || n == "apply") {
       // OK, Cancel and Apply exist on every form (Escape is Cancel) even without a button.
       bool hasButton = false;

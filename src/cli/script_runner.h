@@ -100,5 +100,7 @@ std::string printable(std::string_view text, std::size_t maxChars);
 // Label comparison of the script language: trimmed, blank runs folded, case ignored, a trailing
 // "=" or ":" ignored.
 std::string normalizeLabel(std::string_view label);
+// The normalized name a script means: an old name of a renamed item, label or button gives today's.
+std::string currentName(std::string_view name);
 
 }  // namespace vd

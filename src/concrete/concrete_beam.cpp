@@ -179,7 +179,7 @@ std::string RectConcreteBeam::writeReport() {
     const double yt = h / 2;
     const double Mcr = fr * Ig / yt / 12;
     appendf(r,
-            "\r\n\r\n\t Serviceability:\r\n Ig = %.1f in^4,    n= %d,    Icr= %.1f in^4,    netual axis(y_bar)= %.3f "
+            "\r\n\r\n\t Serviceability:\r\n Ig = %.1f in^4,    n= %d,    Icr= %.1f in^4,    neutral axis(y_bar)= %.3f "
             "in\r\n ACI Eq. (9-9) modulus of rupture for concrete fr= 7.5*sqrt(f'c) = %.3f ksi.\r\n ACI Eq. (9-8) Mcr "
             "= fr*Ig/yt = %.2f kip-ft",
             finite(Ig), n, finite(Icr), finite(kd), finite(fr), finite(Mcr));

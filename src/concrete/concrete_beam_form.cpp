@@ -42,9 +42,16 @@ class ConcreteBeamForm : public Form {
     l.edit(Height, "Depth * =", "in.");
     l.label("* these inputs are optional");
     l.newLine();
-    l.edit(Moment, "Bending moment=", "kip-ft").enabled = !fromSteel;
+    // The result of each form is shown, not typed: the design strength phi Mn, or the steel required.
+    if (fromSteel)
+      l.readOnly(Moment, "Design moment \u03c6Mn=", "kip-ft");
+    else
+      l.edit(Moment, "Bending moment=", "kip-ft");
     l.newLine();
-    l.edit(Steel, "Reinf. steel As=", "in^2").enabled = fromSteel;
+    if (fromSteel)
+      l.edit(Steel, "Reinf. steel As=", "in^2");
+    else
+      l.readOnly(Steel, "Required steel As=", "in^2");
     l.newLine();
     l.edit(Phi, "Phi=");
     l.newLine();
@@ -75,7 +82,7 @@ class ConcreteBeamForm : public Form {
     else
       host.setText(Moment, format("%.3lf", rec[S::Moment]));
     const LastBeamResult& last = state_.lastBeam;
-    host.setStatus(0, format("+mom= %.2f k-f,  -mom= %.2f k-f", last.maxPositiveMoment, last.maxNegativeMoment));
+    host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", last.maxPositiveMoment, last.maxNegativeMoment));
     host.setStatus(1, format("left R= %.2f kip,  right R= %.2f kip", last.leftReaction, last.rightReaction));
   }
 
@@ -116,7 +123,7 @@ class ConcreteBeamForm : public Form {
         beam.checkSection();
         if (beam.applyMinimumSteel(given))
           host.message("As is below the limit!!!.",
-                       format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!", given));
+                       format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirement in Section 10.5!", given));
         const double Mn = beam.momentCapacity(given);
         const std::string moment = shown("%.3f", phi * Mn), rhoMax = shown("%.4f", beam.rhoMax()),
                           block = shown("%.3f", beam.blockDepth(given));
@@ -136,7 +143,7 @@ class ConcreteBeamForm : public Form {
         const double required = beam.requiredSteel(moment / phi);
         if (beam.applyMinimumSteel(required))
           host.message("As is below the limit!!!.",
-                       format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!", required));
+                       format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirement in Section 10.5!", required));
         const std::string steel = shown("%.3f", required), rhoMax = shown("%.4f", beam.rhoMax()),
                           block = shown("%.3f", beam.blockDepth(required));
         rec[S::As] = required;

@@ -86,7 +86,7 @@ const std::string& DevelopmentLength::writeReport() {
   t += result_.minimumLine(clearSpacing(), minimumClearSpacing(), "clear spacing, at least 2c - db",
                            "ACI 7.6.1 minimum, db and 1 in", "in", "bar spacing, ACI 7.6.1");
   if (s > 0 && n > 0)
-    appendf(t, "\r\n Transverse Reinforceemnt:\r\n Atr = %.3f in^2,  Fyt = %.0f psi,  space = %.2f in,  number = %i", Atr,
+    appendf(t, "\r\n Transverse Reinforcement:\r\n Atr = %.3f in^2,  Fyt = %.0f psi,  space = %.2f in,  number = %i", Atr,
             fyt, s, n);
   appendf(t, "\r\n Ktr = %.3f", Ktr);
   appendf(t, "\r\n bar diameter = %.4f in", db);

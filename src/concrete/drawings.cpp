@@ -95,7 +95,9 @@ Picture drawInteractionDiagram(const std::vector<CurvePoint>& points, const Inte
     return truncCoord(18 + 500 * (static_cast<double>(Pmax) - p) / static_cast<double>(Pmin - Pmax));
   };
 
-  const std::uint32_t hatch = pic.createHatchBrush(Hatch::Vertical, rgb(255, 255, 0));
+  // Mid-blue hatching: it shows on white paper and in grey print, and black text on white boxes
+  // stays readable over it.
+  const std::uint32_t hatch = pic.createHatchBrush(Hatch::Vertical, rgb(80, 110, 190));
   if (scaled) {
     std::vector<Point> curve;
     curve.reserve(points.size());
@@ -105,10 +107,11 @@ Picture drawInteractionDiagram(const std::vector<CurvePoint>& points, const Inte
     pic.polygon(curve);
   }
 
-  const std::uint32_t bluePen = pic.createPen(PenStyle::Solid, 3, rgb(0, 0, 255));
-  pic.select(bluePen);
+  const std::uint32_t axisPen = pic.createPen(PenStyle::Solid, 2, rgb(0, 0, 0));
+  pic.select(axisPen);
+  int y0 = 18;
   if (Pmin != Pmax) {
-    const int y0 = truncCoord(static_cast<double>(18 + (500 * Pmax) / (Pmin - Pmax)));
+    y0 = truncCoord(static_cast<double>(18 + (500 * Pmax) / (Pmin - Pmax)));
     pic.line(9, y0, 678, y0);
     pic.moveTo(672, y0 - 4);
     pic.lineTo(678, y0);
@@ -119,28 +122,75 @@ Picture drawInteractionDiagram(const std::vector<CurvePoint>& points, const Inte
   pic.lineTo(18, 20);
   pic.lineTo(22, 12);
 
+  // The four points the summary names, as dots on the curve.
+  struct Named {
+    double m, p;
+  };
+  const Named named[] = {{summary.highM, summary.highP},
+                         {summary.balanceM, summary.balanceP},
+                         {summary.zeroM, 0.0},
+                         {0.0, summary.tensionP}};
   if (scaled) {
-    const std::uint32_t greenPen = pic.createPen(PenStyle::Solid, 2, rgb(0, 255, 0));
+    pic.select(Stock::BlackPen);
+    pic.select(Stock::BlackBrush);
+    for (const Named& n : named) {
+      if (!std::isfinite(n.m) || !std::isfinite(n.p)) continue;
+      const int x = mapX(n.m), y = mapY(n.p);
+      pic.ellipse(x - 3, y - 3, x + 3, y + 3);
+    }
+    // The factored load: a dark green ring, so the curve stays visible under it.
+    const std::uint32_t greenPen = pic.createPen(PenStyle::Solid, 2, rgb(0, 120, 0));
     pic.select(greenPen);
-    pic.select(Stock::NullBrush);  // a ring, so the curve stays visible under it
+    pic.select(Stock::NullBrush);
     const int x = mapX(momLoad * 12.0), y = mapY(vertLoad);
-    pic.ellipse(x - 4, y - 4, x + 4, y + 4);
+    pic.ellipse(x - 5, y - 5, x + 5, y + 5);
   }
 
+  // Texts in screen pixels: a point (x, y) of the drawing is (0.96 x, -0.96 y) there. Each label sits
+  // beside its point on a white box, clear of the axes.
   pic.setMapMode(MapMode::ScreenPixels);
+  auto px = [](int x) { return truncCoord(std::clamp(x, 0, 690) * 0.96); };
+  auto py = [](int y) { return truncCoord(-std::clamp(y, -530, 20) * 0.96); };
   pic.setBkMode(kBkTransparent);
   const std::uint32_t titleFont = pic.createFont(timesFont(20));
   pic.select(titleFont);
-  pic.textOut(174, 396, "Tie-Column Interaction Diagram");
+  pic.setTextAlign(align::Right | align::Top);
+  pic.textOut(660, 0, "Tie-Column Interaction Diagram");
   const std::uint32_t font = pic.createFont(timesFont(16));
   pic.select(font);
-  pic.textOut(30, -35, "P-load");
-  pic.textOut(500, 301, "Moment");
-  pic.textOut(255, 0, "High limit: " + one(summary.highM / 12.0) + " k-ft, " + one(summary.highP) + " k");
-  pic.textOut(400, 252, "Balance Pt:");
-  pic.textOut(400, 275, one(summary.balanceM / 12.0) + " k-ft, " + one(summary.balanceP) + " k");
-  pic.textOut(150, 331, "Zero Pt: " + one(summary.zeroM / 12.0) + " k-ft, 0.0 k");
-  pic.textOut(50, 361, "Tension: 0.0 k-ft, " + one(summary.tensionP) + " k");
+  pic.setBkMode(kBkOpaque);
+  pic.setBkColor(rgb(255, 255, 255));
+  pic.setTextAlign(align::Left | align::Top);
+  pic.textOut(28, -2, "P-load, kip");
+  pic.setTextAlign(align::Right | align::Bottom);
+  pic.textOut(px(668), py(y0 + 6), "Moment, kip-ft");
+  auto at = [&](const Named& n, int dx, int dy, unsigned alignFlags, const std::string& text) {
+    const bool placed = scaled && std::isfinite(n.m) && std::isfinite(n.p);
+    // A label that would run past the right edge goes to the left of its point instead (about 7
+    // pixels a character in this font).
+    const int x = placed ? px(mapX(n.m) + dx) : 400;
+    const int width = static_cast<int>(text.size()) * 7;
+    if ((alignFlags & align::Right) == 0 && x + width > 668) {
+      alignFlags = (alignFlags & ~align::Center) | align::Right;
+      pic.setTextAlign(alignFlags);
+      pic.textOut(placed ? px(mapX(n.m) - dx) : 400, placed ? py(mapY(n.p) + dy) : 200, text);
+      return;
+    }
+    pic.setTextAlign(alignFlags);
+    pic.textOut(x, placed ? py(mapY(n.p) + dy) : 200, text);
+  };
+  at(named[0], 8, 6, align::Left | align::Bottom,
+     "High limit: " + one(summary.highM / 12.0) + " kip-ft, " + one(summary.highP) + " kip");
+  at(named[1], -8, 8, align::Right | align::Bottom,
+     "Balance Pt: " + one(summary.balanceM / 12.0) + " kip-ft, " + one(summary.balanceP) + " kip");
+  at(named[2], 8, -8, align::Left | align::Top, "Zero Pt: " + one(summary.zeroM / 12.0) + " kip-ft, 0.0 kip");
+  at(named[3], 10, -6, align::Left | align::Top, "Tension: 0.0 kip-ft, " + one(summary.tensionP) + " kip");
+  if (scaled) {
+    at({momLoad * 12.0, vertLoad}, 10, 8, align::Left | align::Bottom,
+       "Factored load: Pu = " + one(vertLoad) + " kip, Mu = " + one(momLoad) + " kip-ft");
+  }
+  pic.setBkMode(kBkTransparent);
+  pic.setTextAlign(align::Left | align::Top);
   if (!scaled) pic.textOut(174, 200, "No interaction curve: the points have no moment or load range.");
   return pic;
 }

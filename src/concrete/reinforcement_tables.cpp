@@ -30,7 +30,7 @@ const ReinforcementTable kTables[] = {
       "#20M\t-.---\t19.5mm\t300mm^2\t-.---",
       "#25M\t-.---\t25.2mm\t500mm^2\t-.---",
       "#30M\t-.---\t29.9mm\t700mm^2\t-.---",
-      "#35M\t-.---\t35.7mm\t1000mm^1\t-.---",
+      "#35M\t-.---\t35.7mm\t1000mm^2\t-.---",
       kRule}},
     {547, "WWF_Box", "Common Stock Style of Welded Wire Fabric",
      {"     ... Style Designation ...\t\t Steel Area (in^2/ft)     Weight Approx.",

@@ -133,7 +133,7 @@ TiedColumnResult calculateTiedColumn(const TiedColumnInputs& in, Messenger& ui) 
     appendf(r, "\r\n  row(%d)  area= %5.3lf in^2  & dist= %6.3lf in", i, rows[i].area, rows[i].dist);
     // A bar at or above the compression face is outside the column as surely as one below the cover.
     if (rows[i].dist > in.h - 0.75 || rows[i].dist <= 0) {
-      stop(ui, res, "Can't have bar located outside the column.\r\n STOPED!");
+      stop(ui, res, "Can't have bar located outside the column.\r\n STOPPED!");
       return res;
     }
   }

@@ -40,14 +40,14 @@ class TiedColumnForm : public Form {
       l.cell(RowDist + i, kRowsLabel, i, 1);
       l.newLine();
     }
-    l.edit(Fc, "Fc'=", "Ksi.");
-    l.edit(Fy, "Fy=", "Ksi.");
+    l.edit(Fc, "Fc'=", "ksi");
+    l.edit(Fy, "Fy=", "ksi");
     l.newLine();
     l.edit(Width, "Width at comp. side b=", "in.");
     l.newLine();
     l.edit(Depth, "Depth d=", "in.");
     l.newLine();
-    l.edit(KFactor, "k facotr=").optional = true;
+    l.edit(KFactor, "k factor=").optional = true;
     l.newLine();
     l.label("Reinforcing bars:");
     l.edit(BarSize, "vert=");
@@ -58,11 +58,11 @@ class TiedColumnForm : public Form {
     l.label("Loads:");
     l.edit(VertLoad, "Vert. load=", "kip.");
     l.newLine();
-    l.edit(MomLoad, "Moment load=", "ft-kip.");
+    l.edit(MomLoad, "Moment load=", "kip-ft");
     l.newLine();
     l.label("End Moments:");
-    l.edit(M1, "M1=", "ft-kip.").optional = true;  // no end moments: a braced column takes 34
-    l.edit(M2, "M2=", "ft-kip.").optional = true;
+    l.edit(M1, "M1=", "kip-ft").optional = true;  // no end moments: a braced column takes 34
+    l.edit(M2, "M2=", "kip-ft").optional = true;
     l.label("(same signs: single curvature)");
     l.newLine();
     l.radio(Braced, "Braced against sidesway", kFrameGroup);

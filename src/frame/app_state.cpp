@@ -20,7 +20,7 @@ constexpr AciKey kAciKeys[] = {
 
 AppState::AppState(Settings& s) : settings(s) {
   sawnSpecies = settings.readInt("Wood", "sawnSpecieNum");
-  jobNumber = settings.read("Project", "ID", "", 10);
+  jobNumber = settings.read("Project", "ID", "", kJobNumberLength + 1);
   for (const AciKey& k : kAciKeys) concreteBeam[k.slot] = parseNumber(settings.read("ACI", k.key, "", 20));
 }
 

@@ -12,6 +12,9 @@
 
 namespace vd {
 
+// The job number keeps at least this many characters ("2024-0178-B" and longer project codes).
+inline constexpr std::size_t kJobNumberLength = 24;
+
 inline constexpr const char* kStartText = "\r\n This space is designed for you to cut and paste.";
 
 // Largest positive and negative moment (k-ft) and the two reactions (kip, upward positive) of the last
@@ -68,7 +71,7 @@ class AppState {
   // A form that publishes a report sets both.
   DesignResult result;
 
-  std::string jobNumber;  // "Project"/"ID", at most 9 characters
+  std::string jobNumber;  // "Project"/"ID", at most kJobNumberLength characters
   int sawnSpecies = 0;    // "Wood"/"sawnSpecieNum"
   ConcreteBeamRecord concreteBeam;
   std::array<BeamLoadTable, 4> loadTables{};

@@ -35,7 +35,7 @@ struct Command {
 
 // Command ids the frame refers to by name.
 namespace cmd {
-inline constexpr int Print = 522, Exit = 523, RenameMetafile = 487;
+inline constexpr int Print = 522, Exit = 523;
 inline constexpr int Undo = 529, Redo = 530;
 inline constexpr int Cut = 531, Copy = 532, Paste = 533, Delete = 535, SelectAll = 536, ChangeFont = 538;
 inline constexpr int SavePdf = 524;
@@ -45,6 +45,7 @@ inline constexpr int MomentDiagram = 550, ShearDiagram = 5501, ConcInteraction =
 inline constexpr int Sawn2xBeam = 479, Sawn6xBeam = 480, GlulamBeam = 578, Sawn2xPost = 2450, Sawn5xPost = 2550;
 inline constexpr int Aisc360Flexure = 3601, Aisc360Compression = 3602, Aisc360Combined = 3603;
 inline constexpr int Species = 511, JobNumber = 510, Update = 539, About = 537;
+inline constexpr int WorkFolder = 5200, HelpContents = 5201, HelpScript = 5202;
 }  // namespace cmd
 
 const std::vector<Command>& commandTable();
@@ -53,6 +54,10 @@ const Command* findCommand(int id);
 std::string plainItemText(std::string_view itemText);
 // The command whose plain item text matches, or nullptr.
 const Command* findCommandByText(std::string_view plainText);
+// What an item does, in full words ("Steel wide-flange beam, AISC ASD 9th edition"): the status tip.
+std::string commandTip(int id);
+// Why a grayed item is grayed and what makes it available, or "" for items that are never grayed.
+std::string grayedReason(int id);
 // The top-level popups in menu order.
 std::vector<std::string> menuPopups();
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/app_icon.h"
 #include "frame/frame.h"
 #include "frame/reference_sheets.h"
 #include "platform/emf_writer.h"
@@ -20,22 +21,22 @@ class JobNumberForm : public Form {
   enum { Field = 101 };
   explicit JobNumberForm(AppState& s) : state_(s), layout_("JO_Box", "Setting Job or Proj. Number") {
     Control& field = layout_.edit(Field, "Job number:");
-    field.width = 12;
+    field.width = kJobNumberLength + 2;
     field.isText = true;
     layout_.newLine();
     layout_.button(kOk, "OK").isDefault = true;
   }
   const FormLayout& layout() const override { return layout_; }
   void opened(FormHost& host) override {
-    state_.jobNumber = state_.settings.read("Project", "ID", "", 10);
+    state_.jobNumber = state_.settings.read("Project", "ID", "", kJobNumberLength + 1);
     host.setText(Field, state_.jobNumber);
   }
   void changed(FormHost& host, int id) override {
-    if (id == Field) state_.jobNumber = host.text(Field, 10);
+    if (id == Field) state_.jobNumber = host.text(Field, kJobNumberLength + 1);
   }
   void pressed(FormHost& host, int id) override {
     if (id == kOk) {
-      state_.jobNumber = host.text(Field, 10);
+      state_.jobNumber = host.text(Field, kJobNumberLength + 1);
       state_.settings.write("Project", "ID", state_.jobNumber);
       host.close(true);
     } else if (id == kCancel) {
@@ -157,7 +158,7 @@ class LengthConversionForm : public Form {
 // ---- About and update -------------------------------------------------------------------------
 
 constexpr const char* kMakerLines[] = {
-    "Vardelin structural design software",
+    "Vardelin structural design software, version " VARDELIN_VERSION,
     "Written and maintained by the Vardelin developers",
 };
 
@@ -166,15 +167,15 @@ class InfoForm : public Form {
   enum { Icon = 101, Text = 102 };
   InfoForm(const char* templ, const char* title, std::string body)
       : body_(std::move(body)), layout_(templ, title) {
-    layout_.picture(Icon, 32, 32);
+    layout_.picture(Icon, 64, 64);
     layout_.label("Program Vardelin");
     for (const char* line : kMakerLines) {
       layout_.newLine();
       layout_.label(line);
     }
     layout_.newLine();
-    Control& pane = layout_.pane(Text, "", 8);
-    pane.width = 60;
+    Control& pane = layout_.pane(Text, "", 12);
+    pane.width = 70;
     layout_.newLine();
     // OK is the only button; Escape closes the form too.
     layout_.button(kOk, "OK").isDefault = true;
@@ -182,30 +183,40 @@ class InfoForm : public Form {
   const FormLayout& layout() const override { return layout_; }
   void opened(FormHost& host) override {
     host.setText(Text, body_);
-    // The program's W-shape icon, drawn as a small picture in this process's private temporary folder
-    // (not the engineer's working directory, not a name others could foresee). Without it the box
-    // simply shows no icon.
+    // The program's icon, drawn as a small picture in this process's private temporary folder (not
+    // the engineer's working directory, not a name others could foresee). Without it the box simply
+    // shows no icon.
     const std::filesystem::path dir = privateTempDir();
     if (dir.empty()) return;
-    const std::filesystem::path icon = dir / "w-shape.emf";
-    if (writeEmf(wShapeIcon(), icon, "W_SHAPE")) host.showPicture(Icon, icon);
+    const std::filesystem::path icon = dir / "vardelin-icon.emf";
+    if (writeEmf(iconPicture(), icon, "VARDELIN_ICON")) host.showPicture(Icon, icon);
   }
 
  private:
-  static Picture wShapeIcon() {
+  // The program's icon (frame/app_icon.h) on a 64 x 64 grid, in tenths so the half units stay.
+  static Picture iconPicture() {
+    auto c = [](unsigned rgbValue) { return rgb((rgbValue >> 16) & 0xff, (rgbValue >> 8) & 0xff, rgbValue & 0xff); };
     Picture p;
-    p.setMapMode(MapMode::Text);
-    const std::uint32_t pen = p.createPen(PenStyle::Solid, 1, rgb(11, 37, 69));
-    const std::uint32_t brush = p.createSolidBrush(rgb(29, 78, 137));
-    p.select(pen);
-    p.select(brush);
-    // Flanges 28 x 5, web 6 wide, in a 32 x 32 box.
-    p.polygon({{2, 2}, {30, 2}, {30, 7}, {19, 7}, {19, 25}, {30, 25}, {30, 30}, {2, 30}, {2, 25}, {13, 25}, {13, 7},
-               {2, 7}});
+    p.setMapMode(MapMode::Anisotropic);
+    p.setWindowExt(640, 640);
+    p.setViewportExt(64, 64);
+    const std::uint32_t background = p.createSolidBrush(c(kIconBackground));
+    const std::uint32_t fill = p.createSolidBrush(c(kIconSectionFill));
+    const std::uint32_t outline = p.createPen(PenStyle::Solid, static_cast<int>(kIconOutlineWidth * 10), c(kIconOutline));
+    const int r = static_cast<int>(kIconCornerRadius * 20);
+    p.select(Stock::NullPen);
+    p.select(background);
+    p.roundRect(0, 0, 640, 640, r, r);
+    p.select(outline);
+    p.select(fill);
+    std::vector<Point> section;
+    for (const IconPoint& q : kIconSection) section.push_back({static_cast<int>(q.x * 10), static_cast<int>(q.y * 10)});
+    p.polygon(section);
     p.select(Stock::BlackPen);
     p.select(Stock::WhiteBrush);
-    p.deleteObject(brush);
-    p.deleteObject(pen);
+    p.deleteObject(background);
+    p.deleteObject(fill);
+    p.deleteObject(outline);
     return p;
   }
 
@@ -214,18 +225,27 @@ class InfoForm : public Form {
 };
 
 std::string aboutText() {
-  return "Considerable time and effort has been spent to make Vardelin error-free.  However no warranty is made on "
+  return "Vardelin " VARDELIN_VERSION
+         "\r\n"
+         "\r\nCode editions the calculations follow:"
+         "\r\n  Steel: AISC ASD 9th edition; AISC LRFD 3rd edition; AISC 360-22; 97 UBC braced frames"
+         "\r\n  Concrete: ACI 318 (318-02 load and strength-reduction factors)"
+         "\r\n  Wood: NDS 1991 and its Supplement; plywood shear walls, 97 UBC Standard 23"
+         "\r\n  Loads: 94 UBC 1628 static lateral force; UBC live-load reduction; ASCE 7-02 load combinations"
+         "\r\n"
+         "\r\nLicence: Vardelin is free software, distributed with its source code under the terms in the "
+         "package's copyright file. It comes with NO WARRANTY, to the extent permitted by law."
+         "\r\n"
+         "\r\nConsiderable time and effort has been spent to make Vardelin error-free.  However no warranty is made on "
          "its applicability to specific uses, the accuracy of the design, the design calculations and the diagrams it "
          "produces."
          "\r\nVardelin should be used by competent and licensed engineers only.  Users must verify the design and "
          "calculations produced by this program."
          "\r\n'OK' and 'NO GOOD' shown in the calculations report are for information only and do not replace the "
          "need of the user's verification on the design."
-         "\r\nEngineering students and teachers interested in problem-solving are welcomed to use Vardelin for "
+         "\r\nEngineering students and teachers interested in problem-solving are welcome to use Vardelin for "
          "classroom study. "
-         "\r\nThe idea behind shareware is to be able to collectively improve the software through user input.  "
-         "Suggestions on how to improve Vardelin are deeply appreciated."
-         "\r\nWindows 95\u00ae  is a trademark of Microsoft Corporation.";
+         "\r\nSuggestions on how to improve Vardelin are deeply appreciated.";
 }
 
 std::string updateText() {
@@ -240,10 +260,10 @@ void registerFrameForms(FormRegistry& registry) {
   registry.add(2421, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, true); });
   registry.add(2425, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, false); });
   registry.add(cmd::About, [](AppState&) {
-    return std::make_unique<InfoForm>("AboutBox", "Revised 1/10/2006", aboutText());
+    return std::make_unique<InfoForm>("AboutBox", "About Vardelin " VARDELIN_VERSION, aboutText());
   });
   registry.add(cmd::Update, [](AppState&) {
-    return std::make_unique<InfoForm>("UpdateBox", "Vardelin has a web site:", updateText());
+    return std::make_unique<InfoForm>("UpdateBox", "How to update Vardelin", updateText());
   });
 }
 

@@ -11,10 +11,15 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "gui/message_box.h"
@@ -60,6 +65,27 @@ QString captionWithoutMnemonics(const QString& caption) {
   return out;
 }
 
+QString withMnemonic(const QString& caption, QString& used) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption.at(i) != u'&') continue;
+    if (caption.at(i + 1) == u'&') {
+      ++i;
+      continue;
+    }
+    used += caption.at(i + 1).toLower();
+    return caption;
+  }
+  // "&&" in the caption is a shown "&": never a mnemonic letter.
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    const QChar ch = caption.at(i);
+    if (!ch.isLetterOrNumber() || used.contains(ch.toLower())) continue;
+    if (i > 0 && caption.at(i - 1) == u'&') continue;
+    used += ch.toLower();
+    return caption.left(i) + u'&' + caption.mid(i);
+  }
+  return caption;
+}
+
 std::unique_ptr<FormDialog> FormDialog::create(Form& form, QWidget* parent) {
   std::unique_ptr<FormDialog> dialog;
   if (!form.layout().pages.empty()) {
@@ -76,6 +102,7 @@ FormDialog::FormDialog(Form& form, QWidget* parent) : QDialog(parent), form_(for
   setWindowTitle(captionWithoutMnemonics(toQ(form.layout().title)));
   setObjectName(toQ(form.layout().templateName));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setSizeGripEnabled(true);
 }
 
 FormDialog::~FormDialog() = default;
@@ -84,9 +111,27 @@ void FormDialog::build() {
   if (built_) return;
   built_ = true;
   for (const Control& c : form_.layout().controls) createWidget(c);
+  assignMnemonics();
 
+  // The fields scroll when the screen is too small for them; the buttons and the status bar stay put.
   auto* outer = new QVBoxLayout(this);
-  outer->addWidget(buildBody(), 1);
+  fieldsArea_ = new QScrollArea(this);
+  fieldsArea_->setObjectName(QStringLiteral("fieldsArea"));
+  fieldsArea_->setWidgetResizable(true);
+  fieldsArea_->setFrameShape(QFrame::NoFrame);
+  body_ = buildBody();
+  auto* holder = new QWidget(this);
+  auto* side = new QHBoxLayout(holder);
+  side->setContentsMargins(0, 0, 0, 0);
+  side->addWidget(body_, 1);
+  sidePicture_ = new QLabel(holder);
+  sidePicture_->setObjectName(QStringLiteral("sidePicture"));
+  sidePicture_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  sidePicture_->hide();
+  side->addWidget(sidePicture_, 0, Qt::AlignTop);
+  fieldsArea_->setWidget(holder);
+  outer->addWidget(fieldsArea_, 1);
+  if (buttonBar_) outer->addWidget(buttonBar_);
 
   // The two-part status bar sits along the bottom edge, each part half the width.
   for (const Control& c : form_.layout().controls) {
@@ -134,6 +179,14 @@ void FormDialog::createWidget(const Control& c) {
     case ControlKind::ReadOnlyEdit: {
       auto* edit = new QLineEdit(this);
       edit->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
+      if (c.kind == ControlKind::ReadOnlyEdit) {
+        // Shown, not typed into: the window's colour behind the text, no frame to click into.
+        QPalette pal = edit->palette();
+        pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+        edit->setPalette(pal);
+        edit->setFocusPolicy(Qt::ClickFocus);
+        edit->setProperty("readOnlyField", true);
+      }
       edit->setFixedWidth((c.width > 0 ? c.width : 10) * cw + 14);
       connect(edit, &QLineEdit::textEdited, this, [this, id] { notifyChanged(id); });
       w = edit;
@@ -149,7 +202,10 @@ void FormDialog::createWidget(const Control& c) {
       const int lines = c.height > 0 ? c.height : (c.kind == ControlKind::Pane ? 12 : 3);
       // A multi-line field is as tall as its lines; a pane may grow with the window.
       if (c.kind == ControlKind::MultiEdit) edit->setFixedHeight(textBoxHeight(this, lines));
-      else edit->setMinimumHeight(textBoxHeight(this, lines));
+      else {
+        edit->setMinimumHeight(textBoxHeight(this, lines));
+        edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+      }
       edit->setMinimumWidth((c.width > 0 ? c.width : (c.kind == ControlKind::Pane ? 60 : 30)) * cw + 20);
       edit->setTabStopDistance(8.0 * cw);
       if (c.kind == ControlKind::MultiEdit) {
@@ -258,6 +314,22 @@ QWidget* FormDialog::buildPage(int page) {
     }
     return cells ? Sort::Grid : buttonsOnly ? Sort::Buttons : Sort::Form;
   };
+  // The button lines that end a plain dialog stay visible below the scrolling fields.
+  if (page < 0) {
+    std::vector<std::vector<const Control*>> bottom;
+    while (!byLine.empty() && sortOf(std::prev(byLine.end())->second) == Sort::Buttons) {
+      bottom.insert(bottom.begin(), std::prev(byLine.end())->second);
+      byLine.erase(std::prev(byLine.end()));
+    }
+    if (!bottom.empty()) {
+      auto* bar = new QWidget(this);
+      bar->setObjectName(QStringLiteral("buttonBar"));
+      auto* barColumn = new QVBoxLayout(bar);
+      barColumn->setContentsMargins(0, 0, 0, 0);
+      for (const auto& line : bottom) layoutButtonLine(barColumn, line);
+      setButtonBar(bar);
+    }
+  }
   std::vector<std::vector<const Control*>> run;
   Sort runSort = Sort::Form;
   auto flush = [&] {
@@ -267,14 +339,45 @@ QWidget* FormDialog::buildPage(int page) {
     else layoutFormLines(column, run);
     run.clear();
   };
-  for (auto& [lineNo, line] : byLine) {
+  // A text line over a grid whose cells share one name, its words spaced out over the columns
+  // ("point loads, kip        at, ft"), becomes the grid's column headings, each over its column.
+  auto columnHeadings = [&](const std::vector<const Control*>& line, const std::vector<const Control*>* next) {
+    QStringList parts;
+    if (line.size() != 1 || line[0]->kind != ControlKind::Static || line[0]->id != 0 || !next) return parts;
+    if (sortOf(*next) != Sort::Grid) return parts;
+    std::set<int> cols;
+    std::set<std::string> names;
+    for (const Control* c : *next)
+      if (isCell(*c)) {
+        cols.insert(c->col);
+        names.insert(c->label);
+      }
+    if (names.size() != 1 || cols.empty() || *cols.rbegin() + 1 != static_cast<int>(cols.size())) return parts;
+    parts = toQ(line[0]->label).split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    for (QString& p : parts) p = p.trimmed();
+    if (parts.size() != static_cast<qsizetype>(cols.size())) parts.clear();
+    return parts;
+  };
+  for (auto it = byLine.begin(); it != byLine.end(); ++it) {
+    const auto& line = it->second;
+    auto next = std::next(it);
+    const QStringList headings = columnHeadings(line, next == byLine.end() ? nullptr : &next->second);
+    if (!headings.isEmpty()) {
+      flush();
+      pendingHeadings_ = headings;
+      if (const Entry* e = entryOf(line[0]); e && e->widget) e->widget->hide();
+      continue;
+    }
     Sort s = sortOf(line);
     if (!run.empty() && s != runSort) flush();
     runSort = s;
     run.push_back(line);
   }
   flush();
-  column->addStretch(1);
+  // A report pane takes the room a larger window gives; without one the room stays below the fields.
+  bool pane = false;
+  for (int i = 0; i < column->count(); ++i) pane = pane || column->stretch(i) > 0;
+  if (!pane) column->addStretch(1);
   return pageWidget;
 }
 
@@ -302,6 +405,7 @@ void FormDialog::layoutFormLines(QVBoxLayout* page, const std::vector<std::vecto
   for (const auto& line : lines) items = std::max(items, line.size());
   const int columns = static_cast<int>(items) * 3;
   int row = 0;
+  bool grows = false;
   for (const auto& line : lines) {
     for (std::size_t i = 0; i < line.size(); ++i) {
       const Control* c = line[i];
@@ -310,11 +414,15 @@ void FormDialog::layoutFormLines(QVBoxLayout* page, const std::vector<std::vecto
       const int col = static_cast<int>(i) * 3;
       const int span = (i + 1 == line.size()) ? columns - col : 3;
       placeItem(grid, row, col, span, *e);
+      if (c->kind == ControlKind::Pane) {
+        grid->setRowStretch(row, 1);
+        grows = true;
+      }
     }
     ++row;
   }
   grid->setColumnStretch(columns - 1, 1);
-  page->addLayout(grid);
+  page->addLayout(grid, grows ? 1 : 0);
 }
 
 void FormDialog::placeItem(QGridLayout* grid, int row, int col, int span, const Entry& e) {
@@ -410,6 +518,13 @@ void FormDialog::layoutGridLines(QVBoxLayout* page, const std::vector<std::vecto
     distinct = distinct || h != headings.begin()->second;
   }
   if (headings.size() > 1 && !distinct) anyHeading = false;
+  // Headings the text line above the grid gave, one a column.
+  if (!pendingHeadings_.isEmpty()) {
+    qsizetype i = 0;
+    for (auto& [col, h] : headings) h = i < pendingHeadings_.size() ? pendingHeadings_[i++] : QString();
+    pendingHeadings_.clear();
+    anyHeading = true;
+  }
   int row = 0;
   if (anyHeading) {
     for (auto& [col, h] : headings) {
@@ -438,6 +553,84 @@ void FormDialog::layoutGridLines(QVBoxLayout* page, const std::vector<std::vecto
   }
   grid->setColumnStretch(lastCol + 1, 1);
   page->addLayout(grid);
+}
+
+void FormDialog::assignMnemonics() {
+  QString used;
+  // Letters the form's own captions claim come first, so no button takes one of them.
+  for (const Control& c : form_.layout().controls)
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::CheckBox || c.kind == ControlKind::Radio) {
+      const QString caption = toQ(c.label);
+      for (qsizetype i = 0; i + 1 < caption.size(); ++i)
+        if (caption.at(i) == u'&' && caption.at(i + 1) != u'&') used += caption.at(i + 1).toLower();
+    }
+  for (const Control& c : form_.layout().controls) {
+    if (c.kind != ControlKind::Button || c.id == 0) continue;
+    auto* button = qobject_cast<QPushButton*>(control(c.id));
+    if (!button || button->text().contains(u'&')) continue;
+    const QString caption = withMnemonic(button->text(), used);
+    mnemonicCaption_[c.id] = caption;
+    button->setText(caption);
+  }
+}
+
+void FormDialog::setSidePicture(const QPixmap& picture) {
+  if (!sidePicture_) return;
+  sidePicture_->setPixmap(picture);
+  sidePicture_->setVisible(!picture.isNull());
+}
+
+void FormDialog::setVisible(bool visible) {
+  if (visible && !fitted_) {
+    fitted_ = true;
+    fitToScreen();
+  }
+  QDialog::setVisible(visible);
+}
+
+void FormDialog::fitToScreen() {
+  if (!fieldsArea_ || !layout()) return;
+  QWidget* inner = fieldsArea_->widget();
+  inner->ensurePolished();
+  for (QWidget* w : inner->findChildren<QWidget*>()) w->ensurePolished();
+  if (inner->layout()) inner->layout()->activate();
+  layout()->activate();
+  // The whole form without scrolling: the fields' own size plus what sits around the scroll area.
+  const QSize fields = inner->sizeHint().expandedTo(inner->minimumSizeHint());
+  const QSize around = layout()->sizeHint() - fieldsArea_->sizeHint();
+  const QMargins m = layout()->contentsMargins();
+  QSize want(std::max(layout()->sizeHint().width(), fields.width() + fieldsArea_->verticalScrollBar()->sizeHint().width() +
+                                                        m.left() + m.right() + 2 * fieldsArea_->frameWidth() + 4),
+             fields.height() + std::max(0, around.height()) + 2);
+  // Wide enough for the whole title beside the title bar's buttons.
+  want.setWidth(std::max(want.width(), fontMetrics().horizontalAdvance(windowTitle()) + 120));
+  // Room for the window's title bar and frame, which the screen's area also has to hold.
+  QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
+  if (s) {
+    const QSize room = s->availableGeometry().size() - QSize(16, 48);
+    want = want.boundedTo(room);
+    // The fields never need sideways scrolling while the screen is wide enough for them.
+    const int fieldsWidth = fields.width() + fieldsArea_->verticalScrollBar()->sizeHint().width() +
+                            2 * fieldsArea_->frameWidth() + 2;
+    fieldsArea_->setMinimumWidth(std::min(fieldsWidth, room.width() - m.left() - m.right()));
+    layout()->activate();
+    want.setWidth(std::max(want.width(), std::min(room.width(), layout()->minimumSize().width())));
+  }
+  setMinimumSize(std::min(want.width(), std::max(minimumSizeHint().width(), 200)), std::min(want.height(), 200));
+  resize(want);
+}
+
+void FormDialog::focusFirstNumber() {
+  if (focusSetByForm_) return;
+  // The first field that takes a number, not a location or a note.
+  for (const Control& c : form_.layout().controls) {
+    if (c.kind != ControlKind::Edit || c.isText) continue;
+    QWidget* w = control(c.id);
+    if (!w || !w->isEnabled()) continue;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+    return;
+  }
 }
 
 void FormDialog::layoutButtonLine(QVBoxLayout* page, const std::vector<const Control*>& line) {
@@ -478,10 +671,16 @@ void FormDialog::reject() {
 
 void FormDialog::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-    // Enter presses the focused push button, else the default one, else OK.
+    // Enter presses the focused push button, else Calculate, else the default one, else OK.
     if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled()) {
       focused->click();
       return;
+    }
+    if (const int calc = form_.calculateButton()) {
+      if (auto* b = qobject_cast<QPushButton*>(control(calc)); b && b->isVisible()) {
+        if (b->isEnabled()) b->click();
+        return;
+      }
     }
     for (auto* b : findChildren<QPushButton*>()) {
       if (b->isDefault() && b->isVisible()) {
@@ -498,6 +697,7 @@ void FormDialog::keyPressEvent(QKeyEvent* event) {
 bool FormDialog::start() {
   build();
   form_.opened(*this);
+  if (!closed_) focusFirstNumber();
   return !closed_;
 }
 
@@ -565,7 +765,15 @@ void FormDialog::setText(int id, std::string_view value) {
     label->setText(captionWithoutMnemonics(toDisplayLines(t)));
   } else if (auto* button = qobject_cast<QAbstractButton*>(e->widget)) {
     e->raw = std::string(value);
-    button->setText(t);
+    // A new caption keeps the button's mnemonic letter when it still has that letter.
+    QString caption = t;
+    if (auto it = mnemonicCaption_.find(id); it != mnemonicCaption_.end() && !t.contains(u'&')) {
+      const qsizetype amp = it->second.indexOf(u'&');
+      const QChar letter = amp >= 0 && amp + 1 < it->second.size() ? it->second.at(amp + 1) : QChar();
+      const qsizetype at = letter.isNull() ? -1 : t.indexOf(letter);
+      if (at >= 0) caption = t.left(at) + u'&' + t.mid(at);
+    }
+    button->setText(caption);
   } else {
     orphanText_[id] = std::string(value);
   }
@@ -669,6 +877,7 @@ bool FormDialog::isEnabled(int id) const {
 void FormDialog::setFocus(int id) {
   QWidget* w = control(id);
   if (!w) return;
+  focusSetByForm_ = true;
   w->setFocus(Qt::OtherFocusReason);
   if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
 }

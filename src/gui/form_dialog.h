@@ -2,6 +2,7 @@
 // One dialog class for every form: renders a FormLayout, hosts the form's controller and forwards
 // the user's edits, selections, clicks and buttons to it.
 #include <QDialog>
+#include <QStringList>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@ class QBoxLayout;
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace vd::gui {
@@ -39,6 +41,13 @@ class FormDialog : public QDialog, public FormHost {
   QLabel* labelOf(int id) const;
   QLabel* unitOf(int id) const;
   QLabel* statusPart(int part) const;
+  // The scrolling area that holds the fields; the buttons and the status bar stay below it.
+  QScrollArea* fieldsArea() const { return fieldsArea_; }
+  // The row of buttons under the fields (nullptr when the form has none there).
+  QWidget* buttonBar() const { return buttonBar_; }
+  // A picture shown beside the fields (the support case of a beam form).
+  void setSidePicture(const QPixmap& picture);
+  void setVisible(bool visible) override;
 
   // FormHost
   std::string text(int id, std::size_t capacity = 256) const override;
@@ -73,6 +82,8 @@ class FormDialog : public QDialog, public FormHost {
   QWidget* buildPage(int page);
   // A push button the dialog adds itself (the property sheet's OK / Cancel / Apply).
   QWidget* addOwnButton(int id, const QString& caption);
+  // The buttons that stay visible below the scrolling fields.
+  void setButtonBar(QWidget* bar) { buttonBar_ = bar; }
 
   // The user changed a control, or pressed a button.
   virtual void notifyChanged(int id);
@@ -91,6 +102,11 @@ class FormDialog : public QDialog, public FormHost {
   };
 
   void createWidget(const Control& c);
+  // Gives every push button without one a mnemonic letter of its own.
+  void assignMnemonics();
+  // A size that shows everything when the screen allows, else fills the screen and scrolls.
+  void fitToScreen();
+  void focusFirstNumber();
   QWidget* fieldBlock(const Entry& e);  // label, widget and unit side by side, for odd placements
   void layoutFormLines(QVBoxLayout* page, const std::vector<std::vector<const Control*>>& lines);
   void layoutGridLines(QVBoxLayout* page, const std::vector<std::vector<const Control*>>& lines);
@@ -106,6 +122,14 @@ class FormDialog : public QDialog, public FormHost {
   std::map<std::pair<int, int>, QButtonGroup*> radioGroups_;
   std::map<int, std::string> orphanText_;  // texts set for ids the layout does not have
   QLabel* status_[2] = {nullptr, nullptr};
+  QScrollArea* fieldsArea_ = nullptr;
+  QWidget* body_ = nullptr;
+  QWidget* buttonBar_ = nullptr;
+  QLabel* sidePicture_ = nullptr;
+  std::map<int, QString> mnemonicCaption_;
+  QStringList pendingHeadings_;  // column headings for the next grid, from the text line above it  // button id -> caption with the "&" the dialog gave it
+  bool fitted_ = false;
+  bool focusSetByForm_ = false;
   bool closed_ = false;
   bool accepted_ = false;
   bool built_ = false;
@@ -114,5 +138,8 @@ class FormDialog : public QDialog, public FormHost {
 // The text a static control or label shows for a caption with "&" mnemonics: "&&" shows "&", a
 // single "&" only marks the next letter.
 QString captionWithoutMnemonics(const QString& caption);
+// A caption with a mnemonic on the first letter not in `used` (which it extends); captions that
+// carry one already keep it.
+QString withMnemonic(const QString& caption, QString& used);
 
 }  // namespace vd::gui

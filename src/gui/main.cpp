@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/all_forms.h"
@@ -17,7 +18,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: vardelin [--settings FILE] [--screenshot FILE]\n"
     "  --settings FILE    read and write settings in FILE instead of the user's Vardelin.ini\n"
-    "  --screenshot FILE  save the main window as a PNG once it is painted, then quit\n";
+
+    "  --screenshot FILE  save the main window as a PNG once it is painted, then quit\n"
+    "Reports, data and pictures go to the working folder (File > Working folder..., by default\n"
+    "~/Documents/Vardelin).\n";
 
 // Saves the window once it has been painted, then quits (documentation and start-up timing).
 class ScreenshotOnPaint : public QObject {
@@ -65,12 +69,15 @@ int main(int argc, char** argv) {
       std::printf("vardelin %s\n", VARDELIN_VERSION);
       return 0;
     }
-    if (a == "--settings" && i + 1 < argc) {
-      settingsFile = argv[++i];
-    } else if (a.rfind("--settings=", 0) == 0) {
-      settingsFile = a.substr(11);
+    if (a == "--settings" || a.rfind("--settings=", 0) == 0) {
+      if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
+      else if (a != "--settings") settingsFile = a.substr(11);
+      if (const std::string why = vd::settingsFileProblem(settingsFile); !why.empty()) {
+        std::fprintf(stderr, "vardelin: %s\n", why.c_str());
+        return 2;
+      }
     } else if (a == "--screenshot" && i + 1 < argc) {
-      screenshot = QString::fromLocal8Bit(argv[++i]);
+      screenshot = QString::fromStdString(std::filesystem::absolute(argv[++i]).string());
     } else if (a.rfind("-", 0) == 0 && a.rfind("-platform", 0) != 0 && a.rfind("-style", 0) != 0) {
       std::fprintf(stderr, "vardelin: unknown option %s\n%s", a.c_str(), kUsage);
       return 2;
@@ -83,6 +90,8 @@ int main(int argc, char** argv) {
 
   vd::Settings settings(settingsFile.empty() ? vd::Settings::defaultPath() : std::filesystem::path(settingsFile));
   vd::gui::MainWindow window(settings, vd::allForms());
+  // Reports and pictures go to the working folder, never to wherever the program was started from.
+  window.enterWorkFolder();
   std::unique_ptr<ScreenshotOnPaint> shot;
   if (!screenshot.isEmpty()) {
     shot = std::make_unique<ScreenshotOnPaint>(&window, screenshot);

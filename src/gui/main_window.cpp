@@ -4,13 +4,23 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QScreen>
 #include <QGuiApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 
+#include "cli/script_language.h"
 #include "gui/form_dialog.h"
 #include "gui/job_controller.h"
 #include "gui/message_box.h"
@@ -21,13 +31,15 @@
 
 namespace vd::gui {
 
+extern const char* const kReadmeText;  // README.md, compiled in
+
 namespace {
 
 // The client area: the picture band across the top (picture button at the left, the W-shape icon
 // beside it) and the report pad filling everything below it.
 class ClientArea : public QWidget {
  public:
-  ClientArea(QWidget* parent, QWidget*& picture, ReportPad*& pad) : QWidget(parent), icon_(wShapeIcon(32)) {
+  ClientArea(QWidget* parent, QWidget*& picture, ReportPad*& pad) : QWidget(parent), icon_(wShapeIcon(32, 2.0)) {
     picture_ = picture = new QPushButton(this);
     pad_ = pad = new ReportPad(this);
     pad_->setMinimumSize(0, 0);
@@ -69,7 +81,7 @@ bool isEditRuleItem(int id) { return id == cmd::Cut || id == cmd::Copy || id == 
 MainWindow::MainWindow(Settings& settings, const FormRegistry& registry, QWidget* parent)
     : QMainWindow(parent), state_(settings), frame_(state_, *this, registry) {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
-  setWindowIcon(QIcon(wShapeIcon(32)));
+  setWindowIcon(appIcon());
   setObjectName(QStringLiteral("Vardelin"));
   installPictureOutput(&qtPictureOutput());  // forms print and save their pictures through the desktop
 
@@ -84,6 +96,10 @@ MainWindow::MainWindow(Settings& settings, const FormRegistry& registry, QWidget
   jobs_ = new JobController(this, frame_, registry);
   connect(jobs_, &JobController::jobChanged, this, [this] { setWindowTitle(jobs_->windowTitle()); });
   buildMenus();
+  folderLabel_ = new QLabel(this);
+  folderLabel_->setObjectName(QStringLiteral("workFolder"));
+  statusBar()->addPermanentWidget(folderLabel_);
+  folderLabel_->setText(QStringLiteral("Folder: ") + QDir::toNativeSeparators(QDir::currentPath()));
   connect(pad_, &QPlainTextEdit::selectionChanged, this, &MainWindow::updateEditItems);
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateEditItems);
   updateEditItems();
@@ -107,6 +123,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
   for (const std::string& title : menuPopups()) {
     QMenu* menu = menuBar()->addMenu(toQ(title));
+    menu->setToolTipsVisible(true);
     menu->setObjectName(QStringLiteral("popup ") + captionWithoutMnemonics(toQ(title)));
     popups_[toQ(title)] = menu;
     connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateMenuItems);
@@ -122,6 +139,7 @@ void MainWindow::buildMenus() {
       QMenu*& sub = submenus[{toQ(c.popup), toQ(c.submenu)}];
       if (!sub) {
         sub = menu->addMenu(toQ(c.submenu));
+        sub->setToolTipsVisible(true);
         sub->setObjectName(QStringLiteral("popup ") + toQ(c.submenu));
         popups_[toQ(c.submenu)] = sub;
       }
@@ -133,6 +151,7 @@ void MainWindow::buildMenus() {
     QAction* a = menu->addAction(tab < 0 ? text : text.left(tab));
     a->setObjectName(QStringLiteral("cmd%1").arg(c.id));
     a->setData(c.id);
+    a->setStatusTip(toQ(commandTip(c.id)));
     if (tab >= 0) {
       QList<QKeySequence> keys{QKeySequence::fromString(text.mid(tab + 1), QKeySequence::PortableText)};
       keys += extraShortcuts(c.id);
@@ -160,7 +179,14 @@ QMenu* MainWindow::popup(const QString& title) const {
   return it == popups_.end() ? nullptr : it->second;
 }
 
-bool MainWindow::runCommand(int commandId) { return frame_.run(commandId); }
+bool MainWindow::runCommand(int commandId) {
+  // A beam form shows its support case beside its fields: the main window's picture is behind it.
+  const Command* c = findCommand(commandId);
+  formPicture_ = c && c->after == After::BeamReport ? beamPicture(commandId) : 0;
+  const bool ran = frame_.run(commandId);
+  formPicture_ = 0;
+  return ran;
+}
 
 void MainWindow::updateEditItems() {
   const bool selection = pad_->hasSelection();
@@ -173,8 +199,74 @@ void MainWindow::updateEditItems() {
 }
 
 void MainWindow::updateMenuItems() {
-  for (auto& [id, a] : actions_)
-    if (!isEditRuleItem(id)) a->setEnabled(state_.isEnabled(id));
+  for (auto& [id, a] : actions_) {
+    if (isEditRuleItem(id)) continue;
+    const bool on = state_.isEnabled(id);
+    a->setEnabled(on);
+    // A grayed item says what makes it available, on hover and in the status bar.
+    const QString why = on ? QString() : toQ(grayedReason(id));
+    const QString tip = toQ(commandTip(id));
+    a->setStatusTip(why.isEmpty() ? tip : tip + QStringLiteral(" (") + why + QStringLiteral(")"));
+    a->setToolTip(why.isEmpty() ? captionWithoutMnemonics(a->text()) : why);
+  }
+}
+
+std::filesystem::path MainWindow::defaultWorkFolder() {
+  const QString docs = QDir::homePath() + QStringLiteral("/Documents/Vardelin");
+  return std::filesystem::path(docs.toStdString());
+}
+
+bool MainWindow::enterWorkFolder() {
+  std::string folder = state_.settings.read("Files", "WorkFolder", "", 4096);
+  const std::filesystem::path path = folder.empty() ? defaultWorkFolder() : std::filesystem::path(folder);
+  std::error_code ec;
+  std::filesystem::create_directories(path, ec);
+  if (!ec) std::filesystem::current_path(path, ec);
+  if (ec) {
+    message("Vardelin",
+            "Cannot use the working folder " + path.string() + ": " + ec.message() +
+                ".\r\nFiles are written to " + std::filesystem::current_path(ec).string() +
+                " until another folder is chosen (File > Working folder...).",
+            MessageIcon::Exclamation);
+  }
+  folderLabel_->setText(QStringLiteral("Folder: ") + QDir::toNativeSeparators(QDir::currentPath()));
+  return !ec;
+}
+
+void MainWindow::chooseWorkFolder() {
+  const QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Working folder for reports and pictures"),
+                                                        QDir::currentPath());
+  if (dir.isEmpty()) return;
+  state_.settings.write("Files", "WorkFolder", fromQ(dir));
+  enterWorkFolder();
+}
+
+void MainWindow::showHelp(int commandId) {
+  QDialog box(this);
+  box.setObjectName(commandId == cmd::HelpContents ? QStringLiteral("helpContents") : QStringLiteral("helpScript"));
+  box.setWindowTitle(commandId == cmd::HelpContents ? QStringLiteral("Vardelin help") : QStringLiteral("Script language"));
+  auto* column = new QVBoxLayout(&box);
+  auto* text = new QTextBrowser(&box);
+  text->setOpenExternalLinks(true);
+  if (commandId == cmd::HelpContents) {
+    QString md = QString::fromUtf8(kReadmeText);
+    // The user's part: everything before the developers' section, without the screenshot.
+    const qsizetype dev = md.indexOf(QStringLiteral("\n## Development"));
+    if (dev >= 0) md.truncate(dev);
+    QStringList lines = md.split(u'\n');
+    lines.removeIf([](const QString& l) { return l.startsWith(QStringLiteral("![")); });
+    text->setMarkdown(lines.join(u'\n'));
+  } else {
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setPlainText(QString::fromUtf8(scriptLanguageHelp()));
+  }
+  column->addWidget(text, 1);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &box);
+  connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+  column->addWidget(buttons);
+  const QSize room = screen() ? screen()->availableGeometry().size() - QSize(40, 80) : QSize(800, 600);
+  box.resize(QSize(820, 640).boundedTo(room));
+  box.exec();
 }
 
 // ---- Shell --------------------------------------------------------------------------------------
@@ -187,6 +279,7 @@ void MainWindow::openForm(std::unique_ptr<Form> form, std::function<void(bool)> 
   bool accepted = false;
   {
     std::unique_ptr<FormDialog> dialog = FormDialog::create(*form, this);
+    if (formPicture_) dialog->setSidePicture(beamBitmap(formPicture_));
     accepted = dialog->run();
   }
   // The form outlives its window through the frame's After step.
@@ -205,6 +298,9 @@ bool MainWindow::runPadCommand(int commandId) {
     case cmd::ChangeFont: changeFont(); return true;
     case cmd::Print: print(); return true;
     case cmd::SavePdf: saveReportAsPdf(); return true;
+    case cmd::WorkFolder: chooseWorkFolder(); return true;
+    case cmd::HelpContents:
+    case cmd::HelpScript: showHelp(commandId); return true;
     default: return false;
   }
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The main window: menu bar, the picture band and the report pad; the desktop shell of the frame.
 #include <QMainWindow>
+#include <filesystem>
 #include <map>
 #include <memory>
 
 #include "frame/frame.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 
@@ -40,6 +42,12 @@ class MainWindow : public QMainWindow, public Shell {
   void updateEditItems();
   // Every other item from the commands enabled so far.
   void updateMenuItems();
+  // The desktop program writes its files into the working folder (a setting, by default
+  // ~/Documents/Vardelin), created on first use; it becomes the current directory. False, with a
+  // message, when the folder cannot be made.
+  bool enterWorkFolder();
+  static std::filesystem::path defaultWorkFolder();
+  QLabel* workFolderLabel() const { return folderLabel_; }
 
   // Shell
   void setPadText(const std::string& text) override;
@@ -62,6 +70,8 @@ class MainWindow : public QMainWindow, public Shell {
   void changeFont();
   void print();
   void saveReportAsPdf();
+  void chooseWorkFolder();
+  void showHelp(int commandId);
 
   AppState state_;
   Frame frame_;
@@ -72,6 +82,8 @@ class MainWindow : public QMainWindow, public Shell {
   std::map<int, QAction*> actions_;
   std::map<QString, QMenu*> popups_;
   int pictureId_ = 577;
+  int formPicture_ = 0;  // the support case a beam form about to open shows beside its fields
+  QLabel* folderLabel_ = nullptr;
   bool closing_ = false;
 };
 

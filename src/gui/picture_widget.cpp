@@ -35,7 +35,12 @@ bool exportPicture(const Picture& picture, const QString& file, QSize size) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (ext == QLatin1String("png")) {
-    if (!renderPicture(picture, size).save(&buffer, "PNG")) return false;
+    // Print resolution: 300 dots per inch for the picture's size on a 96-dpi screen, and the file says so.
+    constexpr double kDpi = 300.0;
+    QImage image = renderPicture(picture, size * (kDpi / 96.0));
+    image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254 + 0.5));
+    image.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254 + 0.5));
+    if (!image.save(&buffer, "PNG")) return false;
   } else if (ext == QLatin1String("pdf")) {
     // A page the size of the picture, so it can be placed in a document as it is.
     QPdfWriter pdf(&buffer);

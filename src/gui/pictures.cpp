@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "frame/app_icon.h"
 #include "gui/picture_widget.h"
 
 namespace vd::gui {
@@ -109,22 +110,34 @@ QPixmap beamBitmap(int bitmapId) {
   return pm;
 }
 
-QPixmap wShapeIcon(int size) {
-  QPixmap pm(size, size);
+QPixmap wShapeIcon(int size, qreal devicePixelRatio) {
+  // Drawn from the shared outline at the device's own pixel density, so it stays sharp at 2x.
+  QPixmap pm(QSize(size, size) * devicePixelRatio);
+  pm.setDevicePixelRatio(devicePixelRatio);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  const double s = size / 32.0;
-  QPainterPath section;
-  // Flanges 28 wide and 5 thick, web 6 thick, in a 32 x 32 box.
-  section.addRect(2 * s, 2 * s, 28 * s, 5 * s);
-  section.addRect(13 * s, 7 * s, 6 * s, 18 * s);
-  section.addRect(2 * s, 25 * s, 28 * s, 5 * s);
-  section.setFillRule(Qt::WindingFill);
-  p.setPen(QPen(kInk, std::max(1.0, s)));
-  p.setBrush(kBeamColor);
-  p.drawPath(section.simplified());
+  const double s = size / kIconGrid;
+  p.scale(s, s);
+  auto colour = [](unsigned v) { return QColor((v >> 16) & 0xff, (v >> 8) & 0xff, v & 0xff); };
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour(kIconBackground));
+  p.drawRoundedRect(QRectF(0, 0, kIconGrid, kIconGrid), kIconCornerRadius, kIconCornerRadius);
+  QPolygonF section;
+  for (const IconPoint& q : kIconSection) section << QPointF(q.x, q.y);
+  p.setPen(QPen(colour(kIconOutline), kIconOutlineWidth));
+  p.setBrush(colour(kIconSectionFill));
+  p.drawPolygon(section);
   return pm;
+}
+
+QIcon appIcon() {
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(wShapeIcon(size, 1.0));
+    icon.addPixmap(wShapeIcon(size, 2.0));
+  }
+  return icon;
 }
 
 void showPictureFile(QWidget* pictureControl, const std::filesystem::path& file) {

@@ -25,14 +25,18 @@ QWidget* PropertySheetDialog::buildBody() {
   }
   column->addWidget(tabs_, 1);
 
-  auto* buttons = new QHBoxLayout;
+  // OK, Cancel and Apply stay below the scrolling pages.
+  auto* bar = new QWidget(this);
+  bar->setObjectName(QStringLiteral("buttonBar"));
+  auto* buttons = new QHBoxLayout(bar);
+  buttons->setContentsMargins(0, 0, 0, 0);
   buttons->addStretch(1);
   buttons->addWidget(addOwnButton(kOk, tr("OK")));
   buttons->addWidget(addOwnButton(kCancel, tr("Cancel")));
   QWidget* apply = addOwnButton(kApply, tr("&Apply"));
   apply->setEnabled(false);  // until something changes
   buttons->addWidget(apply);
-  column->addLayout(buttons);
+  setButtonBar(bar);
   if (auto* ok = qobject_cast<QPushButton*>(control(kOk))) ok->setDefault(true);
   return body;
 }

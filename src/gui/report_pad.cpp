@@ -17,7 +17,8 @@ ReportPad::ReportPad(QWidget* parent) : QPlainTextEdit(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFrameShape(QFrame::Box);
   setUndoRedoEnabled(true);
-  applyFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+  // Fixed-width by default, so tab-aligned tables line up on screen and in print.
+  applyFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
 void ReportPad::setReportText(const std::string& text) {

@@ -75,7 +75,7 @@ class ColumnLoadsForm : public Form {
     layout_.pane(Display, "", 12).width = 80;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
-    layout_.button(CancelButton, "CANCEL");
+    layout_.button(CancelButton, "Cancel");
     layout_.button(kOk, "OK");
   }
 

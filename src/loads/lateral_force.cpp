@@ -20,7 +20,7 @@ const std::array<FactorRow, 5> kOccupancyFactors = {{
     {"Miscellaneous struct. I =1.00", 1.00},
 }};
 const std::array<FactorRow, 4> kSiteFactors = {{
-    {"S = 1.0: At rock-like materila ...; Medium-dense soil ...", 1.0},
+    {"S = 1.0: At rock-like material ...; Medium-dense soil ...", 1.0},
     {"S = 1.2: At medium-dense or medium-stiff soil ....", 1.2},
     {"S = 1.5: At more than 20 feet medium-stiff clay ...", 1.5},
     {"S = 2.0: At more than 40 feet of soft clay ....", 2.0},
@@ -178,7 +178,7 @@ class LateralForceSheet : public Form {
     layout_.newLine();
     layout_.list(RwList, "Table 16-N, 'Rw' factor", 9).width = 8;
 
-    layout_.newPage("hight && weight");
+    layout_.newPage("height && weight");
     // Level 1 is the bottom row, as in the building.
     for (int level = 10; level >= 1; --level) {
       layout_.label(level == 10 ? std::string("Level 10 (roof)") : format("Level %d", level));

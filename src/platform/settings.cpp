@@ -289,3 +289,18 @@ bool Settings::write(std::string_view section, std::string_view key, std::string
 }
 
 }  // namespace vd
+
+namespace vd {
+
+std::string settingsFileProblem(const std::filesystem::path& file) {
+  if (file.empty()) return "--settings needs a file name (--settings FILE)";
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec))
+    return "--settings " + file.string() + ": that is a folder; give the settings file's name";
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+  if (!std::filesystem::is_directory(folder, ec))
+    return "--settings " + file.string() + ": the folder " + folder.string() + " does not exist";
+  return {};
+}
+
+}  // namespace vd

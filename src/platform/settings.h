@@ -17,6 +17,10 @@
 
 namespace vd {
 
+// Why FILE cannot be the settings file given on the command line ("" when it can): no name given, a
+// folder that does not exist (never created silently), or a folder where the file should be.
+std::string settingsFileProblem(const std::filesystem::path& file);
+
 class Settings {
  public:
   explicit Settings(std::filesystem::path file);

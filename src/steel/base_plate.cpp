@@ -50,7 +50,7 @@ BasePlateResult designBasePlate(const BasePlateInput& in) {
   appendf(r.report,
           "\r\n axial P =%.2lf kip,  N_side =%.3lf in,  B_side =%.3lf in\r\n Conc. pier depth =%.3lf in,   width "
           "=%.3lf in,  f'c =%.2lf ksi \r\n\r\n Wide flange depth =%.3lf in,   width =%.3lf in \r\n fp = "
-          "P_axial/(N_side*B_side) = %.2lf ksi   m =%.2lf\"   n =%.2lf\"   l =%.2lf \r\n allowable concrete "
+          "P_axial/(N_side*B_side) = %.2lf ksi   m =%.2lf\"   n =%.2lf\"   l =%.2lf\" \r\n allowable concrete "
           "compression stress =%.2lf ksi",
           in.P, in.N, in.B, in.N2, in.B2, in.fc, in.d, in.bf, r.fp, r.m, r.n, r.l, r.Fp);
   // Bearing passes up to and including Fp, so this line cannot use the strict ratio line.

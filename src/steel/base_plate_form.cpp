@@ -25,7 +25,7 @@ class BasePlateForm : public Form {
     l.newLine();
     l.list(List, "", 8).width = 12;
     l.newLine();
-    l.edit(Fy, "Fy =", "ksi.\t  E= 29000.0 Ksi.").width = 10;
+    l.edit(Fy, "Fy =", "ksi\t  E= 29000.0 ksi").width = 10;
     l.newLine();
     l.edit(N, "N, side along the web =", "in.").width = 10;
     l.newLine();

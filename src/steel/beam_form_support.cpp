@@ -9,7 +9,7 @@ namespace vd {
 
 void showLastBeam(FormHost& host, const AppState& state) {
   const LastBeamResult& b = state.lastBeam;
-  host.setStatus(0, format("+mom= %.2f k-f,  -mom= %.2f k-f", b.maxPositiveMoment, b.maxNegativeMoment));
+  host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", b.maxPositiveMoment, b.maxNegativeMoment));
   host.setStatus(1, format("left R= %.2f kip,  right R= %.2f kip", b.leftReaction, b.rightReaction));
 }
 

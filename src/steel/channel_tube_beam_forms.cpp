@@ -162,7 +162,7 @@ class TubeBeamForm : public Form {
     layout_.edit(Moment, "Moment=", "Kip ft.");
     layout_.newLine();
     layout_.edit(Fy, "Fy=");
-    layout_.text(ETxt, "Ksi.\t  E= 29000.0 Ksi.");
+    layout_.text(ETxt, "ksi\t  E= 29000.0 ksi");
     layout_.newLine();
     layout_.edit(Cb, "Cb=");
     layout_.newLine();

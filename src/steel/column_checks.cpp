@@ -61,7 +61,7 @@ double ubcColumnCheck(std::string& report, DesignResult& result, double dead, do
   appendf(report,
           "\r\n UBC Section 2213.5.1 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*%.2f + 0.7*%.2f + "
           "3*(%d/8)*%.2f =%.2f kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area = %.2f kip\r\n\r --- P "
-          "= 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.",
+          "= 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewed here.",
           dead, live, Rw, seismic, P, Psc);
   report += result.ratioLine(P, Psc, "Axial P", "(P)sc", "kip", "member strength (P)sc, UBC 2211.4.2");
   appendf(report, "\r\n\t (P)design/(P)sc =%.2f%%\r\n", P / (fa * 1.7 * A) * 100.0);

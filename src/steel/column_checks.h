@@ -42,10 +42,10 @@ std::string axialCheckName(Axis axis, double klr, double Cc, double Q);
 const char* limitVerdict(DesignResult& result, double value, double limit, const std::string& name);
 
 // Messages that end a brace check early; the form shows them in place of its header.
-inline constexpr const char* kCbfStopReport = "\r\n\r\n Stoped becauese the  l/r > 720/sqrt(Fy) condition.";
-inline constexpr const char* kCbfStopText = " Stoped becauese the  l/r > 720/sqrt(Fy) condition.";
-inline constexpr const char* kScbfStopReport = "\r\n\r\n Stoped becauese the slenderness > 1000/sqrt(Fy) condition.";
-inline constexpr const char* kScbfStopText = " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.";
+inline constexpr const char* kCbfStopReport = "\r\n\r\n Stopped because the  l/r > 720/sqrt(Fy) condition.";
+inline constexpr const char* kCbfStopText = " Stopped because the  l/r > 720/sqrt(Fy) condition.";
+inline constexpr const char* kScbfStopReport = "\r\n\r\n Stopped because the slenderness > 1000/sqrt(Fy) condition.";
+inline constexpr const char* kScbfStopText = " Stopped because the slenderness > 1000/sqrt(Fy) condition.";
 
 // The CBF slenderness block: l/r (no K) against 720/sqrt(Fy), and Beta. True when the brace may go on.
 bool cbfSlendernessBlock(std::string& report, DesignResult& result, double lr, double Fy, double beta);

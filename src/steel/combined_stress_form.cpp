@@ -42,7 +42,7 @@ class CombinedStressForm : public Form {
     FormLayout& l = layout_;
     member_forms::locationField(l, Location, "Location of this column:");
     Control& job = l.readOnly(JobNum, "Job Num:");
-    job.width = 10;
+    job.width = 24;  // the whole job number (kJobNumberLength)
     job.isText = true;
     l.newLine();
     l.label("Axial load:");
@@ -63,7 +63,7 @@ class CombinedStressForm : public Form {
     l.pane(Result, "", 10).width = 70;
     l.newLine();
     l.button(Calculate, "Calculate").isDefault = true;
-    l.button(kCancel, "CANCEL");
+    l.button(kCancel, "Cancel");
     l.button(kOk, "OK");
   }
 

@@ -137,7 +137,7 @@ std::string DoubleAngleStrut::design() {
 
   const bool ftGoverns = ryy > rE;
   const char* minorHeading = ftGoverns
-                                 ? "\r\n Minor axis (y-y axis) --  k l_yy/r_yy ratio:\r\n\t Flexural-Toursional "
+                                 ? "\r\n Minor axis (y-y axis) --  k l_yy/r_yy ratio:\r\n\t Flexural-Torsional "
                                    "Buckling govern over r_yy, kl/r = %.2f"
                                  : "\r\n Minor axis (y-y axis) --  k l_yy/r_yy ratio:\r\n\t Since kl/r = %.2f";
   std::string faText;
@@ -191,7 +191,7 @@ std::string DoubleAngleStrut::design() {
         appendf(r,
                 "\r\n UBC Section 2213.5.1 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*%.2f + 0.7*%.2f "
                 "+ 3*(%d/8)*%.2f =%.2f kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area = %.2f "
-                "kip\r\n\t --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.",
+                "kip\r\n\t --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewed here.",
                 dead, live, Rw, seismic, seismicP, Psc);
         r += result_.ratioLine(seismicP, Psc, "Axial P", "(P)sc", "kip", "member strength (P)sc, UBC 2211.4.2");
         appendf(r, "\r\n\t (P)design/(P)sc =%.2f%%\r\n", seismicP / Psc * 100.0);
@@ -286,7 +286,7 @@ std::string DoubleAngleStrut::design() {
       // Flexural-torsional buckling of the pair governs a brace as much as a strut.
       if (klrYE > 200.0) return b7(klrYE);
       appendf(r,
-              ftGoverns ? "\r\n Minor axis -- k l_yy/r_rr ratio:\r\n\t Flexural-Toursional Buckling govern over r_yy, "
+              ftGoverns ? "\r\n Minor axis -- k l_yy/r_rr ratio:\r\n\t Flexural-Torsional Buckling govern over r_yy, "
                           "kl/r = %.2f"
                         : "\r\n Minor axis -- k l_yy/r_rr ratio:\r\n\t Since kl/r = %.2f",
               klrYE);

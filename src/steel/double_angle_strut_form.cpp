@@ -70,7 +70,7 @@ class DoubleAngleStrutForm : public Form {
     l.dropDown(RwList, "Rw=");
     l.newLine();
     l.label("Gap:");
-    static const char* const kGaps[] = {"  0", "3/8", "3/4"};
+    static const char* const kGaps[] = {"0 in", "3/8 in", "3/4 in"};
     for (int i = 0; i < 3; ++i) l.radio(GapFirst + i, kGaps[i], kGapGroup);
     l.newLine();
     l.pane(Result, "", 10).width = 70;

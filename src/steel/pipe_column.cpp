@@ -104,7 +104,7 @@ std::string PipeColumn::design() {
         appendf(r,
                 "\r\n UBC Section 2211.5.5 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*%.2f + 0.7*%.2f "
                 "+ 3*(%d/8)*%.2f =%.2f kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area = %.2f "
-                "kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.",
+                "kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewed here.",
                 dead, live, Rw, seismic, seismicP, Psc);
         r += result_.ratioLine(seismicP, Psc, "Axial P", "(P)sc", "kip", "member strength (P)sc, UBC 2211.4.2");
         appendf(r, "\r\n\t (P)design/(P)sc =%.2f%%\r\n", seismicP / Psc * 100.0);

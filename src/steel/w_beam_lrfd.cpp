@@ -50,13 +50,13 @@ std::string WBeamLrfd::design() {
   appendf(out, "\r\n lambda_r (flange) = 0.83*sqrt(E/F_L) = %.2lf", lrf);
 
   Lp = ryy * 1.76 * std::sqrt(E / Fy) / 12.0;
-  appendf(out, "\r\n Laterally unbraced length for inelestic lateral-torsional buckling, Lp =%.2f ft.", Lp);
+  appendf(out, "\r\n Laterally unbraced length for inelastic lateral-torsional buckling, Lp =%.2f ft.", Lp);
 
   Mp = Fy * Zxx;
   Mr = FL * Sxx;
   Lr = ryy * X1 / FL * std::sqrt(1.0 + std::sqrt(1.0 + X2 * FL * FL)) / 12.0;
   appendf(out,
-          "\r\n Laterally unbraced length for first yielding adjusted ffor residual stresses, Lr =%.2f ft.", Lr);
+          "\r\n Laterally unbraced length for first yielding adjusted for residual stresses, Lr =%.2f ft.", Lr);
 
   if (Cb > 1.0) {
     Lm = Lp + (Cb - 1.0) * (Lr - Lp) * 0.9 * Mp / Cb / (0.9 * Mp - 0.9 * Mr);

@@ -13,7 +13,7 @@ double f(float v) { return static_cast<double>(v); }
 
 std::string wSheet(const SectionRecord& r, const char* us, const char* metric) {
   return format(
-      "   FOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f pounds\r\n Depth =%.2f in,  Web "
+      "   FOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f lb/ft\r\n Depth =%.2f in,  Web "
       "thickness =%.3f in,   k= %.3f in\r\n Flange width =%.3f in, thick =%.3f in\r\n Compact Section "
       "Criteria:\tbf/2tf =%.3f\t d/tw =%.3f\r\n rT =%.3f\r\n d/Af =%.3f\r\n\tElastic Properties:\r\n Ixx =%.2f in^4,  "
       "Sxx =%.3f in^3,  rxx =%.3f in\r\n Iyy =%.2f in^4,  Syy =%.3f in^3,  ryy =%.3f in\r\n Torsional constant, J "
@@ -27,7 +27,7 @@ std::string wSheet(const SectionRecord& r, const char* us, const char* metric) {
 
 std::string teeSheet(const SectionRecord& r, const char* us, const char* metric) {
   return format(
-      "   FOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f pounds\r\n Depth =%.3f in,  Stem "
+      "   FOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f lb/ft\r\n Depth =%.3f in,  Stem "
       "thickness =%.3f in,   k= %.3f in\r\n Flange width =%.3f in, thick =%.3f in\r\n\t\t\td/tw =%.3f\r\n\tElastic "
       "Properties:\r\n Ixx =%.2f in^4,  Sxx =%.3f in^3,  rxx =%.3f in,    yxx =%.3f in\r\n Iyy =%.2f in^4,  Syy =%.3f "
       "in^3,  ryy =%.3f in\r\n\tPlastic Modulus:\r\n Zxx =%.2f in^3,  Zyy =%.2f in^3,  yp =%.3f in",
@@ -37,7 +37,7 @@ std::string teeSheet(const SectionRecord& r, const char* us, const char* metric)
 
 std::string channelSheet(const SectionRecord& r, const char* us, const char* metric) {
   return format(
-      "  FOR: \" %10s \"\t\tmetric size: %s\r\nArea=%8.2f in^2,  Weight=%8.2f pounds\r\nDepth=%8.2f in\r\nWeb "
+      "  FOR: \" %10s \"\t\tmetric size: %s\r\nArea=%8.2f in^2,  Weight=%8.2f lb/ft\r\nDepth=%8.2f in\r\nWeb "
       "thickness=%8.3f in\r\nFlange width=%8.3f in, thick=%8.3f in\r\nDist. from outside face of web to shear "
       "center\t\"eo\"=%8.3f in\r\n'y' = %.3f in\r\nd/Af=%8.3f\r\n\tElastic Properties:\r\n Ixx=%9.2f in^4, Sxx=%8.3f "
       "in^3, rxx=%7.3f in\r\n Iyy=%9.2f in^4, Syy=%8.3f in^3, ryy=%7.3f in\r\n\tPlastic Modulus:\r\nZxx=%9.2f in^3, "
@@ -48,7 +48,7 @@ std::string channelSheet(const SectionRecord& r, const char* us, const char* met
 
 std::string tubeSheet(const SectionRecord& r, const char* us, const char* metric) {
   return format(
-      "\t FOR: \" %10s \"    \t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f pounds\r\n Depth =%.2f in\r\n wall "
+      "\t FOR: \" %10s \"    \t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f lb/ft\r\n Depth =%.2f in\r\n wall "
       "thickness =%.3f in\r\n Width =%.3f in\r\n\t Elastic Properties:\r\n Ixx =%.2f in^4,  Sxx =%.3f in^3,  rxx =%.3f "
       "in,   b/t =%.2f\r\n Iyy =%.2f in^4,  Syy =%.3f in^3,  ryy =%.3f in,   d/t =%.2f\r\n\t Plastic Modulus:\r\n Zxx "
       "=%.2f in^3,  Zyy =%.2f in^3\r\n Torsion constant \"J\"=%.2f in^4,   \"C\"=%.2f in^3\r\n Surface area = %.2f "
@@ -71,7 +71,7 @@ std::string angleSheet(const SectionRecord& r, const char* us, const char* metri
   std::string s;
   if (!doubleAngle) {
     appendf(s,
-            "\tFOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f pounds\r\n leg 1 =%.3f in deep,  "
+            "\tFOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f lb/ft\r\n leg 1 =%.3f in deep,  "
             "leg 2 =%.3f in\r\n thickness =%.3f in\r\n 'x' centroid of section in X direction =%.3f in\r\n 'y' "
             "centroid of section in Y direction =%.3f in\r\n\tElastic Properties:\r\n Ixx =%.2f in^4,  Sxx =%.3f "
             "in^3, rxx =%.3f in,",
@@ -88,7 +88,7 @@ std::string angleSheet(const SectionRecord& r, const char* us, const char* metri
             f(r.Iyy), f(r.Syy), f(r.ryy), f(izz), f(r.rzz), f(iww), f(rww), f(r.Zxx), f(r.Zyy), f(r.J), f(r.Cw));
   } else {
     appendf(s,
-            "\tFOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f pounds\r\n Jointed leg =%.3f in "
+            "\tFOR: \" %10s \"\t\tmetric size: %s\r\n Area =%.2f in^2,  Weight =%.2f lb/ft\r\n Jointed leg =%.3f in "
             "deep,  leg 2 =%.3f in\r\n thickness =%.3f in\r\n 'y' centroid of section in Y direction from outer to "
             "flange =%.3f in\r\n\tElastic Properties:\r\n Ixx =%.2f in^4,  Sxx =%.3f in^3, rxx =%.3f in",
             us, metric, f(r.A), f(r.weight), f(r.leg1), f(r.leg2), f(r.t), f(r.ybar), f(r.Ixx), f(r.Sxx), f(r.rxx));
@@ -141,14 +141,19 @@ class PropertySheetForm : public Form {
     layout_.newLine();
     layout_.pane(Sheet, "", 16).width = 72;
     layout_.newLine();
-    layout_.button(kCancel, "CANCEL");
+    layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK").isDefault = true;
   }
 
   const FormLayout& layout() const override { return layout_; }
 
+  std::string browseKey() const { return std::string("browse") + info_.key; }
+
   void opened(FormHost& host) override {
-    row_ = state_.settings.readInt("AISC", info_.key);
+    // Browsing keeps its own row ("browse" + the design forms' key), so looking a shape up never changes
+    // the section a design form has selected. Until the first browse the shared key gives the start row.
+    row_ = state_.settings.read("AISC", browseKey(), "", 11).empty() ? state_.settings.readInt("AISC", info_.key)
+                                                                      : state_.settings.readInt("AISC", browseKey());
     std::vector<std::string> items;
     const int n = rowCount(table_);
     items.reserve(static_cast<std::size_t>(n));
@@ -171,7 +176,7 @@ class PropertySheetForm : public Form {
 
   void pressed(FormHost& host, int id) override {
     if (id == kOk) {
-      state_.settings.formatAndWrite("AISC", info_.key, "%d", row_);
+      state_.settings.formatAndWrite("AISC", browseKey(), "%d", row_);
       state_.report = sheetText();
       host.close(true);
     } else if (id == kCancel) {

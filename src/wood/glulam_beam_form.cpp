@@ -1,4 +1,4 @@
-// "Glulaminated Beam": check the current glulam member for positive and negative moment and shear.
+// "Glulam Beam": check the current glulam member for positive and negative moment and shear.
 #include <array>
 
 #include "frame/frame.h"
@@ -33,7 +33,7 @@ class GlulamBeamForm : public Form {
     FirstLoad = 130,
   };
 
-  explicit GlulamBeamForm(AppState& s) : state_(s), layout_("DGLBM_Box", "Design Glulaminated Beams:") {
+  explicit GlulamBeamForm(AppState& s) : state_(s), layout_("DGLBM_Box", "Design Glued-Laminated Beams:") {
     layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:").height = 2;
     layout_.readOnly(JobNum, "Job Num:").width = 10;
     layout_.newLine();
@@ -53,7 +53,7 @@ class GlulamBeamForm : public Form {
     layout_.edit(Unbraced, "unbraced length=", "ft.").width = 10;
     layout_.newLine();
     layout_.label("Additional info:");
-    layout_.edit(NegMoment, "Nagative moment=", "k-ft.").width = 10;
+    layout_.edit(NegMoment, "Negative moment=", "k-ft.").width = 10;
     layout_.edit(VolumeLength, "len (vol. f.)=", "ft.").width = 10;
     layout_.newLine();
     layout_.edit(Deflection, "deflection=", "in.").width = 10;
@@ -62,7 +62,7 @@ class GlulamBeamForm : public Form {
     layout_.pane(Lower, "", 12).width = 80;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
-    layout_.button(kCancel, "CANCEL");
+    layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
@@ -86,7 +86,7 @@ class GlulamBeamForm : public Form {
     host.setText(JobNum, state_.jobNumber);
     for (const Field& f : fields()) host.setText(f.id, st.read("GLBEAM", f.key, "", kField));
     const LastBeamResult& r = state_.lastBeam;
-    host.setStatus(0, format("+mom= %.2f k-f,  -mom= %.2f k-f", r.maxPositiveMoment, r.maxNegativeMoment));
+    host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", r.maxPositiveMoment, r.maxNegativeMoment));
     host.setStatus(1, format("left R= %.2f kip,  right R= %.2f kip", r.leftReaction, r.rightReaction));
   }
 

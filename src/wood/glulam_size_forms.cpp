@@ -13,9 +13,9 @@ struct GlulamWidthForm {
 };
 
 const GlulamWidthForm kWidthForms[6] = {
-    {"GL2X_Box", "2-1/2 thick Glulaminated Sizes:"}, {"GL3X_Box", "3-1/8 thick Glulaminated Sizes:"},
-    {"GL5X_Box", "5-1/2 thick Glulaminated Sizes:"}, {"GL6X_Box", "6-3/4 thick Glulaminated Sizes:"},
-    {"GL8X_Box", "8-3/4 thick Glulaminated Sizes:"}, {"GL10X_Box", "10-3/4 thick Glulaminated Sizes:"},
+    {"GL2X_Box", "2-1/2 in thick Glulam Sizes:"}, {"GL3X_Box", "3-1/8 in thick Glulam Sizes:"},
+    {"GL5X_Box", "5-1/8 in thick Glulam Sizes:"}, {"GL6X_Box", "6-3/4 in thick Glulam Sizes:"},
+    {"GL8X_Box", "8-3/4 in thick Glulam Sizes:"}, {"GL10X_Box", "10-3/4 in thick Glulam Sizes:"},
 };
 
 class GlulamSizeForm : public Form {
@@ -33,7 +33,7 @@ class GlulamSizeForm : public Form {
     layout_.check(DryUsage, "Dry Usage");
     layout_.label("moisture (<16%)");
     layout_.newLine();
-    layout_.button(kCancel, "CANCEL");
+    layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK").isDefault = true;
   }
   const FormLayout& layout() const override { return layout_; }

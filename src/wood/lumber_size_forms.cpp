@@ -33,7 +33,7 @@ class LumberSizeForm : public Form {
       layout_.check(Repetitive, "Is Repetitive");
     }
     layout_.newLine();
-    layout_.button(kCancel, "CANCEL");
+    layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK").isDefault = true;
   }
   const FormLayout& layout() const override { return layout_; }

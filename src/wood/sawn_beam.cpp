@@ -50,7 +50,7 @@ const char* lateralSupportText(int rule) {
              "feet unless both edges are held in line or unless the compression edge of the member is supported "
              "throughout its length to prevent lateral displacement, as by adequate sheathing or subflooring, and "
              "the ends at points of bearing have lateral support to prevent rotation.";
-    default: return "Both edges shall be held in line for their entir length.";
+    default: return "Both edges shall be held in line for their entire length.";
   }
 }
 

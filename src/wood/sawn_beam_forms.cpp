@@ -68,7 +68,7 @@ class SawnBeamForm : public Form {
     layout_.pane(Lower, "", 6).width = 70;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
-    layout_.button(kCancel, "CANCEL");
+    layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
@@ -92,10 +92,10 @@ class SawnBeamForm : public Form {
     if (loadCondition_ >= 0 && loadCondition_ < 7) host.setChecked(FirstLoad + loadCondition_, true);
     const LastBeamResult& r = state_.lastBeam;
     if (timber_) {
-      host.setStatus(0, format("+mom =%.2lf k-f,  -mom =%.2lf k-f", r.maxPositiveMoment, r.maxNegativeMoment));
+      host.setStatus(0, format("+mom =%.2lf kip-ft,  -mom =%.2lf kip-ft", r.maxPositiveMoment, r.maxNegativeMoment));
       host.setStatus(1, format("left R =%.2lf kip,  right R =%.2lf kip", r.leftReaction, r.rightReaction));
     } else {
-      host.setStatus(0, format("+mom= %.2f k-f,  -mom= %.2f k-f", r.maxPositiveMoment, r.maxNegativeMoment));
+      host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", r.maxPositiveMoment, r.maxNegativeMoment));
       host.setStatus(1, format("left R =%.2f kip,  right R =%.2f kip", r.leftReaction, r.rightReaction));
     }
   }

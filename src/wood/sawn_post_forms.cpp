@@ -16,7 +16,7 @@ constexpr std::size_t kField = 11;  // number fields hold up to 10 characters
 constexpr const char* kSizeFactorReminder =
     "Size Factor, C_F for Fc are:\r\n  Select Structural, No.1 & Btr, No. 1, No. 2, No 3\r\n\t2\", 3\", 4\"  -> "
     "1.15\r\n\t5\", 6\"       -> 1.10\r\n\t8\"            -> 1.05\r\n\t10\", 12\"     -> 1.00\r\n\t14\" & wider   -> "
-    "0.90\r\n  Stud\r\n\t2\", 3\", 4\"  -> 1.05\r\n\t5\", 6\"       -> 1.00\r\n  Consturction & Standard\r\n\tall      "
+    "0.90\r\n  Stud\r\n\t2\", 3\", 4\"  -> 1.05\r\n\t5\", 6\"       -> 1.00\r\n  Construction & Standard\r\n\tall      "
     "      -> 1.00\r\n  Utility\r\n\t2\" & 3\"      -> 0.60\r\n\t4\"            -> 1.00";
 
 class SawnPostForm : public Form {
@@ -33,7 +33,7 @@ class SawnPostForm : public Form {
     layout_.add(ControlKind::MultiEdit, Location, "Location of this col:").height = 2;
     layout_.newLine();
     layout_.label(timber ? "Orientation of the Member" : "Size and  orientation");
-    layout_.edit(Depth, timber ? "(Lc) d =" : "d  (Un- breaded side) =", inch).width = 10;
+    layout_.edit(Depth, timber ? "(Lc) d =" : "d  (unbraced side) =", inch).width = 10;
     layout_.edit(Width, timber ? "w =" : "by", inch).width = 10;
     layout_.newLine();
     layout_.edit(Length, "Unbraced length =", timber ? "ft." : "feet").width = 10;

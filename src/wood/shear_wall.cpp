@@ -66,11 +66,11 @@ std::string shearWallReport(const ShearWallInput& in) {
       !std::isfinite(r.anchorage))
     return "Check entries, the numbers are too large to compute a deflection.";
   std::string out = format(
-      "\r\n 1997 UBC Standard Sec. 23.233 -- Calculation of Shear Wall Deflections.\r\n The deflection of a blocked "
+      "\r\n 1997 UBC Standard Sec. 23.223 -- Calculation of Shear Wall Deflections.\r\n The deflection of a blocked "
       "shear wall uniformly nailed throughout\r\n UBC Sec. 1630.9.1 requires SW defl. to be calculated using "
       "Strength-level load combinations.\r\n\r\n max shear =%.1f plf\r\n height =%.3f ft\r\n width wall =%.3f ft\r\n "
       "chord member area =%.3f in^2\r\n da =%.4f in\r\n en =%.4f in\r\n effective thickness for shear (Table 23-2-H "
-      "or I) =%.4f in\r\n E, chord member =%.0f psi\r\n G, plywood (Tabke 23-2-J) =%.0f psi\r\n",
+      "or I) =%.4f in\r\n E, chord member =%.0f psi\r\n G, plywood (Table 23-2-J) =%.0f psi\r\n",
       in.v, in.h, in.b, in.A, in.da, in.en, in.t, in.E, in.G);
   out += "\r\n deflection = 8*v*h^3/E*A*b + v*h/G*t + 0.75*h*en + h/b*da";
   // Each share as a fraction of the total first: 100 / total alone overflows for a total near zero.

@@ -15,7 +15,7 @@ class SpeciesForm : public Form {
     layout_.newLine();
     layout_.pane(Description, "", 6).width = 60;
     layout_.newLine();
-    layout_.button(kCancel, "CANCEL");
+    layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK").isDefault = true;
   }
   const FormLayout& layout() const override { return layout_; }

@@ -34,7 +34,7 @@ const double WetServiceTable[4][6] = {
 
 const char* const kGlulamNotes[3] = {
     "This combination is not balanced and is for either dry or wet use.",
-    "This combination is intended for straight or slightley cambered members for dry use and industrial "
+    "This combination is intended for straight or slightly cambered members for dry use and industrial "
     "appearance.",
     "This combination is balanced and is intended for members continuous or cantilevered over supports and "
     "provide equal capacity in both positive and negative bending.",

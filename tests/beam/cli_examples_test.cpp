@@ -93,11 +93,11 @@ TEST(BeamExamples, RunAsScriptsTheyPrintTheHandCalculatedNumbers) {
       // Refused loads keep the form open, OK included, until mended: then 10 kip at 7 ft and 4.5 kip at
       // 17 ft give R_L = (10 * 13 + 4.5 * 3) / 20 = 7.175. A span of zero is refused and Cancel keeps that pad.
       {"input_errors",
-       {"cbm app: At least one of the lengthes is in error!\n", "cbm app: x1 must be less or equal to x2!\n",
+       {"cbm app: At least one of the lengths is in error!\n", "cbm app: x1 must be less or equal to x2!\n",
         "cbm app: x1 must be less or equal to x2!\n Job No: \n",
         " ascending triangular load = 3.000 kip/ft at apex start 15.00' end 18.00'\n\n@  0.00, Shear =     7.17 ",
         "Reaction at left support =7.17 kips.  Reaction at right support =7.33 kips",
-        "cbm app: At least one of the lengthes is in error!\n Job No: \n This beam is at: \n\n"
+        "cbm app: At least one of the lengths is in error!\n Job No: \n This beam is at: \n\n"
         "  ===dbm======dbm======dbm======dbm===\n span =20.000 ft"},
        "cbm.dat"},
   };

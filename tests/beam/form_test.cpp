@@ -255,13 +255,13 @@ TEST_F(BeamForms, LengthErrorsAreShownAndNoStationIsWritten) {
   const std::string goodDat = slurp("cbm.dat");
   messages();
   run("menu Simp. Beam Design\nset Span 0\npress Calculate\n");
-  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\n");
+  EXPECT_EQ(messages(), "cbm app: At least one of the lengths is in error!\n");
   EXPECT_EQ(state().stations, good);
   EXPECT_EQ(slurp("cbm.dat"), goodDat);
   const std::string goodPad = runner_.padText();
   run("press OK\n");  // refused again: the form stays open
   ASSERT_NE(runner_.currentHost(), nullptr);
-  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\n");
+  EXPECT_EQ(messages(), "cbm app: At least one of the lengths is in error!\n");
   run("press Cancel\n");
   EXPECT_EQ(state().lastBeam.maxPositiveMoment, 50);  // the last good result
   EXPECT_EQ(runner_.padText(), goodPad);
@@ -269,7 +269,7 @@ TEST_F(BeamForms, LengthErrorsAreShownAndNoStationIsWritten) {
   // A load beyond the end: the message, the analysis as entered; no point-of-interest line.
   run("menu Bm. Overhang Right\nset Overall 20\nset Span 15\nset I 100\nset E 29000\n"
       "set \"uniform loads\"[1,0] 1\nset \"uniform loads\"[1,1] 2\nset \"uniform loads\"[1,2] 21\npress Calculate\n");
-  EXPECT_EQ(messages(), "ebm: At least one of the lengthes is in error!\n");
+  EXPECT_EQ(messages(), "ebm: At least one of the lengths is in error!\n");
   EXPECT_NE(slurp("ebm.wri").find("maximum shear force"), std::string::npos);
   run("press Cancel\n");
 
@@ -285,7 +285,7 @@ TEST_F(BeamForms, AscendingLoadErrorShowsItsMessageAndKeepsTheLastGoodResult) {
   const StationTable good = state().stations;
   run("set \"ascending loads\"[1,0] 2\nset \"ascending loads\"[1,1] 12\nset \"ascending loads\"[1,2] 6\n"
       "press Calculate\n");
-  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\ncbm app: x1 must be less or equal to x2!\n");
+  EXPECT_EQ(messages(), "cbm app: At least one of the lengths is in error!\ncbm app: x1 must be less or equal to x2!\n");
   EXPECT_EQ(state().stations, good);
   // The report file holds the header and the load list only.
   EXPECT_EQ(slurp("cbm.wri"),
@@ -294,7 +294,7 @@ TEST_F(BeamForms, AscendingLoadErrorShowsItsMessageAndKeepsTheLastGoodResult) {
   // OK calculates again and refuses the same way; mended, it goes through.
   run("press OK\n");
   ASSERT_NE(runner_.currentHost(), nullptr);
-  EXPECT_EQ(messages(), "cbm app: At least one of the lengthes is in error!\ncbm app: x1 must be less or equal to x2!\n");
+  EXPECT_EQ(messages(), "cbm app: At least one of the lengths is in error!\ncbm app: x1 must be less or equal to x2!\n");
   run("set \"ascending loads\"[1,2] 16\npress OK\n");
   EXPECT_NE(runner_.padText().find("ascending triangular load = 2.000 kip/ft at apex start 12.00' end 16.00'"),
             std::string::npos);

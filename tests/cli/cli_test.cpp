@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -75,6 +76,74 @@ TEST(Cli, VersionAndHelp) {
                            "show FIELD", "show status", "show candidates", "show messages", "show menu ITEM", "grayed: ITEM",
                            "--settings FILE", "--version", "Exit status"})
     EXPECT_NE(help.find(line), std::string::npos) << line;
+}
+
+// Runs the program with arguments only (no script file of ours).
+Result runArgs(const std::string& args) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vd_cli_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string command = "cd " + dir.string() + " && " VD_CLI " " + args + " </dev/null 2>&1";
+  Result r{0, ""};
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    int rc = ::pclose(p);
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  }
+  return r;
+}
+
+TEST(Cli, BadArgumentsSayWhatIsWrong) {
+  struct Case {
+    const char* args;
+    const char* says;
+  } cases[] = {
+      {"--settings", "--settings needs a file name"},
+      {"--settings=", "--settings needs a file name"},
+      {"--settings no/such/folder/v.ini", "the folder no/such/folder does not exist"},
+      {"--settings t.ini nosuch.txt", "cannot open the script nosuch.txt: No such file or directory"},
+      {"--settings t.ini .", "cannot open the script .: it is a folder"},
+  };
+  for (const Case& c : cases) {
+    const Result r = runArgs(c.args);
+    EXPECT_EQ(r.status, 2) << c.args;
+    EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
+  }
+}
+
+// Every example of the script language in the README runs exactly as written: the indented blocks
+// whose lines are all script lines, one run per example (examples are separated by blank lines).
+TEST(Cli, ReadmeExamplesRunAsWritten) {
+  std::ifstream in(VD_SOURCE_DIR "/README.md");
+  ASSERT_TRUE(in);
+  std::vector<std::string> examples;
+  std::string line, current;
+  bool scriptBlock = true;
+  auto finish = [&] {
+    if (!current.empty() && scriptBlock) examples.push_back(current);
+    current.clear();
+    scriptBlock = true;
+  };
+  const std::string verbs[] = {"# ", "menu ", "set ", "pick ", "check ", "choose ", "press ", "answer ", "show "};
+  while (std::getline(in, line)) {
+    if (line.rfind("    ", 0) != 0) {
+      finish();
+      continue;
+    }
+    const std::string body = line.substr(4);
+    bool isScript = false;
+    for (const std::string& v : verbs) isScript = isScript || body.rfind(v, 0) == 0;
+    scriptBlock = scriptBlock && isScript;
+    current += body + "\n";
+  }
+  finish();
+  ASSERT_GE(examples.size(), 7u);
+  for (const std::string& example : examples) {
+    const Result r = runCli(example);
+    EXPECT_EQ(r.status, 0) << example << r.out;
+    EXPECT_EQ(r.out.find("line "), std::string::npos) << example << r.out;
+  }
 }
 
 TEST(Cli, UnshownMessagesGoToStandardErrorAndAFailedWriteExitsWithOne) {

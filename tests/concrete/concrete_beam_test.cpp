@@ -85,7 +85,7 @@ TEST(RectConcreteBeam, ServiceabilityTableWorkedByHand) {
   const double Mcr = 7.5 * std::sqrt(4000.0) / 1000 * 13824 / 144;
   EXPECT_EQ(numberAfter(r, "n= "), 8);
   EXPECT_NEAR(numberAfter(r, "Icr= "), Icr, 0.05);
-  EXPECT_NEAR(numberAfter(r, "netual axis(y_bar)= "), kd, 0.0005);
+  EXPECT_NEAR(numberAfter(r, "neutral axis(y_bar)= "), kd, 0.0005);
   EXPECT_NEAR(numberAfter(r, "Mcr = fr*Ig/yt = "), Mcr, 0.005);
   // First table line: Ma = the nominal moment at rho_max, Ie by Eq. (9-7).
   const double Mmax = handMoment(4, 60, 12, 21.5, 0.75 * handRhoBal(4, 60, 0.85) * 12 * 21.5);
@@ -125,7 +125,7 @@ TEST_F(ConcreteBeamFormTest, BothDirectionsShareTheRecord) {
   run(r, "menu Concrete Beam, As->M\nshow Phi\nshow status\npress Cancel\n" + beamScript(true, "") +
              "show Bending moment\nshow rho_max\nshow Compression block a\npress OK\n");
   const double Mn = handMoment(4, 60, 12, 21.5, 3.16);
-  EXPECT_EQ(out_.str(), "0.900\n+mom= 120.50 k-f,  -mom= -33.25 k-f\nleft R= 14.00 kip,  right R= 16.75 kip\n" +
+  EXPECT_EQ(out_.str(), "0.900\n+mom= 120.50 kip-ft,  -mom= -33.25 kip-ft\nleft R= 14.00 kip,  right R= 16.75 kip\n" +
                             format("%.3f\n0.0214\n4.647\n", 0.9 * Mn));
   EXPECT_NE(r.padText().find("   Reinforcing steel Fy =   60.00 ksi,  As = 3.160 in^2\r\n"), std::string::npos);
   EXPECT_NEAR(numberAfter(r.padText(), "Moment Capacity = phi* (M)n ="), 0.9 * Mn, 0.005);
@@ -142,7 +142,7 @@ TEST_F(ConcreteBeamFormTest, BothDirectionsShareTheRecord) {
   EXPECT_EQ(pad.find("(unfactored) at the stage"), std::string::npos);
   EXPECT_NE(pad.find(" Result: OK, ratio 1.00 (governed by flexure, ACI 9.1.1)"), std::string::npos);
   const double nAs = 8 * As;
-  EXPECT_NEAR(numberAfter(pad, "netual axis(y_bar)= "), (-nAs + std::sqrt(nAs * nAs + 24 * nAs * 21.5)) / 12, 0.0005);
+  EXPECT_NEAR(numberAfter(pad, "neutral axis(y_bar)= "), (-nAs + std::sqrt(nAs * nAs + 24 * nAs * 21.5)) / 12, 0.0005);
   r.state().saveConcreteBeam();
   EXPECT_EQ(s.read("ACI", "bm_As"), format("%.3f", As));
 }
@@ -153,7 +153,7 @@ TEST_F(ConcreteBeamFormTest, WarningsLimitsAndFailures) {
   run(r, beamScript(true, "set \"Reinf. steel As\" 0.5\nset Fc' 12\n") + "show beta1\nshow Fc'\npress OK\n");
   EXPECT_EQ(out_.str(),
             "As is below the limit!!!.: Input steel 0.500 in^2 is "
-            "less than ACI Eq. 10-3 requirment in Section 10.5!\n0.650\n12\n");
+            "less than ACI Eq. 10-3 requirement in Section 10.5!\n0.650\n12\n");
   // f'c 12 is designed as 10 ksi, and the report says so.
   EXPECT_NE(r.padText().find(" Note: f'c = 12.00 ksi was limited to 10.00 ksi (f'c is taken at most 10 ksi).\r\n"),
             std::string::npos);
@@ -204,7 +204,7 @@ TEST_F(ConcreteBeamFormTest, AReportThatFailsLeavesTheResultFieldsAsFound) {
              "show \"Bending moment\"\nshow rho_max\nshow \"Compression block a\"\npress OK\npress Cancel\n"
              "menu Concrete Beam, M->As\nshow \"Bending moment\"\npress Cancel\n");
   EXPECT_EQ(out_.str(),
-            "As is below the limit!!!.: Input steel 0.500 in^2 is less than ACI Eq. 10-3 requirment in Section 10.5!\n"
+            "As is below the limit!!!.: Input steel 0.500 in^2 is less than ACI Eq. 10-3 requirement in Section 10.5!\n"
             "conc: Too Much Steel-- beam subject to Brittle Failure!\nN.G.\n0.0027\n5.882\n41.757\n");
   EXPECT_EQ(r.padText(), kStartText);  // the failed calculation was never accepted
 }

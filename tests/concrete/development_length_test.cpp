@@ -93,7 +93,7 @@ TEST(DevelopmentLength, FactorsConfinementAndTransverseBars) {
   // Ktr = Atr*fyt/(1500*s*n) = 0.4*60000/(1500*6*3) = 0.889.
   DevelopmentLength ties(60000, 4000, 1, 1, 1, 1.0, 1.0, 3, 6.0, 0.4, 60000);
   EXPECT_NEAR(ties.developmentLength(), 3 * 60000 / (40 * kRoot4000) / (1.0 + 0.4 * 60000 / (1500 * 6.0 * 3)), 1e-9);
-  EXPECT_NE(ties.writeReport().find("\r\n Transverse Reinforceemnt:\r\n Atr = 0.400 in^2,  Fyt = 60000 psi,  space = "
+  EXPECT_NE(ties.writeReport().find("\r\n Transverse Reinforcement:\r\n Atr = 0.400 in^2,  Fyt = 60000 psi,  space = "
                                     "6.00 in,  number = 3\r\n Ktr = 0.889"),
             std::string::npos);
   DevelopmentLength noBars(60000, 4000, 1, 1, 1, 1.0, 1.0, 0, 4.0, 0.4, 60000);

@@ -33,7 +33,7 @@ TEST(ReinforcementTables, EveryRow) {
                "#14\t7.65\t1.693\t2.25\t5.32", "#18\t13.60\t2.257\t4.00\t7.09", "#10M\t-.---\t11.3mm\t100mm^2\t-.---",
                "#15M\t-.---\t16.0mm\t200mm^2\t-.---", "#20M\t-.---\t19.5mm\t300mm^2\t-.---",
                "#25M\t-.---\t25.2mm\t500mm^2\t-.---", "#30M\t-.---\t29.9mm\t700mm^2\t-.---",
-               "#35M\t-.---\t35.7mm\t1000mm^1\t-.---"});
+               "#35M\t-.---\t35.7mm\t1000mm^2\t-.---"});
   expectSheet(547, "Common Stock Style of Welded Wire Fabric",
               {"     ... Style Designation ...\t\t Steel Area (in^2/ft)     Weight Approx.",
                "by W-number\t by Wire Gage\tLongit.\t Transv.\t    Lbs./100 Sq. ft"},

@@ -308,7 +308,7 @@ TEST(TiedColumn, ReinforcementRatioLimits) {
 
 TEST(TiedColumn, BadInputsStopWithTheirMessage) {
   const std::string order = "Input distance (d)i needs to be in descending order.\r\nRetry again.";
-  const std::string outside = "Can't have bar located outside the column.\r\n STOPED!";
+  const std::string outside = "Can't have bar located outside the column.\r\n STOPPED!";
   const std::pair<Section, std::string> cases[] = {
       {{4, 60, 16, 16, 0.85, {{2, 2.5}, {2, 13.5}}}, order},
       {{4, 60, 16, 16, 0.85, {{2, 15.26}, {2, 2.5}}}, outside},
@@ -398,7 +398,7 @@ TEST_F(TiedColumnFormTest, CalculateOkAndTheDiagram) {
 TEST_F(TiedColumnFormTest, EditionFrameAndEndMomentsAreStoredAndRestored) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
-  run(r, columnScript(kRows, "set \"k facotr\" 1.2\nset M1 50\nset M2 100\nchoose \"Not braced (sway)\"\n"
+  run(r, columnScript(kRows, "set \"k factor\" 1.2\nset M1 50\nset M2 100\nchoose \"Not braced (sway)\"\n"
                              "choose \"ACI 318-02\"\n") +
              "press OK\n");
   EXPECT_EQ(s.read("TIECOL", "PhiEdition"), "318-02");

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <set>
 
+#include "frame/app_icon.h"
 #include "frame/reference_sheets.h"
 #include "support/scratch_dir.h"
 
@@ -21,7 +22,7 @@ TEST(CommandTable, IdsAreUniqueAndGrayedItemsAreTheDocumentedOnes) {
       EXPECT_NE(c.templateName, nullptr) << c.id;
     }
   }
-  EXPECT_EQ(grayed, (std::set<int>{487, 550, 5501, 633, 479, 2450, 480, 2550, 578}));
+  EXPECT_EQ(grayed, (std::set<int>{550, 5501, 633, 479, 2450, 480, 2550, 578}));
   EXPECT_EQ(plainItemText("Cu&t\tCtrl+X"), "Cut");
   EXPECT_EQ(plainItemText("Stl C && MC Beam"), "Stl C & MC Beam");
   EXPECT_EQ(findCommandByText("1.0 psi  = 6.895 kPa")->id, 2433);
@@ -65,7 +66,7 @@ TEST_F(FrameTest, ConcreteRecordRoundTripsThroughTheAciKeys) {
   EXPECT_EQ(st.concreteBeam[S::As], 3.16);
   EXPECT_EQ(st.concreteBeam[S::Moment], 0.0);
   EXPECT_EQ(st.sawnSpecies, 3);
-  EXPECT_EQ(st.jobNumber, "JOB-12345");  // nine characters
+  EXPECT_EQ(st.jobNumber, "JOB-123456789");  // a job number is never cut short
   st.concreteBeam[S::Width] = 14.25;
   st.saveConcreteBeam();
   EXPECT_EQ(s.read("ACI", "bm_width"), "14.250");
@@ -98,7 +99,7 @@ TEST_F(FrameTest, JobNumberFormOkStoresAndEscapeKeepsTypedValueInMemoryOnly) {
   EXPECT_EQ(s.read("Project", "ID"), "B-22");
   EXPECT_EQ(r.state().jobNumber, "B-22");
   run(r, "menu Project I.D. or J.O.\nset \"Job  number:\" C-333333333333\npress Cancel\n");
-  EXPECT_EQ(r.state().jobNumber, "C-3333333");
+  EXPECT_EQ(r.state().jobNumber, "C-333333333333");
   EXPECT_EQ(s.read("Project", "ID"), "B-22");
   // The job form leaves the pad alone.
   EXPECT_EQ(r.padText(), kStartText);
@@ -228,31 +229,29 @@ TEST_F(FrameTest, BeamReportAssembly) {
   EXPECT_EQ(r.padText().size(), std::string(" Job No: J9\r\n This beam is at: grid B\r\n").size() + 30000);
 }
 
+// The desktop entry's icon is the drawing the window and the About box draw.
+TEST_F(FrameTest, DesktopIconIsTheProgramsOwnDrawing) {
+  EXPECT_EQ(slurp(std::filesystem::path(VD_SOURCE_DIR) / "packaging" / "vardelin.svg"), appIconSvg());
+}
+
 TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   r.runLine("menu About");
   ASSERT_NE(r.currentHost(), nullptr);
   const std::string about = r.currentHost()->text(102, std::string::npos);
-  EXPECT_EQ(about,
-            "Considerable time and effort has been spent to make Vardelin error-free.  However no warranty is made "
-            "on its applicability to specific uses, the accuracy of the design, the design calculations and the "
-            "diagrams it produces.\r\n"
-            "Vardelin should be used by competent and licensed engineers only.  Users must verify the design and "
-            "calculations produced by this program.\r\n"
-            "'OK' and 'NO GOOD' shown in the calculations report are for information only and do not replace the "
-            "need of the user's verification on the design.\r\n"
-            "Engineering students and teachers interested in problem-solving are welcomed to use Vardelin for "
-            "classroom study. \r\n"
-            "The idea behind shareware is to be able to collectively improve the software through user input.  "
-            "Suggestions on how to improve Vardelin are deeply appreciated.\r\n"
-            "Windows 95\u00ae  is a trademark of Microsoft Corporation.");
+  // The version, the code editions and the licence; no trademark line of another program.
+  EXPECT_EQ(about.rfind("Vardelin " VARDELIN_VERSION "\r\n", 0), 0u) << about;
+  for (const char* part : {"AISC ASD 9th edition", "ACI 318", "NDS 1991", "94 UBC 1628", "Licence:",
+                           "Vardelin should be used by competent and licensed engineers only."})
+    EXPECT_NE(about.find(part), std::string::npos) << part;
+  EXPECT_EQ(about.find("Windows"), std::string::npos);
   // One button, OK; Escape closes the form as well.
   std::vector<std::string> buttons;
   for (const Control& c : r.currentHost()->form().layout().controls)
     if (c.kind == ControlKind::Button) buttons.push_back(c.label);
   EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
-  EXPECT_EQ(r.currentHost()->form().layout().title, "Revised 1/10/2006");
+  EXPECT_EQ(r.currentHost()->form().layout().title, "About Vardelin " VARDELIN_VERSION);
   // The icon is a real picture file: a metafile header record first.
   const std::string icon = r.currentHost()->picture(101);
   ASSERT_FALSE(icon.empty());
@@ -260,6 +259,7 @@ TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
   r.runLine("press Cancel");
   EXPECT_EQ(r.currentHost(), nullptr);
   r.runLine("menu How to Update?");
+  EXPECT_EQ(r.currentHost()->form().layout().title, "How to update Vardelin");
   r.runLine("press OK");
   EXPECT_EQ(r.padText(), kStartText);
 }

@@ -11,7 +11,9 @@ namespace {
 class ProgramTest : public guitest::ScratchDir {
  protected:
   int run(const std::string& args) {
-    const std::string cmd = "QT_QPA_PLATFORM=offscreen '" + std::string(VD_GUI) + "' " + args + " >out.txt 2>err.txt";
+    // A home of its own: the program makes its working folder there.
+    const std::string cmd = "HOME='" + dir_.string() + "' QT_QPA_PLATFORM=offscreen '" + std::string(VD_GUI) + "' " +
+                            args + " >out.txt 2>err.txt";
     const int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -29,8 +31,26 @@ TEST_F(ProgramTest, StartsPaintsItsWindowAndWritesNoSettings) {
   for (int x = 0; x < 250; ++x)
     for (int y = 30; y < 100; ++y) dark += shot.pixelColor(x, y).lightness() < 100 ? 1 : 0;
   EXPECT_GT(dark, 200);
-  // Nothing is written until the program is closed through its question.
+  // Nothing is written until the program is closed through its question, but the working folder
+  // for reports and pictures is made on the first start.
   EXPECT_FALSE(std::filesystem::exists(ini()));
+  EXPECT_TRUE(std::filesystem::is_directory(dir_ / "Documents" / "Vardelin"));
+}
+
+TEST_F(ProgramTest, SettingsOptionNeedsAFileInAFolderThatExists) {
+  struct Case {
+    std::string args, says;
+  } cases[] = {
+      {"--settings", "--settings needs a file name"},
+      {"--settings=", "--settings needs a file name"},
+      {"--settings nowhere/sub/Vardelin.ini", "the folder nowhere/sub does not exist"},
+      {"--settings .", "that is a folder"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(run(c.args), 2) << c.args;
+    EXPECT_NE(slurp(dir_ / "err.txt").find(c.says), std::string::npos) << c.args << ": " << slurp(dir_ / "err.txt");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "nowhere"));
 }
 
 TEST_F(ProgramTest, RefusesAnUnknownOptionAndExplainsItsOwn) {

@@ -85,8 +85,8 @@ TEST_F(PadTest, NonUtf8BytesShowAsCharactersAndNoBreakSpacesSurviveEditing) {
   EXPECT_EQ(pad_.reportText(), "A\u00a0BC");
 }
 
-TEST_F(PadTest, StartsInTheSystemFontWithTabsEveryEightCharacters) {
-  EXPECT_EQ(pad_.font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+TEST_F(PadTest, StartsInTheFixedWidthFontWithTabsEveryEightCharacters) {
+  EXPECT_EQ(pad_.font(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
   EXPECT_DOUBLE_EQ(pad_.tabStopDistance(), 8.0 * QFontMetricsF(pad_.font()).averageCharWidth());
 }
 

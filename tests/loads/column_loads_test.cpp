@@ -67,7 +67,7 @@ TEST_F(ColumnLoadsFormTest, CalculateShowsOkReportsAndStores) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   run(r,
-      "menu Quik column loads\n"
+      "menu Quick column loads\n"
       "set location C-4 at grid 3\n"
       "set dead[0] 50\nset live[0] 50\nset left[0] 10\nset right[0] 10\nset top[0] 20\nset bottom[0] 20\n"
       "press Calculate\npress OK\n");
@@ -77,7 +77,7 @@ TEST_F(ColumnLoadsFormTest, CalculateShowsOkReportsAndStores) {
   EXPECT_EQ(s.read("PRECOL", "AF"), "20.00");
   EXPECT_EQ(s.read("PRECOL", "DA"), "0.00");
   // Reopened, the grid shows the stored values; CANCEL leaves the pad and the settings alone.
-  run(r, "menu Quik column loads\nshow dead[0]\nset live[0] 80\npress CANCEL\n");
+  run(r, "menu Quick column loads\nshow dead[0]\nset live[0] 80\npress CANCEL\n");
   EXPECT_EQ(s.read("PRECOL", "AB"), "50.00");
 }
 

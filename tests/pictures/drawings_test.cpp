@@ -117,21 +117,27 @@ TEST(InteractionDiagram, PointsMapByTheTruncatedScale) {
   EXPECT_EQ(lines[4]->v, (V{18, 20}));
   EXPECT_EQ(lines[5]->v, (V{22, 12}));
 
-  // The factored load: 100 k-ft = 1200 kip-in -> x 348; 300 kip -> 18 - 208.33 -> -190.
+  // The four named points as dots, then the factored load: 100 kip-ft = 1200 kip-in -> x 348;
+  // 300 kip -> 18 - 208.33 -> -190, a ring of radius 5.
   const auto ellipses = opsOf(pic, OpKind::Ellipse);
-  ASSERT_EQ(ellipses.size(), 1u);
-  EXPECT_EQ(ellipses[0]->v, (V{344, -194, 352, -186}));
+  ASSERT_EQ(ellipses.size(), 5u);
+  EXPECT_EQ(ellipses[4]->v, (V{343, -195, 353, -185}));
+  // Zero point: 1500 kip-in -> x 18 + 660 * 1500 / 2400 = 430.5 -> 430 on the axis y -315.
+  EXPECT_EQ(ellipses[2]->v, (V{427, -318, 433, -312}));
 
   // Background first.
   EXPECT_EQ(opsOf(pic, OpKind::Rectangle)[0]->v, (V{5, 5, 686, -526}));
 
   std::vector<std::string> texts;
   for (const PictureOp* t : opsOf(pic, OpKind::TextOut)) texts.push_back(t->text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"Tie-Column Interaction Diagram", "P-load", "Moment",
-                                             "High limit: 150.0 k-ft, 448.0 k", "Balance Pt:", "175.0 k-ft, 300.0 k",
-                                             "Zero Pt: 125.0 k-ft, 0.0 k", "Tension: 0.0 k-ft, -360.0 k"}));
-  EXPECT_EQ(opsOf(pic, OpKind::TextOut)[0]->v, (V{174, 396}));
-  EXPECT_EQ(opsOf(pic, OpKind::TextOut)[7]->v, (V{50, 361}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"Tie-Column Interaction Diagram", "P-load, kip", "Moment, kip-ft",
+                                             "High limit: 150.0 kip-ft, 448.0 kip",
+                                             "Balance Pt: 175.0 kip-ft, 300.0 kip", "Zero Pt: 125.0 kip-ft, 0.0 kip",
+                                             "Tension: 0.0 kip-ft, -360.0 kip",
+                                             "Factored load: Pu = 300.0 kip, Mu = 100.0 kip-ft"}));
+  // The zero point's label starts right of its dot and below the moment axis, so the axis does not
+  // run through it: (430 + 8, -315 - 8) -> (0.96 * 438, 0.96 * 323) in screen pixels, top-aligned.
+  EXPECT_EQ(opsOf(pic, OpKind::TextOut)[5]->v, (V{420, 310}));
 
   RecordingPainter rec;
   EXPECT_TRUE(playPicture(pic, rec, {0, 0, 696, 536}));
@@ -139,10 +145,14 @@ TEST(InteractionDiagram, PointsMapByTheTruncatedScale) {
   ASSERT_EQ(curve.size(), 1u);
   EXPECT_EQ(curve[0].style.penColor, rgb(0, 0, 0));
   EXPECT_EQ(curve[0].style.hatch, Hatch::Vertical);
-  EXPECT_EQ(curve[0].style.brushColor, rgb(255, 255, 0));
+  EXPECT_EQ(curve[0].style.brushColor, rgb(80, 110, 190));
   const auto ring = rec.of("ellipse");
-  EXPECT_EQ(ring[0].style.penColor, rgb(0, 255, 0));
-  EXPECT_FALSE(ring[0].style.hasBrush());
+  EXPECT_EQ(ring[4].style.penColor, rgb(0, 120, 0));
+  EXPECT_FALSE(ring[4].style.hasBrush());
+  for (const auto& t : rec.of("text"))
+    if (t.text.text.find(": ") != std::string::npos) {
+      EXPECT_TRUE(t.text.opaqueBackground) << t.text.text;
+    }
   // P grows upward: the top of the curve is above its bottom on the page.
   EXPECT_LT(curve[0].points[0].y, curve[0].points[4].y);
 }
@@ -164,7 +174,7 @@ TEST(InteractionDiagram, WithoutAScaleNothingDividesByZero) {
     EXPECT_EQ(t->text.find("nan"), std::string::npos) << t->text;
     EXPECT_EQ(t->text.find("inf"), std::string::npos) << t->text;
   }
-  EXPECT_EQ(opsOf(pic, OpKind::TextOut)[3]->text, "High limit: N.A. k-ft, N.A. k");
+  EXPECT_EQ(opsOf(pic, OpKind::TextOut)[3]->text, "High limit: N.A. kip-ft, N.A. kip");
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_F(BeamForms, WAsdCalculateStoresClampsAndReportsInOrder) {
   r.state().lastBeam = {123.456, -7.0, 20.5, 31.25};
   run(r, "menu Stl Wide Flange Bm/ASD\n");
   HeadlessHost& h = host(r);
-  EXPECT_EQ(h.status(0), "+mom= 123.46 k-f,  -mom= -7.00 k-f");
+  EXPECT_EQ(h.status(0), "+mom= 123.46 kip-ft,  -mom= -7.00 kip-ft");
   EXPECT_EQ(h.status(1), "left R= 20.50 kip,  right R= 31.25 kip");
   // No settings file: empty fields, row 0 selected.
   EXPECT_EQ(h.text(103), "");

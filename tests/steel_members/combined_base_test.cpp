@@ -139,7 +139,7 @@ TEST(BasePlate, ReportAgainstHandCalculation) {
       " Conc. pier depth =30.000 in,   width =30.000 in,  f'c =3.00 ksi ",
       "",
       " Wide flange depth =14.000 in,   width =14.500 in ",
-      " fp = P_axial/(N_side*B_side) = 1.00 ksi   m =3.35\"   n =4.20\"   l =4.20 ",
+      " fp = P_axial/(N_side*B_side) = 1.00 ksi   m =3.35\"   n =4.20\"   l =4.20\" ",
       " allowable concrete compression stress =1.57 ksi",
       "\t fp (=1.00 ksi) <= Fp (=1.57 ksi)  ... OK",
       " alpha(real) =0.352  alpha(simple) =0.491 ",

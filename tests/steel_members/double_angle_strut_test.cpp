@@ -75,7 +75,7 @@ TEST(DoubleAngleStrut, StrutReportLineByLine) {
       "\t (P)design/(P)capacity =56.14%",
       "",
       " Minor axis (y-y axis) --  k l_yy/r_yy ratio:",
-      "\t Flexural-Toursional Buckling govern over r_yy, kl/r = 65.54 < Cc  AISC Eq. E2-1  govern.",
+      "\t Flexural-Torsional Buckling govern over r_yy, kl/r = 65.54 < Cc  AISC Eq. E2-1  govern.",
       e2_1 + "16.89 ksi.",
       "\t Design load (=50.00 kip) < Strut capacity (=96.59 kip)  ... OK",
       "\t (P)design/(P)capacity =51.77%",
@@ -170,7 +170,7 @@ TEST(DoubleAngleStrut, SeismicFrameColumnChecksTheCombinationOnTheSmallerFa) {
   EXPECT_DOUBLE_EQ(s.seismicP, 32.0);
   EXPECT_TRUE(contains(r, "\r\n\t Allowable load = f_a * area =89.07 kips "));
   EXPECT_TRUE(contains(r, " =1.0*10.00 + 0.7*10.00 + 3*(8/8)*5.00 =32.00 kip\r\n\t Section 2211.4.2 Member strength (P)sc "
-                          "= 1.7*Fa*Area = 151.41 kip\r\n\t --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here."
+                          "= 1.7*Fa*Area = 151.41 kip\r\n\t --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewed here."
                           "\r\n\t Axial P (=32.00 kip) < (P)sc (=151.41 kip)  ... OK\r\n\t (P)design/(P)sc =21.13%\r\n"));
 }
 
@@ -207,7 +207,7 @@ TEST(DoubleAngleStrut, ScbfBraceKeepsFlexuralTorsionalBucklingOnTheMinorAxis) {
   const Ft ft = handFt(96.0, 96.0, 1.69, 0.322, 0.366, 7.5, 2.28, 0.834);
   ASSERT_LT(ft.rE, 1.69);
   EXPECT_TRUE(contains(r, "Slenderness  ratio (=79.34)  < 1000/sqrt(Fy) (=166.67)"));  // 96/1.21
-  EXPECT_TRUE(contains(r, "\r\n Minor axis -- k l_yy/r_rr ratio:\r\n\t Flexural-Toursional Buckling govern over r_yy, kl/r ="));
+  EXPECT_TRUE(contains(r, "\r\n Minor axis -- k l_yy/r_rr ratio:\r\n\t Flexural-Torsional Buckling govern over r_yy, kl/r ="));
   EXPECT_NEAR(s.capacityY, handFa(96.0 / ft.rE, 36.0) * 7.5, 1e-3);
   EXPECT_TRUE(contains(r, "\r\n\t Allowable load= f_a * area  = "));
 

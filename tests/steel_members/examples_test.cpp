@@ -40,7 +40,7 @@ TEST(MemberExamples, EveryScriptRunsAndPrintsItsVerdicts) {
       {"w_column.txt",
        {"\t Design Load (=500.00 kip) < Allowable Load (=663.84 kip)  ... OK",
         "\t Axial P (=255.00 kip) < (P)sc (=1128.53 kip)  ... OK",
-        "\n Stoped becauese the  l/r > 720/sqrt(Fy) condition.\n Compression Member"}},
+        "\n Stopped because the  l/r > 720/sqrt(Fy) condition.\n Compression Member"}},
       {"tube_column.txt",
        {"\t Design Load (=100.00 kip) < Allowable Load (=158.26 kip)  ... OK",
         "\t width/thickness (=51.90)  > 110.0/sqrt(Fy) (=16.22)  NO GOOD!!!",

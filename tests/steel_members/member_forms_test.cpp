@@ -55,7 +55,7 @@ TEST_F(FormTest, WColumnBraceStopReplacesTheHeader) {
   run("menu Stl Wide Flange Col\npick W8x31\nset Fy 36\nset K_xx 1\nset \"Unbraced length l_xx\" 25\nset \"K_yy *\" 1\n"
       "set \"Unbraced length l_yy\" 25\nset \"Axial Load Pa\" 20\nchoose A CBF brace\npress Calculate\n");
   const std::string shown = runner_->currentHost()->text(kResult, std::string::npos);
-  EXPECT_TRUE(shown.starts_with(" Stoped becauese the  l/r > 720/sqrt(Fy) condition.\r\n Compression Member"));
+  EXPECT_TRUE(shown.starts_with(" Stopped because the  l/r > 720/sqrt(Fy) condition.\r\n Compression Member"));
   // l/r = 25*12/2.02 = 148.51 against 720/sqrt(36) = 120: 148.51/120 = 1.24.
   EXPECT_TRUE(shown.ends_with("\r\n\r\n Result: NO GOOD, ratio 1.24 (governed by brace l/r, UBC 2213.8.2.1)\r\n"));
   EXPECT_EQ(messages(), "");

@@ -75,7 +75,7 @@ TEST(PipeColumn, SeismicColumnCombinesTheLoads) {
   EXPECT_TRUE(contains(r, " Input:\t Column length"));  // a column of the frame, not a brace
   EXPECT_TRUE(contains(r, "\r\n UBC Section 2211.5.5 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*10.00 + "
                           "0.7*5.00 + 3*(8/8)*2.00 =19.50 kip\r\n\t Section 2211.4.2 Member strength (P)sc = 1.7*Fa*Area "
-                          "= 83.07 kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here.\r\n\t Axial P "
+                          "= 83.07 kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewed here.\r\n\t Axial P "
                           "(=19.50 kip) < (P)sc (=83.07 kip)  ... OK\r\n\t (P)design/(P)sc =23.48%\r\n"));
 }
 

@@ -133,7 +133,7 @@ TEST(TubeColumn, BraceWallAndSlendernessMarks) {
   TubeColumnAsd stop(hss8x8(), 1.0, 30.0, 1.0, 30.0, 50.0, 46.0, 0, 0, 0, 2, 4);
   r = stop.design();
   EXPECT_TRUE(contains(r, "\r\n\t kl/r =118.42 vs 720/sqrt(Fy) =106.16  NO GOOD!!!\r\n"));
-  EXPECT_EQ(stop.stopText(), " Stoped becauese the  l/r > 720/sqrt(Fy) condition.");
+  EXPECT_EQ(stop.stopText(), " Stopped because the  l/r > 720/sqrt(Fy) condition.");
   EXPECT_FALSE(contains(r, "Major axis"));
 }
 
@@ -155,9 +155,9 @@ TEST(TubeColumn, ScbfStopsBeyondItsSlenderness) {
   // Fy 46: 1000/sqrt(46) = 147.44. L = 40 ft on HSS 8x8: kl/r = 157.89.
   TubeColumnAsd c(hss8x8(), 1.0, 40.0, 1.0, 40.0, 10.0, 46.0, 0, 0, 0, 3, 4);
   const std::string r = c.design();
-  EXPECT_TRUE(contains(r, "Slenderness Check kl/r (=157.89)  > 1000/sqrt(Fy) (=147.44)  NO GOOD!!!\r\n\r\n Stoped "
-                          "becauese the slenderness > 1000/sqrt(Fy) condition."));
-  EXPECT_EQ(c.stopText(), " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.");
+  EXPECT_TRUE(contains(r, "Slenderness Check kl/r (=157.89)  > 1000/sqrt(Fy) (=147.44)  NO GOOD!!!\r\n\r\n Stopped "
+                          "because the slenderness > 1000/sqrt(Fy) condition."));
+  EXPECT_EQ(c.stopText(), " Stopped because the slenderness > 1000/sqrt(Fy) condition.");
   EXPECT_FALSE(c.result().ok);
 }
 

@@ -120,7 +120,7 @@ TEST(WColumn, SeismicColumnChecksBothAxesThenTheUbcCombinationOnTheSmallerFa) {
   EXPECT_TRUE(contains(r,
                        "\r\n UBC Section 2213.5.1 ---  P = 1.0*Dead+ 0.7*Live + 3*(Rw/8)*Seismic \r\n\t =1.0*100.00 + "
                        "0.7*50.00 + 3*(8/8)*40.00 =255.00 kip\r\n\t Section 2211.4.2 Member strength (P)sc = "
-                       "1.7*Fa*Area = 1128.53 kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewd here."
+                       "1.7*Fa*Area = 1128.53 kip\r\n\r --- P = 0.85*Dead +/- 3*(Rw/8)*Seismic  not reviewed here."
                        "\r\n\t Axial P (=255.00 kip) < (P)sc (=1128.53 kip)  ... OK\r\n\t (P)design/(P)sc =22.60%\r\n"));
 }
 
@@ -143,9 +143,9 @@ TEST(WColumn, CbfBraceComparesLOverRWithoutKButReducesByBetaWithK) {
   // Too slender: L = 25 ft gives l/r = 300/2.02 = 148.5 > 120, the check stops.
   WColumnAsd s(w8x31(), 1.0, 25.0, 1.0, 25.0, 20.0, 36.0, 0, 0, 0, 2, 4);
   const std::string rs = s.design();
-  EXPECT_EQ(s.stopText(), " Stoped becauese the  l/r > 720/sqrt(Fy) condition.");
+  EXPECT_EQ(s.stopText(), " Stopped because the  l/r > 720/sqrt(Fy) condition.");
   EXPECT_TRUE(contains(rs, "= 120.00  NO GOOD!!!\r\n the stress-reduction factor Beta = 1 /(1+(k*l*r/(2*Cc))) =0.629 "
-                           "\r\n\r\n Stoped becauese the  l/r > 720/sqrt(Fy) condition."));
+                           "\r\n\r\n Stopped because the  l/r > 720/sqrt(Fy) condition."));
   // 148.51/120 = 1.24
   EXPECT_TRUE(rs.ends_with("\r\n\r\n Result: NO GOOD, ratio 1.24 (governed by brace l/r, UBC 2213.8.2.1)\r\n"));
   EXPECT_FALSE(contains(rs, "Major axis"));
@@ -178,9 +178,9 @@ TEST(WColumn, ScbfBraceFlagsNonCompactFlangesAndStopsBeyondItsSlenderness) {
   // L 45 ft: kl/r = 540/3.7 = 145.95 > 141.42.
   WColumnAsd s(w14x90(), 1.0, 45.0, 1.0, 45.0, 300.0, 50.0, 0, 0, 0, 3, 4);
   const std::string rs = s.design();
-  EXPECT_TRUE(contains(rs, "Slenderness Check kl/r (=145.95)  > 1000/sqrt(Fy) (=141.42)  NO GOOD!!!\r\n\r\n Stoped "
-                           "becauese the slenderness > 1000/sqrt(Fy) condition."));
-  EXPECT_EQ(s.stopText(), " Stoped becauese the slenderness > 1000/sqrt(Fy) condition.");
+  EXPECT_TRUE(contains(rs, "Slenderness Check kl/r (=145.95)  > 1000/sqrt(Fy) (=141.42)  NO GOOD!!!\r\n\r\n Stopped "
+                           "because the slenderness > 1000/sqrt(Fy) condition."));
+  EXPECT_EQ(s.stopText(), " Stopped because the slenderness > 1000/sqrt(Fy) condition.");
 }
 
 // A web beyond 253/sqrt(Fy) works on its effective depth (A-B5-8), where it was designed as fully

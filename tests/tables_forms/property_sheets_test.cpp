@@ -13,7 +13,7 @@ bool contains(const std::string& text, const std::string& piece) { return text.f
 // W44x335, row 0, from its published values (Iyy 1200): kdet 42/16 = 2.625, k1 17/16 = 1.0625, T 310/8 = 38.75;
 // the k of the first lines is the design k the beam forms use (2.5625, printed to three places as 2.562).
 const std::string kW44x335Sheet =
-    "   FOR: \"    W44x335 \"\t\tmetric size: W1100x499\r\n Area =98.30 in^2,  Weight =335.00 pounds\r\n Depth =44.02 "
+    "   FOR: \"    W44x335 \"\t\tmetric size: W1100x499\r\n Area =98.30 in^2,  Weight =335.00 lb/ft\r\n Depth =44.02 "
     "in,  Web thickness =1.020 in,   k= 2.562 in\r\n Flange width =15.950 in, thick =1.770 in\r\n Compact Section "
     "Criteria:\tbf/2tf =4.500\t d/tw =43.200\r\n rT =4.120\r\n d/Af =1.560\r\n\tElastic Properties:\r\n Ixx =31100.00 "
     "in^4,  Sxx =1410.000 in^3,  rxx =17.800 in\r\n Iyy =1200.00 in^4,  Syy =150.000 in^3,  ryy =3.490 in\r\n "
@@ -25,7 +25,7 @@ TEST(PropertySheet, WideFlangeRowZero) {
   const std::string sheet = propertySheet(ShapeTable::W, 0);
   EXPECT_EQ(sheet, kW44x335Sheet);
   // Longer than the 699 characters an older copy kept.
-  EXPECT_EQ(sheet.size(), 710u);
+  EXPECT_EQ(sheet.size(), 709u);
 }
 
 // M and S rows have no detailing k in the database; their sheet shows the design k the beam and column
@@ -39,14 +39,14 @@ TEST(PropertySheet, MAndSSheetsShowTheDesignK) {
 
 TEST(PropertySheet, ChannelTubePipeTellingRows) {
   EXPECT_EQ(propertySheet(ShapeTable::Channel, 0),
-            "  FOR: \"     C15x50 \"\t\tmetric size: C380x74\r\nArea=   14.70 in^2,  Weight=   50.00 pounds\r\nDepth=   "
+            "  FOR: \"     C15x50 \"\t\tmetric size: C380x74\r\nArea=   14.70 in^2,  Weight=   50.00 lb/ft\r\nDepth=   "
             "15.00 in\r\nWeb thickness=   0.716 in\r\nFlange width=   3.716 in, thick=   0.650 in\r\nDist. from outside "
             "face of web to shear center\t\"eo\"=   0.583 in\r\n'y' = 0.798 in\r\nd/Af=   6.210\r\n\tElastic "
             "Properties:\r\n Ixx=   404.00 in^4, Sxx=  53.800 in^3, rxx=  5.240 in\r\n Iyy=    11.00 in^4, Syy=   3.780 "
             "in^3, ryy=  0.867 in\r\n\tPlastic Modulus:\r\nZxx=    68.20 in^3, Zyy=     8.17 in^3");
   EXPECT_EQ(propertySheet(ShapeTable::Tube, 0),
             "\t FOR: \" HSS 32 x 24 x 0.625 \"    \t\tmetric size: HSS 813 x 610 x 15.9\r\n Area =66.40 in^2,  Weight "
-            "=225.80 pounds\r\n Depth =32.00 in\r\n wall thickness =0.625 in\r\n Width =24.000 in\r\n\t Elastic "
+            "=225.80 lb/ft\r\n Depth =32.00 in\r\n wall thickness =0.625 in\r\n Width =24.000 in\r\n\t Elastic "
             "Properties:\r\n Ixx =9880.00 in^4,  Sxx =617.000 in^3,  rxx =12.200 in,   b/t =35.40\r\n Iyy =6390.00 in^4,  "
             "Syy =533.000 in^3,  ryy =9.810 in,   d/t =48.20\r\n\t Plastic Modulus:\r\n Zxx =733.00 in^3,  Zyy =604.00 "
             "in^3\r\n Torsion constant \"J\"=12600.00 in^4,   \"C\"=913.00 in^3\r\n Surface area = 9.01 ft^2/ft");
@@ -60,7 +60,7 @@ TEST(PropertySheet, ChannelTubePipeTellingRows) {
 TEST(PropertySheet, TeeSheetUsesItsOwnFields) {
   const std::string sheet = propertySheet(ShapeTable::Tee, 4);
   EXPECT_EQ(sheet.rfind(std::string("   FOR: \" WT 20 x 296.5 \"\t\tmetric size: ") + metricDesignation(ShapeTable::Tee, 4) +
-                            "\r\n Area =87.20 in^2,  Weight =296.50 pounds\r\n",
+                            "\r\n Area =87.20 in^2,  Weight =296.50 lb/ft\r\n",
                         0),
             0u)
       << sheet;
@@ -84,7 +84,7 @@ TEST(PropertySheet, SingleAngleDerivesPrincipalAxes) {
 TEST(PropertySheet, DoubleAngleTellingRow) {
   EXPECT_EQ(propertySheet(ShapeTable::Angle, 123),
             "\tFOR: \" 2L 8 x 8 x 1.125 \"\t\tmetric size: 2L 203 x 203 x 28.6\r\n Area =33.50 in^2,  Weight =114.00 "
-            "pounds\r\n Jointed leg =8.000 in deep,  leg 2 =8.000 in\r\n thickness =1.125 in\r\n 'y' centroid of section "
+            "lb/ft\r\n Jointed leg =8.000 in deep,  leg 2 =8.000 in\r\n thickness =1.125 in\r\n 'y' centroid of section "
             "in Y direction from outer to flange =2.410 in\r\n\tElastic Properties:\r\n Ixx =195.00 in^4,  Sxx =35.100 "
             "in^3, rxx =2.420 in\r\n with   0\" space back to back of angles ryy =3.420 in,  ro =4.58 in,  H =0.837 "
             "in\r\n with 3/8\" space back to back of angles ryy =3.550 in,  ro =4.68 in,  H =0.844 in\r\n with 3/4\" "
@@ -187,7 +187,12 @@ TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
   run(r, "press OK\n");
   // Never cut at a fixed length.
   EXPECT_EQ(r.padText(), kW44x335Sheet);
-  EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "0");
+  // Browsing has a key of its own: the W-beam design form's section stays as it was.
+  EXPECT_EQ(s.read("AISC", "browseWideFlangeNum"), "0");
+  EXPECT_EQ(s.read("AISC", "wideFlangeNum", "none"), "none");
+  s.write("AISC", "wideFlangeNum", "17");
+  run(r, "menu W, M, or S\npick #3\npress OK\n");
+  EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "17");
 
   // A substituted row's note reaches the pad with its sheet.
   run(r, "menu W, M, or S\npick \"W36x848 -- " + std::string(metricDesignation(ShapeTable::W, 25)) + "\"\npress OK\n");
@@ -197,7 +202,7 @@ TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
   // The tee sheet too.
   run(r, "menu WT, MT, or ST\npick #4\npress OK\n");
   EXPECT_EQ(r.padText(), propertySheet(ShapeTable::Tee, 4));
-  EXPECT_EQ(s.read("AISC", "wtFlangeNum"), "4");
+  EXPECT_EQ(s.read("AISC", "browseWtFlangeNum"), "4");
 }
 
 TEST_F(SheetForms, OkWithoutPickingCopiesThePreviousSheetOfThatForm) {
@@ -210,12 +215,12 @@ TEST_F(SheetForms, OkWithoutPickingCopiesThePreviousSheetOfThatForm) {
   run(r, "menu P, PX, or PXX\npick #9\npress OK\n");
   run(r, "menu C and MC\npress OK\n");
   EXPECT_EQ(r.padText(), propertySheet(ShapeTable::Channel, 3));
-  EXPECT_EQ(s.read("AISC", "channelNum"), "3");
-  EXPECT_EQ(s.read("AISC", "pipeNum"), "9");
+  EXPECT_EQ(s.read("AISC", "browseChannelNum"), "3");
+  EXPECT_EQ(s.read("AISC", "browsePipeNum"), "9");
   // Cancel leaves the report buffer as it was.
   run(r, "menu P, PX, or PXX\npick #10\npress Cancel\n");
   EXPECT_EQ(r.state().report, propertySheet(ShapeTable::Channel, 3));
-  EXPECT_EQ(s.read("AISC", "pipeNum"), "9");
+  EXPECT_EQ(s.read("AISC", "browsePipeNum"), "9");
 }
 
 TEST_F(SheetForms, AngleLayoutFollowsTheRow) {
@@ -226,7 +231,7 @@ TEST_F(SheetForms, AngleLayoutFollowsTheRow) {
   run(r, "pick #123\n");
   EXPECT_TRUE(contains(r.currentHost()->text(103, std::string::npos), "Jointed leg"));
   run(r, "press OK\n");
-  EXPECT_EQ(s.read("AISC", "angleNum"), "123");
+  EXPECT_EQ(s.read("AISC", "browseAngleNum"), "123");
 }
 
 TEST_F(SheetForms, StoredRowOutsideTheTableSelectsNothing) {

@@ -217,7 +217,7 @@ TEST(ShearWall, FourTermDeflection) {
   const std::string r = shearWallReport(example());
   EXPECT_TRUE(has(r, "\r\n max shear =1000.0 plf\r\n height =8.000 ft\r\n width wall =4.000 ft\r\n chord member area =16.500 "
                      "in^2\r\n da =0.1000 in\r\n en =0.0300 in\r\n effective thickness for shear (Table 23-2-H or I) "
-                     "=0.5350 in\r\n E, chord member =1700000 psi\r\n G, plywood (Tabke 23-2-J) =90000 psi\r\n"));
+                     "=0.5350 in\r\n E, chord member =1700000 psi\r\n G, plywood (Table 23-2-J) =90000 psi\r\n"));
   // Shares: 6.3 %, 28.5 %, 30.9 %, 34.3 %.
   EXPECT_TRUE(has(r, "\r\n deflection = 8*v*h^3/E*A*b + v*h/G*t + 0.75*h*en + h/b*da\r\n deflection from bending =0.037 in. "
                      "\t\t6.3 %\r\n deflection from shear =0.166 in. \t\t28.5 %\r\n deflection from nail slip =0.180 in. "

@@ -257,7 +257,7 @@ TEST(SawnBeam, LateralSupportRulesWithoutUnbracedLength) {
       {"3x10", 2.5, 9.25, 4, "The ends shall be held in position"},
       {"2x10", 1.5, 9.25, 5, "One edge shall be held in line for its entire length."},
       {"2x12", 1.5, 11.25, 6, "Bridging, full depth solid blocking or cross bracing"},
-      {"2x14", 1.5, 13.25, 7, "Both edges shall be held in line for their entir length."},
+      {"2x14", 1.5, 13.25, 7, "Both edges shall be held in line for their entire length."},
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.label);

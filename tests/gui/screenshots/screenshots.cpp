@@ -1,9 +1,14 @@
 // gui_screenshots DIR [COMMAND...]: saves a PNG of each window of the desktop program into DIR, for
 // the documentation; with command ids, only the forms those commands open ("form_<id>.png").
-// Runs on whatever platform Qt is given (offscreen works).
+// gui_screenshots --forms DIR: every form of the menus as it opens ("<template>.png"), and a check
+// that each form fits the screen with all its buttons on it (exit status 1 names the ones that do
+// not). Runs on whatever platform Qt is given (offscreen works; tools/screenshots.sh sets the screen).
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -26,6 +31,61 @@ void save(QWidget* w, const QString& dir, const QString& name) {
   else std::printf("%s\n", qPrintable(file));
 }
 
+// A message box a form shows while opening would wait for a click: answer it.
+void dismissModalBoxes() {
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->reject();
+  });
+  timer->start(50);
+}
+
+// Every form of the menus: saved as it opens, and checked against the screen.
+int allForms(const QString& dir, vd::gui::MainWindow& window) {
+  dismissModalBoxes();
+  int misfits = 0;
+  for (const vd::Command& c : vd::commandTable()) {
+    if (c.kind != vd::CommandKind::Form) continue;
+    const vd::FormFactory* factory = vd::allForms().find(c.id);
+    if (!factory) continue;
+    std::unique_ptr<vd::Form> form = (*factory)(window.state());
+    auto dialog = vd::gui::FormDialog::create(*form, &window);
+    if (c.after == vd::After::BeamReport) dialog->setSidePicture(vd::gui::beamBitmap(vd::beamPicture(c.id)));
+    if (!dialog->start()) continue;
+    dialog->show();
+    QApplication::processEvents();
+    const QRect screen = dialog->screen()->availableGeometry();
+    const QRect frame = dialog->frameGeometry();
+    const QString name = QString::fromUtf8(c.templateName);
+    if (!screen.contains(frame)) {
+      std::printf("MISFIT %s: the window %dx%d%+d%+d is not within the screen %dx%d\n", qPrintable(name), frame.width(),
+                  frame.height(), frame.x(), frame.y(), screen.width(), screen.height());
+      ++misfits;
+    }
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+      if (!b->isVisibleTo(dialog.get())) continue;
+      // Buttons among the fields scroll with them; the rest must be on the screen as the form opens.
+      if (dialog->fieldsArea() && dialog->fieldsArea()->isAncestorOf(b)) continue;
+      const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+      if (!screen.contains(r)) {
+        std::printf("MISFIT %s: button \"%s\" at %dx%d%+d%+d is off the screen\n", qPrintable(name),
+                    qPrintable(b->text()), r.width(), r.height(), r.x(), r.y());
+        ++misfits;
+      }
+    }
+    save(dialog.get(), dir, name);
+    if (auto* sheet = dynamic_cast<vd::gui::PropertySheetDialog*>(dialog.get())) {
+      for (int page = 1; page < sheet->tabs()->count(); ++page) {
+        sheet->tabs()->setCurrentIndex(page);
+        save(sheet, dir, QString("%1_page%2").arg(name).arg(page + 1));
+      }
+    }
+    dialog->hide();
+  }
+  std::printf("%d misfits\n", misfits);
+  return misfits == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,13 +94,19 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  const QString dir = QString::fromStdString(std::filesystem::absolute(argv[1]).string());
+  const bool formsMode = std::string(argv[1]) == "--forms";
+  if (formsMode && argc < 3) {
+    std::fprintf(stderr, "usage: gui_screenshots --forms DIR\n");
+    return 2;
+  }
+  const QString dir = QString::fromStdString(std::filesystem::absolute(argv[formsMode ? 2 : 1]).string());
+  std::filesystem::create_directories(dir.toStdString());
   const auto scratch = std::filesystem::temp_directory_path() / "vd_screenshots";
   std::filesystem::create_directories(scratch);
   std::filesystem::current_path(scratch);
   vd::Settings settings(scratch / "Vardelin.ini");
   settings.write("Project", "FT", "3 4 5");
-  settings.write("Project", "ID", "2024-017");
+  settings.write("Project", "ID", "2024-0178-B");
 
   vd::gui::MainWindow window(settings, vd::allForms());
   window.show();
@@ -53,6 +119,7 @@ int main(int argc, char** argv) {
     }
   });
   closer.start(100);
+  if (formsMode) return allForms(dir, window);
   if (argc > 2) {
     // Arguments: "--set SECTION/KEY=VALUE" fills the settings the forms open with; "ID" shows the form of
     // command ID as it opens, "ID+BUTTON" after pressing BUTTON (for instance "603+Calculate").

@@ -43,7 +43,7 @@ TEST(DiagramFormOnTheDesktop, ShowsTheDiagramStatusAndUsesTheDesktopOutput) {
     QApplication::processEvents();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Moment Diagram -- Vardelin"));
     ASSERT_NE(dialog->statusPart(0), nullptr);
-    EXPECT_EQ(dialog->statusPart(0)->text(), QStringLiteral("+mom= 50.00 k-ft,  -mom= 0.00 k-ft"));
+    EXPECT_EQ(dialog->statusPart(0)->text(), QStringLiteral("+mom= 50.00 kip-ft,  -mom= 0.00 kip-ft"));
     EXPECT_EQ(dialog->statusPart(1)->text(), QStringLiteral("left R= 10.00 kip,  right R= 10.00 kip"));
     QWidget* control = dialog->control(101);
     ASSERT_NE(control, nullptr);
