@@ -74,6 +74,17 @@ class ScriptRunner : public Shell {
   void requireForm(const char* what) const;
   void afterAction();
   void print(const std::string& text);
+  // The script verbs, one handler each (runLine's table).
+  struct Verb;
+  static const Verb kVerbTable[];
+  void menuLine(const std::string& rest);
+  void answerLine(const std::string& rest);
+  void showLine(const std::string& rest);
+  void setLine(const std::string& rest);
+  void pickLine(const std::string& rest);
+  void checkLine(const std::string& rest);
+  void chooseLine(const std::string& rest);
+  void pressLine(const std::string& rest);
   void runJobLine(const std::string& rest);
 
   AppState state_;

@@ -5,7 +5,7 @@
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
 #include "steel/channel_tube_beams.h"
-#include "steel/steel_beam_forms.h"
+#include "steel/form_factories.h"
 
 namespace vd {
 

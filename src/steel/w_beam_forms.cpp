@@ -5,7 +5,7 @@
 #include "platform/report_lines.h"
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
-#include "steel/steel_beam_forms.h"
+#include "steel/form_factories.h"
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
 #include "tables/property_sheets.h"

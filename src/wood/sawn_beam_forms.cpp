@@ -1,7 +1,7 @@
 // "2x, 3x, 4x Beam" and "5x, 6x, ... 24x Bm": check the current sawn member as a beam.
 #include "frame/frame.h"
 #include "wood/sawn_beam.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 #include "wood/wood_state.h"
 
 namespace vd {
