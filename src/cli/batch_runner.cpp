@@ -246,7 +246,8 @@ BatchRunner::Outcome BatchRunner::runRow(const std::vector<std::string>& cells) 
     const int row = findItem(host->items(sectionId_), section);
     if (row < 0) return error("section", "no section " + inQuotes(section) + " in the form's list");
     runner_.act([&](HeadlessHost& h) { h.pick(sectionId_, row); });
-  } else if (options_.lightest && sectionId_) {
+  } else if (options_.lightest) {
+    // A form may search a table it has no list of (a wood size of the chosen species and grade).
     if (lightestButton_.empty()) return error("section", "the form has no \"Lightest\" button: give a section");
     const int errors = host->errorsShown();
     try {
