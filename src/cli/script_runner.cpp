@@ -550,4 +550,17 @@ int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
   return status;
 }
 
+const Control& ScriptRunner::namedControl(const std::string& name, const std::vector<ControlKind>& kinds,
+                                          std::optional<int> row, std::optional<int> col) const {
+  requireForm("a control");
+  return findControl(name, kinds, row, col);
+}
+
+std::vector<RecordedMessage> ScriptRunner::takeMessages() {
+  std::vector<RecordedMessage> taken = std::move(messages_);
+  messages_.clear();
+  messagesOnErr_ = 0;
+  return taken;
+}
+
 }  // namespace vd

@@ -230,6 +230,10 @@ bool Settings::write(std::string_view section, std::string_view key, std::string
     session_[{lower(section), lower(key)}] = singleLine(trim(value));
     return false;
   };
+  if (holdWrites_) {
+    session_[{lower(section), lower(key)}] = singleLine(trim(value));
+    return true;
+  }
 
   const std::filesystem::path file = target();
   std::error_code ec;

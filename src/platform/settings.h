@@ -47,6 +47,13 @@ class Settings {
 
   const std::filesystem::path& file() const { return file_; }
 
+  // From now on writes are held in memory and the file is left as it is; reads see the held values.
+  // A batch run calculates every row on the user's settings without storing a thousand rows' inputs
+  // (nor waiting on the disk for each of them).
+  void holdWritesInMemory() { holdWrites_ = true; }
+  // Forgets the held values: the next read sees the file again.
+  void discardHeldWrites() { session_.clear(); }
+
   // Called once, on the first failed write or the first sight of a file that cannot be read (at once
   // when that happened before a handler was installed), with a message naming the file. The program
   // goes on with the values in memory.
@@ -67,7 +74,9 @@ class Settings {
   std::function<void(const std::string&)> failureHandler_;
   mutable std::string pending_;  // a problem seen before a handler was installed
   mutable bool failureReported_ = false;
-  // Values whose write failed, by lower-case section and key: read back for the rest of the session.
+  bool holdWrites_ = false;
+  // Values whose write failed or was held, by lower-case section and key: read back for the rest of the
+  // session.
   std::map<std::pair<std::string, std::string>, std::string> session_;
 };
 
