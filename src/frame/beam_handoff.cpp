@@ -22,7 +22,9 @@ std::string oneLine(std::string text) {
 
 void HandoffFields::addTo(FormLayout& layout) const {
   layout.newLine();
-  layout.text(textId_, "").width = 70;
+  Control& from = layout.readOnly(textId_, "From analysis:");
+  from.width = 60;
+  from.isText = true;
   layout.newLine();
   Control& limit = layout.dropDown(limitId_, "Deflection limit:");
   limit.width = 12;
@@ -41,7 +43,7 @@ const BeamHandoff* HandoffFields::take(FormHost& host, std::optional<BeamHandoff
   if (!pending) return nullptr;
   handoff_ = std::move(*pending);
   pending.reset();
-  host.setText(textId_, "from beam analysis: " + handoff_->analysis + ", mark " + oneLine(handoff_->mark));
+  host.setText(textId_, handoff_->analysis + ", mark " + oneLine(handoff_->mark));
   host.setEnabled(limitId_, handoff_->deflection.analysedE > 0.0 && !handoff_->deflection.stretches.empty());
   return &*handoff_;
 }
@@ -90,7 +92,7 @@ std::string HandoffFields::header(const FormHost& host, const std::string& momen
                            h.analysis.c_str(), oneLine(h.mark).c_str(), momentText.c_str(), std::fabs(h.shear),
                            h.shearAt, std::fabs(h.reaction), h.span, h.unbracedLength);
   if (withCb)
-    out += h.hasCb ? format(",  Cb = %.2f (from the moments between the supports)", h.cb)
+    out += h.hasCb ? format(",  Cb = %.3f (from the moments between the supports)", h.cb)
                    : std::string(",  Cb = 1.00 (this analysis computes no Cb)");
   out += factored ? "\r\n  The loads as analysed are taken as the factored loads typed into the analysis.\r\n"
                   : "\r\n  The loads as analysed, unfactored.\r\n";
