@@ -51,7 +51,8 @@ const BeamHandoff* HandoffFields::take(FormHost& host, std::optional<BeamHandoff
 void HandoffFields::fill(FormHost& host, int id, double value, int decimals, bool roundUp) {
   const double scale = std::pow(10.0, decimals);
   // Rounded to what the field shows, never to the unsafe side.
-  const double shown = (roundUp ? std::ceil(value * scale - 1e-9) : std::floor(value * scale + 1e-9)) / scale;
+  // (+ 0.0: a zero is never shown as "-0.000")
+  const double shown = (roundUp ? std::ceil(value * scale - 1e-9) : std::floor(value * scale + 1e-9)) / scale + 0.0;
   std::string text = format("%.*f", decimals, shown);
   if (text.size() > 10) text = format("%.0f", roundUp ? std::ceil(value) : std::floor(value));
   host.setText(id, text);
