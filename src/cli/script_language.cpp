@@ -37,7 +37,13 @@ Script lines, one action each:
                             "press Cancel" also closes a form without a Cancel button (the
                             Escape key). The pages of a property sheet are one form: every
                             page's controls can be addressed, "press Apply" applies and
-                            "press OK" applies and closes it.
+                            "press OK" applies and closes it. On a beam analysis,
+                            press "Design this beam..." after picking the design ("W beam
+                            ASD", "W beam LRFD", "sawn beam", "timber beam", "glulam beam"):
+                            the analysis closes as with OK and the design form opens as the
+                            current form, filled with the analysis's moment, shear, Cb, span
+                            and unbraced length; "pick L/240" (L/360, L/480, "L/n typed" with
+                            "set "typed limit L/" N") sets its deflection limit.
   answer yes|no             the answer to the next Yes/No question (without one: No)
   show pad                  print the report pad's whole text
   show FIELD                print a control's text (an edit field, a display pane, a text
