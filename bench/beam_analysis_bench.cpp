@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "beam/beam_analysis.h"
+#include "beam/beam_inputs.h"
 #include "beam/cantilever_analysis.h"
 #include "beam/overhang_right_analysis.h"
 

@@ -8,7 +8,12 @@ properties were fixed earlier by hand are overridden field by field. Each row
 records where it came from, and docs/steel-tables-provenance.md explains the
 rules. The CSV is not part of the repository.
 
-Usage: tools/gen_steel_tables.py [--csv PATH] [--out FILE]
+Usage: tools/gen_steel_tables.py --csv PATH [--out FILE]
+
+PATH is the AISC shapes database as a CSV export in US units: one header row with AISC's column
+names (AISC_Manual_Label, Type, W, A, d, bf, tw, tf, kdes, Ix, Zx, Sx, rx, Iy, ...), then one row per
+shape; a value the database does not give for a shape is "-". FILE defaults to
+src/tables/steel_tables_data.cpp.
 """
 
 import argparse
@@ -24,7 +29,6 @@ import steel_geometry as geo  # noqa: E402
 from steel_geometry import sig  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-DEFAULT_CSV = os.path.join(os.path.dirname(REPO), "shared", "data", "aisc-shapes-database.csv")
 DEFAULT_OUT = os.path.join(REPO, "src", "tables", "steel_tables_data.cpp")
 
 # ------------------------------------------------------------------ row lists
@@ -594,7 +598,7 @@ def build_all(db):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--csv", default=DEFAULT_CSV)
+    ap.add_argument("--csv", required=True, help="the AISC shapes database, CSV export in US units (format above)")
     ap.add_argument("--out", default=DEFAULT_OUT)
     args = ap.parse_args()
     tables = build_all(Db(args.csv))

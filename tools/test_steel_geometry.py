@@ -16,11 +16,11 @@ sys.path.insert(0, HERE)
 import gen_steel_tables as gen  # noqa: E402
 import steel_geometry as geo  # noqa: E402
 
-CSV = gen.DEFAULT_CSV
+CSV = ""  # set from --csv
 
 
 def have_db():
-    return os.path.exists(CSV)
+    return bool(CSV) and os.path.exists(CSV)
 
 
 def rel(a, b):
@@ -163,7 +163,7 @@ def gen_spaced(label, spacing):
 
 if __name__ == "__main__":
     ap = argparse.ArgumentParser()
-    ap.add_argument("--csv", default=CSV)
+    ap.add_argument("--csv", required=True, help="the AISC shapes database, CSV export in US units")
     args, rest = ap.parse_known_args()
     CSV = args.csv
     unittest.main(argv=[sys.argv[0]] + rest)

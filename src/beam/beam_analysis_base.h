@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "beam/beam_inputs.h"
 #include "beam/beam_loads.h"
 #include "frame/app_state.h"
 

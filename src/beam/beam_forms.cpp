@@ -1,4 +1,5 @@
 #include "beam/beam_forms.h"
+#include "beam/beam_inputs.h"
 
 #include "beam/beam_input_forms.h"
 

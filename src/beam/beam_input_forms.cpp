@@ -143,7 +143,7 @@ class BeamInputForm : public Form {
   void opened(FormHost& host) override {
     openDesignChoice(host);
     host.setText(JobNum, state_.jobNumber);
-    const BeamLoadTable& t = state_.loads(case_);
+    const BeamLoadTable& t = state_.module<BeamLoadTables>()[case_];
     for (int r = 0; r < 18; ++r)
       for (int c = 0; c < columnsOfRow(r); ++c) host.setText(cell(r, c), format(info_.formats[c], t[r][c]));
     const std::string note = state_.settings.read("Project", "Note", "", 250);
@@ -195,7 +195,7 @@ class BeamInputForm : public Form {
 
  private:
   void calculate(FormHost& host) {
-    BeamLoadTable& t = state_.loads(case_);
+    BeamLoadTable& t = state_.module<BeamLoadTables>()[case_];
     const bool lengthField = case_ == BeamCase::OverhangLeft || case_ == BeamCase::OverhangRight;
     const double span = host.number(Span, 11);
     const double length = lengthField ? host.number(Length, 11) : span;

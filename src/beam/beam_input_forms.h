@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "frame/app_state.h"
+#include "beam/beam_inputs.h"
 #include "platform/form.h"
 
 namespace vd {

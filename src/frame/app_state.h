@@ -39,11 +39,6 @@ struct ConcreteBeamRecord {
   double operator[](Slot s) const { return slot[s]; }
 };
 
-// 18 loads of three numbers each (magnitude, position or start, end); rows laid out by the beam forms.
-using BeamLoadTable = std::array<std::array<double, 3>, 18>;
-
-enum class BeamCase { OverhangLeft = 0, Simple = 1, OverhangRight = 2, Cantilever = 3 };
-
 // 201 stations of five values each, filled by every beam analysis, read by the diagrams.
 using StationTable = std::array<double, 1005>;
 
@@ -76,7 +71,6 @@ class AppState {
   std::string jobNumber;  // "Project"/"ID", at most kJobNumberLength characters
   int sawnSpecies = 0;    // "Wood"/"sawnSpecieNum"
   ConcreteBeamRecord concreteBeam;
-  std::array<BeamLoadTable, 4> loadTables{};
   StationTable stations{};
   LastBeamResult lastBeam;
   // Where the diagrams draw the two supports: fractions of the beam length, set by each beam run.
@@ -91,8 +85,6 @@ class AppState {
   // Set by a beam analysis closed with "Design this beam...": the frame then opens its design form,
   // which takes it on opening.
   std::optional<BeamHandoff> beamHandoff;
-
-  BeamLoadTable& loads(BeamCase c) { return loadTables[static_cast<int>(c)]; }
 
   // Menu items that start grayed and are enabled by an event; nothing grays them again.
   bool isEnabled(int commandId) const;

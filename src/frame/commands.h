@@ -17,7 +17,6 @@ enum class CommandKind {
 enum class After {
   None,        // leave the pad alone
   Refresh,     // replace the pad's text with the report buffer
-  Clear,       // empty the report buffer, then refresh
   BeamReport,  // assemble the beam report from its file, then refresh
 };
 
@@ -42,7 +41,6 @@ inline constexpr int SavePdf = 524;
 inline constexpr int NewJob = 525, OpenJob = 526, JobSummary = 527, SavePackage = 528;
 inline constexpr int Lateral = 548, SimpleBeam = 600, OverhangLeft = 599, OverhangRight = 601, Cantilever = 602;
 inline constexpr int MomentDiagram = 550, ShearDiagram = 5501, ConcInteraction = 633, ColumnLoads = 929;
-inline constexpr int WBeamAsd = 603, WBeamLrfd = 3001;
 inline constexpr int Sawn2xBeam = 479, Sawn6xBeam = 480, GlulamBeam = 578, Sawn2xPost = 2450, Sawn5xPost = 2550;
 inline constexpr int Aisc360Flexure = 3601, Aisc360Compression = 3602, Aisc360Combined = 3603;
 inline constexpr int Species = 511, JobNumber = 510, Update = 539, About = 537;

@@ -136,10 +136,6 @@ void Frame::afterForm(const Command& c, Form& form, bool accepted, const Publish
   switch (c.after) {
     case After::None: break;
     case After::Refresh: refresh(); break;
-    case After::Clear:
-      state_.report.clear();
-      refresh();
-      break;
     case After::BeamReport: assembleBeamReport(beamReportFile(c.id)); break;
   }
   // Only a form that put a report into the pad makes a calculation of the job. A conversion log lists

@@ -9,7 +9,7 @@ double eqE2_1(double klr, double Cc, double Fy, double Q) {
          (3.0 * klr / (8.0 * Cc) + 1.6666666666666667 - klr * klr * klr / (8.0 * Cc * Cc * Cc));
 }
 
-double eqE2_2(double klr, double Q) { return Q * 12.0 * PI * PI * 29000.0 / (23.0 * klr * klr); }
+double eqE2_2(double klr, double Q) { return Q * 12.0 * PI * PI * kSteelModulus / (23.0 * klr * klr); }
 
 const char* axialStressEquation(double klr, double Cc, double Q) {
   if (Q < 1.0) return klr <= Cc / std::sqrt(Q) ? "Eq. A-B5-11" : "Eq. A-B5-12";

@@ -12,7 +12,10 @@ namespace vd {
 // 4 * atan(1), the value every steel and wood routine uses for pi.
 inline const double PI = kPi;
 // Modulus of elasticity of steel, ksi; fixed, never an input.
-inline constexpr double E_STEEL = 29000.0;
+inline constexpr double kSteelModulus = 29000.0;
+
+// Column slenderness ratio dividing inelastic from elastic buckling, Cc = sqrt(2 pi^2 E / Fy) (ASD E2).
+inline double slendernessCc(double Fy) { return std::sqrt(2.0 * PI * PI * kSteelModulus / Fy); }
 
 // Allowable axial compressive stress f_a (ksi) for slenderness klr; its explanation replaces `out`.
 // `out` starts with " < Cc" or " > Cc": callers append it right behind a line ending in the kl/r value.

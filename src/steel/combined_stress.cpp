@@ -14,7 +14,7 @@ double nonZero(double allowable) { return allowable == 0.0 ? 0.0001 : allowable;
 
 double eulerStress(double k, double Lb, double r) {
   const double klr = k * Lb * 12.0 / r;
-  return 12.0 * PI * PI * 29000000.0 / (23.0 * klr * klr) / 1000.0;
+  return 12.0 * PI * PI * (kSteelModulus * 1000.0) / (23.0 * klr * klr) / 1000.0;
 }
 
 }  // namespace

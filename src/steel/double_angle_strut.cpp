@@ -45,7 +45,7 @@ DoubleAngleStrut::DoubleAngleStrut(const SectionRecord& row, double ly, double k
       ro(gapValue(row, gap, &SectionRecord::ro0, &SectionRecord::ro38, &SectionRecord::ro34)),
       H(gapValue(row, gap, &SectionRecord::H0, &SectionRecord::H38, &SectionRecord::H34)) {
   if (Fy > 0.0) {
-    Cc = std::sqrt(2.0 * PI * PI * 29000.0 / Fy);
+    Cc = slendernessCc(Fy);
     if ((memberType == 2 || memberType == 3) && bt > 52.0 / std::sqrt(Fy)) stop_ = BraceLegSlenderness;
   }
 }
@@ -65,11 +65,11 @@ std::string DoubleAngleStrut::inputError() const {
 void DoubleAngleStrut::flexuralTorsional() {
   const double J = 2.0 * section.J;
   const double ky = kyy * lyy * 12.0 / ryy;
-  Fey = PI * PI * 29000.0 / (ky * ky);
-  Fez = (kShearModulus * J + PI * PI * 29000.0 * Cw2 / ((lyy * 12.0) * (lyy * 12.0))) / (A * ro * ro);
+  Fey = PI * PI * kSteelModulus / (ky * ky);
+  Fez = (kShearModulus * J + PI * PI * kSteelModulus * Cw2 / ((lyy * 12.0) * (lyy * 12.0))) / (A * ro * ro);
   const double sum = Fey + Fez;
   Fe = sum / (2.0 * H) * (1.0 - std::sqrt(1.0 - 4.0 * Fey * Fez * H / (sum * sum)));
-  rE = kyy * lyy * 12.0 / PI * std::sqrt(Fe / 29000.0);
+  rE = kyy * lyy * 12.0 / PI * std::sqrt(Fe / kSteelModulus);
 }
 
 std::string DoubleAngleStrut::design() {
@@ -91,7 +91,7 @@ std::string DoubleAngleStrut::design() {
           "length(xx) =%.2f ft,\t k(xx) =%.2lf\r\n\t\t length(yy) =%.2lf ft,\t k(yy) =%.2lf\r\n\t Axial load =%.2f "
           "kips,    F_yield =%.2f ksi,    E =%.0f ksi,  G =%.0f ksi\r\n\t Gap between angle (space for gusset plate) "
           "=%.3lf in",
-          lxx, kxx, lyy, kyy, P, Fy, 29000.0, kShearModulus, 0.375 * gap);
+          lxx, kxx, lyy, kyy, P, Fy, kSteelModulus, kShearModulus, 0.375 * gap);
   appendf(r,
           "\r\n\t Steel area =%.3lf in^2,  Weight =%.3lf lbs/ft,  thickness =%.4f in\r\n\r\n Elastic Properties:\r\n "
           "legs back on back =%.3f in. deep,  other leg =%.3f in. wide\r\n I_xx =%.2f in^4,   S_xx =%.3f in^3,   r_xx "

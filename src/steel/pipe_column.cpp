@@ -22,7 +22,7 @@ PipeColumn::PipeColumn(const SectionRecord& s, double len, double kFactor, doubl
       seismic(e),
       A(s.A),
       klr(kFactor * len * 12.0 / s.rxx) {
-  if (Fy > 0.0) Cc = std::sqrt(2.0 * PI * PI * 29000.0 / Fy);
+  if (Fy > 0.0) Cc = slendernessCc(Fy);
 }
 
 std::string PipeColumn::inputError() const {
@@ -44,7 +44,7 @@ std::string PipeColumn::design() {
   appendf(r,
           "\r\n Compression Member for Pipes Based on the 9th Ed. AISC Allowable Design\r\n Input:\t %s length =%.2f "
           "ft,\t k_factor =%.2f,\r\n\t Axial load =%.2f kips,\t F_yield =%.2f ksi,\t E =%.1f ksi.\r\n",
-          memberType <= 1 ? "Column" : "Brace", length, k, P, Fy, 29000.0);
+          memberType <= 1 ? "Column" : "Brace", length, k, P, Fy, kSteelModulus);
   appendf(r,
           "\r\n Outside diameter= %.3f in.\t inside diameter =%.3f in\r\n Steel area =%.3f in^2\r\n Weight =%.3f "
           "lbs/ft\t Wall thickness =%.4f in\r\n\t Elastic Properties:\r\n I =%.2f in^4,   S =%.3f in^3,   r =%.3f "

@@ -73,7 +73,7 @@ std::string TubeColumnAsd::design() {
   appendf(r,
           "\r\n Input: %s\t length(yy) =%.2lf ft,\t k(yy) =%.2lf,\r\n \t\t length(xx) =%.2f ft,\t k(xx) =%.2lf,\r\n\t "
           "Axial load =%.2f kips,\t Fy =%.2f ksi,\t E =%.1f ksi.\r\n",
-          brace ? "Brace" : "Column", Ly, Ky, Lx, Kx, P, Fy, 29000.0);
+          brace ? "Brace" : "Column", Ly, Ky, Lx, Kx, P, Fy, kSteelModulus);
   if (role == ColumnRole::SeismicColumn)
     appendf(r, "\r\n Dead load =%.2f kip,   Live Load =%.2f kip,  Earthquake Load =%.2f kip\r\n  Rw =%d", D, L, E, Rw);
   appendf(r,
@@ -83,7 +83,7 @@ std::string TubeColumnAsd::design() {
           A, static_cast<double>(rec.weight), t, static_cast<double>(rec.Iyy), static_cast<double>(rec.Syy), ryy,
           klrY, static_cast<double>(rec.Ixx), static_cast<double>(rec.Sxx), rxx, klrX);
 
-  Cc = std::sqrt(2.0 * PI * PI * 29000.0 / Fy);
+  Cc = slendernessCc(Fy);
   const double slenderLimit = 238.0 / sqrtFy;
   if (!brace) {
     const double limit = 190.0 / sqrtFy;

@@ -37,7 +37,7 @@ std::string WBeamLrfd::design() {
   phiMn = phiVn = 0.0;
   if (Fy < 33.0) Fy = 33.0;
   if (Fy > 50.0) Fy = 50.0;
-  E = 29000.0;
+  E = kSteelModulus;
   std::string out = format(" ryy =%.3f in,   X1 =%.3f ksi,   X2 =%.5f (ksi)^-2,   Cb =%.2f", ryy, X1, X2, Cb);
   out += "\r\n\r\n <<<< 2001 LRFD 3rd Ed. Chapter 8 >>>>";
 

@@ -8,6 +8,7 @@
 
 #include "platform/deflection_check.h"
 #include "platform/report_lines.h"
+#include "steel/asd_common.h"
 #include "tables/section_record.h"
 
 namespace vd {
@@ -39,7 +40,7 @@ class WBeamLrfd {
   double Lp = 0.0, Lr = 0.0, Lm = 0.0, Mp = 0.0, Mr = 0.0, phiMn = 0.0, phiVn = 0.0;
 
   const SectionRecord& rec;
-  double M, Lb, Cb, Fy, Fu, V, E = 29000.0;
+  double M, Lb, Cb, Fy, Fu, V, E = kSteelModulus;
   double bf, tf, tw, A, d, k, bf2tf, dAf, rT, ryy, htw, dtw, Sxx, Zxx, X1, X2;
 
  private:

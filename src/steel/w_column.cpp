@@ -48,7 +48,7 @@ std::string WColumnAsd::design() {
           "unbraced length(xx) axis= %.2f ft,\t k(xx) =%.2f\r\n \t\t unbraced length(yy) axis = %.2f ft,\t k(yy) "
           "=%.2f\r\n\t Axial load =%.2f kips,\t F_yield =%.2f ksi,\t E =%.1f ksi.\r\n",
           role == ColumnRole::Column || role == ColumnRole::SeismicColumn ? "Column" : "Brace", Lx, Kx, Ly, Ky, P, Fy,
-          29000.0);
+          kSteelModulus);
   if (role == ColumnRole::SeismicColumn)
     appendf(r, "\r\n Dead load =%.2f kip,   Live Load =%.2f kip,  Earthquake Load =%.2f kip\r\n  Rw =%d", D, L, E, Rw);
   appendf(r,
@@ -95,7 +95,7 @@ std::string WColumnAsd::design() {
   Qs = 1.0;
   Qa = 1.0;
   fWeb = hEff = 0.0;
-  Cc = std::sqrt(PI * 2.0 * PI * 29000.0 / Fy);
+  Cc = slendernessCc(Fy);
   if (htw <= 253.0 / sqrtFy) {
     webCompact = true;
     appendf(r, "\r\n Table B5.1,  h/tw(=%.2lf) < 253/sqrt(Fy)(=%.2lf)  ...web is compact.", htw, 253.0 / sqrtFy);

@@ -113,12 +113,18 @@ struct SheetForm {
 
 SheetForm sheetForm(ShapeTable t) {
   switch (t) {
-    case ShapeTable::W: return {"WMS_Box", "Wide Flanges, M, and I Shapes:", "wideFlangeNum"};
-    case ShapeTable::Tee: return {"WT_Box", "WT, MT, and ST Shapes:", "wtFlangeNum"};
-    case ShapeTable::Channel: return {"CMC_Box", "American Standard Channels & M Channels:", "channelNum"};
-    case ShapeTable::Angle: return {"ANGLE_Box", "L, 2L, and structural tubing:", "angleNum"};
-    case ShapeTable::Tube: return {"TUBE_Box", "L, 2L, and structural tubing:", "tubeNum"};
-    case ShapeTable::Pipe: break;
+    case ShapeTable::W:
+      return {"WMS_Box", "Wide Flanges, M, and I Shapes:", "wideFlangeNum"};
+    case ShapeTable::Tee:
+      return {"WT_Box", "WT, MT, and ST Shapes:", "wtFlangeNum"};
+    case ShapeTable::Channel:
+      return {"CMC_Box", "American Standard Channels & M Channels:", "channelNum"};
+    case ShapeTable::Angle:
+      return {"ANGLE_Box", "L, 2L, and structural tubing:", "angleNum"};
+    case ShapeTable::Tube:
+      return {"TUBE_Box", "L, 2L, and structural tubing:", "tubeNum"};
+    case ShapeTable::Pipe:
+      break;
   }
   return {"PIPE_Box", "Pipes:", "pipeNum"};
 }
@@ -153,7 +159,7 @@ class PropertySheetForm : public Form {
     // Browsing keeps its own row ("browse" + the design forms' key), so looking a shape up never changes
     // the section a design form has selected. Until the first browse the shared key gives the start row.
     row_ = state_.settings.read("AISC", browseKey(), "", 11).empty() ? state_.settings.readInt("AISC", info_.key)
-                                                                      : state_.settings.readInt("AISC", browseKey());
+                                                                     : state_.settings.readInt("AISC", browseKey());
     std::vector<std::string> items;
     const int n = rowCount(table_);
     items.reserve(static_cast<std::size_t>(n));
@@ -212,12 +218,18 @@ std::string propertySheet(ShapeTable table, int row) {
   const std::string note = substituteNote(table, row);
   const std::string tail = note.empty() ? note : "\r\n" + note;
   switch (table) {
-    case ShapeTable::W: return wSheet(*r, us, metric) + tail;
-    case ShapeTable::Tee: return teeSheet(*r, us, metric) + tail;
-    case ShapeTable::Channel: return channelSheet(*r, us, metric);
-    case ShapeTable::Angle: return angleSheet(*r, us, metric, isDoubleAngleRow(row));
-    case ShapeTable::Tube: return tubeSheet(*r, us, metric);
-    case ShapeTable::Pipe: return pipeSheet(*r, us, metric);
+    case ShapeTable::W:
+      return wSheet(*r, us, metric) + tail;
+    case ShapeTable::Tee:
+      return teeSheet(*r, us, metric) + tail;
+    case ShapeTable::Channel:
+      return channelSheet(*r, us, metric);
+    case ShapeTable::Angle:
+      return angleSheet(*r, us, metric, isDoubleAngleRow(row));
+    case ShapeTable::Tube:
+      return tubeSheet(*r, us, metric);
+    case ShapeTable::Pipe:
+      return pipeSheet(*r, us, metric);
   }
   return {};
 }

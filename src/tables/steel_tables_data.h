@@ -5,11 +5,11 @@
 namespace vd::steel_data {
 
 struct TableData {
-    const SectionRecord* rows;
-    const char* const* us;
-    const char* const* metric;
-    const RowSource* source;
-    int count;
+  const SectionRecord* rows;
+  const char* const* us;
+  const char* const* metric;
+  const RowSource* source;
+  int count;
 };
 
 // Indexed by ShapeTable.

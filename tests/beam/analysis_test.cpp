@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "beam/beam_analysis.h"
+#include "beam/beam_inputs.h"
 #include "beam/cantilever_analysis.h"
 #include "beam/overhang_right_analysis.h"
 #include "beam_reference.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "beam/beam_analysis_base.h"
+#include "beam/beam_inputs.h"
 
 namespace beamtest {
 

@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "beam/beam_input_forms.h"
+#include "beam/beam_inputs.h"
 #include "support/scratch_dir.h"
 #include "beam_test_tables.h"
 #include "frame/commands.h"
@@ -62,7 +63,7 @@ TEST_F(BeamForms, SimpleBeamCalculatesWritesFilesAndSettingsAndPublishesOnOk) {
   EXPECT_EQ(setting("Project", "Note"), "Grid B, 2nd floor");
 
   // The load table keeps the entered I and E between runs, the loads and the beam.
-  const BeamLoadTable& t = state().loads(BeamCase::Simple);
+  const BeamLoadTable& t = state().module<BeamLoadTables>()[BeamCase::Simple];
   EXPECT_EQ(t[kLengthRow][2], 20);
   EXPECT_EQ(t[kSpanRow][2], 20);
   EXPECT_EQ(t[kInertiaRow][2], 100);
@@ -105,7 +106,7 @@ TEST_F(BeamForms, SimpleBeamCalculatesWritesFilesAndSettingsAndPublishesOnOk) {
 }
 
 TEST_F(BeamForms, OpeningShowsTheTableWithEachFormsFormatsAndTheStoredGeometry) {
-  BeamLoadTable& left = state().loads(BeamCase::OverhangLeft);
+  BeamLoadTable& left = state().module<BeamLoadTables>()[BeamCase::OverhangLeft];
   beamtest::load(left, kPointRow + 1, 10, 2.5);
   beamtest::load(left, kUniformRow + 3, -1.25, 3, 12.125);
   settings_.write("CBM", "length", "25.00");
@@ -129,7 +130,7 @@ TEST_F(BeamForms, OpeningShowsTheTableWithEachFormsFormatsAndTheStoredGeometry) 
   EXPECT_EQ(runner_.currentHost()->form().layout().title, "Input Dialog, beam overhang at the left hand side");
   run("press Cancel\n");
 
-  BeamLoadTable& simple = state().loads(BeamCase::Simple);
+  BeamLoadTable& simple = state().module<BeamLoadTables>()[BeamCase::Simple];
   beamtest::load(simple, kAscendingRow, 2, 1, 9);
   settings_.write("DBM", "span", "18.50");
   settings_.write("DBM", "length", "99");
@@ -156,7 +157,7 @@ TEST_F(BeamForms, OpeningShowsTheTableWithEachFormsFormatsAndTheStoredGeometry) 
 }
 
 TEST_F(BeamForms, CleanSlateClearsTheFieldsAndTheTableOnlyAtTheNextCalculation) {
-  BeamLoadTable& t = state().loads(BeamCase::OverhangRight);
+  BeamLoadTable& t = state().module<BeamLoadTables>()[BeamCase::OverhangRight];
   beamtest::load(t, kPointRow + 2, 4, 6);
   beamtest::load(t, kDescendingRow, 1, 2, 8);
   beamtest::load(t, kMomentRow + 1, 3, 7);
@@ -324,7 +325,7 @@ TEST_F(BeamForms, UnreadableFieldsAreRefusedAndLongNumbersReadWhole) {
             "Vardelin: Overall length: ft: \"abc\" is not a number. Type digits with a decimal point, e.g. 2.5.\n");
   EXPECT_EQ(setting("CBM", "span"), "<none>");  // nothing calculated, nothing stored
   run("set Overall 12345678901\nset Span 12345678901\npress Calculate\n");
-  EXPECT_EQ(state().loads(BeamCase::OverhangLeft)[kLengthRow][2], 12345678901.0);
+  EXPECT_EQ(state().module<BeamLoadTables>()[BeamCase::OverhangLeft][kLengthRow][2], 12345678901.0);
   EXPECT_EQ(setting("CBM", "span"), "12345678901.00");
   run("press Cancel\n");
 }

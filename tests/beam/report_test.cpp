@@ -6,6 +6,7 @@
 #include <string>
 
 #include "beam/beam_analysis.h"
+#include "beam/beam_inputs.h"
 #include "beam/cantilever_analysis.h"
 #include "beam/overhang_right_analysis.h"
 #include "beam_test_tables.h"

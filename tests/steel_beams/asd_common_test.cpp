@@ -33,11 +33,6 @@ TEST(LargerSmaller, TiesAndOrder) {
   EXPECT_TRUE(std::signbit(smallerOf(0.0, -0.0)));
 }
 
-TEST(AxialStress, PiAndModulus) {
-  EXPECT_DOUBLE_EQ(PI, 3.14159265358979323846);
-  EXPECT_EQ(E_STEEL, 29000.0);
-}
-
 // Cc for Fy = 36 ksi: sqrt(2 pi^2 29000 / 36) = 126.099...
 double cc36() { return std::sqrt(2.0 * 9.869604401089358 * 29000.0 / 36.0); }
 
