@@ -47,6 +47,22 @@ class Settings {
 
   const std::filesystem::path& file() const { return file_; }
 
+  // While a Hold lives, writes go to memory only (reads see them) and are dropped when it ends. A
+  // lightest-section search runs a form's own calculation, which stores its inputs, on every row of a
+  // table; the row it finally chooses is calculated and stored again without a hold.
+  class Hold {
+   public:
+    explicit Hold(Settings& s) : s_(s) { ++s_.holds_; }
+    ~Hold() {
+      if (--s_.holds_ == 0) s_.held_.clear();
+    }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    Settings& s_;
+  };
+
   // Called once, on the first failed write or the first sight of a file that cannot be read (at once
   // when that happened before a handler was installed), with a message naming the file. The program
   // goes on with the values in memory.
@@ -69,6 +85,9 @@ class Settings {
   mutable bool failureReported_ = false;
   // Values whose write failed, by lower-case section and key: read back for the rest of the session.
   std::map<std::pair<std::string, std::string>, std::string> session_;
+  // Values written under a Hold.
+  std::map<std::pair<std::string, std::string>, std::string> held_;
+  int holds_ = 0;
 };
 
 }  // namespace vd
