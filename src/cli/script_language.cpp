@@ -37,6 +37,8 @@ Script lines, one action each:
                             Escape key). The pages of a property sheet are one form: every
                             page's controls can be addressed, "press Apply" applies and
                             "press OK" applies and closes it.
+                            "press Lightest" sizes the member on the design forms that
+                            pick a section or a size (see "show candidates").
   answer yes|no             the answer to the next Yes/No question (without one: No)
   show pad                  print the report pad's whole text
   show FIELD                print a control's text (an edit field, a display pane, a text
