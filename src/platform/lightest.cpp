@@ -104,6 +104,7 @@ Control& maxDepthField(FormLayout& layout, int id) {
   Control& c = layout.edit(id, "Max depth *=", "in (Lightest; empty: no limit)");
   c.width = 8;
   c.optional = true;
+  c.checkedOnCalculate = true;
   return c;
 }
 
