@@ -316,6 +316,7 @@ bool BeamAnalysisBase::findExtremes() {
   const double tolV = 1e-10 * Vscale, tolM = 1e-10 * Mscale, tolD = 1e-10 * Dscale;
   Vmax_ = Mpos_ = Mneg_ = yMax_ = yMin_ = 0.0;
   xVmax_ = xMpos_ = xMneg_ = xYMax_ = xYMin_ = 0.0;
+  yBetween_ = yOutside_ = xBetween_ = xOutside_ = 0.0;
   for (int k = 0; k < nc; ++k) {
     const double x = c[k].x;
     const Values& v = c[k].v;
@@ -339,8 +340,22 @@ bool BeamAnalysisBase::findExtremes() {
       yMin_ = v.deflection;
       xYMin_ = x;
     }
+    // The supports are piece ends, so each stretch's extreme is among its own points.
+    const bool between = x >= first && x <= second;
+    double& y = between ? yBetween_ : yOutside_;
+    if (std::fabs(v.deflection) > std::fabs(y) + tolD) {
+      y = v.deflection;
+      (between ? xBetween_ : xOutside_) = x;
+    }
   }
   return true;
+}
+
+void BeamAnalysisBase::stretchDeflections(double& between, double& xBetween, double& outside, double& xOutside) const {
+  between = upwardInches(yBetween_);
+  xBetween = xBetween_;
+  outside = upwardInches(yOutside_);
+  xOutside = xOutside_;
 }
 
 void BeamAnalysisBase::stationLine(std::string& out, const double* st) const {

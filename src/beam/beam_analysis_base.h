@@ -74,6 +74,9 @@ class BeamAnalysisBase {
   // The largest downward (zero or negative) and upward (zero or positive) deflection in inches, and
   // where they are.
   void deflections(double& down, double& xDown, double& up, double& xUp) const;
+  // The largest deflection (in., upward positive) between the supports and outside them (on an
+  // overhang, or the whole cantilever), and where they are (ft).
+  void stretchDeflections(double& between, double& xBetween, double& outside, double& xOutside) const;
   // The AscendingLoadError bits of the ascending load that stopped the run.
   int ascendingError() const { return ascendingError_; }
 
@@ -156,6 +159,7 @@ class BeamAnalysisBase {
   double RL_ = 0.0, RR_ = 0.0;
   double Vmax_ = 0.0, Mpos_ = 0.0, Mneg_ = 0.0, yMax_ = 0.0, yMin_ = 0.0;
   double xVmax_ = 0.0, xMpos_ = 0.0, xMneg_ = 0.0, xYMax_ = 0.0, xYMin_ = 0.0;
+  double yBetween_ = 0.0, yOutside_ = 0.0, xBetween_ = 0.0, xOutside_ = 0.0;  // as at() gives them
   Values interest_;
   StationTable xSMSD_{};
   std::string report_;

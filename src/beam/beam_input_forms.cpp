@@ -1,6 +1,10 @@
 #include "beam/beam_input_forms.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <iterator>
+#include <optional>
 #include <filesystem>
 #include <iostream>
 #include <utility>
@@ -128,6 +132,7 @@ class BeamInputForm : public Form {
     layout_.newLine();
     layout_.button(CleanSlate, "Clean Slate");
     layout_.button(Calculate, "Calculate the results").isDefault = true;
+    addDesignChoice();
     layout_.newLine();
     layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK");
@@ -136,6 +141,7 @@ class BeamInputForm : public Form {
   const FormLayout& layout() const override { return layout_; }
 
   void opened(FormHost& host) override {
+    openDesignChoice(host);
     host.setText(JobNum, state_.jobNumber);
     const BeamLoadTable& t = state_.loads(case_);
     for (int r = 0; r < 18; ++r)
@@ -165,16 +171,26 @@ class BeamInputForm : public Form {
         for (int c = 0; c < columnsOfRow(r); ++c) host.setText(cell(r, c), "0.0");
     } else if (id == Calculate) {
       calculate(host);
+    } else if (id == DesignThis) {
+      designThis(host);
+    } else if (id == kOk) {
+      designOnClose_ = designRequest_;
+      Form::pressed(host, id);
     } else {
       Form::pressed(host, id);
     }
   }
 
   // OK and Cancel alike: publish this form's last result and let the diagrams draw it.
-  void finished(bool, Messenger&) override {
+  void finished(bool accepted, Messenger&) override {
     state_.lastBeam = state_.module<BeamPendingResults>().byCase[static_cast<int>(case_)];
     state_.enable(cmd::MomentDiagram);
     state_.enable(cmd::ShearDiagram);
+    if (accepted && designOnClose_ != 0 && handoff_) {
+      state_.beamHandoff = *handoff_;
+      state_.beamHandoff->designCommand = designOnClose_;
+    }
+    designOnClose_ = 0;
   }
 
  private:
@@ -199,6 +215,7 @@ class BeamInputForm : public Form {
     state_.beamLocation = host.text(Location, 255);
     state_.settings.write("Project", "NOTE", state_.beamLocation);
 
+    handoff_.reset();
     std::unique_ptr<BeamAnalysisBase> analysis;
     switch (case_) {
       case BeamCase::OverhangRight: analysis = std::make_unique<OverhangRightAnalysis>(t); break;
@@ -207,6 +224,7 @@ class BeamInputForm : public Form {
     }
     if (!analysis->lengthsValid()) host.message(info_.caption, kLengthsMessage, MessageIcon::Exclamation);
     const BeamRunStatus status = analysis->run();
+    if (status == BeamRunStatus::Complete) handoff_ = makeHandoff(*analysis, inertia, modulus);
 
     // The report file always gets what the run wrote (at least the header and the load list), so
     // the pad never shows an earlier calculation's report for this one.
@@ -279,6 +297,98 @@ class BeamInputForm : public Form {
     std::cerr << "\n";
     host.message(info_.caption, text, MessageIcon::Exclamation);
   }
+
+  // "Design this beam...": the design forms the analysis can hand its results to.
+  struct DesignChoice {
+    const char* name;
+    int command;
+  };
+  static constexpr DesignChoice kDesignChoices[] = {{"W beam ASD", cmd::WBeamAsd},
+                                                    {"W beam LRFD", cmd::WBeamLrfd},
+                                                    {"sawn beam", cmd::Sawn2xBeam},
+                                                    {"timber beam", cmd::Sawn6xBeam},
+                                                    {"glulam beam", cmd::GlulamBeam}};
+
+  void addDesignChoice() {
+    layout_.dropDown(DesignAs, "Design as:").width = 14;
+    layout_.button(DesignThis, "Design this beam...");
+  }
+
+  void openDesignChoice(FormHost& host) {
+    std::vector<std::string> names;
+    for (const DesignChoice& c : kDesignChoices) names.emplace_back(c.name);
+    host.setItems(DesignAs, names);
+    host.select(DesignAs, 0);
+  }
+
+  // Closes the form as OK does (recalculating changed inputs first, staying open when they are
+  // refused) and has the frame open the chosen design form with this analysis's results.
+  void designThis(FormHost& host) {
+    const int choice = host.selection(DesignAs);
+    if (choice < 0 || choice >= static_cast<int>(std::size(kDesignChoices))) {
+      host.message(info_.caption, "Choose the design the results go to.", MessageIcon::Exclamation);
+      return;
+    }
+    const int command = kDesignChoices[choice].command;
+    if (!state_.isEnabled(command)) {
+      host.message(info_.caption, grayedReason(command) + ".", MessageIcon::Exclamation);
+      return;
+    }
+    designRequest_ = command;
+    press(host, kOk);
+    designRequest_ = 0;
+  }
+
+  // The design values of a complete run. The limit lengths of the deflection follow common practice
+  // (IBC Table 1604.3, note h): a cantilever, or an overhang, is judged on twice its length.
+  BeamHandoff makeHandoff(const BeamAnalysisBase& a, double inertia, double modulus) const {
+    BeamHandoff h;
+    const Command* c = findCommand(commandOf(case_));
+    h.analysis = c ? plainItemText(c->text) : std::string();
+    h.mark = state_.beamLocation;
+    const LastBeamResult r = a.lastResult();
+    h.positiveMoment = r.maxPositiveMoment;
+    h.negativeMoment = r.maxNegativeMoment;
+    const bool negative = std::fabs(r.maxNegativeMoment) > std::fabs(r.maxPositiveMoment);
+    h.moment = negative ? r.maxNegativeMoment : r.maxPositiveMoment;
+    h.momentAt = negative ? a.negativeMomentAt() : a.positiveMomentAt();
+    h.shear = a.maxShear();
+    h.shearAt = a.maxShearAt();
+    h.reaction = std::max(std::fabs(r.leftReaction), std::fabs(r.rightReaction));
+    if (const auto* two = dynamic_cast<const BeamAnalysis*>(&a); two && two->cb() > 0.0) {
+      h.hasCb = true;
+      h.cb = two->cb();
+    }
+    const double L = a.length(), s = a.span();
+    h.span = s;
+    h.unbracedLength = std::max(s, L - s);
+    double between = 0.0, xBetween = 0.0, outside = 0.0, xOutside = 0.0;
+    a.stretchDeflections(between, xBetween, outside, xOutside);
+    DeflectionCheck& d = h.deflection;
+    d.analysedE = modulus;
+    d.analysedI = inertia;
+    if (case_ == BeamCase::Cantilever) {
+      d.stretches.push_back({"of the cantilever", "2 x length", outside, 2.0 * L});
+    } else {
+      d.stretches.push_back({"between the supports", "span", between, s});
+      if (L > s) d.stretches.push_back({"on the overhang", "2 x overhang", outside, 2.0 * (L - s)});
+    }
+    return h;
+  }
+
+  static int commandOf(BeamCase c) {
+    switch (c) {
+      case BeamCase::OverhangLeft: return cmd::OverhangLeft;
+      case BeamCase::Simple: return cmd::SimpleBeam;
+      case BeamCase::OverhangRight: return cmd::OverhangRight;
+      case BeamCase::Cantilever: break;
+    }
+    return cmd::Cantilever;
+  }
+
+  std::optional<BeamHandoff> handoff_;  // of the last complete run
+  int designRequest_ = 0;               // the design form "Design this beam..." is closing for
+  int designOnClose_ = 0;               // the same, once OK was accepted
 
   AppState& state_;
   BeamCase case_;

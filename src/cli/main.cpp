@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "app/all_forms.h"
+#include "cli/batch_runner.h"
 #include "cli/script_language.h"
 #include "cli/script_runner.h"
 #include "gui/package/package_pdf.h"
@@ -19,6 +21,11 @@ int main(int argc, char** argv) {
   std::string settingsFile;
   std::string scriptFile;
   std::string jobFile;
+  bool batch = false;
+  vd::BatchOptions batchOptions;
+  std::string tableFile;
+  bool lightest = false;
+  std::string reportsDir;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -43,6 +50,22 @@ int main(int argc, char** argv) {
         std::cerr << "vardelin-cli: --job needs a file name\n";
         return 2;
       }
+    } else if (a == "--batch") {
+      if (i + 2 >= argc) {
+        std::cerr << "vardelin-cli: --batch FORM FILE.csv (see --help)\n";
+        return 2;
+      }
+      batch = true;
+      batchOptions.form = argv[++i];
+      tableFile = argv[++i];
+    } else if (a == "--lightest") {
+      lightest = true;
+    } else if (a == "--reports") {
+      if (i + 1 >= argc || std::string(argv[i + 1]).empty()) {
+        std::cerr << "vardelin-cli: --reports needs a folder\n";
+        return 2;
+      }
+      reportsDir = argv[++i];
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       std::cerr << "vardelin-cli: unknown option " << a << " (see --help)\n";
       return 2;
@@ -50,8 +73,19 @@ int main(int argc, char** argv) {
       scriptFile = a;
     }
   }
+  if (!batch && (lightest || !reportsDir.empty())) {
+    std::cerr << "vardelin-cli: --lightest and --reports belong to --batch (see --help)\n";
+    return 2;
+  }
+  if (batch && !scriptFile.empty()) {
+    std::cerr << "vardelin-cli: --batch runs a table, not a script: give one or the other\n";
+    return 2;
+  }
   vd::Settings settings(settingsFile.empty() ? vd::Settings::defaultPath() : std::filesystem::path(settingsFile));
-  vd::ScriptRunner runner(settings, std::cout, vd::allForms());
+  // A batch reads the user's settings but keeps its rows' inputs to itself; what the script runner itself
+  // prints (a grayed menu item) goes to standard error, so standard output is the table alone.
+  if (batch) settings.holdWritesInMemory();
+  vd::ScriptRunner runner(settings, batch ? std::cerr : std::cout, vd::allForms());
   if (!jobFile.empty()) {
     try {
       runner.setJob(std::make_unique<vd::JobSession>(vd::Job::openOrCreate(jobFile)));
@@ -63,6 +97,27 @@ int main(int argc, char** argv) {
   runner.setPackageExporter([&settings](const vd::Job& job, const std::filesystem::path& file, std::string& error) {
     return vd::gui::exportPackage(job, file, vd::gui::paperSetting(settings), error);
   });
+  if (batch) {
+    batchOptions.lightest = lightest;
+    batchOptions.reportsDir = reportsDir;
+    std::ostringstream table;
+    std::error_code ec;
+    if (tableFile == "-") {
+      table << std::cin.rdbuf();
+    } else if (std::filesystem::is_directory(tableFile, ec)) {
+      std::cerr << "vardelin-cli: cannot open the table " << tableFile << ": it is a folder, not a file\n";
+      return 2;
+    } else {
+      std::ifstream in(tableFile, std::ios::binary);
+      if (!in) {
+        const int why = errno;
+        std::cerr << "vardelin-cli: cannot open the table " << tableFile << ": " << std::strerror(why) << "\n";
+        return 2;
+      }
+      table << in.rdbuf();
+    }
+    return vd::BatchRunner(runner, batchOptions, std::cout, std::cerr).run(table.str());
+  }
   if (scriptFile.empty() || scriptFile == "-") return runner.runScript(std::cin, std::cerr);
   std::ifstream in(scriptFile);
   if (!in) {

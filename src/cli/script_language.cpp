@@ -4,6 +4,7 @@ namespace vd {
 
 const char* scriptLanguageHelp() {
   return R"(Usage: vardelin-cli [--settings FILE] [--job FILE] [SCRIPT | -]
+       vardelin-cli [--settings FILE] [--job FILE] --batch FORM TABLE.csv [--lightest] [--reports DIR]
        vardelin-cli --help | --version
 
 Runs SCRIPT (a file; standard input when it is missing or "-") of user actions against
@@ -36,7 +37,13 @@ Script lines, one action each:
                             "press Cancel" also closes a form without a Cancel button (the
                             Escape key). The pages of a property sheet are one form: every
                             page's controls can be addressed, "press Apply" applies and
-                            "press OK" applies and closes it.
+                            "press OK" applies and closes it. On a beam analysis,
+                            press "Design this beam..." after picking the design ("W beam
+                            ASD", "W beam LRFD", "sawn beam", "timber beam", "glulam beam"):
+                            the analysis closes as with OK and the design form opens as the
+                            current form, filled with the analysis's moment, shear, Cb, span
+                            and unbraced length; "pick L/240" (L/360, L/480, "L/n typed" with
+                            "set "typed limit L/" N") sets its deflection limit.
                             "press Lightest" sizes the member on the design forms that
                             pick a section or a size (see "show candidates").
   answer yes|no             the answer to the next Yes/No question (without one: No)
@@ -75,6 +82,30 @@ being among the messages; 2, with a one-line message on standard error naming th
 ("line N: reason: "text"", the text cut to 80 characters, control bytes escaped), when a line
 names a command, control or item that does not exist or is not a script line. The lines
 before it have run.
+
+Batch runs (--batch FORM TABLE.csv, TABLE "-" for standard input) calculate one form for every row
+of a CSV table, each row exactly as the script "menu FORM", "set FIELD VALUE"..., "pick SECTION",
+"press OK" would, starting from the settings as they are (a batch stores none of its inputs):
+  FORM                      the menu item text, matched as a "menu" line matches it
+  header line               one column a field, named by its label as scripts name it (grid cells
+                            as "point loads[0,1]"), plus "mark" (goes into the form's location text)
+                            and "section" (a row of the form's section list, named whole)
+  cells                     an edit field gets the cell as typed (an empty cell empties the field);
+                            a list or drop-down the row it names; a check box or radio button on or
+                            off; an empty choice stays as the form opens. Choices are made first.
+  --lightest                a row with an empty section gets the form's "Lightest" passing section
+                            (a form without that button gives an error row)
+  --reports DIR             each row's report (the pad's text) as DIR/NNN-mark.txt
+  --job FILE                each calculation is also stored in the job
+The table is RFC 4180 CSV (quoted fields may hold commas, quotes and line ends; CRLF or LF; a
+UTF-8 byte-order mark is skipped). Standard output is a CSV line a row, written as each finishes:
+mark, section, the input columns as given, ratio, verdict (OK / NO GOOD), governing check and, with
+--lightest, the chosen section and the rows the search found. A row the form refuses (a cell that is
+not a number, an unknown section or list row, a grayed field given a value) has the verdict ERROR and
+its check names the column and the reason; the other rows still run. A search that finds no passing
+section gives NO GOOD with "no section passes". Exit status: 0 when every row was calculated, 1 when
+a row has ERROR or a file could not be written, 2 (no row run) when FORM, a header column or the CSV
+itself is wrong.
 
 Example:
   printf 'menu ft in 1/16 -> mm\nset "ft in 1/16" 3 4 5\npress Calculate\npress OK\nshow pad\n' |

@@ -83,8 +83,6 @@ FieldRef parseFieldRef(const std::string& text) {
   return f;
 }
 
-const std::set<std::string> kVerbs = {"menu", "answer", "show", "set", "pick", "check", "choose", "press"};
-
 // Length of the valid UTF-8 sequence at the start of s, 0 when it is not one.
 std::size_t utf8Length(std::string_view s) {
   const unsigned char c = static_cast<unsigned char>(s[0]);
@@ -345,165 +343,183 @@ const Control& ScriptRunner::findControl(const std::string& name, const std::vec
   return *cells.front();
 }
 
+// One handler per verb. Verbs that act on a form need one open and let a form the action closed finish.
+struct ScriptRunner::Verb {
+  const char* name;
+  void (ScriptRunner::*run)(const std::string& rest);
+  bool onForm;
+};
+
+const ScriptRunner::Verb ScriptRunner::kVerbTable[] = {
+    {"menu", &ScriptRunner::menuLine, false},   {"job", &ScriptRunner::runJobLine, false},
+    {"answer", &ScriptRunner::answerLine, false}, {"show", &ScriptRunner::showLine, false},
+    {"set", &ScriptRunner::setLine, true},      {"pick", &ScriptRunner::pickLine, true},
+    {"check", &ScriptRunner::checkLine, true},  {"choose", &ScriptRunner::chooseLine, true},
+    {"press", &ScriptRunner::pressLine, true},
+};
+
 void ScriptRunner::runLine(const std::string& rawLine) {
   const std::string line = trim(rawLine);
   if (line.empty() || line[0] == '#') return;
   auto [verb, rest] = splitWord(line);
   verb = lower(verb);
+  for (const Verb& v : kVerbTable) {
+    if (verb != v.name) continue;
+    if (v.onForm) requireForm(v.name);
+    (this->*v.run)(rest);
+    if (v.onForm) afterAction();
+    return;
+  }
+  throw ScriptError("unknown command: " + verb);
+}
 
-  if (verb == "menu") {
-    if (host_) throw ScriptError("a form is open: close it before the menu");
-    const Command* c = findMenuItem(rest);
-    if (!state_.isEnabled(c->id)) {
-      out_ << "grayed: " << rest << "\n";
-      return;
-    }
-    frame_.run(c->id);
+void ScriptRunner::menuLine(const std::string& rest) {
+  if (host_) throw ScriptError("a form is open: close it before the menu");
+  const Command* c = findMenuItem(rest);
+  if (!state_.isEnabled(c->id)) {
+    out_ << "grayed: " << rest << "\n";
     return;
   }
-  if (verb == "job") return runJobLine(rest);
-  if (verb == "answer") {
-    const std::string a = lower(rest);
-    if (a != "yes" && a != "no") throw ScriptError("answer yes or answer no");
-    answers_.push_back(a == "yes");
-    return;
-  }
-  if (verb == "show") {
-    const std::string what = lower(rest);
-    if (what == "pad") return print(pad_);
-    if (what == "messages") {
-      for (const RecordedMessage& m : messages_) print(m.caption + ": " + m.text);
-      messages_.clear();
-      messagesOnErr_ = 0;
-      return;
-    }
-    if (what == "menu") throw ScriptError("show menu ITEM: the menu item is missing");
-    if (startsWith(what, "menu ")) {
-      const std::string item = trim(rest.substr(5));
-      const Command* c = findMenuItem(item);
-      out_ << (state_.isEnabled(c->id) ? "enabled" : "grayed") << "\n";
-      return;
-    }
-    requireForm("show");
-    if (what == "candidates") {
-      print(form_->candidates());
-      return;
-    }
-    if (what == "status") {
-      print(host_->status(0));
-      print(host_->status(1));
-      return;
-    }
-    // The whole rest is the name, unless it is quoted or indexed.
-    FieldRef f = rest.find('[') == std::string::npos && rest[0] != '"' ? FieldRef{rest, {}, {}, ""} : parseFieldRef(rest);
-    if (!f.rest.empty()) throw ScriptError("show FIELD takes no text after the name");
-    const Control& c = findControl(f.name, kShowKinds, f.row, f.col);
-    if (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown) {
-      int sel = host_->selection(c.id);
-      const auto& items = host_->items(c.id);
-      print(sel >= 0 && sel < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(sel)] : "");
-    } else {
-      print(host_->text(c.id, std::string::npos));
-    }
-    return;
-  }
+  frame_.run(c->id);
+}
 
-  if (!kVerbs.count(verb)) throw ScriptError("unknown command: " + verb);
-  requireForm(verb.c_str());
-  if (verb == "set") {
-    FieldRef f = parseFieldRef(rest);
-    const Control* found = nullptr;
-    try {
-      found = &findControl(f.name, kFieldKinds, f.row, f.col);
-    } catch (const ScriptError&) {
-      // A result shown in a read-only field takes no typing, as a grayed field.
-      const Control& shown = findControl(f.name, {ControlKind::ReadOnlyEdit}, f.row, f.col);
-      out_ << "grayed: " << f.name << "\n";
-      (void)shown;
-      return;
-    }
-    const Control& c = *found;
-    if (!host_->isEnabled(c.id)) {
-      out_ << "grayed: " << f.name << "\n";
-      return;
-    }
-    host_->type(c.id, f.rest);
-  } else if (verb == "pick") {
-    const std::size_t hash = rest.rfind('#');
-    const bool byNumber = hash != std::string::npos && (hash == 0 || rest[hash - 1] == ' ') &&
-                          rest.find_first_not_of("0123456789", hash + 1) == std::string::npos && hash + 1 < rest.size();
-    if (byNumber) {
-      const int n = parseIndex(rest.substr(hash + 1));
-      const std::string listName = unquote(trim(rest.substr(0, hash)));
-      const Control* list = nullptr;
-      if (listName.empty()) {
-        for (const Control& c : form_->layout().controls)
-          if (!list && (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown)) list = &c;
-        if (!list) throw ScriptError("the form has no list");
-      } else {
-        list = &findControl(listName, kListKinds, std::nullopt, std::nullopt);
-      }
-      if (n >= static_cast<int>(host_->items(list->id).size())) throw ScriptError("no such row: #" + std::to_string(n));
-      host_->pick(list->id, n);
-    } else {
-      const std::string item = unquote(rest);
-      int foundId = 0, foundIndex = -1, prefixCount = 0, prefixId = 0, prefixIndex = -1;
-      for (const Control& c : form_->layout().controls) {
-        if (c.kind != ControlKind::ListBox && c.kind != ControlKind::DropDown) continue;
-        const auto& items = host_->items(c.id);
-        for (std::size_t i = 0; i < items.size(); ++i) {
-          if (items[i] == item && foundIndex < 0) {
-            foundId = c.id;
-            foundIndex = static_cast<int>(i);
-          } else if (startsWith(items[i], item)) {
-            ++prefixCount;
-            prefixId = c.id;
-            prefixIndex = static_cast<int>(i);
-          }
-        }
-      }
-      if (foundIndex < 0 && prefixCount == 1) {
-        foundId = prefixId;
-        foundIndex = prefixIndex;
-      }
-      if (foundIndex < 0)
-        throw ScriptError(prefixCount > 1 ? "ambiguous item: " + item : "no such item: " + item);
-      host_->pick(foundId, foundIndex);
-    }
-  } else if (verb == "check") {
-    std::size_t sp = rest.find_last_of(" \t");
-    if (sp == std::string::npos) throw ScriptError("check BOX on|off");
-    const std::string state = lower(trim(rest.substr(sp + 1)));
-    if (state != "on" && state != "off") throw ScriptError("check BOX on|off");
-    const Control& c = findControl(unquote(trim(rest.substr(0, sp))), {ControlKind::CheckBox}, std::nullopt, std::nullopt);
-    host_->tick(c.id, state == "on");
-  } else if (verb == "choose") {
-    const Control& c = findControl(unquote(rest), {ControlKind::Radio}, std::nullopt, std::nullopt);
-    host_->tick(c.id, true);
-  } else if (verb == "press") {
-    const std::string name = unquote(rest);
-    const std::string n = currentName(name);
-    if (n == "cancel" || n == "ok" || n == "apply") {
-      // OK, Cancel and Apply exist on every form (Escape is Cancel) even without a button.
-      bool hasButton = false;
-      for (const Control& c : form_->layout().controls)
-        if (c.kind == ControlKind::Button && normalizeLabel(c.label) == n) hasButton = true;
-      if (!hasButton) {
-        // Only a property sheet has OK and Apply of its own; Escape closes any form.
-        if (n != "cancel" && form_->layout().pages.empty()) throw ScriptError("no such button: " + name);
-        // Apply stays grayed until something on the sheet changed.
-        if (n == "apply" && !host_->isEnabled(kApply)) return;
-        host_->press(n == "cancel" ? kCancel : n == "ok" ? kOk : kApply);
-        afterAction();
-        return;
-      }
-    }
-    const Control& c = findControl(name, {ControlKind::Button}, std::nullopt, std::nullopt);
-    if (host_->isEnabled(c.id)) host_->press(c.id);
+void ScriptRunner::answerLine(const std::string& rest) {
+  const std::string a = lower(rest);
+  if (a != "yes" && a != "no") throw ScriptError("answer yes or answer no");
+  answers_.push_back(a == "yes");
+}
+
+void ScriptRunner::showLine(const std::string& rest) {
+  const std::string what = lower(rest);
+  if (what == "pad") return print(pad_);
+  if (what == "messages") {
+    for (const RecordedMessage& m : messages_) print(m.caption + ": " + m.text);
+    messages_.clear();
+    messagesOnErr_ = 0;
+    return;
+  }
+  if (what == "menu") throw ScriptError("show menu ITEM: the menu item is missing");
+  if (startsWith(what, "menu ")) {
+    const std::string item = trim(rest.substr(5));
+    const Command* c = findMenuItem(item);
+    out_ << (state_.isEnabled(c->id) ? "enabled" : "grayed") << "\n";
+    return;
+  }
+  requireForm("show");
+  if (what == "candidates") return print(form_->candidates());
+  if (what == "status") {
+    print(host_->status(0));
+    print(host_->status(1));
+    return;
+  }
+  // The whole rest is the name, unless it is quoted or indexed.
+  FieldRef f = rest.find('[') == std::string::npos && rest[0] != '"' ? FieldRef{rest, {}, {}, ""} : parseFieldRef(rest);
+  if (!f.rest.empty()) throw ScriptError("show FIELD takes no text after the name");
+  const Control& c = findControl(f.name, kShowKinds, f.row, f.col);
+  if (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown) {
+    int sel = host_->selection(c.id);
+    const auto& items = host_->items(c.id);
+    print(sel >= 0 && sel < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(sel)] : "");
   } else {
-    throw ScriptError("unknown command: " + verb);
+    print(host_->text(c.id, std::string::npos));
   }
-  afterAction();
+}
+
+void ScriptRunner::setLine(const std::string& rest) {
+  FieldRef f = parseFieldRef(rest);
+  const Control* found = nullptr;
+  try {
+    found = &findControl(f.name, kFieldKinds, f.row, f.col);
+  } catch (const ScriptError&) {
+    // A result shown in a read-only field takes no typing, as a grayed field.
+    findControl(f.name, {ControlKind::ReadOnlyEdit}, f.row, f.col);
+    out_ << "grayed: " << f.name << "\n";
+    return;
+  }
+  if (!host_->isEnabled(found->id)) {
+    out_ << "grayed: " << f.name << "\n";
+    return;
+  }
+  host_->type(found->id, f.rest);
+}
+
+void ScriptRunner::pickLine(const std::string& rest) {
+  const std::size_t hash = rest.rfind('#');
+  const bool byNumber = hash != std::string::npos && (hash == 0 || rest[hash - 1] == ' ') &&
+                        rest.find_first_not_of("0123456789", hash + 1) == std::string::npos && hash + 1 < rest.size();
+  if (byNumber) {
+    const int n = parseIndex(rest.substr(hash + 1));
+    const std::string listName = unquote(trim(rest.substr(0, hash)));
+    const Control* list = nullptr;
+    if (listName.empty()) {
+      for (const Control& c : form_->layout().controls)
+        if (!list && (c.kind == ControlKind::ListBox || c.kind == ControlKind::DropDown)) list = &c;
+      if (!list) throw ScriptError("the form has no list");
+    } else {
+      list = &findControl(listName, kListKinds, std::nullopt, std::nullopt);
+    }
+    if (n >= static_cast<int>(host_->items(list->id).size())) throw ScriptError("no such row: #" + std::to_string(n));
+    host_->pick(list->id, n);
+    return;
+  }
+  // An item is found by its whole text in any list of the form, else by the one item it begins.
+  const std::string item = unquote(rest);
+  int foundId = 0, foundIndex = -1, prefixCount = 0, prefixId = 0, prefixIndex = -1;
+  for (const Control& c : form_->layout().controls) {
+    if (c.kind != ControlKind::ListBox && c.kind != ControlKind::DropDown) continue;
+    const auto& items = host_->items(c.id);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (items[i] == item && foundIndex < 0) {
+        foundId = c.id;
+        foundIndex = static_cast<int>(i);
+      } else if (startsWith(items[i], item)) {
+        ++prefixCount;
+        prefixId = c.id;
+        prefixIndex = static_cast<int>(i);
+      }
+    }
+  }
+  if (foundIndex < 0 && prefixCount == 1) {
+    foundId = prefixId;
+    foundIndex = prefixIndex;
+  }
+  if (foundIndex < 0) throw ScriptError(prefixCount > 1 ? "ambiguous item: " + item : "no such item: " + item);
+  host_->pick(foundId, foundIndex);
+}
+
+void ScriptRunner::checkLine(const std::string& rest) {
+  std::size_t sp = rest.find_last_of(" \t");
+  if (sp == std::string::npos) throw ScriptError("check BOX on|off");
+  const std::string state = lower(trim(rest.substr(sp + 1)));
+  if (state != "on" && state != "off") throw ScriptError("check BOX on|off");
+  const Control& c = findControl(unquote(trim(rest.substr(0, sp))), {ControlKind::CheckBox}, std::nullopt, std::nullopt);
+  host_->tick(c.id, state == "on");
+}
+
+void ScriptRunner::chooseLine(const std::string& rest) {
+  const Control& c = findControl(unquote(rest), {ControlKind::Radio}, std::nullopt, std::nullopt);
+  host_->tick(c.id, true);
+}
+
+void ScriptRunner::pressLine(const std::string& rest) {
+  const std::string name = unquote(rest);
+  const std::string n = currentName(name);
+  if (n == "cancel" || n == "ok" || n == "apply") {
+    // OK, Cancel and Apply exist on every form (Escape is Cancel) even without a button.
+    bool hasButton = false;
+    for (const Control& c : form_->layout().controls)
+      if (c.kind == ControlKind::Button && normalizeLabel(c.label) == n) hasButton = true;
+    if (!hasButton) {
+      // Only a property sheet has OK and Apply of its own; Escape closes any form.
+      if (n != "cancel" && form_->layout().pages.empty()) throw ScriptError("no such button: " + name);
+      // Apply stays grayed until something on the sheet changed.
+      if (n == "apply" && !host_->isEnabled(kApply)) return;
+      host_->press(n == "cancel" ? kCancel : n == "ok" ? kOk : kApply);
+      return;
+    }
+  }
+  const Control& c = findControl(name, {ControlKind::Button}, std::nullopt, std::nullopt);
+  if (host_->isEnabled(c.id)) host_->press(c.id);
 }
 
 int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
@@ -532,6 +548,19 @@ int ScriptRunner::runScript(std::istream& in, std::ostream& err) {
   }
   if (status == 0 && failedWriteCount() > writeFailuresBefore) status = 1;
   return status;
+}
+
+const Control& ScriptRunner::namedControl(const std::string& name, const std::vector<ControlKind>& kinds,
+                                          std::optional<int> row, std::optional<int> col) const {
+  requireForm("a control");
+  return findControl(name, kinds, row, col);
+}
+
+std::vector<RecordedMessage> ScriptRunner::takeMessages() {
+  std::vector<RecordedMessage> taken = std::move(messages_);
+  messages_.clear();
+  messagesOnErr_ = 0;
+  return taken;
 }
 
 }  // namespace vd

@@ -74,6 +74,17 @@ class ScriptRunner : public Shell {
   void requireForm(const char* what) const;
   void afterAction();
   void print(const std::string& text);
+  // The script verbs, one handler each (runLine's table).
+  struct Verb;
+  static const Verb kVerbTable[];
+  void menuLine(const std::string& rest);
+  void answerLine(const std::string& rest);
+  void showLine(const std::string& rest);
+  void setLine(const std::string& rest);
+  void pickLine(const std::string& rest);
+  void checkLine(const std::string& rest);
+  void chooseLine(const std::string& rest);
+  void pressLine(const std::string& rest);
   void runJobLine(const std::string& rest);
 
   AppState state_;
@@ -91,6 +102,14 @@ class ScriptRunner : public Shell {
   const FormRegistry& registry_;
   std::unique_ptr<JobSession> job_;
   PackageExporter exporter_;
+
+ public:
+  // For the batch runner, which drives a form over the rows of a table with the script's own operations.
+  // The control a script line names, by the lookup "set", "check", "press"... use; throws ScriptError.
+  const Control& namedControl(const std::string& name, const std::vector<ControlKind>& kinds,
+                              std::optional<int> row = std::nullopt, std::optional<int> col = std::nullopt) const;
+  // The message boxes and questions shown since the last take (or "show messages"), oldest first.
+  std::vector<RecordedMessage> takeMessages();
 };
 
 // Text as an error line shows it: at most maxChars characters ("..." after a cut), control bytes,

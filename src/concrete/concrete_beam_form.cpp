@@ -4,7 +4,7 @@
 
 #include "concrete/concrete_beam.h"
 #include "concrete/drawings.h"
-#include "concrete/forms.h"
+#include "concrete/form_factories.h"
 
 namespace vd {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "concrete/development_length.h"
-#include "concrete/forms.h"
+#include "concrete/form_factories.h"
 
 namespace vd {
 

@@ -3,7 +3,7 @@
 
 #include "concrete/column_state.h"
 #include "concrete/drawings.h"
-#include "concrete/forms.h"
+#include "concrete/form_factories.h"
 #include "platform/picture_output.h"
 
 namespace vd {

@@ -1,7 +1,8 @@
 // The read-only reinforcement and fastener reference sheets: fixed lines, columns split by tabs.
 #include "concrete/reinforcement_tables.h"
 
-#include "concrete/forms.h"
+#include "concrete/form_factories.h"
+#include "frame/commands.h"
 
 namespace vd {
 
@@ -10,7 +11,7 @@ namespace {
 constexpr const char* kRule = "------------------------------------------------------------";
 
 const ReinforcementTable kTables[] = {
-    {546, "REBAR_Box", "ASTM A615 & A706 Standard Reinforcing Bars",
+    {cmd::Rebars, "REBAR_Box", "ASTM A615 & A706 Standard Reinforcing Bars",
      {"Bar #\tWeight  Diameter\tArea\tperimeter",
       "     \t plf.\t inch\t in^2\t  inch",
       kRule,
@@ -32,7 +33,7 @@ const ReinforcementTable kTables[] = {
       "#30M\t-.---\t29.9mm\t700mm^2\t-.---",
       "#35M\t-.---\t35.7mm\t1000mm^2\t-.---",
       kRule}},
-    {547, "WWF_Box", "Common Stock Style of Welded Wire Fabric",
+    {cmd::WeldedWireFabric, "WWF_Box", "Common Stock Style of Welded Wire Fabric",
      {"     ... Style Designation ...\t\t Steel Area (in^2/ft)     Weight Approx.",
       "by W-number\t by Wire Gage\tLongit.\t Transv.\t    Lbs./100 Sq. ft",
       kRule,
@@ -51,7 +52,7 @@ const ReinforcementTable kTables[] = {
       "6x6-W5.5xW5.5\t6x6-2x2**\t0.11\t0.11\t80",
       "4x4-W4xW4\t4x4-4x4\t0.12\t0.12\t86",
       kRule}},
-    {2429, "METAL_GAGE_Box", "U.S. Standard Wire and Sheet Metal Gages, UBC std. p3-538",
+    {cmd::WireGages, "METAL_GAGE_Box", "U.S. Standard Wire and Sheet Metal Gages, UBC std. p3-538",
      {" Gage No.   nor. thickness        min. thickness (inch)  ",
       kRule,
       "4\t0.2242\tnone",
@@ -68,7 +69,7 @@ const ReinforcementTable kTables[] = {
       "26\t0.0179\t0.016",
       "28\t0.0149\t0.013",
       kRule}},
-    {25551, "TEK_SCREW_Box", "Type AB Self Tapping Screws",
+    {cmd::TekScrews, "TEK_SCREW_Box", "Type AB Self Tapping Screws",
      {" Size No.  dia.  /in.   dia.     dia (inch)  ",
       kRule,
       "4\t0.1120\t24\t0.110\t0.082",
@@ -81,7 +82,7 @@ const ReinforcementTable kTables[] = {
       "5/16\t0.3125\t12\t0.306\t0.236",
       "3/8\t0.3750\t12\t0.371\t0.299",
       kRule}},
-    {507, "KWIK_BOLT_II_Box", "Carbon Steel Kwik Bolt-II",
+    {cmd::KwikBolt, "KWIK_BOLT_II_Box", "Carbon Steel Kwik Bolt-II",
      {"f'c=3,000 psi                        Tension                          Shear",
       "dia x length      with inspection    w/o inspection     ",
       kRule,

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "concrete/column_state.h"
-#include "concrete/forms.h"
+#include "concrete/form_factories.h"
 #include "concrete/tied_column.h"
 #include "frame/commands.h"
 #include "platform/file_write.h"

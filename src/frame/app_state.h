@@ -3,10 +3,12 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <typeindex>
 
+#include "frame/beam_handoff.h"
 #include "platform/report_lines.h"
 #include "platform/settings.h"
 
@@ -86,6 +88,9 @@ class AppState {
   // The report each beam form's last run produced, by its file name ("cbm.wri"...): the pad is built
   // from it, so a report file that could not be replaced never puts an older run's report in the pad.
   std::map<std::string, std::string> beamReports;
+  // Set by a beam analysis closed with "Design this beam...": the frame then opens its design form,
+  // which takes it on opening.
+  std::optional<BeamHandoff> beamHandoff;
 
   BeamLoadTable& loads(BeamCase c) { return loadTables[static_cast<int>(c)]; }
 

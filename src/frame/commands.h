@@ -46,6 +46,21 @@ inline constexpr int Sawn2xBeam = 479, Sawn6xBeam = 480, GlulamBeam = 578, Sawn2
 inline constexpr int Aisc360Flexure = 3601, Aisc360Compression = 3602, Aisc360Combined = 3603;
 inline constexpr int Species = 511, JobNumber = 510, Update = 539, About = 537;
 inline constexpr int WorkFolder = 5200, HelpContents = 5201, HelpScript = 5202;
+// Reference forms of Base Materials.
+inline constexpr int WmsTable = 505, TeeTable = 572, ChannelTable = 506, AngleTable = 573, TubeTable = 574,
+                     PipeTable = 575;
+inline constexpr int Sawn2xSizes = 477, Sawn5xSizes = 478;
+// The six glulam widths, 2-1/2 in to 10-3/4 in, are consecutive.
+inline constexpr int Glulam2HalfSizes = 481, Glulam3EighthSizes = 482, Glulam5EighthSizes = 483,
+                     Glulam6ThreeQuarterSizes = 484, Glulam8ThreeQuarterSizes = 485, Glulam10ThreeQuarterSizes = 486;
+inline constexpr int Rebars = 546, WeldedWireFabric = 547, WireGages = 2429, TekScrews = 25551, KwikBolt = 507;
+// Design forms.
+inline constexpr int WBeamAsd = 603, WBeamLrfd = 3001, ChannelBeam = 604, TubeBeam = 553;
+inline constexpr int WColumn = 605, TubeColumn = 559, PipeColumn = 606, DoubleAngleStrut = 544;
+inline constexpr int CombinedStress = 561, BasePlate = 552, ShearWall = 2440;
+inline constexpr int DevelopmentLength = 2460, ConcreteBeamAsToM = 617, ConcreteBeamMToAs = 618, TiedColumn = 608;
+// Conversions.
+inline constexpr int FtInToMm = 2421, MmToFtIn = 2425;
 }  // namespace cmd
 
 const std::vector<Command>& commandTable();

@@ -128,6 +128,7 @@ void Frame::afterForm(const Command& c, Form& form, bool accepted, const Publish
   if (!accepted) {
     // Cancel and Escape leave the pad, the published beam result and the diagram items as they were.
     state_.restore(before);
+    state_.beamHandoff.reset();
     shell_.pictureChanged(state_.pictureBitmap);
     shell_.menuStateChanged();
     return;
@@ -146,6 +147,14 @@ void Frame::afterForm(const Command& c, Form& form, bool accepted, const Publish
   if (sink_ && (c.after == After::Refresh || c.after == After::BeamReport) && std::string_view(c.popup) != "&Conversion")
     handOn(c, form, replaces);
   shell_.menuStateChanged();
+  openHandoffDesign();
+}
+
+void Frame::openHandoffDesign() {
+  if (!state_.beamHandoff) return;
+  // The design form takes the hand-off when it opens; whatever happens, no later opening gets it.
+  run(state_.beamHandoff->designCommand);
+  state_.beamHandoff.reset();
 }
 
 void Frame::refresh() { shell_.setPadText(state_.report); }

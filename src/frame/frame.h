@@ -91,6 +91,7 @@ class Frame {
   bool open(const Command& c, const std::function<std::unique_ptr<Form>()>& make, int replaces);
   void afterForm(const Command& c, Form& form, bool accepted, const PublishedState& before, int replaces);
   void handOn(const Command& c, const Form& form, int replaces);
+  void openHandoffDesign();
 
   AppState& state_;
   Shell& shell_;

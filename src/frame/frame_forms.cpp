@@ -257,8 +257,8 @@ std::string updateText() {
 
 void registerFrameForms(FormRegistry& registry) {
   registry.add(cmd::JobNumber, [](AppState& s) { return std::make_unique<JobNumberForm>(s); });
-  registry.add(2421, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, true); });
-  registry.add(2425, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, false); });
+  registry.add(cmd::FtInToMm, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, true); });
+  registry.add(cmd::MmToFtIn, [](AppState& s) { return std::make_unique<LengthConversionForm>(s, false); });
   registry.add(cmd::About, [](AppState&) {
     return std::make_unique<InfoForm>("AboutBox", "About Vardelin " VARDELIN_VERSION, aboutText());
   });

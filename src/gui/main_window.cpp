@@ -1,5 +1,7 @@
 #include "gui/main_window.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -277,9 +279,11 @@ std::string MainWindow::padText() const { return pad_->reportText(); }
 
 void MainWindow::openForm(std::unique_ptr<Form> form, std::function<void(bool)> onClosed) {
   bool accepted = false;
+  // The picture is the beam form's own: a design form it opens on closing shows none.
+  const int picture = std::exchange(formPicture_, 0);
   {
     std::unique_ptr<FormDialog> dialog = FormDialog::create(*form, this);
-    if (formPicture_) dialog->setSidePicture(beamBitmap(formPicture_));
+    if (picture) dialog->setSidePicture(beamBitmap(picture));
     accepted = dialog->run();
   }
   // The form outlives its window through the frame's After step.

@@ -186,11 +186,16 @@ void Form::press(FormHost& host, int id) {
     // Recorded before pressed() closes the window: a job stores the inputs the report was made from.
     if (id == kOk) {
       acceptedInputs_ = inputValues(host);
+      // The section is the selected row of the form's first list box; drop-downs hold options
+      // (shape family, Rw, load duration), so one is the section only on a form without a list box.
       acceptedSelection_.clear();
-      for (const Control& c : layout().controls) {
-        if ((c.kind != ControlKind::ListBox && c.kind != ControlKind::DropDown) || host.selection(c.id) < 0) continue;
-        acceptedSelection_ = host.itemText(c.id, host.selection(c.id));
-        break;
+      for (ControlKind kind : {ControlKind::ListBox, ControlKind::DropDown}) {
+        for (const Control& c : layout().controls) {
+          if (c.kind != kind || host.selection(c.id) < 0) continue;
+          acceptedSelection_ = host.itemText(c.id, host.selection(c.id));
+          break;
+        }
+        if (!acceptedSelection_.empty()) break;
       }
     }
     pressed(host, id);

@@ -196,8 +196,6 @@ void Settings::onWriteFailure(std::function<void(const std::string&)> handler) {
 
 std::string Settings::read(std::string_view section, std::string_view key, std::string_view def,
                            std::size_t capacity) const {
-  if (auto held = held_.find({lower(section), lower(key)}); held != held_.end())
-    return cutToCapacity(held->second, capacity);
   if (auto kept = session_.find({lower(section), lower(key)}); kept != session_.end())
     return cutToCapacity(kept->second, capacity);
   const Contents c = load();
@@ -232,8 +230,8 @@ bool Settings::write(std::string_view section, std::string_view key, std::string
     session_[{lower(section), lower(key)}] = singleLine(trim(value));
     return false;
   };
-  if (holds_ > 0) {
-    held_[{lower(section), lower(key)}] = singleLine(trim(value));
+  if (holdWrites_) {
+    session_[{lower(section), lower(key)}] = singleLine(trim(value));
     return true;
   }
 

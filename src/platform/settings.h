@@ -47,20 +47,30 @@ class Settings {
 
   const std::filesystem::path& file() const { return file_; }
 
-  // While a Hold lives, writes go to memory only (reads see them) and are dropped when it ends. A
-  // lightest-section search runs a form's own calculation, which stores its inputs, on every row of a
-  // table; the row it finally chooses is calculated and stored again without a hold.
+  // From now on writes are held in memory and the file is left as it is; reads see the held values.
+  // A batch run calculates every row on the user's settings without storing a thousand rows' inputs
+  // (nor waiting on the disk for each of them).
+  void holdWritesInMemory() { holdWrites_ = true; }
+  // Forgets the held values: the next read sees the file again.
+  void discardHeldWrites() { session_.clear(); }
+  // While a Hold lives, writes are held in memory as above; when it ends they are forgotten and the
+  // settings read as before it (a batch run's held values included). A lightest-section search runs a
+  // form's own calculation, which stores its inputs, on every row of a table; the row it finally chooses
+  // is calculated and stored again after the hold.
   class Hold {
    public:
-    explicit Hold(Settings& s) : s_(s) { ++s_.holds_; }
+    explicit Hold(Settings& s) : s_(s), saved_(s.session_), wasHolding_(s.holdWrites_) { s.holdWrites_ = true; }
     ~Hold() {
-      if (--s_.holds_ == 0) s_.held_.clear();
+      s_.session_ = std::move(saved_);
+      s_.holdWrites_ = wasHolding_;
     }
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
 
    private:
     Settings& s_;
+    std::map<std::pair<std::string, std::string>, std::string> saved_;
+    bool wasHolding_;
   };
 
   // Called once, on the first failed write or the first sight of a file that cannot be read (at once
@@ -83,11 +93,10 @@ class Settings {
   std::function<void(const std::string&)> failureHandler_;
   mutable std::string pending_;  // a problem seen before a handler was installed
   mutable bool failureReported_ = false;
-  // Values whose write failed, by lower-case section and key: read back for the rest of the session.
+  bool holdWrites_ = false;
+  // Values whose write failed or was held, by lower-case section and key: read back for the rest of the
+  // session.
   std::map<std::pair<std::string, std::string>, std::string> session_;
-  // Values written under a Hold.
-  std::map<std::pair<std::string, std::string>, std::string> held_;
-  int holds_ = 0;
 };
 
 }  // namespace vd

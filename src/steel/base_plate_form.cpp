@@ -6,7 +6,7 @@
 #include "steel/base_plate.h"
 #include "steel/column_checks.h"
 #include "steel/member_form_support.h"
-#include "steel/steel_member_forms.h"
+#include "steel/form_factories.h"
 #include "tables/property_sheets.h"
 
 namespace vd {

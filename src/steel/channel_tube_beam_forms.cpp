@@ -5,8 +5,8 @@
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
 #include "steel/channel_tube_beams.h"
+#include "steel/form_factories.h"
 #include "steel/member_form_support.h"
-#include "steel/steel_beam_forms.h"
 
 namespace vd {
 

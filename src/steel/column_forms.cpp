@@ -8,7 +8,7 @@
 #include "steel/column_checks.h"
 #include "steel/member_form_support.h"
 #include "steel/pipe_column.h"
-#include "steel/steel_member_forms.h"
+#include "steel/form_factories.h"
 #include "steel/tube_column.h"
 #include "steel/w_column.h"
 #include "tables/property_sheets.h"

@@ -7,7 +7,7 @@
 #include "steel/column_checks.h"
 #include "steel/combined_stress.h"
 #include "steel/member_form_support.h"
-#include "steel/steel_member_forms.h"
+#include "steel/form_factories.h"
 
 namespace vd {
 

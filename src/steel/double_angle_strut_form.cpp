@@ -6,7 +6,7 @@
 #include "steel/column_checks.h"
 #include "steel/double_angle_strut.h"
 #include "steel/member_form_support.h"
-#include "steel/steel_member_forms.h"
+#include "steel/form_factories.h"
 
 namespace vd {
 

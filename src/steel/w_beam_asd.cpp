@@ -240,6 +240,7 @@ std::string WBeamAsd::design() {
   }
 
   if (d - 2.0 * k > 6.0) appendSinglePlateConnections(out, V, k, d);
+  out += deflection_.lines(29000.0, rec.Ixx, result_);
   appendSummary(out, result_);
   return out;
 }

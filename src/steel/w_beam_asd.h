@@ -4,6 +4,9 @@
 // K1-5, and the single-plate shear connections that carry the shear.
 #include <string>
 
+#include <utility>
+
+#include "platform/deflection_check.h"
 #include "platform/report_lines.h"
 #include "tables/section_record.h"
 
@@ -18,6 +21,8 @@ class WBeamAsd {
   // result's summary line.
   std::string design();
   const DesignResult& result() const { return result_; }
+  // The deflection check a beam analysis supplied (inactive: none), run by design() before the summary.
+  void setDeflectionCheck(DeflectionCheck check) { deflection_ = std::move(check); }
 
   // Results of the last design(), for the forms and the tests.
   double Fb = 0.0;  // allowable bending stress, ksi
@@ -32,6 +37,7 @@ class WBeamAsd {
 
  private:
   DesignResult result_;
+  DeflectionCheck deflection_;
 };
 
 // The single-plate (A36) shear connections of the fixed table whose capacity exceeds V and whose bolt

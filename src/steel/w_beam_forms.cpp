@@ -1,12 +1,13 @@
 // The two W-shape beam forms, ASD ("WBM_Box") and LRFD ("WBM_LRFD"): one layout, two design routines.
+#include <cmath>
 #include <memory>
 
 #include "frame/frame.h"
 #include "platform/report_lines.h"
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
+#include "steel/form_factories.h"
 #include "steel/member_form_support.h"
-#include "steel/steel_beam_forms.h"
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
 #include "tables/property_sheets.h"
@@ -37,6 +38,10 @@ class WBeamForm : public Form {
     Status = 114,
     Lightest = 115,
     MaxDepth = 116,
+    // What a beam analysis handed over: where the values come from, the deflection limit.
+    FromAnalysis = 140,
+    DeflectionLimit = 141,
+    TypedLimit = 142,
   };
 
   WBeamForm(AppState& s, bool lrfd)
@@ -70,6 +75,7 @@ class WBeamForm : public Form {
     layout_.edit(Bearing, "End Bearing Length *=", "in").enabled = !lrfd_;
     layout_.newLine();
     layout_.text(ETxt, "E=   29000.0   ksi");
+    handoffFields_.addTo(layout_);
     layout_.newLine();
     layout_.pane(Result, "", 14).width = 80;
     layout_.newLine();
@@ -102,9 +108,11 @@ class WBeamForm : public Form {
       host.setEnabled(Bearing, false);
     }
     fillShapeList(host, List, ShapeTable::W, row_);
+    takeHandoff(host);
   }
 
   void changed(FormHost& host, int id) override {
+    handoffFields_.changed(host, id);
     if (id != List) return;
     row_ = host.selection(List);
     const SectionRecord* r = sectionRow(ShapeTable::W, row_);
@@ -195,6 +203,7 @@ class WBeamForm : public Form {
     const double pa = field(host, Pa);
     const double N = field(host, Bearing);
     const double V = field(host, Shear);
+    const DeflectionCheck deflection = handoffFields_.check(host);
     if (!accept(host, {{"Moment=", M}, {"Fy=", fy}, {"Unbraced length Lb=", lb}, {"Axial Load Pa=", pa},
                        {"Shear *=", V}, {"End Bearing Length *=", N}},
                 lb))
@@ -209,6 +218,9 @@ class WBeamForm : public Form {
         "\r\n %s\r\n\r\n Moment =%.3lf kip-ft,  \t shear =%.2lf kips\r\n unbraced length =%.2lf ft,  \t P-axial "
         "=%.2lf kips, \tbearing length =%.3f inches\r\n Cb =%.2lf,  \tFy =%.2lf ksi.\r\n%s\r\n",
         state_.jobNumber.c_str(), location.c_str(), M, V, lb, pa, N, cb, fy, notes.c_str());
+    if (const std::string from = handoffFields_.header(host, handoffFields_.largestMomentText(), true, false);
+        !from.empty())
+      text += from + "\r\n";
     Settings& st = state_.settings;
     st.write("Project", "NOTE", location);
     appendf(text,
@@ -229,6 +241,7 @@ class WBeamForm : public Form {
     st.formatAndWrite("WF_BM", "bearing", "%.2lf", N);
 
     WBeamAsd beam(r, M, lb, pa, cb, fy, N, V);
+    beam.setDeflectionCheck(deflection);
     state_.report = beam.design();
     result_ = beam.result();
     host.setText(Result, state_.report);
@@ -243,6 +256,7 @@ class WBeamForm : public Form {
     const double cb = limitValue(field(host, Cb), 1.0, 2.3, "Cb", "", "Cb is taken from 1.0 to 2.3", notes);
     const double lb = field(host, Lb);
     const double V = field(host, Shear);
+    const DeflectionCheck deflection = handoffFields_.check(host);
     if (!accept(host, {{"Moment=", M}, {"Fy=", fy}, {"Fu=", fu}, {"Unbraced length Lb=", lb}, {"Shear *=", V}}, lb))
       return;
     row_ = rowForCalculate(host, List, ShapeTable::W);
@@ -255,6 +269,9 @@ class WBeamForm : public Form {
         "Moment =%.3lf kip-ft,  \t shear =%.2lf kips\r\n unbraced length =%.2lf ft \tCb =%.2lf,\r\n Fy =%.2lf ksi. "
         "\t Fu =%.2f ksi.\r\n%s\r\n",
         state_.jobNumber.c_str(), location.c_str(), M, V, lb, cb, fy, fu, notes.c_str());
+    if (const std::string from = handoffFields_.header(host, handoffFields_.largestMomentText(), true, true);
+        !from.empty())
+      text += from + "\r\n";
     appendf(text,
             "    Designed for: \" %10s \"\t\tmetric size: %12s\r\n area =%.2f in^2,   depth =%.3f in,   web thickness "
             "=%.3f in,   k =%.3f in\r\n flange width =%.3f in,  thick =%.3f in\r\n Compact Section "
@@ -274,12 +291,25 @@ class WBeamForm : public Form {
     st.formatAndWrite("WF_BM", "Fu", "%.2lf", fu);
 
     WBeamLrfd beam(r, M, lb, cb, fy, fu, V);
+    beam.setDeflectionCheck(deflection);
     state_.report = beam.design();
     result_ = beam.result();
     host.setText(Result, state_.report);
     text += state_.report;
   }
 
+  // A pending hand-off from a beam analysis fills the design values (magnitudes: the signs are in the
+  // report's header) and, unless typed over, the unbraced length between the supports.
+  void takeHandoff(FormHost& host) {
+    const BeamHandoff* h = handoffFields_.take(host, state_.beamHandoff);
+    if (!h) return;
+    handoffFields_.fill(host, Moment, std::fabs(h->moment), 3);
+    handoffFields_.fill(host, Shear, std::fabs(h->shear), 3);
+    handoffFields_.fill(host, Cb, h->hasCb ? h->cb : 1.0, 2, false);
+    handoffFields_.fill(host, Lb, h->unbracedLength, 3);
+  }
+
+  HandoffFields handoffFields_{FromAnalysis, DeflectionLimit, TypedLimit};
   AppState& state_;
   bool lrfd_;
   FormLayout layout_;

@@ -213,6 +213,7 @@ std::string WBeamLrfd::design() {
     shear = "shear, Eq. F2-3";
   }
   if (V != 0.0) out += result_.ratioLine(V, phiVn, "Design Shear", "(phi)v*(V)n", "kip", shear);
+  out += deflection_.lines(E, rec.Ixx, result_);
   appendSummary(out, result_);
   return out;
 }

@@ -4,6 +4,9 @@
 // local buckling of a noncompact flange or web (A-F1-3), and the design shear strength (F2). phi = 0.9.
 #include <string>
 
+#include <utility>
+
+#include "platform/deflection_check.h"
 #include "platform/report_lines.h"
 #include "tables/section_record.h"
 
@@ -28,6 +31,8 @@ class WBeamLrfd {
 
   std::string design();
   const DesignResult& result() const { return result_; }
+  // The deflection check a beam analysis supplied (inactive: none), run by design() before the summary.
+  void setDeflectionCheck(DeflectionCheck check) { deflection_ = std::move(check); }
 
   // Results of the last design(): lengths in ft, moments in kip-in.
   Case kase = Case::None;
@@ -39,6 +44,7 @@ class WBeamLrfd {
 
  private:
   DesignResult result_;
+  DeflectionCheck deflection_;
 };
 
 }  // namespace vd

@@ -5,12 +5,12 @@
 namespace vd {
 
 void registerTablesForms(FormRegistry& registry) {
-  registry.add(505, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::W); });
-  registry.add(572, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Tee); });
-  registry.add(506, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Channel); });
-  registry.add(573, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Angle); });
-  registry.add(574, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Tube); });
-  registry.add(575, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Pipe); });
+  registry.add(cmd::WmsTable, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::W); });
+  registry.add(cmd::TeeTable, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Tee); });
+  registry.add(cmd::ChannelTable, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Channel); });
+  registry.add(cmd::AngleTable, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Angle); });
+  registry.add(cmd::TubeTable, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Tube); });
+  registry.add(cmd::PipeTable, [](AppState& s) { return makePropertySheetForm(s, ShapeTable::Pipe); });
 }
 
 }  // namespace vd

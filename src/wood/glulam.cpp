@@ -260,7 +260,12 @@ std::string GlulamBeamCheck::report() const {
     out += percentLine("\r\n\t (V)design/(V)capacity =%.2f%%\r\n", fvAbs, Fv_);
   }
   appendf(out, " Deflection:\t E' =%.0f x %.2f =%.0f psi \r\n", member_.Ex(), cm[CmE], Eprime());
-  return out + result_.summaryLine();
+  return out + deflectionText_ + result_.summaryLine();
+}
+
+void GlulamBeamCheck::setDeflectionCheck(const DeflectionCheck& check) {
+  // E' is in psi; a check that cannot be computed prints nothing but its refusal.
+  if (computable_) deflectionText_ = check.lines(Eprime() / 1000.0, member_.Ixx(), result_);
 }
 
 }  // namespace vd

@@ -2,6 +2,7 @@
 // Glued-laminated members and their beam check (1991 NDS, chapter 5).
 #include <string>
 
+#include "platform/deflection_check.h"
 #include "platform/report_lines.h"
 #include "wood/sawn_beam.h"
 #include "wood/wood_tables.h"
@@ -75,6 +76,8 @@ class GlulamBeamCheck {
   std::string report() const;
   // Every check of the report (bending both ways, shear, the R_B limit) as data.
   const DesignResult& result() const { return result_; }
+  // Adds the deflection check a beam analysis supplied (once); its lines close the report.
+  void setDeflectionCheck(const DeflectionCheck& check);
 
   double C_D() const { return C_D_; }
   double C_V() const { return C_V_; }  // before K_L and before the 1.0 cap
@@ -105,6 +108,7 @@ class GlulamBeamCheck {
   double C_D_, K_L_, C_V_, volumeFactor_, le_, R_B_ = 0.0, F_bE_ = 0.0, C_L_ = 1.0;
   double FbStar_ = 0.0, FbStarNeg_ = 0.0, C_Lneg_ = 1.0;
   DesignResult result_;
+  std::string deflectionText_;
   double FbPosVolume_ = 0.0, FbPosStability_ = 0.0, FbPos_ = 0.0;
   double FbNegVolume_ = 0.0, FbNegStability_ = 0.0, FbNeg_ = 0.0;
   bool stabilityGoverns_ = false, negStabilityGoverns_ = false, computable_ = true;

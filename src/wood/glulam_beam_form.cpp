@@ -1,9 +1,10 @@
 // "Glulam Beam": check the current glulam member for positive and negative moment and shear.
 #include <array>
+#include <cmath>
 
 #include "frame/frame.h"
 #include "wood/glulam.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 #include "wood/wood_search.h"
 #include "wood/wood_state.h"
 
@@ -34,6 +35,10 @@ class GlulamBeamForm : public Form {
     Lightest,
     MaxDepth,
     FirstLoad = 130,
+    // What a beam analysis handed over: where the values come from, the deflection limit.
+    FromAnalysis = 140,
+    DeflectionLimit = 141,
+    TypedLimit = 142,
   };
 
   explicit GlulamBeamForm(AppState& s) : state_(s), layout_("DGLBM_Box", "Design Glued-Laminated Beams:") {
@@ -63,6 +68,7 @@ class GlulamBeamForm : public Form {
     layout_.newLine();
     layout_.edit(Deflection, "deflection=", "in.").width = 10;
     layout_.edit(Reaction, "P-support=", "k.").width = 10;
+    handoffFields_.addTo(layout_);
     layout_.newLine();
     layout_.pane(Lower, "", 12).width = 80;
     layout_.newLine();
@@ -96,9 +102,11 @@ class GlulamBeamForm : public Form {
     const LastBeamResult& r = state_.lastBeam;
     host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", r.maxPositiveMoment, r.maxNegativeMoment));
     host.setStatus(1, format("left R= %.2f kip,  right R= %.2f kip", r.leftReaction, r.rightReaction));
+    takeHandoff(host);
   }
 
   void changed(FormHost& host, int id) override {
+    handoffFields_.changed(host, id);
     if (id == Loading) {
       const int sel = host.selection(Loading);
       if (sel >= 0 && sel < 4) K_L_ = kLoadingCoefficients[sel].K_L;
@@ -185,14 +193,40 @@ class GlulamBeamForm : public Form {
     for (int i = 0; i < 7; ++i) values_[i] = host.number(fields()[i].id, kField);
     // The stability factor is always computed, so the unbraced length is never below 0.001 ft.
     if (values_[2] < 0.001) values_[2] = 0.001;
+    const DeflectionCheck deflection = handoffFields_.check(host);
     GlulamBeamCheck check(*m, loadCondition_, values_[0], values_[3], values_[1], values_[2], values_[4], values_[6],
                           values_[5], K_L_);
-    report_ = check.report();
+    check.setDeflectionCheck(deflection);
+    report_ = handoffMomentHeader(host) + check.report();
     result_ = check.result();
     host.setText(Lower, report_);
     calculated_ = true;
   }
 
+  // A pending hand-off from a beam analysis fills the design values: the largest moment of each sign
+  // (an unbalanced layup has a capacity for each), shear, reaction and unbraced length. The typed
+  // deflection belonged to another beam: the analysis's check replaces it.
+  void takeHandoff(FormHost& host) {
+    const BeamHandoff* h = handoffFields_.take(host, state_.beamHandoff);
+    if (!h) return;
+    handoffFields_.fill(host, Moment, std::fabs(h->positiveMoment), 3);
+    handoffFields_.fill(host, NegMoment, std::fabs(h->negativeMoment), 3);
+    handoffFields_.fill(host, Shear, std::fabs(h->shear), 3);
+    handoffFields_.fill(host, Unbraced, h->unbracedLength, 3);
+    handoffFields_.fill(host, Reaction, std::fabs(h->reaction), 3);
+    host.setText(Deflection, "0");
+  }
+
+  std::string handoffMomentHeader(const FormHost& host) const {
+    const BeamHandoff* h = handoffFields_.handoff();
+    if (!h) return {};
+    const std::string moments =
+        format("+M = %.2f k-ft, -M = %.2f k-ft (the largest of each sign)", h->positiveMoment,
+               std::fabs(h->negativeMoment));
+    return handoffFields_.header(host, moments, false, false);
+  }
+
+  HandoffFields handoffFields_{FromAnalysis, DeflectionLimit, TypedLimit};
   AppState& state_;
   FormLayout layout_;
   std::string report_;

@@ -1,6 +1,6 @@
 // The six glulam size forms, one per standard width: choose the current glulam member.
 #include "frame/frame.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 #include "wood/wood_state.h"
 
 namespace vd {

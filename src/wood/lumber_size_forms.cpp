@@ -1,6 +1,6 @@
 // "2x, 3x, 4x" and "5x, 6x, ... 24x": choose the current sawn member of a species' grade.
 #include "frame/frame.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 #include "wood/wood_state.h"
 
 namespace vd {

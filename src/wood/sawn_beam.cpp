@@ -280,8 +280,14 @@ std::string SawnBeamCheck::report() {
     appendf(out, "\r\n Depth to breadth ratio =%d.  To qualify for C_L =1.0, NDS 3.3.3 recommends...\r\n ", rule);
     out += lateralSupportText(rule);
   }
+  out += deflectionText_;
   out += "\r\n";
   return out + result_.summaryLine();
+}
+
+void SawnBeamCheck::setDeflectionCheck(const DeflectionCheck& check) {
+  // E' is in psi; a check that cannot be computed prints nothing but its refusal.
+  if (computable_) deflectionText_ = check.lines(E_ / 1000.0, member_.Ixx(), result_);
 }
 
 std::string SawnBeamCheck::quickSummary() const {

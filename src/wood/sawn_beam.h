@@ -2,6 +2,7 @@
 // Bending, shear, bearing and deflection-ratio check of one sawn-lumber beam (1991 NDS).
 #include <string>
 
+#include "platform/deflection_check.h"
 #include "platform/report_lines.h"
 #include "wood/sawn_member.h"
 
@@ -34,6 +35,8 @@ class SawnBeamCheck {
   std::string quickSummary() const;
   // Every check of the report (bending, shear, the R_B limit) as data.
   const DesignResult& result() const { return result_; }
+  // Adds the deflection check a beam analysis supplied (once); its lines close the report.
+  void setDeflectionCheck(const DeflectionCheck& check);
 
   // Results, psi unless noted.
   double C_D() const { return C_D_; }
@@ -73,6 +76,7 @@ class SawnBeamCheck {
   double CF_b_ = 1.0, CF_t_ = 1.0, CF_c_ = 1.0;
   double Cm_Fb_ = 1.0;
   DesignResult result_;
+  std::string deflectionText_;
 
   bool stability_ = false;
   bool computable_ = true;

@@ -1,8 +1,10 @@
 // "2x, 3x, 4x Beam" and "5x, 6x, ... 24x Bm": check the current sawn member as a beam.
+#include <cmath>
+
 #include "frame/frame.h"
 #include "wood/sawn_beam.h"
+#include "wood/form_factories.h"
 #include "wood/wood_search.h"
-#include "wood/wood_form_factories.h"
 #include "wood/wood_state.h"
 
 namespace vd {
@@ -32,6 +34,10 @@ class SawnBeamForm : public Form {
     Lightest,
     MaxDepth,
     FirstLoad = 130,  // seven radio buttons
+    // What a beam analysis handed over: where the values come from, the deflection limit.
+    FromAnalysis = 140,
+    DeflectionLimit = 141,
+    TypedLimit = 142,
   };
   static constexpr int kLoadGroup = 1;
 
@@ -69,6 +75,7 @@ class SawnBeamForm : public Form {
     layout_.newLine();
     optional(Reaction, "P-support=", "kip");
     optional(Unbraced, "unbraced len.=", "ft");
+    handoffFields_.addTo(layout_);
     layout_.newLine();
     layout_.pane(Lower, "", 6).width = 70;
     layout_.newLine();
@@ -106,9 +113,11 @@ class SawnBeamForm : public Form {
       host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", r.maxPositiveMoment, r.maxNegativeMoment));
       host.setStatus(1, format("left R =%.2f kip,  right R =%.2f kip", r.leftReaction, r.rightReaction));
     }
+    takeHandoff(host);
   }
 
   void changed(FormHost& host, int id) override {
+    handoffFields_.changed(host, id);
     if (id >= FirstLoad && id < FirstLoad + 7 && host.checked(id)) {
       loadCondition_ = id - FirstLoad;
       host.setText(Lower, format(timber_ ? "Load condition= %d" : "Load condition =%d", loadCondition_));
@@ -177,9 +186,11 @@ class SawnBeamForm : public Form {
     const double moment = host.number(Moment, kField), shear = host.number(Shear, kField);
     const double span = host.number(Span, kField), defl = host.number(Deflection, kField);
     const double reaction = host.number(Reaction, kField), unbraced = host.number(Unbraced, kField);
+    const DeflectionCheck deflection = handoffFields_.check(host);
     SawnBeamCheck check(m, timber_ ? SawnBeamKind::Timber : SawnBeamKind::Dimension, loadCondition_, span, moment,
                         shear, reaction, defl, unbraced);
-    report_ = check.report();
+    check.setDeflectionCheck(deflection);
+    report_ = handoffFields_.header(host, handoffFields_.largestMomentText(), false, false) + check.report();
     result_ = check.result();
     host.setText(Lower, check.quickSummary());
     Settings& st = state_.settings;
@@ -193,6 +204,20 @@ class SawnBeamForm : public Form {
     st.formatAndWrite(sec, "loadC", "%d", validLoadCondition(loadCondition_));
   }
 
+  // A pending hand-off from a beam analysis fills the design values (magnitudes: the signs are in the
+  // report's header). The typed deflection belonged to another beam: the analysis's check replaces it.
+  void takeHandoff(FormHost& host) {
+    const BeamHandoff* h = handoffFields_.take(host, state_.beamHandoff);
+    if (!h) return;
+    handoffFields_.fill(host, Moment, std::fabs(h->moment), 3);
+    handoffFields_.fill(host, Shear, std::fabs(h->shear), 3);
+    handoffFields_.fill(host, Span, h->span, 3);
+    handoffFields_.fill(host, Reaction, std::fabs(h->reaction), 3);
+    handoffFields_.fill(host, Unbraced, h->unbracedLength, 3);
+    host.setText(Deflection, "");
+  }
+
+  HandoffFields handoffFields_{FromAnalysis, DeflectionLimit, TypedLimit};
   AppState& state_;
   bool timber_;
   FormLayout layout_;

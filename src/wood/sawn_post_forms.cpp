@@ -4,7 +4,7 @@
 
 #include "frame/frame.h"
 #include "wood/wood_column.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 #include "wood/wood_search.h"
 #include "wood/wood_state.h"
 

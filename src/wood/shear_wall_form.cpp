@@ -3,7 +3,7 @@
 
 #include "frame/frame.h"
 #include "wood/shear_wall.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 
 namespace vd {
 

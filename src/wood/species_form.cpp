@@ -1,6 +1,6 @@
 // "Sawn Lumber Species": the species every sawn-lumber form works with.
 #include "frame/frame.h"
-#include "wood/wood_form_factories.h"
+#include "wood/form_factories.h"
 #include "wood/wood_tables.h"
 
 namespace vd {

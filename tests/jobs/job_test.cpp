@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "frame/commands.h"
 #include "jobs/job_session.h"
 #include "platform/sqlite.h"
 #include "support/scratch_dir.h"
@@ -197,7 +198,14 @@ TEST_F(Jobs, EveryExampleRoundTripsThroughAJob) {
       runner.runScript(in, err);
     }
     auto job = Job::open(jobFile, false);
-    for (const vd::CalculationRow& r : job->list()) commands.insert(r.command);
+    for (const vd::CalculationRow& r : job->list()) {
+      commands.insert(r.command);
+      // The stored section is the member's, not the value of an option list beside it.
+      if (r.command == vd::cmd::WBeamAsd || r.command == vd::cmd::WColumn || r.command == vd::cmd::Aisc360Flexure ||
+          r.command == vd::cmd::Aisc360Compression) {
+        EXPECT_NE(r.section.find_first_of("xX"), std::string::npos) << r.commandText << ": " << r.section;
+      }
+    }
     calculations += job->count();
     const vd::RerunResult rerun = vd::rerunAll(*job, vd::allForms());
     EXPECT_EQ(rerun.calculations, job->count());
@@ -212,7 +220,7 @@ TEST_F(Jobs, EveryExampleRoundTripsThroughAJob) {
   EXPECT_GT(calculations, 40);
   // Steel, beam analysis, concrete, wood and loads forms are all among them.
   for (int command : {603, 3001, 604, 553, 605, 559, 606, 544, 561, 552, 600, 599, 601, 602, 617, 618, 2460, 608, 479,
-                      578, 2440, 929, 548})
+                      578, 2440, 929, 548, 3601, 3602, 3603})
     EXPECT_TRUE(commands.count(command)) << command;
 }
 

@@ -50,6 +50,20 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
   EXPECT_EQ(s.read("Project", "ID", "", 10), "J-1234");
 }
 
+TEST_F(SettingsTest, HeldWritesLeaveTheFileAndAreForgottenOnRequest) {
+  writeFile("[AISC360_FLEX]\r\nmoment=120\r\n");
+  Settings s(file);
+  s.holdWritesInMemory();
+  EXPECT_TRUE(s.write("AISC360_FLEX", "moment", "250"));
+  EXPECT_TRUE(s.write("Project", "Note", "B-101"));
+  EXPECT_EQ(s.read("aisc360_flex", "MOMENT", "", 32), "250");
+  EXPECT_EQ(s.read("Project", "Note", "", 32), "B-101");
+  EXPECT_EQ(contents(), "[AISC360_FLEX]\r\nmoment=120\r\n");
+  s.discardHeldWrites();
+  EXPECT_EQ(s.read("AISC360_FLEX", "moment", "", 32), "120");
+  EXPECT_EQ(s.read("Project", "Note", "none", 32), "none");
+}
+
 TEST_F(SettingsTest, SectionsAndKeysMatchWithoutCase) {
   Settings s(file);
   s.write("Project", "Note", "grid line A");

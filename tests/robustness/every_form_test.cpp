@@ -62,6 +62,23 @@ class EveryForm : public ::testing::Test {
   fs::path dir_, old_;
 };
 
+// A menu item whose command has no factory does nothing when chosen; one registered under another
+// form's id opens the wrong form. The command table's template names catch both.
+TEST_F(EveryForm, EveryFormCommandOpensItsOwnForm) {
+  Settings settings(dir_ / "Vardelin.ini");
+  AppState state(settings);
+  for (const Command& c : commandTable()) {
+    if (c.kind != CommandKind::Form) continue;
+    SCOPED_TRACE(c.text);
+    const FormFactory* factory = allForms().find(c.id);
+    ASSERT_NE(factory, nullptr);
+    ASSERT_NE(c.templateName, nullptr);
+    std::unique_ptr<Form> form = (*factory)(state);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->layout().templateName, c.templateName);
+  }
+}
+
 TEST_F(EveryForm, HostileInputNeverCrashesOrPrintsNonFiniteNumbers) {
   std::mt19937 rng(20261206);
   Settings settings(dir_ / "Vardelin.ini");

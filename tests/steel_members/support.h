@@ -13,7 +13,7 @@
 
 #include "cli/script_runner.h"
 #include "frame/frame.h"
-#include "steel/steel_member_forms.h"
+#include "steel/steel_forms.h"
 #include "tables/steel_tables.h"
 
 namespace smtest {
@@ -82,7 +82,7 @@ class FormTest : public ::testing::Test {
     std::filesystem::current_path(dir_);
     settings_ = std::make_unique<vd::Settings>(dir_ / "Vardelin.ini");
     vd::registerFrameForms(registry_);
-    vd::registerSteelMemberForms(registry_);
+    vd::registerSteelForms(registry_);
     runner_ = std::make_unique<vd::ScriptRunner>(*settings_, out_, registry_);
   }
   void TearDown() override {

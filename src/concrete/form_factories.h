@@ -1,5 +1,5 @@
 #pragma once
-// Factories of the concrete forms, registered by registerConcreteForms.
+// Factories of the concrete forms, one per form file; concrete_forms.cpp registers them with their commands.
 #include <memory>
 
 #include "frame/app_state.h"
