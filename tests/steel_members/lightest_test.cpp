@@ -16,6 +16,7 @@
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
 #include "steel/w_column.h"
+#include "platform/deflection_check.h"
 #include "support/scratch_dir.h"
 #include "tables/steel_tables.h"
 
@@ -61,6 +62,25 @@ const Case kCases[] = {
      ShapeTable::W, 0, depthD, 18.0,
      [](const SectionRecord& r) {
        WBeamAsd b(r, 150, 10, 0, 1, 36, 0, 20);
+       b.design();
+       return b.result();
+     }},
+    // From a beam analysis (20 ft simple span, 1 k/ft, analysed with E I = 29000 x 100): the deflection
+    // check the form gets, 5 w L^4 / 384 E I = 1.2414 in scaled by 100 / I, takes part in every row's
+    // verdict; at L/360 it rules out W10x33, which bending alone would let through.
+    {"W beam ASD from an analysis, L/360",
+     "menu Simp. Beam Design\nset Span 20\nset I 100\nset E 29000\nset \"uniform loads\"[0,0] 1\n"
+     "set \"uniform loads\"[0,1] 0\nset \"uniform loads\"[0,2] 20\npress \"Calculate the results\"\n"
+     "pick W beam ASD\npress \"Design this beam...\"\nset Fy 50\npick \"L/360\"\n",
+     ShapeTable::W, 0, depthD, 0.0,
+     [](const SectionRecord& r) {
+       WBeamAsd b(r, 50, 20, 0, 1.13, 50, 0, 10);
+       DeflectionCheck d;
+       d.analysedE = 29000;
+       d.analysedI = 100;
+       d.limitRatio = 360;
+       d.stretches.push_back({"between the supports", "span", -5.0 / 12.0 * 240 * 240 * 240 * 240 / (384 * 2900000.0), 20});
+       b.setDeflectionCheck(d);
        b.design();
        return b.result();
      }},
