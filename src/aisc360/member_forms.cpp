@@ -179,6 +179,7 @@ class MemberForm : public Form {
   void tail() {
     layout_.newLine();
     field({MaxDepth, "Maximum depth *=", "in", "maxDepth", "", true});
+    layout_.controls.back().checkedOnCalculate = true;
     layout_.label("(Lightest only)");
     layout_.newLine();
     layout_.pane(Result, "Result:", 16).width = 84;

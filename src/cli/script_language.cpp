@@ -44,6 +44,8 @@ Script lines, one action each:
                             current form, filled with the analysis's moment, shear, Cb, span
                             and unbraced length; "pick L/240" (L/360, L/480, "L/n typed" with
                             "set "typed limit L/" N") sets its deflection limit.
+                            "press Lightest" sizes the member on the design forms that
+                            pick a section or a size (see "show candidates").
   answer yes|no             the answer to the next Yes/No question (without one: No)
   show pad                  print the report pad's whole text
   show FIELD                print a control's text (an edit field, a display pane, a text

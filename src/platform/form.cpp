@@ -164,6 +164,8 @@ void Form::restoreInputs(FormHost& host, const std::vector<InputValue>& values) 
 
 bool Form::calculate(FormHost& host, int calculateId) {
   calculated_ = false;
+  for (const Control& c : layout().controls)
+    if (c.checkedOnCalculate) host.number(c.id);  // throws FieldError: nothing is calculated
   const int errorsBefore = host.errorsShown();
   pressed(host, calculateId);
   if (host.errorsShown() != errorsBefore) return false;

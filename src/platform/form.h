@@ -49,6 +49,9 @@ struct Control {
   bool enabled = true;     // initial state
   bool isText = false;     // holds free text (a name, a location) rather than a number; multi-line fields do
   bool optional = false;   // an empty field reads as 0 (so do grid cells and labels marked "*")
+  // A number only another button reads (a search limit): Calculate, and so OK, still refuses the inputs
+  // while it holds something that is not a number, as for every other field the form shows.
+  bool checkedOnCalculate = false;
 };
 
 struct FormLayout {

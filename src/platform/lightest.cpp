@@ -51,4 +51,87 @@ std::string LightestResult::text(const std::string& what, const SearchLimits& li
   return t;
 }
 
+void ProbeHost::reset() {
+  texts_.clear();
+  selections_.clear();
+  refusal_.clear();
+}
+
+std::string ProbeHost::text(int id, std::size_t capacity) const {
+  const auto t = texts_.find(id);
+  if (t == texts_.end()) return real_.text(id, capacity);
+  return capacity == 0 ? std::string() : t->second.substr(0, capacity - 1);
+}
+
+int ProbeHost::selection(int id) const {
+  const auto s = selections_.find(id);
+  return s == selections_.end() ? real_.selection(id) : s->second;
+}
+
+void ProbeHost::message(std::string_view, std::string_view text, MessageIcon icon) {
+  countMessage(icon);
+  if ((icon == MessageIcon::Exclamation || icon == MessageIcon::Stop) && refusal_.empty()) refusal_ = std::string(text);
+}
+
+LightestResult searchThroughForm(FormHost& host, Settings& settings, const std::vector<SearchRow>& rows,
+                                 const SearchLimits& limits,
+                                 const std::function<DesignResult(ProbeHost& probe, int row)>& run) {
+  const Settings::Hold hold(settings);
+  ProbeHost probe(host);
+  return lightestPassing(
+      rows,
+      [&](int row) {
+        probe.reset();
+        DesignResult r = run(probe, row);
+        if (!probe.refusal().empty()) {
+          // A calculation that refuses a row has no verdict: the row fails, the reason standing as its check.
+          std::string why = probe.refusal();
+          while (!why.empty() && (why.back() == '.' || why.back() == '\n' || why.back() == '\r')) why.pop_back();
+          r = DesignResult{};
+          r.checked = true;
+          r.ok = false;
+          r.ratio = 1.0e9;  // no ratio to print
+          r.governing = "to calculate (" + why + ")";
+        }
+        return r;
+      },
+      limits);
+}
+
+Control& lightestButton(FormLayout& layout, int id) { return layout.button(id, "Lightest"); }
+
+Control& maxDepthField(FormLayout& layout, int id) {
+  Control& c = layout.edit(id, "Max depth *=", "in (Lightest; empty: no limit)");
+  c.width = 8;
+  c.optional = true;
+  c.checkedOnCalculate = true;
+  return c;
+}
+
+bool readLimits(FormHost& host, int maxDepthId, std::string_view caption, SearchLimits& limits) {
+  limits.maxDepth = host.number(maxDepthId);
+  if (limits.maxDepth >= 0.0) return true;
+  host.message(caption, "Max depth: give a positive number of inches, or leave it empty.", MessageIcon::Exclamation);
+  return false;
+}
+
+void showAbove(FormHost& host, int paneId, const std::string& candidates) {
+  host.setText(paneId, candidates + "\r\n" + host.text(paneId, std::string::npos));
+}
+
+std::string pressLightest(FormHost& host, Settings& settings, const FormSearch& search) {
+  SearchLimits limits;
+  if (!readLimits(host, search.maxDepthId, search.caption, limits)) return {};
+  settings.write(search.section, "maxDepth", host.text(search.maxDepthId, 11));
+  const LightestResult found = searchThroughForm(
+      host, settings, search.rows, limits, [&](ProbeHost& probe, int row) { return search.calculate(probe, row); });
+  const std::string text = found.text(search.what, limits, search.unit);
+  const int errors = host.errorsShown();
+  search.calculate(host, found.passing.empty() ? -1 : found.passing.front().row);
+  showAbove(host, search.paneId, text);
+  // A calculation that showed an error has said what is wrong already.
+  if (found.passing.empty() && host.errorsShown() == errors) host.message(search.caption, text, MessageIcon::Information);
+  return text;
+}
+
 }  // namespace vd

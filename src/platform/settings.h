@@ -53,6 +53,25 @@ class Settings {
   void holdWritesInMemory() { holdWrites_ = true; }
   // Forgets the held values: the next read sees the file again.
   void discardHeldWrites() { session_.clear(); }
+  // While a Hold lives, writes are held in memory as above; when it ends they are forgotten and the
+  // settings read as before it (a batch run's held values included). A lightest-section search runs a
+  // form's own calculation, which stores its inputs, on every row of a table; the row it finally chooses
+  // is calculated and stored again after the hold.
+  class Hold {
+   public:
+    explicit Hold(Settings& s) : s_(s), saved_(s.session_), wasHolding_(s.holdWrites_) { s.holdWrites_ = true; }
+    ~Hold() {
+      s_.session_ = std::move(saved_);
+      s_.holdWrites_ = wasHolding_;
+    }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    Settings& s_;
+    std::map<std::pair<std::string, std::string>, std::string> saved_;
+    bool wasHolding_;
+  };
 
   // Called once, on the first failed write or the first sight of a file that cannot be read (at once
   // when that happened before a handler was installed), with a message naming the file. The program

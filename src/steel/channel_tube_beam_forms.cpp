@@ -6,6 +6,7 @@
 #include "steel/beam_form_support.h"
 #include "steel/channel_tube_beams.h"
 #include "steel/form_factories.h"
+#include "steel/member_form_support.h"
 
 namespace vd {
 
@@ -16,7 +17,7 @@ constexpr const char* kCbRule = "AISC ASD F1.3: Cb at most 2.3; below 0.4 taken 
 
 class ChannelBeamForm : public Form {
  public:
-  enum { Location = 101, List, Moment, Fy, Cb, Lb, Shear, Bearing, ETxt, Result, Calculate, Status };
+  enum { Location = 101, List, Moment, Fy, Cb, Lb, Shear, Bearing, ETxt, Result, Calculate, Status, Lightest, MaxDepth };
 
   explicit ChannelBeamForm(AppState& s) : state_(s), layout_("CHBM_Box", "Flexural Design of a W shape:") {
     Control& loc = layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:");
@@ -24,6 +25,8 @@ class ChannelBeamForm : public Form {
     loc.height = 3;
     layout_.newLine();
     layout_.list(List, "", 10).width = 14;
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
     layout_.newLine();
     layout_.edit(Moment, "Moment=", "kip-ft");
     layout_.newLine();
@@ -42,16 +45,19 @@ class ChannelBeamForm : public Form {
     layout_.pane(Result, "", 14).width = 80;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
   }
 
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     Settings& st = state_.settings;
     row_ = readRowIndex(st, "AISC", "channelNum");
+    host.setText(MaxDepth, st.read("CH_BM", "maxDepth"));
     showLastBeam(host, state_);
     host.setText(Location, st.read("Project", "Note", "", 250));
     host.setText(Moment, st.read("CH_BM", "moment"));
@@ -80,6 +86,8 @@ class ChannelBeamForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       state_.settings.formatAndWrite("AISC", "channelNum", "%d", row_);
       state_.report = state_.module<SteelBeamReportTexts>().channel;
@@ -91,6 +99,23 @@ class ChannelBeamForm : public Form {
   }
 
  private:
+  // Every C and MC row through this form's Calculate; the lightest passing one is calculated.
+  void pressLightest(FormHost& host) {
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = "C";
+    search.section = "CH_BM";
+    search.maxDepthId = MaxDepth;
+    search.paneId = Result;
+    candidates_ = member_forms::pressLightestShape(
+        host, state_, std::move(search), ShapeTable::Channel, 0, kChannelRowCount,
+        [](const SectionRecord& r) { return double(r.d); }, List, [this](FormHost& h) {
+          result_ = DesignResult{};
+          pressed(h, Calculate);
+          return result_;
+        });
+  }
+
   void calculate(FormHost& host) {
     std::string& text = state_.module<SteelBeamReportTexts>().channel;
     const double M = host.number(Moment, 11);
@@ -146,11 +171,12 @@ class ChannelBeamForm : public Form {
   FormLayout layout_;
   int row_ = 0;
   DesignResult result_;  // of the last calculation
+  std::string candidates_;  // of the last "Lightest"
 };
 
 class TubeBeamForm : public Form {
  public:
-  enum { Location = 101, List, Moment, Fy, Cb, Lb, Weak, ETxt, Result, Calculate, Status };
+  enum { Location = 101, List, Moment, Fy, Cb, Lb, Weak, ETxt, Result, Calculate, Status, Lightest, MaxDepth };
 
   explicit TubeBeamForm(AppState& s) : state_(s), layout_("TUBEBM_Box", "Flexural Design of a tube shape:") {
     Control& loc = layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:");
@@ -158,6 +184,8 @@ class TubeBeamForm : public Form {
     loc.height = 3;
     layout_.newLine();
     layout_.list(List, "", 10).width = 18;
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
     layout_.newLine();
     layout_.edit(Moment, "Moment=", "Kip ft.");
     layout_.newLine();
@@ -174,16 +202,19 @@ class TubeBeamForm : public Form {
     layout_.newLine();
     layout_.button(kCancel, "Cancel");
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
   }
 
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     Settings& st = state_.settings;
     row_ = readRowIndex(st, "tubeBm", "tubeNum");
+    host.setText(MaxDepth, st.read("tubeBm", "maxDepth"));
     showLastBeam(host, state_);
     host.setText(Location, st.read("Project", "Note", "", 250));
     host.setText(Moment, st.read("tubeBm", "moment"));
@@ -211,6 +242,8 @@ class TubeBeamForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       // OK follows a successful calculation of these very inputs: store them as used.
       Settings& st = state_.settings;
@@ -230,6 +263,25 @@ class TubeBeamForm : public Form {
   }
 
  private:
+  // Every tube row through this form's Calculate; the lightest passing one is calculated. The depth
+  // limited is the one in the plane of bending: the width when the tube bends about its weak axis.
+  void pressLightest(FormHost& host) {
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = "TS";
+    search.section = "tubeBm";
+    search.maxDepthId = MaxDepth;
+    search.paneId = Result;
+    double (*depth)(const SectionRecord&) = +[](const SectionRecord& r) { return double(r.d); };
+    if (host.checked(Weak)) depth = +[](const SectionRecord& r) { return double(r.b); };
+    candidates_ = member_forms::pressLightestShape(host, state_, std::move(search), ShapeTable::Tube, 0,
+                                                   kTubeRowCount, depth, List, [this](FormHost& h) {
+                                                     result_ = DesignResult{};
+                                                     pressed(h, Calculate);
+                                                     return result_;
+                                                   });
+  }
+
   void calculate(FormHost& host) {
     std::string& text = state_.module<SteelBeamReportTexts>().tube;
     const double M = host.number(Moment, 11);
@@ -284,6 +336,7 @@ class TubeBeamForm : public Form {
   FormLayout layout_;
   int row_ = 0;
   DesignResult result_;  // of the last calculation
+  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

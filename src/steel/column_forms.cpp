@@ -35,6 +35,8 @@ enum Id {
   RwList,
   Result = 130,
   Calculate,
+  Lightest,
+  MaxDepth,
 };
 constexpr int kRoleGroup = 1;
 
@@ -42,6 +44,7 @@ constexpr int kRoleGroup = 1;
 class ColumnFormBase : public Form {
  public:
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void changed(FormHost& host, int id) override {
     if (id >= RoleFirst && id < RoleFirst + 4 && host.checked(id)) setRole(host, id - RoleFirst);
@@ -51,6 +54,8 @@ class ColumnFormBase : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       accept(host);
       host.close(true);
@@ -65,6 +70,39 @@ class ColumnFormBase : public Form {
   virtual void calculate(FormHost& host) = 0;
   virtual void accept(FormHost& host) = 0;
   virtual void listChanged(FormHost&) {}
+
+  // What the "Lightest" button searches: the form's table, its name in the pane, the settings section
+  // of the depth limit and the depth it limits.
+  struct SearchTable {
+    ShapeTable table;
+    const char* what;
+    const char* section;
+    double (*depth)(const SectionRecord&);
+  };
+  virtual SearchTable searchTable() const = 0;
+
+  // Every row of the table through this form's Calculate; the lightest passing one is calculated.
+  void pressLightest(FormHost& host) {
+    const SearchTable t = searchTable();
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = t.what;
+    search.section = t.section;
+    search.maxDepthId = MaxDepth;
+    search.paneId = Result;
+    candidates_ = pressLightestShape(host, state_, std::move(search), t.table, 0, rowCount(t.table), t.depth, List,
+                                     [this](FormHost& h) {
+                                       result_ = DesignResult{};
+                                       calculate(h);
+                                       return result_;
+                                     });
+  }
+
+  // The depth limit under the section list, kept with the form's other inputs.
+  void addMaxDepth() {
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
+  }
 
   void addRoleAndSeismicGroups() {
     layout_.newLine();
@@ -88,6 +126,7 @@ class ColumnFormBase : public Form {
     layout_.pane(Result, "", 10).width = 70;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kOk, "OK");
   }
 
@@ -109,6 +148,7 @@ class ColumnFormBase : public Form {
     host.setItems(List, designations(table, 0, rowCount(table)));
     host.select(List, state_.settings.readInt(rowSection, rowKey));
     host.setText(Location, state_.settings.read("Project", "Note", "", 250));
+    host.setText(MaxDepth, state_.settings.read(searchTable().section, "maxDepth"));
   }
 
   AppState& state_;
@@ -119,6 +159,7 @@ class ColumnFormBase : public Form {
   bool calculated_ = false;
   DesignResult result_;  // of the last calculation
   bool rwFollowsRole_ = false;
+  std::string candidates_;  // of the last "Lightest"
 };
 
 // ---- Wide-flange column ----------------------------------------------------------------------
@@ -133,6 +174,7 @@ class WColumnForm : public ColumnFormBase {
     member_forms::locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 12;
+    addMaxDepth();
     layout_.newLine();
     layout_.edit(Fy, "Fy =", "ksi.").width = 10;
     layout_.newLine();
@@ -157,6 +199,9 @@ class WColumnForm : public ColumnFormBase {
 
  private:
   void listChanged(FormHost& host) override { host.setText(Result, report_); }
+  SearchTable searchTable() const override {
+    return {ShapeTable::W, "W", "WF_COL", [](const SectionRecord& r) { return double(r.d); }};
+  }
 
   void calculate(FormHost& host) override {
     Settings& st = state_.settings;
@@ -215,6 +260,7 @@ class TubeColumnForm : public ColumnFormBase {
     member_forms::locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 18;
+    addMaxDepth();
     layout_.newLine();
     layout_.edit(Fy, "Fy =", "ksi.").width = 10;
     layout_.newLine();
@@ -239,6 +285,9 @@ class TubeColumnForm : public ColumnFormBase {
 
  private:
   void listChanged(FormHost& host) override { host.setText(Result, report_); }
+  SearchTable searchTable() const override {
+    return {ShapeTable::Tube, "TS", "TUBE_COL", [](const SectionRecord& r) { return double(r.d); }};
+  }
 
   void calculate(FormHost& host) override {
     Settings& st = state_.settings;
@@ -296,6 +345,7 @@ class PipeColumnForm : public ColumnFormBase {
     member_forms::locationField(layout_, Location, "This column is located at:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 12;
+    addMaxDepth();
     layout_.newLine();
     layout_.edit(Fy, "Fy=", "ksi. ").width = 10;
     layout_.label("E= 29000.0 ksi.");
@@ -314,6 +364,10 @@ class PipeColumnForm : public ColumnFormBase {
   }
 
  private:
+  SearchTable searchTable() const override {
+    return {ShapeTable::Pipe, "pipe", "PIPE_COL", [](const SectionRecord& r) { return double(r.D); }};
+  }
+
   void calculate(FormHost& host) override {
     Settings& st = state_.settings;
     const std::string location = host.text(Location, 350);

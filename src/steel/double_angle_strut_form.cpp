@@ -31,6 +31,8 @@ enum Id {
   GapFirst = 125,  // 125..127: 0, 3/8, 3/4 in
   Result = 130,
   Calculate,
+  Lightest,
+  MaxDepth,
 };
 constexpr int kRoleGroup = 1, kGapGroup = 2;
 
@@ -41,6 +43,8 @@ class DoubleAngleStrutForm : public Form {
     member_forms::locationField(l, Location, "Location of this col:");
     l.newLine();
     l.list(List, "", 8).width = 18;
+    l.newLine();
+    maxDepthField(l, MaxDepth);
     l.newLine();
     l.edit(Fy, "Fy =", "ksi.").width = 10;
     l.newLine();
@@ -76,14 +80,17 @@ class DoubleAngleStrutForm : public Form {
     l.pane(Result, "", 10).width = 70;
     l.newLine();
     l.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(l, Lightest);
     l.button(kOk, "OK");
   }
 
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     Settings& st = state_.settings;
     host.setText(Location, st.read("Project", "Note", "", 250));
+    host.setText(MaxDepth, st.read("DBLL_COL", "maxDepth"));
     host.setItems(List, designations(ShapeTable::Angle, kFirstDoubleAngleRow, kAngleRowCount));
     host.select(List, st.readInt("AISC", "DBLLNUM") - kFirstDoubleAngleRow);
     host.setItems(RwList, rwItems());
@@ -103,6 +110,8 @@ class DoubleAngleStrutForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       state_.settings.formatAndWrite("AISC", "DBLLNUM", "%9d", kFirstDoubleAngleRow + selectedOrFirst(host, List));
       state_.settings.write("Project", "Note", host.text(Location, 350));
@@ -125,6 +134,24 @@ class DoubleAngleStrutForm : public Form {
   void setGap(FormHost& host, int gap) {
     gap_ = gap >= 0 && gap <= 2 ? gap : 0;
     for (int i = 0; i < 3; ++i) host.setChecked(GapFirst + i, i == gap_);
+  }
+
+  // Every 2L row through this form's Calculate; the lightest passing one is calculated. The depth is the
+  // joined legs'.
+  void pressLightest(FormHost& host) {
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = "2L";
+    search.section = "DBLL_COL";
+    search.maxDepthId = MaxDepth;
+    search.paneId = Result;
+    candidates_ = pressLightestShape(host, state_, std::move(search), ShapeTable::Angle, kFirstDoubleAngleRow,
+                                     kAngleRowCount, [](const SectionRecord& r) { return double(r.leg1); }, List,
+                                     [this](FormHost& h) {
+                                       result_ = DesignResult{};
+                                       calculate(h);
+                                       return result_;
+                                     });
   }
 
   void calculate(FormHost& host) {
@@ -184,6 +211,7 @@ class DoubleAngleStrutForm : public Form {
   std::string workBuffer_;
   bool calculated_ = false;
   DesignResult result_;  // of the last calculation
+  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

@@ -41,4 +41,25 @@ int rwFrom(const FormHost& host, int dropDownId) {
 
 std::string errorLine(const std::string& message) { return "\r\n " + message + "\r\n"; }
 
+std::vector<SearchRow> searchRows(ShapeTable table, int first, int last, double (*depth)(const SectionRecord&)) {
+  std::vector<SearchRow> rows;
+  for (int i = first; i < last; ++i) {
+    const SectionRecord* r = sectionRow(table, i);
+    if (r) rows.push_back({i - first, usDesignation(table, i), double(r->weight), depth(*r)});
+  }
+  return rows;
+}
+
+std::string pressLightestShape(FormHost& host, AppState& state, FormSearch search, ShapeTable table, int first,
+                               int last, double (*depth)(const SectionRecord&), int listId,
+                               const std::function<DesignResult(FormHost&)>& calculate) {
+  const int shown = host.selection(listId);
+  search.rows = searchRows(table, first, last, depth);
+  search.calculate = [&](FormHost& h, int row) {
+    h.select(listId, row < 0 ? shown : row);
+    return calculate(h);
+  };
+  return pressLightest(host, state.settings, search);
+}
+
 }  // namespace vd::member_forms

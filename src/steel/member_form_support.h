@@ -6,6 +6,7 @@
 
 #include "frame/app_state.h"
 #include "platform/form.h"
+#include "platform/lightest.h"
 #include "tables/steel_tables.h"
 
 namespace vd::member_forms {
@@ -31,5 +32,15 @@ int rwFrom(const FormHost& host, int dropDownId);
 
 // The text of a failed calculation as it goes into a report.
 std::string errorLine(const std::string& message);
+
+// Rows first..last-1 of a table as a lightest-section search sees them, numbered as the form's list
+// (from 0 at `first`), with their weight and the depth `depth` gives.
+std::vector<SearchRow> searchRows(ShapeTable table, int first, int last, double (*depth)(const SectionRecord&));
+
+// The "Lightest" search of a steel form that lists rows first..last-1 of a table in `listId`:
+// `calculate` presses the form's own Calculate in the window it is given. Returns the pane text.
+std::string pressLightestShape(FormHost& host, AppState& state, FormSearch search, ShapeTable table, int first,
+                               int last, double (*depth)(const SectionRecord&), int listId,
+                               const std::function<DesignResult(FormHost&)>& calculate);
 
 }  // namespace vd::member_forms

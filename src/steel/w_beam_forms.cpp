@@ -7,6 +7,7 @@
 #include "platform/text_format.h"
 #include "steel/beam_form_support.h"
 #include "steel/form_factories.h"
+#include "steel/member_form_support.h"
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
 #include "tables/property_sheets.h"
@@ -35,6 +36,8 @@ class WBeamForm : public Form {
     Result = 112,
     Calculate = 113,
     Status = 114,
+    Lightest = 115,
+    MaxDepth = 116,
     // What a beam analysis handed over: where the values come from, the deflection limit.
     FromAnalysis = 140,
     DeflectionLimit = 141,
@@ -51,6 +54,8 @@ class WBeamForm : public Form {
     loc.height = 3;
     layout_.newLine();
     layout_.list(List, "", 10).width = 14;
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
     layout_.newLine();
     layout_.edit(Moment, "Moment=", "kip-ft");
     layout_.newLine();
@@ -75,16 +80,19 @@ class WBeamForm : public Form {
     layout_.pane(Result, "", 14).width = 80;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
   }
 
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     Settings& st = state_.settings;
     row_ = readRowIndex(st, "AISC", "wideFlangeNum");
+    host.setText(MaxDepth, st.read("WF_BM", "maxDepth"));
     showLastBeam(host, state_);
     host.setText(Location, st.read("Project", "Note", "", 250));
     host.setText(Moment, st.read("WF_BM", "moment"));
@@ -134,6 +142,8 @@ class WBeamForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       lrfd_ ? calculateLrfd(host) : calculateAsd(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       state_.settings.formatAndWrite("AISC", "wideFlangeNum", "%d", row_);
       state_.report = reportText();
@@ -151,6 +161,22 @@ class WBeamForm : public Form {
   }
 
   double field(FormHost& host, int id) const { return host.number(id, 11); }
+
+  // Every W, M and S row through this form's Calculate; the lightest passing one is calculated.
+  void pressLightest(FormHost& host) {
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = "W";
+    search.section = "WF_BM";
+    search.maxDepthId = MaxDepth;
+    search.paneId = Result;
+    candidates_ = member_forms::pressLightestShape(host, state_, std::move(search), ShapeTable::W, 0, kWRowCount,
+                                     [](const SectionRecord& r) { return double(r.d); }, List, [this](FormHost& h) {
+                                       result_ = DesignResult{};
+                                       pressed(h, Calculate);
+                                       return result_;
+                                     });
+  }
 
   // One line under the section summary when the row holds another shape's values; "" otherwise.
   static std::string substituteLine(int row) {
@@ -289,6 +315,7 @@ class WBeamForm : public Form {
   FormLayout layout_;
   int row_ = 0;
   DesignResult result_;  // of the last calculation
+  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "frame/frame.h"
 #include "wood/glulam.h"
 #include "wood/form_factories.h"
+#include "wood/wood_search.h"
 #include "wood/wood_state.h"
 
 namespace vd {
@@ -31,6 +32,8 @@ class GlulamBeamForm : public Form {
     Lower,
     Calculate,
     Status,
+    Lightest,
+    MaxDepth,
     FirstLoad = 130,
     // What a beam analysis handed over: where the values come from, the deflection limit.
     FromAnalysis = 140,
@@ -43,6 +46,8 @@ class GlulamBeamForm : public Form {
     layout_.readOnly(JobNum, "Job Num:").width = 10;
     layout_.newLine();
     layout_.pane(Member, "", 3).width = 80;
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
     layout_.newLine();
     layout_.dropDown(Loading, "K_L, NDS Table 5.3.2:").width = 60;
     layout_.newLine();
@@ -68,15 +73,18 @@ class GlulamBeamForm : public Form {
     layout_.pane(Lower, "", 12).width = 80;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
   }
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     const GlulamMember* m = woodState(state_).glulam.get();
+    host.setText(MaxDepth, state_.settings.read("GLBEAM", "maxDepth"));
     report_ = m ? m->shortDescription() : std::string(" No glulam member has been chosen: pick a size first.");
     host.setText(Member, report_);
     std::vector<std::string> entries;
@@ -111,6 +119,8 @@ class GlulamBeamForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       if (calculated_) {
         Settings& st = state_.settings;
@@ -141,6 +151,36 @@ class GlulamBeamForm : public Form {
                                             {Deflection, "deflection", "%.4lf"},
                                             {Reaction, "reaction", "%.3lf"}}};
     return f;
+  }
+
+  // Every standard size (all six widths) of the member's combination and moisture through this form's
+  // Calculate; the lightest passing one becomes the current glulam member and is calculated.
+  void pressLightest(FormHost& host) {
+    std::unique_ptr<GlulamMember>& current = woodState(state_).glulam;
+    if (!current) return calculate(host);  // says that no member has been chosen
+    std::unique_ptr<GlulamMember> original = std::move(current);
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = "glulam " + original->title();
+    search.unit = kAreaUnit;
+    search.section = "GLBEAM";
+    search.maxDepthId = MaxDepth;
+    search.paneId = Lower;
+    search.rows = glulamSearchRows();
+    search.calculate = [&](FormHost& h, int row) {
+      current = row < 0 ? std::make_unique<GlulamMember>(*original)
+                        : std::make_unique<GlulamMember>(*glulamSizeAt(row), original->combination(), original->isDry());
+      h.setText(Member, current->shortDescription());
+      result_ = DesignResult{};
+      calculate(h);
+      return result_;
+    };
+    try {
+      candidates_ = vd::pressLightest(host, state_.settings, search);
+    } catch (...) {
+      current = std::move(original);  // a field that holds no number stops the search before any choice
+      throw;
+    }
   }
 
   void calculate(FormHost& host) {
@@ -195,6 +235,7 @@ class GlulamBeamForm : public Form {
   int loadCondition_ = 6;
   double values_[7] = {};
   bool calculated_ = false;
+  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

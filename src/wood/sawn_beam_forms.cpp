@@ -4,6 +4,7 @@
 #include "frame/frame.h"
 #include "wood/sawn_beam.h"
 #include "wood/form_factories.h"
+#include "wood/wood_search.h"
 #include "wood/wood_state.h"
 
 namespace vd {
@@ -30,6 +31,8 @@ class SawnBeamForm : public Form {
     Lower,
     Calculate,
     Status,
+    Lightest,
+    MaxDepth,
     FirstLoad = 130,  // seven radio buttons
     // What a beam analysis handed over: where the values come from, the deflection limit.
     FromAnalysis = 140,
@@ -47,6 +50,8 @@ class SawnBeamForm : public Form {
     layout_.readOnly(JobNum, "Job Num:").width = 10;
     layout_.newLine();
     layout_.pane(Member, "", 4).width = 70;
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
     layout_.newLine();
     layout_.label("Load Factor:");
     for (int i = 0; i < 7; ++i) {
@@ -75,15 +80,18 @@ class SawnBeamForm : public Form {
     layout_.pane(Lower, "", 6).width = 70;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.statusBar(Status);
   }
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     SawnMember& m = member();
+    host.setText(MaxDepth, state_.settings.read(section(), "maxDepth"));
     report_ = m.valid() ? m.shortDescription() : std::string(" No member has been chosen: pick a size first.");
     host.setText(Member, report_);
     host.setText(Location, state_.settings.read("Project", "Note", "", kLocationCapacity));
@@ -119,6 +127,8 @@ class SawnBeamForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       const std::string location = host.text(Location, kLocationCapacity);
       state_.settings.write("Project", "NOTE", location);
@@ -136,6 +146,35 @@ class SawnBeamForm : public Form {
     return timber_ ? w.timber : w.dimension;
   }
   const char* section() const { return timber_ ? "WD6_BM" : "WD2_BM"; }
+
+  // Every size of the member's species and grade through this form's Calculate; the lightest passing
+  // one becomes the current member (as if chosen in the size form) and is calculated.
+  void pressLightest(FormHost& host) {
+    const SawnMember original = member();
+    if (!original.valid()) return calculate(host);  // says that no member has been chosen
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = timber_ ? "timber" : "2x-4x sawn";
+    search.unit = kAreaUnit;
+    search.section = section();
+    search.maxDepthId = MaxDepth;
+    search.paneId = Lower;
+    search.rows = sawnSearchRows(timber_, false);
+    search.calculate = [&](FormHost& h, int row) {
+      member() = row < 0 ? original : sawnSize(original, timber_, row);
+      if (row >= 0) state_.settings.formatAndWrite(section(), "sizeN", "%d", row);
+      h.setText(Member, member().shortDescription());
+      result_ = DesignResult{};
+      pressed(h, Calculate);
+      return result_;
+    };
+    try {
+      candidates_ = vd::pressLightest(host, state_.settings, search);
+    } catch (...) {
+      member() = original;  // a field that holds no number stops the search before any choice
+      throw;
+    }
+  }
 
   void calculate(FormHost& host) {
     SawnMember& m = member();
@@ -185,6 +224,7 @@ class SawnBeamForm : public Form {
   DesignResult result_;  // of the last calculation
   std::string report_;
   int loadCondition_ = 10;
+  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

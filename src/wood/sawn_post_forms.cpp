@@ -1,9 +1,11 @@
 // "2x, 3x, 4x Post" and "5x, 6x, ...  Post": axial capacity of the current sawn member as a column.
+#include <algorithm>
 #include <array>
 
 #include "frame/frame.h"
 #include "wood/wood_column.h"
 #include "wood/form_factories.h"
+#include "wood/wood_search.h"
 #include "wood/wood_state.h"
 
 namespace vd {
@@ -21,7 +23,7 @@ constexpr const char* kSizeFactorReminder =
 
 class SawnPostForm : public Form {
  public:
-  enum { Location = 101, Depth, Width, Length, Load, Cd, Cm, Ct, Cf, Cp, Ci, Calculate, Report, LengthW };
+  enum { Location = 101, Depth, Width, Length, Load, Cd, Cm, Ct, Cf, Cp, Ci, Calculate, Report, LengthW, Lightest, MaxDepth };
 
   SawnPostForm(AppState& s, bool timber)
       : state_(s),
@@ -35,6 +37,8 @@ class SawnPostForm : public Form {
     layout_.label(timber ? "Orientation of the Member" : "Size and  orientation");
     layout_.edit(Depth, timber ? "(Lc) d =" : "d  (unbraced side) =", inch).width = 10;
     layout_.edit(Width, timber ? "w =" : "by", inch).width = 10;
+    layout_.newLine();
+    maxDepthField(layout_, MaxDepth);
     layout_.newLine();
     layout_.edit(Length, "Unbraced length =", timber ? "ft." : "feet").width = 10;
     layout_.edit(Load, "Axial Load Pa =", "kip.").width = 10;
@@ -53,15 +57,18 @@ class SawnPostForm : public Form {
     layout_.edit(Ci, "incising, Ci", "0.85 - 1.0").width = 10;
     layout_.newLine();
     layout_.button(Calculate, "Calculate").isDefault = true;
+    lightestButton(layout_, Lightest);
     layout_.button(kOk, "OK");
     layout_.newLine();
     layout_.pane(Report, "", 14).width = 80;
   }
   const FormLayout& layout() const override { return layout_; }
+  std::string candidates() const override { return candidates_; }
 
   void opened(FormHost& host) override {
     Settings& st = state_.settings;
     host.setText(Location, st.read("Project", "Note", "", kLocationCapacity));
+    host.setText(MaxDepth, st.read("WD_COL", "maxDepth"));
     for (const Field& f : fields())
       if (!(timber_ && f.id == Cf)) host.setText(f.id, st.read("WD_COL", f.key, "", kField));
     if (!timber_) host.setText(Report, kSizeFactorReminder);
@@ -70,6 +77,8 @@ class SawnPostForm : public Form {
   void pressed(FormHost& host, int id) override {
     if (id == Calculate) {
       calculate(host);
+    } else if (id == Lightest) {
+      pressLightest(host);
     } else if (id == kOk) {
       // OK without a calculation calculates what the fields show, so the pad gets a report.
       if (!calculated_) calculate(host);
@@ -109,6 +118,52 @@ class SawnPostForm : public Form {
     return timber_ ? w.timber : w.dimension;
   }
 
+  // Every size of the member's species and grade through this form's Calculate, each standing as the
+  // typed sides do (the side typed as d the thinner one when it is no wider than w) and, for 2x-4x, with
+  // its own C_F for compression (NDS Supplement Table 4A) in place of the one typed. The lightest passing
+  // size becomes the current member, its sides and C_F are typed in, and it is calculated.
+  void pressLightest(FormHost& host) {
+    const SawnMember original = member();
+    if (!original.valid()) return calculate(host);  // says that no member has been chosen
+    const std::string typed[3] = {host.text(Depth, kField), host.text(Width, kField), host.text(Cf, kField)};
+    // The sides are replaced by each size's, so they need not hold numbers; empty ones read as 0.
+    const bool thinAsD = !(parseNumber(typed[0]) > parseNumber(typed[1]));
+    FormSearch search;
+    search.caption = layout_.title;
+    search.what = timber_ ? "5x and larger sawn" : "2x-4x sawn";
+    search.unit = kAreaUnit;
+    search.section = "WD_COL";
+    search.maxDepthId = MaxDepth;
+    search.paneId = Report;
+    search.rows = sawnSearchRows(timber_, true);
+    search.calculate = [&](FormHost& h, int row) {
+      SawnMember& m = member();
+      m = row < 0 ? original : sawnSize(original, timber_, row);
+      if (row < 0) {
+        h.setText(Depth, typed[0]);
+        h.setText(Width, typed[1]);
+        if (!timber_) h.setText(Cf, typed[2]);
+      } else {
+        const double thin = std::min(m.b(), m.d()), wide = std::max(m.b(), m.d());
+        h.setText(Depth, format("%g", thinAsD ? thin : wide));
+        h.setText(Width, format("%g", thinAsD ? wide : thin));
+        double CFb = 1.0, CFt = 1.0, CFc = 1.0;
+        m.getSizeFactors(CFb, CFt, CFc);
+        if (!timber_) h.setText(Cf, format("%g", CFc));
+        state_.settings.formatAndWrite(timber_ ? "WD6_BM" : "WD2_BM", "sizeN", "%d", row);
+      }
+      result_ = DesignResult{};
+      calculate(h);
+      return result_;
+    };
+    try {
+      candidates_ = vd::pressLightest(host, state_.settings, search);
+    } catch (...) {
+      member() = original;  // a field that holds no number stops the search before any choice
+      throw;
+    }
+  }
+
   void calculate(FormHost& host) {
     SawnMember& m = member();
     if (!m.valid()) {
@@ -146,6 +201,7 @@ class SawnPostForm : public Form {
   DesignResult result_;  // of the last calculation
   std::string report_;
   bool calculated_ = false;
+  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

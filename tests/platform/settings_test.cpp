@@ -317,3 +317,26 @@ TEST_F(SettingsTest, TwoWritersAtOnceKeepEachOthersKeys) {
 }
 
 }  // namespace
+
+namespace {
+
+// A search runs a form's calculation, which stores its inputs, on hundreds of rows: under a Hold those
+// writes are seen by reads but never reach the file, and are gone when the hold ends.
+TEST_F(SettingsTest, WritesUnderAHoldStayInMemoryUntilItEnds) {
+  Settings s(file);
+  ASSERT_TRUE(s.write("WF_BM", "Fy", "36.00"));
+  const std::string before = contents();
+  {
+    const Settings::Hold hold(s);
+    EXPECT_TRUE(s.write("WF_BM", "Fy", "50.00"));
+    EXPECT_TRUE(s.write("wf_bm", "maxDepth", "18"));
+    EXPECT_EQ(s.read("wf_bm", "fy", "", 10), "50.00");
+    EXPECT_EQ(s.readInt("WF_BM", "maxDepth"), 18);
+    EXPECT_EQ(contents(), before);
+  }
+  EXPECT_EQ(s.read("WF_BM", "Fy", "", 10), "36.00");
+  EXPECT_EQ(s.read("WF_BM", "maxDepth", "none", 10), "none");
+  EXPECT_EQ(contents(), before);
+}
+
+}  // namespace
