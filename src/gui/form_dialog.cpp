@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -208,6 +209,11 @@ void FormDialog::createWidget(const Control& c) {
       }
       edit->setMinimumWidth((c.width > 0 ? c.width : (c.kind == ControlKind::Pane ? 60 : 30)) * cw + 20);
       edit->setTabStopDistance(8.0 * cw);
+      // A pane shows report text and candidate tables, aligned in columns as in the report pad.
+      if (c.kind == ControlKind::Pane) {
+        edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        edit->setTabStopDistance(8.0 * charWidth(edit));
+      }
       if (c.kind == ControlKind::MultiEdit) {
         connect(edit, &QPlainTextEdit::textChanged, this, [this, id] { notifyChanged(id); });
       }

@@ -43,10 +43,14 @@ std::string LightestResult::text(const std::string& what, const SearchLimits& li
                   h.result.governing.c_str(), ratio.c_str());
   }
   std::string t = format(" Lightest %s sections passing%s:\r\n", what.c_str(), depth.c_str());
+  // The name column is as wide as the longest name, so a long one ("HSS5-1/2X5-1/2X5/16") keeps the
+  // columns in line.
+  int nameWidth = 18;
+  for (const Candidate& c : passing) nameWidth = std::max(nameWidth, static_cast<int>(c.name.size()));
   for (std::size_t i = 0; i < passing.size(); ++i) {
     const Candidate& c = passing[i];
-    appendf(t, "  %zu. %-18s %8.2f %s   ratio %.2f (%s)\r\n", i + 1, c.name.c_str(), c.weight, unit, c.result.ratio,
-            c.result.governing.c_str());
+    appendf(t, "  %zu. %-*s %8.2f %s   ratio %.2f (%s)\r\n", i + 1, nameWidth, c.name.c_str(), c.weight, unit,
+            c.result.ratio, c.result.governing.c_str());
   }
   return t;
 }
