@@ -7,33 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_run.h"
+
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
+using Result = vdtest::CliRun;
+using vdtest::runArgs;
+const auto runCli = [](const std::string& script, const std::string& extraArgs = "",
+                       const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
+  return vdtest::runScript(script, extraArgs, prepare);
 };
-
-// Runs the real program on a script, in a scratch directory, with its own settings file.
-Result runCli(const std::string& script, const std::string& extraArgs = "",
-              const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vd_cli_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  if (prepare) prepare(dir);
-  std::ofstream(dir / "script.txt") << script;
-  const std::string command = "cd " + dir.string() + " && " VD_CLI " --settings " + (dir / "t.ini").string() + " " +
-                              extraArgs + " script.txt 2>&1";
-  Result r{0, ""};
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int rc = ::pclose(p);
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  }
-  return r;
-}
 
 TEST(Cli, ConvertsAndPrintsThePad) {
   Result r = runCli("menu ft in 1/16 -> mm\nset \"ft in 1/16\" 3 4 5\npress Calculate\npress OK\nshow pad\n");
@@ -76,22 +59,6 @@ TEST(Cli, VersionAndHelp) {
                            "show FIELD", "show status", "show candidates", "show messages", "show menu ITEM", "grayed: ITEM",
                            "--settings FILE", "--version", "Exit status"})
     EXPECT_NE(help.find(line), std::string::npos) << line;
-}
-
-// Runs the program with arguments only (no script file of ours).
-Result runArgs(const std::string& args) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vd_cli_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string command = "cd " + dir.string() + " && " VD_CLI " " + args + " </dev/null 2>&1";
-  Result r{0, ""};
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int rc = ::pclose(p);
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  }
-  return r;
 }
 
 TEST(Cli, BadArgumentsSayWhatIsWrong) {

@@ -3,6 +3,7 @@
 
 #include "beam_test_support.h"
 #include "steel/channel_tube_beams.h"
+#include "steel/steel_beam_forms.h"
 #include "steel/w_beam_asd.h"
 #include "steel/w_beam_lrfd.h"
 #include "support/scratch_dir.h"
@@ -32,10 +33,10 @@ TEST_F(BeamForms, WAsdCalculateStoresClampsAndReportsInOrder) {
   EXPECT_EQ(h.status(0), "+mom= 123.46 kip-ft,  -mom= -7.00 kip-ft");
   EXPECT_EQ(h.status(1), "left R= 20.50 kip,  right R= 31.25 kip");
   // No settings file: empty fields, row 0 selected.
-  EXPECT_EQ(h.text(103), "");
-  EXPECT_EQ(h.selection(102), 0);
-  EXPECT_EQ(h.items(102).size(), 302u);
-  EXPECT_EQ(h.items(102)[0], "W44x335");
+  EXPECT_EQ(h.text(w_beam_form::Moment), "");
+  EXPECT_EQ(h.selection(w_beam_form::List), 0);
+  EXPECT_EQ(h.items(w_beam_form::List).size(), 302u);
+  EXPECT_EQ(h.items(w_beam_form::List)[0], "W44x335");
 
   run(r,
       "pick \"W18x50\"\n"
@@ -55,7 +56,7 @@ TEST_F(BeamForms, WAsdCalculateStoresClampsAndReportsInOrder) {
 
   const SectionRecord& w = *sectionRow(ShapeTable::W, kW18x50);
   const std::string design = WBeamAsd(w, 150.0, 10.0, 0.0, 2.3, 50.0, 6.0, 30.0).design();
-  EXPECT_EQ(h.text(112, std::string::npos), design);
+  EXPECT_EQ(h.text(w_beam_form::Result, std::string::npos), design);
   EXPECT_EQ(r.state().report, design);
   run(r, "press OK\n");
   EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "147");
@@ -73,9 +74,9 @@ TEST_F(BeamForms, WAsdCalculateStoresClampsAndReportsInOrder) {
 
   // Reopening shows the stored inputs and the stored row.
   run(r, "menu Stl Wide Flange Bm/ASD\n");
-  EXPECT_EQ(host(r).selection(102), kW18x50);
-  EXPECT_EQ(host(r).text(105), "2.30");
-  EXPECT_EQ(host(r).text(101, 300), "2nd floor, grid B");
+  EXPECT_EQ(host(r).selection(w_beam_form::List), kW18x50);
+  EXPECT_EQ(host(r).text(w_beam_form::Cb), "2.30");
+  EXPECT_EQ(host(r).text(w_beam_form::Location, 300), "2nd floor, grid B");
   run(r, "press Cancel\n");
 }
 
@@ -84,13 +85,13 @@ TEST_F(BeamForms, WAsdSelectionShowsTheSummaryAndCancelLeavesThePad) {
   ScriptRunner r(s, out_, allForms());
   const std::string before = r.padText();
   run(r, "menu Stl Wide Flange Bm/ASD\npick \"W18x50\"\n");
-  EXPECT_EQ(host(r).text(112, std::string::npos),
+  EXPECT_EQ(host(r).text(w_beam_form::Result, std::string::npos),
             "    Designed for: \"     W18x50 \"\t\tmetric size:      W460x74\r\n Depth =18.000 in,   Web thickness =0.355 "
             "in,   k =0.972 in\r\n Flange width =7.500 in, thick =0.570 in\r\n Compact Section Criteria:\tbf/2tf =6.570 "
             "\t d/tw =50.700\r\n\t rT =1.950 \t d/Af =4.210\r\n Elastic Properties: Ixx =800.00 in^4,  Sxx=88.900 in^3,  "
             "rxx=7.380 in\r\n");
   run(r, "set Moment 100\nset Fy 36\nset Cb 1\nset \"Unbraced length Lb\" 0\npress Calculate\n");
-  EXPECT_EQ(host(r).text(112, std::string::npos),
+  EXPECT_EQ(host(r).text(w_beam_form::Result, std::string::npos),
             WBeamAsd(*sectionRow(ShapeTable::W, kW18x50), 100, 0, 0, 1, 36, 0, 0).design());
   run(r, "press Cancel\n");
   EXPECT_EQ(r.padText(), before);
@@ -103,18 +104,18 @@ TEST_F(BeamForms, StoredRowOutsideTheTableSelectsNothingAndCalculateUsesRowZero)
   s.write("AISC", "wideFlangeNum", "302");
   ScriptRunner r(s, out_, allForms());
   run(r, "menu Stl Wide Flange Bm/ASD\n");
-  EXPECT_EQ(host(r).selection(102), -1);
+  EXPECT_EQ(host(r).selection(w_beam_form::List), -1);
   run(r, "set Moment 100\nset Fy 36\nset Cb 1\nset \"Unbraced length Lb\" 0\npress Calculate\n");
-  EXPECT_EQ(host(r).selection(102), 0);
+  EXPECT_EQ(host(r).selection(w_beam_form::List), 0);
   EXPECT_EQ(host(r).status(1), "No section was selected: W44x335 is used.");
-  EXPECT_TRUE(contains(host(r).text(112, std::string::npos), "Lc ="));
+  EXPECT_TRUE(contains(host(r).text(w_beam_form::Result, std::string::npos), "Lc ="));
   run(r, "press OK\n");
   EXPECT_TRUE(contains(r.padText(), "Designed for: \"    W44x335 \""));
   EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "0");
 
   s.write("AISC", "wideFlangeNum", "-3");
   run(r, "menu Stl Wide Flange Bm/ASD\n");
-  EXPECT_EQ(host(r).selection(102), -1);
+  EXPECT_EQ(host(r).selection(w_beam_form::List), -1);
   run(r, "press Cancel\n");
 }
 
@@ -125,7 +126,7 @@ TEST_F(BeamForms, ValuesNoCalculationCanUseAreRefused) {
   run(r, "menu Stl Wide Flange Bm/ASD\nset Moment 1e300\nset Fy 36\nset Cb 1\nset \"Unbraced length Lb\" 0\n"
          "press Calculate\nshow messages\n");
   EXPECT_EQ(out_.str(), "Vardelin: Moment= 1e+300 is out of range: enter a value between -1000000 and 1000000.\n");
-  EXPECT_TRUE(contains(host(r).text(112, std::string::npos), "Nothing was calculated."));
+  EXPECT_TRUE(contains(host(r).text(w_beam_form::Result, std::string::npos), "Nothing was calculated."));
   EXPECT_FALSE(std::filesystem::exists(ini()));  // nothing stored
   run(r, "press Cancel\n");
 
@@ -156,9 +157,9 @@ TEST_F(BeamForms, LrfdShowsStoredAxialAndBearingGrayedAndRaisesCbToOne) {
   s.write("WF_BM", "bearing", "4.00");
   ScriptRunner r(s, out_, allForms());
   run(r, "menu Stl Wide Flange Bm/LRFD\n");
-  EXPECT_EQ(host(r).text(107), "12.00");
-  EXPECT_FALSE(host(r).isEnabled(107));
-  EXPECT_FALSE(host(r).isEnabled(109));
+  EXPECT_EQ(host(r).text(w_beam_form::Pa), "12.00");
+  EXPECT_FALSE(host(r).isEnabled(w_beam_form::Pa));
+  EXPECT_FALSE(host(r).isEnabled(w_beam_form::Bearing));
   run(r,
       "set \"Axial Load Pa\" 99\npick \"W18x50\"\nset Moment 300\nset Fy 50\nset Fu 65\nset Cb 0.5\n"
       "set \"Unbraced length Lb\" 10\nset Shear 40\npress Calculate\npress OK\n");
@@ -187,14 +188,14 @@ TEST_F(BeamForms, SubstitutedRowIsNamedInBothWReports) {
   Settings s(ini());
   ScriptRunner r(s, out_, allForms());
   run(r, "menu Stl Wide Flange Bm/ASD\npick \"W36x848\"\n");
-  EXPECT_TRUE(host(r).text(112, std::string::npos).ends_with(" in\r\n" + note));
+  EXPECT_TRUE(host(r).text(w_beam_form::Result, std::string::npos).ends_with(" in\r\n" + note));
   run(r, "set Moment 100\nset Fy 36\nset Cb 1\nset \"Unbraced length Lb\" 0\npress Calculate\npress OK\n");
   std::string pad = r.padText();
   EXPECT_TRUE(contains(pad, " in\r\n" + note + "\r\n ASD 9th Ed. EQ. F1-2 ...")) << pad;
   EXPECT_EQ(pad.find(" Note:"), pad.rfind(" Note:"));  // one line only
 
   run(r, "menu Stl Wide Flange Bm/LRFD\npick \"W36x848\"\n");
-  EXPECT_TRUE(host(r).text(112, std::string::npos).ends_with(" in^3\r\n" + note));
+  EXPECT_TRUE(host(r).text(w_beam_form::Result, std::string::npos).ends_with(" in^3\r\n" + note));
   run(r, "set Fy 50\nset Fu 65\npress Calculate\npress OK\n");
   pad = r.padText();
   EXPECT_TRUE(contains(pad, " in\r\n" + note + " ryy =")) << pad;
@@ -221,7 +222,7 @@ TEST_F(BeamForms, ChannelShowsTheWholeReportInTheFormAndOnOk) {
       "Properties: Ixx=   404.00 in^4, Sxx=  53.800 in^3, rxx=  5.240 in\r\n Shear Center Location:  eo =    0.583 "
       "in\r\n";
   const std::string report = header + ChannelBeamAsd(*sectionRow(ShapeTable::Channel, 0), 60, 10, 0, 1, 36, 0).design();
-  EXPECT_EQ(host(r).text(110, std::string::npos), report);
+  EXPECT_EQ(host(r).text(channel_beam_form::Result, std::string::npos), report);
   EXPECT_EQ(s.read("CH_BM", "Fyield"), "36.00");
   EXPECT_EQ(s.read("CH_BM", "bearing"), "3.50");
   run(r, "press OK\n");
@@ -229,7 +230,7 @@ TEST_F(BeamForms, ChannelShowsTheWholeReportInTheFormAndOnOk) {
   EXPECT_EQ(s.read("AISC", "channelNum"), "0");
   // A shear makes the header say so.
   run(r, "menu Stl C & MC Beam\nset Shear 12.5\npress Calculate\n");
-  EXPECT_TRUE(contains(host(r).text(110, std::string::npos), " Moment =60.000 kip-ft,   shear force =12.50 kip \r\n"));
+  EXPECT_TRUE(contains(host(r).text(channel_beam_form::Result, std::string::npos), " Moment =60.000 kip-ft,   shear force =12.50 kip \r\n"));
   run(r, "press Cancel\n");
 }
 
@@ -240,7 +241,7 @@ TEST_F(BeamForms, TubeStoresOnlyOnOkAndSwapsAxesForWeakBending) {
       "menu Stl Tube Beam\npick \"HSS 20 x 4 x 0.500\"\nset Moment 50\nset Fy 46\nset Cb 5\n"
       "set \"Unbraced length Lb\" 1\ncheck \"Weak Axis Bending\" on\npress Calculate\n");
   EXPECT_FALSE(std::filesystem::exists(ini()));
-  const std::string shown = host(r).text(109, std::string::npos);
+  const std::string shown = host(r).text(tube_beam_form::Result, std::string::npos);
   EXPECT_TRUE(contains(shown, " Moment =50.000 kip-ft\r\n unbraced length =1.00 ft \t Cb =2.30\r\n Fy =46.00 ksi.\r\n"
                               " Note: Cb = 5.00 was limited to 2.30 (AISC ASD F1.3: Cb at most 2.3; below 0.4 taken as "
                               "0.4).\r\n"));
