@@ -1,6 +1,6 @@
 // Every example script (examples/**/NAME.txt) and every golden script (tests/golden/**/NAME.txt) runs
-// through the command-line program; what it prints, the files it leaves and a failing exit status
-// must equal NAME.expected byte for byte. tools/regen_golden.sh BUILD rewrites the .expected files
+// through the command-line program; what it prints, the files it leaves, the settings it stores and a
+// failing exit status must equal NAME.expected byte for byte. tools/regen_golden.sh BUILD rewrites the .expected files
 // (VD_REGEN_GOLDEN=1); review the change as a diff.
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ std::vector<fs::path> scripts() {
 }
 
 // The run as the golden file holds it: the output, then the files the run wrote (text files with their
-// line count), then the exit status when it is not 0.
+// line count), the settings it stored, and the exit status when it is not 0.
 std::string transcript(const fs::path& script) {
   const vdtest::CliRun r = vdtest::runCli("'" + script.string() + "'");
   std::string t = r.out;
@@ -44,6 +44,8 @@ std::string transcript(const fs::path& script) {
     }
     t += "]\n";
   }
+  const std::string settings = r.file("t.ini");
+  if (!settings.empty()) t += "[settings]\n" + settings;
   if (r.status != 0) t += "[exit status " + std::to_string(r.status) + "]\n";
   return t;
 }
