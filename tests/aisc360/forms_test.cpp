@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "aisc360/combined.h"
+#include "aisc360/member_forms.h"
 #include "support/scratch_dir.h"
 
 namespace vd::aisc360 {
@@ -119,8 +120,8 @@ TEST_F(Aisc360Forms, LightestEqualsBruteForceSearch) {
       EXPECT_NE(found.find("fails " + b.heaviestCheck), std::string::npos) << found;
     } else {
       // The lightest is selected and calculated.
-      EXPECT_EQ(h.items(105)[static_cast<std::size_t>(h.selection(105))], b.passing.front());
-      EXPECT_NE(h.text(109, std::string::npos).find("Section " + b.passing.front() + " ("), std::string::npos);
+      EXPECT_EQ(h.items(member_form::List)[static_cast<std::size_t>(h.selection(member_form::List))], b.passing.front());
+      EXPECT_NE(h.text(member_form::Result, std::string::npos).find("Section " + b.passing.front() + " ("), std::string::npos);
     }
   }
 }
@@ -136,7 +137,7 @@ TEST_F(Aisc360Forms, InputsAreStoredAndFyFollowsTheFamilyUntilTyped) {
                                 "set Lcy 12\nset Lcz 6\npress Calculate\npress Cancel\nshow pad\n"
                                 "menu Steel Compression AISC 360-22\nshow Fy\nshow Section\nshow Lcz\nshow \"Axial Load\"\n");
   EXPECT_EQ(shown, "36\n35\n42\n\n This space is designed for you to cut and paste.\n42\nW44X335\n6\n100\n");
-  EXPECT_TRUE(r.currentHost()->checked(103));  // ASD
+  EXPECT_TRUE(r.currentHost()->checked(member_form::Asd));
 }
 
 // OK publishes the report and its verdict as data; after a Lightest search, the lightest row's.

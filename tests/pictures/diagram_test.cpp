@@ -279,16 +279,16 @@ TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
   auto m = form(cmd::MomentDiagram);
   HeadlessHost mh(*m);
   mh.open();
-  mh.press(103);
+  mh.press(diagram_form::Print);
   auto s = form(cmd::ShearDiagram);
   HeadlessHost sh(*s);
   sh.open();
-  sh.press(103);
+  sh.press(diagram_form::Print);
   EXPECT_EQ(out.printed, (std::vector<std::string>{"Moment.emf", "Shear.emf"}));
   EXPECT_TRUE(sh.takeMessages().empty());
 
   out.result = false;
-  sh.press(103);
+  sh.press(diagram_form::Print);
   const auto msgs = sh.takeMessages();
   ASSERT_EQ(msgs.size(), 1u);
   EXPECT_EQ(msgs[0].caption, "Vardelin");
@@ -297,7 +297,7 @@ TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
 
   // Without a desktop there is no printer: printing fails the same way.
   installPictureOutput(nullptr);
-  sh.press(103);
+  sh.press(diagram_form::Print);
   EXPECT_EQ(sh.takeMessages().at(0).text, "Error encountered during printing");
 }
 
@@ -305,7 +305,7 @@ TEST_F(DiagramFormTest, SavingWithoutADesktopWritesAnSvgBesideThePicture) {
   auto f = form(cmd::MomentDiagram);
   HeadlessHost host(*f);
   host.open();
-  host.press(104);
+  host.press(diagram_form::Save);
   const auto msgs = host.takeMessages();
   ASSERT_EQ(msgs.size(), 1u);
   EXPECT_EQ(msgs[0].text, "The picture was saved as Moment.svg.");
@@ -320,11 +320,11 @@ TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {
   auto f = form(cmd::MomentDiagram);
   HeadlessHost host(*f);
   host.open();
-  EXPECT_EQ(host.picture(101), "");
+  EXPECT_EQ(host.picture(diagram_form::PictureId), "");
   const auto msgs = host.takeMessages();
   ASSERT_EQ(msgs.size(), 1u);
   EXPECT_NE(msgs[0].text.find("Could not write Moment.emf"), std::string::npos);
-  host.press(103);
+  host.press(diagram_form::Print);
   EXPECT_EQ(host.takeMessages().at(0).text, "Error encountered during printing");
 }
 
