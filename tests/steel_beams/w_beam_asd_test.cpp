@@ -85,6 +85,9 @@ TEST(WBeamAsd, LateralBucklingBranches) {
     const char* line;
   } cases[] = {
       {20.0, 22.6635, "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy    Fb =22.66 ksi   Moment Capacity =829.11 k-ft"},
+      // Lb 24 ft: l = 288 in, still below 2.236x = 299.9 in: F1-6 = (2/3 - (288/2.97)^2*50/1530000)*50 = 17.97
+      // (F1-7 would give 170000/(288/2.97)^2 = 18.08).
+      {24.0, 17.969, "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy    Fb =17.97 ksi"},
       {35.0, 8.5009, "\r\n Eq. F1-7: 170000*Cb/((l/rT)^2)    Fb =8.50 ksi   Moment Capacity =310.99 k-ft"},
       {60.0, 4.4326, "\r\n Eq. F1-8: 12000*Cb/(l*d/Af)    Fb =4.43 ksi"},
   };
