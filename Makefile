@@ -22,6 +22,7 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 600
+	@bash scripts/line_counts.sh
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)

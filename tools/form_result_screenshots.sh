@@ -23,7 +23,7 @@ for shot in 603+Calculate 3001+Calculate 604+Calculate 553+Calculate 605+Calcula
   929+Calculate "477+OK;479+Calculate" "477+OK;2450+Calculate" "478+OK;480+Calculate" "478+OK;2550+Calculate" \
   "483+OK;578+Calculate" 3601+Calculate 3602+Calculate 3603+Calculate; do
   IFS=';' read -r -a args <<<"$shot"  # several forms in one run: "PICK+OK;FORM+Calculate"
-  QT_QPA_PLATFORM=offscreen timeout 30 "$build/tests/gui/gui_screenshots" "$out" "${args[@]}" ||
+  QT_QPA_PLATFORM=offscreen timeout 30 "$build/tools/screenshots/gui_screenshots" "$out" "${args[@]}" ||
     echo "no picture for $shot" >&2
 done
 rm -rf "$scratch"

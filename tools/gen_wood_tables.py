@@ -7,10 +7,8 @@ copies them mechanically, so no value is typed by hand:
 
   python3 tools/gen_wood_tables.py REFERENCE.md
 
-writes
-  src/wood/wood_tables_data.cpp     the compiled-in tables (species, grades, sizes, glulam)
-  tests/wood/data/wood_tables.txt   the same source lines verbatim, which the tests parse on their
-                                    own to check every compiled row against them.
+writes src/wood/wood_tables_data.cpp, the compiled-in tables (species, grades, sizes, glulam). The
+tests check a handful of rows against the published tables, typed by hand.
 """
 
 import re
@@ -188,8 +186,8 @@ def main():
     lines = Path(sys.argv[1]).read_text(encoding="utf-8").splitlines()
     lumber = section(lines, "Lumber species and grade tables", "Sawn beam design")
     glulam = section(lines, "Glulam tables and glulam beam design", "Solid wood columns")
-    species, grades, sizes2, lumber_verbatim = parse_lumber(lumber)
-    combos, widths, glulam_verbatim = parse_glulam(glulam)
+    species, grades, sizes2, _ = parse_lumber(lumber)
+    combos, widths, _ = parse_glulam(glulam)
 
     out = []
     w = out.append
@@ -251,19 +249,6 @@ def main():
     w("")
     w("}  // namespace vd")
     (ROOT / "src/wood/wood_tables_data.cpp").write_text("\n".join(out) + "\n", encoding="utf-8")
-
-    data = ["# 1991 NDS Supplement design values as the wood tables are built from them.",
-            "# Copied verbatim by tools/gen_wood_tables.py; the tests parse this file on their own.", ""]
-    data += ["## lumber", ""]
-    i = next(k for k, l in enumerate(lumber) if l.startswith("| Index | Name"))
-    _, end = table_after(lumber, i - 1)
-    data += lumber[i:end] + [""]
-    data += lumber_verbatim + ["", "## glulam", ""] + glulam_verbatim
-    for line in data:
-        assert "Part " not in line, line
-    path = ROOT / "tests/wood/data/wood_tables.txt"
-    path.parent.mkdir(parents=True, exist_ok=True)
-    path.write_text("\n".join(data) + "\n", encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cmake --build "$build" --target gui_screenshots -j2 >/dev/null
-tool="$build/tests/gui/gui_screenshots"
+tool="$build/tools/screenshots/gui_screenshots"
 status=0
 for spec in 1366x768:1 2560x1440:2; do
   screen=${spec%%:*}

@@ -16,41 +16,7 @@ namespace vd::aisc360 {
 
 namespace {
 
-enum Id {
-  Location = 101,
-  Lrfd,
-  Asd,
-  FamilyBox,
-  List,
-  FyField,
-  EField,
-  MaxDepth,
-  Result,
-  Calculate,
-  Lightest,
-  // Flexure.
-  Major = 120,
-  Minor,
-  Moment,
-  Shear,
-  CbField,
-  LbField,
-  LvField,
-  Span,
-  LiveLoad,
-  L240,
-  L360,
-  LTyped,
-  LimitN,
-  // Compression and combined.
-  Axial = 140,
-  Lcx,
-  Lcy,
-  Lcz,
-  Spacing,
-  SnugTight,
-  MomentY,
-};
+using namespace member_form;
 
 // A numeric field: its id, label, unit, settings key and the text it starts with when nothing is stored.
 struct Field {

@@ -16,7 +16,7 @@ std::string amount(double v) { return std::isfinite(v) ? format("%.2f", v) : std
 
 class DiagramForm : public Form {
  public:
-  enum { PictureId = 101, Status = 102, Print = 103, Save = 104 };
+  using enum diagram_form::Id;
 
   DiagramForm(AppState& s, DiagramKind kind)
       : state_(s),

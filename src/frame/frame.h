@@ -107,4 +107,9 @@ int beamPicture(int commandId);
 // Registers the forms of the frame itself: job number, about, update, the two conversions.
 void registerFrameForms(FormRegistry& registry);
 
+// Control ids of the about and information forms.
+namespace info_form {
+enum Id : int { Icon = 101, Text = 102 };
+}  // namespace info_form
+
 }  // namespace vd

@@ -164,7 +164,7 @@ constexpr const char* kMakerLines[] = {
 
 class InfoForm : public Form {
  public:
-  enum { Icon = 101, Text = 102 };
+  using enum info_form::Id;
   InfoForm(const char* templ, const char* title, std::string body)
       : body_(std::move(body)), layout_(templ, title) {
     layout_.picture(Icon, 64, 64);

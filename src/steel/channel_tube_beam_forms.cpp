@@ -17,7 +17,7 @@ constexpr const char* kCbRule = "AISC ASD F1.3: Cb at most 2.3; below 0.4 taken 
 
 class ChannelBeamForm : public Form {
  public:
-  enum { Location = 101, List, Moment, Fy, Cb, Lb, Shear, Bearing, ETxt, Result, Calculate, Status, Lightest, MaxDepth };
+  using enum channel_beam_form::Id;
 
   explicit ChannelBeamForm(AppState& s) : state_(s), layout_("CHBM_Box", "Flexural Design of a W shape:") {
     Control& loc = layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:");
@@ -176,7 +176,7 @@ class ChannelBeamForm : public Form {
 
 class TubeBeamForm : public Form {
  public:
-  enum { Location = 101, List, Moment, Fy, Cb, Lb, Weak, ETxt, Result, Calculate, Status, Lightest, MaxDepth };
+  using enum tube_beam_form::Id;
 
   explicit TubeBeamForm(AppState& s) : state_(s), layout_("TUBEBM_Box", "Flexural Design of a tube shape:") {
     Control& loc = layout_.add(ControlKind::MultiEdit, Location, "Location of this beam:");

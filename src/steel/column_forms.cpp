@@ -19,25 +19,7 @@ namespace {
 
 using namespace member_forms;
 
-enum Id {
-  Location = 101,
-  List,
-  Fy,
-  Kx,
-  Lx,
-  Ky,
-  Ly,
-  Pa,
-  RoleFirst = 110,  // four radio buttons, 110..113, in role order
-  Dead = 120,
-  Live,
-  Quake,
-  RwList,
-  Result = 130,
-  Calculate,
-  Lightest,
-  MaxDepth,
-};
+using namespace column_form;
 constexpr int kRoleGroup = 1;
 
 // Layout, role handling and settings plumbing common to the three column forms.

@@ -13,17 +13,7 @@ namespace vd {
 
 namespace {
 
-enum Id {
-  Location = 101,
-  JobNum,
-  FaComputed,
-  FaAllowable,
-  Fy,
-  XFirst = 110,  // fb, k, Lb, r, Cm, Fb of X-X: 110..115
-  YFirst = 120,  // the same of Y-Y: 120..125
-  Result = 130,
-  Calculate,
-};
+using namespace combined_stress_form;
 
 struct BendingField {
   const char* label;

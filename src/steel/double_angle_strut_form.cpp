@@ -14,26 +14,7 @@ namespace {
 
 using namespace member_forms;
 
-enum Id {
-  Location = 101,
-  List,
-  Fy,
-  Kyy,
-  Lyy,
-  Kxx,
-  Lxx,
-  Pa,
-  RoleFirst = 110,  // 110..113
-  Dead = 120,
-  Live,
-  Quake,
-  RwList,
-  GapFirst = 125,  // 125..127: 0, 3/8, 3/4 in
-  Result = 130,
-  Calculate,
-  Lightest,
-  MaxDepth,
-};
+using namespace strut_form;
 constexpr int kRoleGroup = 1, kGapGroup = 2;
 
 class DoubleAngleStrutForm : public Form {

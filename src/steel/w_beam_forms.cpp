@@ -21,28 +21,7 @@ constexpr const char* kFyRule = "the W beam checks take Fy from 33 to 50 ksi";
 
 class WBeamForm : public Form {
  public:
-  enum {
-    Location = 101,
-    List = 102,
-    Moment = 103,
-    Fy = 104,
-    Cb = 105,
-    Lb = 106,
-    Pa = 107,
-    Shear = 108,
-    Bearing = 109,
-    Fu = 110,
-    ETxt = 111,
-    Result = 112,
-    Calculate = 113,
-    Status = 114,
-    Lightest = 115,
-    MaxDepth = 116,
-    // What a beam analysis handed over: where the values come from, the deflection limit.
-    FromAnalysis = 140,
-    DeflectionLimit = 141,
-    TypedLimit = 142,
-  };
+  using enum w_beam_form::Id;
 
   WBeamForm(AppState& s, bool lrfd)
       : state_(s),

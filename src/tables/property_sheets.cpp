@@ -137,7 +137,7 @@ struct SheetTexts {
 
 class PropertySheetForm : public Form {
  public:
-  enum { Prompt = 101, List = 102, Sheet = 103 };
+  using enum property_sheet_form::Id;
 
   PropertySheetForm(AppState& s, ShapeTable t)
       : state_(s), table_(t), info_(sheetForm(t)), layout_(info_.templ, info_.title) {

@@ -20,4 +20,9 @@ std::string substituteNote(ShapeTable table, int row);
 // The browse form of a table ("WMS_Box", "WT_Box", "CMC_Box", "ANGLE_Box", "TUBE_Box", "PIPE_Box").
 std::unique_ptr<Form> makePropertySheetForm(AppState& state, ShapeTable table);
 
+// Control ids of the property sheet forms.
+namespace property_sheet_form {
+enum Id : int { Prompt = 101, List = 102, Sheet = 103 };
+}  // namespace property_sheet_form
+
 }  // namespace vd

@@ -7,13 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "cli/run_cli.h"
+#include "support/cli_run.h"
 
 namespace {
 
-using clitest::Result;
-using clitest::runArgs;
-using clitest::runCli;
+using Result = vdtest::CliRun;
+using vdtest::runArgs;
+const auto runCli = [](const std::string& script, const std::string& extraArgs = "",
+                       const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
+  return vdtest::runScript(script, extraArgs, prepare);
+};
 
 TEST(Cli, ConvertsAndPrintsThePad) {
   Result r = runCli("menu ft in 1/16 -> mm\nset \"ft in 1/16\" 3 4 5\npress Calculate\npress OK\nshow pad\n");

@@ -1,13 +1,10 @@
 #pragma once
-// Runs the real vardelin-cli in a scratch directory of this test process (kept until the next run).
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
+// The batch tests' runs: one scratch folder per test process, which a test fills with its tables
+// before running the program there.
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <string>
+
+#include "support/cli_run.h"
 
 namespace clitest {
 
@@ -20,41 +17,15 @@ struct Result {
   std::string out;
 };
 
-// Runs the real program on a script, in a scratch directory, with its own settings file.
-inline Result runCli(const std::string& script, const std::string& extraArgs = "",
-              const std::function<void(const std::filesystem::path&)>& prepare = nullptr) {
-  const std::filesystem::path dir = cliDir();
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  if (prepare) prepare(dir);
-  std::ofstream(dir / "script.txt") << script;
-  const std::string command = "cd " + dir.string() + " && " VD_CLI " --settings " + (dir / "t.ini").string() + " " +
-                              extraArgs + " script.txt 2>&1";
-  Result r{0, ""};
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int rc = ::pclose(p);
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  }
-  return r;
-}
-
-// Runs the program with arguments only (no script file of ours); without mergeErrors its standard error
-// goes to stderr.txt in the directory.
+// The program with these arguments in cliDir(); without mergeErrors its standard error goes to
+// stderr.txt there.
 inline Result runArgs(const std::string& args, bool mergeErrors = true) {
   const std::filesystem::path dir = cliDir();
   std::filesystem::create_directories(dir);
-  const std::string command = "cd " + dir.string() + " && " VD_CLI " " + args + " </dev/null " + (mergeErrors ? "2>&1" : "2>stderr.txt");
   Result r{0, ""};
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int rc = ::pclose(p);
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  }
+  r.out = vdtest::capture("cd '" + dir.string() + "' && " VD_CLI " " + args + " </dev/null " +
+                              (mergeErrors ? "2>&1" : "2>stderr.txt"),
+                          &r.status);
   return r;
 }
 

@@ -239,7 +239,7 @@ TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
   ScriptRunner r(s, out_, allForms());
   r.runLine("menu About");
   ASSERT_NE(r.currentHost(), nullptr);
-  const std::string about = r.currentHost()->text(102, std::string::npos);
+  const std::string about = r.currentHost()->text(info_form::Text, std::string::npos);
   // The version, the code editions and the licence; no trademark line of another program.
   EXPECT_EQ(about.rfind("Vardelin " VARDELIN_VERSION "\r\n", 0), 0u) << about;
   for (const char* part : {"AISC ASD 9th edition", "ACI 318", "NDS 1991", "94 UBC 1628", "Licence:",
@@ -253,7 +253,7 @@ TEST_F(FrameTest, AboutAndUpdateFormsShowTheirTexts) {
   EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
   EXPECT_EQ(r.currentHost()->form().layout().title, "About Vardelin " VARDELIN_VERSION);
   // The icon is a real picture file: a metafile header record first.
-  const std::string icon = r.currentHost()->picture(101);
+  const std::string icon = r.currentHost()->picture(info_form::Icon);
   ASSERT_FALSE(icon.empty());
   EXPECT_EQ(slurp(icon).substr(0, 4), std::string("\x01\0\0\0", 4));
   r.runLine("press Cancel");

@@ -3,26 +3,17 @@
 // the pages, every report line, and the header and "Page n of N" on every page.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "jobs/job.h"
+#include "support/cli_run.h"
 
 namespace {
 
-std::string capture(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    ::pclose(p);
-  }
-  return out;
-}
+using vdtest::capture;
 
 // Text without blanks or continuation marks: a wrapped line reads as the line it was.
 std::string squeeze(const std::string& s) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <unistd.h>
 
 #include <clocale>
@@ -92,6 +94,18 @@ TEST(ParseNumber, LeadingNumberOrZero) {
   EXPECT_DOUBLE_EQ(parseNumber("abc"), 0.0);
   EXPECT_DOUBLE_EQ(parseNumber("."), 0.0);
   EXPECT_DOUBLE_EQ(parseNumber("-"), 0.0);
+}
+
+// A field is a number and nothing else: a decimal comma, a unit mark, a non-finite value or a slip below
+// a millionth is refused, not read as its leading digits.
+TEST(ParseField, WholeNumbersOnly) {
+  const struct {
+    const char* text;
+    std::optional<double> value;
+  } cases[] = {{" 12.5 ", 12.5}, {"-3", -3.0}, {"0", 0.0},           {"2.5e3", 2500.0},
+               {"1,5", std::nullopt}, {"12'", std::nullopt}, {"3 4", std::nullopt}, {"", std::nullopt},
+               {"1e400", std::nullopt}, {"1e-7", std::nullopt}};
+  for (const auto& c : cases) EXPECT_EQ(parseField(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(ParseNumber, NeverGivesNonFiniteValues) {

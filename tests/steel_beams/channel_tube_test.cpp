@@ -42,15 +42,6 @@ TEST(ChannelBeam, UnbracedWholeText) {
   EXPECT_TRUE(text.ends_with("\r\n\r\n Result: OK, ratio 0.83 (governed by bending, Eq. F1-8)\r\n")) << text;
 }
 
-TEST(ChannelBeam, NoUnbracedLengthGivesPointSixFy) {
-  for (double lb : {0.0, -0.0}) {
-    ChannelBeamAsd beam(C("C15x50"), 60.0, lb, 0.0, 1.0, 36.0, 0.0);
-    const std::string text = beam.design();
-    EXPECT_TRUE(contains(text, "\r\n Fb =0.60*Fy = 21.60 ksi\r\n Fb =21.60 ksi   Moment Capacity =96.84 k-ft")) << text;
-    EXPECT_FALSE(vdtest::hasNonFinite(text));
-  }
-}
-
 TEST(ChannelBeam, FyDesignedWithin33And65) {
   ChannelBeamAsd high(C("C15x50"), 60.0, 0.0, 0.0, 1.0, 70.0, 0.0);
   EXPECT_TRUE(contains(high.design(), "Fb =0.60*Fy = 39.00 ksi"));
@@ -62,21 +53,6 @@ TEST(ChannelBeam, ConnectionListOnlyForDeepWebs) {
   // C3x4.1: d - 2tw = 3 - 2*0.17 < 6.
   ChannelBeamAsd small(C("C3x4.1"), 1.0, 1.0, 0.0, 1.0, 36.0, 0.0);
   EXPECT_FALSE(contains(small.design(), "Single-Plate"));
-}
-
-// HSS 8x8x1/2 (t 0.465, S 31.2), Fy 46: b/t = 17.20 < 190/sqrt(46) = 28.01, compact;
-// Lc = 1950*8/46 = 339.1 in = 28.26 ft; Lb 10 ft: Fb = 0.66*46 = 30.36, M cap = 31.2*30.36/12 = 78.94.
-TEST(TubeBeam, CompactWithinLcWholeText) {
-  TubeBeamAsd beam(HSS("HSS 8 x 8 x 0.500"), 50.0, 10.0, 1.0, 46.0, 0.0, 1.0, false);
-  EXPECT_EQ(beam.text(),
-            "\r\n AISC ASD 9th Ed."
-            "\r\n Compact Section Criteria:\t  b/t(=17.20')  <  190/sqrt(Fy) (=28.01')"
-            "\r\n Assumed M1=0.0; & M2=1.0 \r\n ASD 9th Ed. EQ. F3-2 Lc= (1950+1200*M1/M2)*b/Fy  Lc= 28.26 ft"
-            "\r\n Fb' = 0.66*Fy =30.36 ksi   Moment Capacity =78.94 k-ft"
-            "\r\n\t Design Moment (=50.00 k-ft) < Beam Capacity (=78.94 k-ft)  ... OK"
-            "\r\n (M)design/(M)capacity =63.34%\r\n"
-            "\r\n Result: OK, ratio 0.63 (governed by bending, Eq. F3-1)\r\n");
-  EXPECT_TRUE(beam.compact);
 }
 
 TEST(TubeBeam, BeyondLcOrNoncompactGivesPointSixFy) {
@@ -93,32 +69,6 @@ TEST(TubeBeam, BeyondLcOrNoncompactGivesPointSixFy) {
   EXPECT_TRUE(wide.slenderFlange);
   EXPECT_TRUE(contains(wide.text(), "b/t(=38.40')  >  190/sqrt(Fy) (=28.01')"));
   EXPECT_TRUE(contains(wide.text(), "Fb' = 0.60*Fy =27.60 ksi   Moment Capacity =1414.37 k-ft"));
-}
-
-// HSS 20x4x1/2 about its weak axis: the compression flange is the 20 in. side, b/t = 20/0.465 = 43.01,
-// not compact; its flat width ratio 40.0 > 238/sqrt(46) = 35.09, a slender flange (A-B5-7, f = Fb = 27.6):
-//   b_e = 253*0.465/sqrt(27.6)*(1 - 50.3/(40*sqrt(27.6))) = 22.393*0.76064 = 17.033 of 18.600 in
-//   lost strip 1.567*0.465 = 0.7286 in^2 at c0 = 2 - 0.2325 = 1.7675 in from the centroid;
-//   neutral axis shift 0.7286*1.7675/(20.9 - 0.7286) = 0.0638 in away from it;
-//   I_eff = 58.7 - 0.7286*1.7675^2 - 1.567*0.465^3/12 - 20.171*0.0638^2 = 56.329 in^4
-//   S_eff = 56.329/(2 + 0.0638) = 27.293 in^3, M cap = 27.6*27.293/12 = 62.77 k-ft (was 67.39 on Syy 29.3)
-// About the strong axis b/t = 8.60 and Lc = 1950*4/46 = 14.13 ft.
-TEST(TubeBeam, WeakAxisUsesTheDepthAsFlange) {
-  TubeBeamAsd weak(HSS("HSS 20 x 4 x 0.500"), 50.0, 1.0, 1.0, 46.0, 0.0, 1.0, true);
-  EXPECT_EQ(weak.b, 20.0);
-  EXPECT_FALSE(weak.compact);
-  EXPECT_TRUE(contains(weak.text(), "b/t(=43.01')  >"));
-  EXPECT_TRUE(contains(weak.text(),
-                       "\r\n Compression flange b/t (=40.00) > 238/sqrt(Fy) (=35.09): slender, ASD Appendix B5 Eq. A-B5-7"
-                       "\r\n\t f = Fb =27.60 ksi,  b_e = 253*t/sqrt(f)*[1-50.3/((b/t)*sqrt(f))] =17.033 in of b =18.600 in"
-                       "\r\n\t effective section modulus S_eff =27.293 in^3  (S =29.300 in^3)"))
-      << weak.text();
-  EXPECT_TRUE(contains(weak.text(), "Moment Capacity =62.77 k-ft"));
-  EXPECT_EQ(weak.result().governing, "bending, App. B5 (S_eff)");
-  TubeBeamAsd strong(HSS("HSS 20 x 4 x 0.500"), 50.0, 1.0, 1.0, 46.0, 0.0, 1.0, false);
-  EXPECT_TRUE(strong.compact);
-  EXPECT_TRUE(contains(strong.text(), "b/t(=8.60')  <"));
-  EXPECT_TRUE(contains(strong.text(), "Lc= 14.13 ft"));
 }
 
 TEST(TubeBeam, CompactnessUsesTypedFyStressesTheLimitedOne) {

@@ -15,45 +15,6 @@ namespace {
 
 const SectionRecord& W(const char* us) { return shape(ShapeTable::W, us); }
 
-// W18x50, Fy 36, Cb 1, Lb 10 ft (between Lc and Lu), V 30 kip, N 6 in: the whole text, worked by hand.
-//   Lc = min(76*7.5/6 = 95.0 in, 20000/(4.21*36) = 131.96 in) = 7.92 ft   (published ASD beam table: 7.9)
-//   Lu = max(131.96 in, sqrt(102000/36)*1.95 = 103.8 in) = 11.00 ft         (published: 11.0)
-//   l = 120 in: F1-8 = 12000/(120*4.21) = 23.75 -> 21.60; F1-6 = (2/3 - (120/1.95)^2*36/1530000)*36 = 20.79
-//   Fb = 21.60, M cap = 21.6*88.9/12 = 160.02 k-ft, 150/160.02 = 93.74 %
-//   Fv = 14.40, V cap = 14.4*18*0.355 = 92.02
-//   9th edition K1 numbering: end reaction K1-3 = 0.66*36*0.355*(6 + 2.5*0.972) = 71.11 (web yielding),
-//   K1-5 = 34*0.355^2*(1 + 3*(6/18)*(0.355/0.57)^1.5)*sqrt(36*0.57/0.355) = 48.59 (web crippling);
-//   interior loads K1-2 = 0.66*36*0.355*(6 + 5*0.972) = 91.60, K1-4 (67.5) = 96.46.
-//   The design shear 30 is the end reaction: 30/71.11 and 30/48.59 = 0.62; bending governs at 0.94.
-TEST(WBeamAsd, UnbracedBetweenLcAndLuWholeText) {
-  WBeamAsd beam(W("W18x50"), 150.0, 10.0, 0.0, 1.0, 36.0, 6.0, 30.0);
-  const std::string text = beam.design();
-  std::string expected =
-      "\r\n ASD 9th Ed. EQ. F1-2 ... 76*bf/ sqrt(Fyield)\t Lc =7.92 ft."
-      "\r\n ASD 9th Ed. EQ. F1-8 ... 12,000*Cb/(0.6*Fy)/(d/Af)\tLu =11.00 ft."
-      "\r\n Eq. F1-8: 12000*Cb/(l*d/Af)    Fb =21.60 ksi   Moment Capacity =160.02 k-ft"
-      "\r\n\t Design Moment (=150.00 k-ft) < Allowable Moment (=160.02 k-ft)  ... OK"
-      "\r\n\t (M)design/(M)capacity =93.74%\r\n"
-      "\r\n Allowable shear stress Eq(F4-1) = 0.4(Fy) =14.40 ksi;  Max. web shear =    92.02 kip"
-      "\r\n\t Design Shear (=30.00 kip) < Allowable Shear (=92.02 kip)  ... OK"
-      "\r\n\r\n\t\t---Special Design Considerations---\r\n Web yielding and web crippling for 6.00 in. long bearing:"
-      "\r\n Max. end reaction Eq(K1-3) = 0.66*Fy*(N+2.5k)= 71.11 kip, web yielding"
-      "\r\n\t End reaction (=30.00 kip) < Web yielding (=71.11 kip)  ... OK"
-      "\r\n Max. end reaction Eq(K1-5) =\r\n\t 34.0*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) =48.59 kip, "
-      "web crippling"
-      "\r\n\t End reaction (=30.00 kip) < Web crippling (=48.59 kip)  ... OK"
-      "\r\n Or, a concentrated load is applied at a distance not less than d/2 from the ends & 6.00 in. bearing:"
-      "\r\n Concentrated load or at an interior support, Eq(K1-2) =0.66*Fy*(N+5k) =91.60 kip, web yielding"
-      "\r\n Point load or interior support, Eq(K1-4) =\r\n\t 67.5*Tw*Tw*[1.0+3*(N/d)*(Tw/Tf)^1.5]*sqrt(Fyield*Tf/Tw) "
-      "=96.46 kip, web crippling\r\n";
-  ASSERT_GT(text.size(), expected.size());
-  EXPECT_EQ(text.substr(0, expected.size()), expected);
-  EXPECT_NEAR(beam.Lc, 95.0, 1e-9);
-  EXPECT_NEAR(beam.Lu / 12.0, 11.0, 0.005);
-  EXPECT_NEAR(beam.Fb, 21.6, 1e-12);
-  EXPECT_TRUE(text.ends_with("\r\n\r\n Result: OK, ratio 0.94 (governed by bending, Eq. F1-8)\r\n")) << text;
-}
-
 // Lb = 0: always within Lc. W18x50 at 36 ksi is compact (65/6 = 10.83 > 6.57): Fb = 0.66*36 = 23.76,
 // web limit 640/6 = 106.7 > d/tw 50.7, M cap = 23.76*88.9/12 = 176.02.
 TEST(WBeamAsd, FullyBracedCompactSection) {
@@ -124,6 +85,9 @@ TEST(WBeamAsd, LateralBucklingBranches) {
     const char* line;
   } cases[] = {
       {20.0, 22.6635, "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy    Fb =22.66 ksi   Moment Capacity =829.11 k-ft"},
+      // Lb 24 ft: l = 288 in, still below 2.236x = 299.9 in: F1-6 = (2/3 - (288/2.97)^2*50/1530000)*50 = 17.97
+      // (F1-7 would give 170000/(288/2.97)^2 = 18.08).
+      {24.0, 17.969, "\r\n Eq. F1-6: [2/3 - Fy*(l/rT)^2/1530000/Cb]*Fy    Fb =17.97 ksi"},
       {35.0, 8.5009, "\r\n Eq. F1-7: 170000*Cb/((l/rT)^2)    Fb =8.50 ksi   Moment Capacity =310.99 k-ft"},
       {60.0, 4.4326, "\r\n Eq. F1-8: 12000*Cb/(l*d/Af)    Fb =4.43 ksi"},
   };
@@ -201,60 +165,6 @@ TEST(WBeamAsd, SlenderWebShearByF4_2) {
   EXPECT_TRUE(contains(at36.design(), "\r\n\t NO GOOD!  Design Shear (=500.00 kip) > Allowable Shear (=438.61 kip)"));
   EXPECT_EQ(at36.result().governing, "shear, Eq. F4-1");
   EXPECT_FALSE(at36.result().ok);
-}
-
-// The connection table for V = 40 kip on a W24x76 (d 23.9, k 1.18): every bolt group up to 7 fits
-// (7*3 + 1 + 1.18 = 23.18 < 23.9). Entries above 40 kip, read off the table by hand.
-TEST(SinglePlate, ListingForFortyKips) {
-  std::string out;
-  appendSinglePlateConnections(out, 40.0, 1.18, 23.9);
-  const std::string expected =
-      "\r\n\r\nASD Table X, Single-Plate (A36) Shear Connection meeting all 9 design assumptions. page 4-52\r\n"
-      "\r\n\t Single-Plate Shear Connections with 3/4\" diameter ASTM A325-N bolts:"
-      "\r\n"  // 4/16: the 6- and 7-bolt entries are empty, but the first thickness always closes its line
-      "\r\n (6) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =46.30 kip"
-      "\r\n (7) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =56.30 kip\r\n"
-      "\r\n (6) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =46.30 kip"
-      "\r\n (7) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =56.30 kip\r\n"
-      "\r\n (6) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =46.30 kip"
-      "\r\n (7) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =56.30 kip\r\n"
-      "\r\n\t Single-Plate Shear Connections with 7/8\" diameter ASTM A325-N bolts:"
-      "\r\n (5) bolts, 4/16\" gusset, with 3/16 fillet-- capacity =44.90 kip\r\n"
-      "\r\n (5) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =49.40 kip"
-      "\r\n (6) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =63.00 kip"
-      "\r\n (7) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =76.70 kip\r\n"
-      "\r\n (5) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =49.40 kip"
-      "\r\n (6) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =63.00 kip"
-      "\r\n (7) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =76.70 kip\r\n"
-      "\r\n (5) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =49.40 kip"
-      "\r\n (6) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =63.00 kip"
-      "\r\n (7) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =76.70 kip\r\n"
-      "\r\n (5) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =49.40 kip"
-      "\r\n (6) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =63.00 kip"
-      "\r\n (7) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =76.70 kip\r\n"
-      "\r\n\t Single-Plate Shear Connections with 1\" diameter ASTM A325-N bolts:"
-      "\r\n (5) bolts, 4/16\" gusset, with 3/16 fillet-- capacity =42.10 kip\r\n"
-      "\r\n (4) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =42.10 kip"
-      "\r\n (5) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =52.70 kip"
-      "\r\n (6) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =63.20 kip"
-      "\r\n (7) bolts, 5/16\" gusset, with 4/16 fillet-- capacity =73.70 kip\r\n"
-      "\r\n (4) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =46.70 kip"
-      "\r\n (5) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =63.20 kip"
-      "\r\n (6) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =75.90 kip"
-      "\r\n (7) bolts, 6/16\" gusset, with 5/16 fillet-- capacity =88.50 kip\r\n"
-      "\r\n (4) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =46.70 kip"
-      "\r\n (5) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =64.50 kip"
-      "\r\n (6) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =82.30 kip"
-      "\r\n (7) bolts, 7/16\" gusset, with 6/16 fillet-- capacity =100.00 kip\r\n"
-      "\r\n (4) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =46.70 kip"
-      "\r\n (5) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =64.50 kip"
-      "\r\n (6) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =82.30 kip"
-      "\r\n (7) bolts, 8/16\" gusset, with 6/16 fillet-- capacity =100.00 kip\r\n"
-      "\r\n (4) bolts, 9/16\" gusset, with 7/16 fillet-- capacity =46.70 kip"
-      "\r\n (5) bolts, 9/16\" gusset, with 7/16 fillet-- capacity =64.50 kip"
-      "\r\n (6) bolts, 9/16\" gusset, with 7/16 fillet-- capacity =82.30 kip"
-      "\r\n (7) bolts, 9/16\" gusset, with 7/16 fillet-- capacity =100.00 kip\r\n";
-  EXPECT_EQ(out, expected);
 }
 
 TEST(SinglePlate, DepthLimitsTheBoltCount) {

@@ -123,37 +123,6 @@ TEST(CombinedStress, MeaninglessGeometryIsRefused) {
   EXPECT_NE(CombinedStress(2, 20, 0, 10, 1, 10, 3, 0.85, 24, 3, 1, 10, 1.5, 0.85, 27).inputError(), "");   // Fy 0
 }
 
-TEST(BasePlate, ReportAgainstHandCalculation) {
-  // W14x90 (d 14, bf 14.5), P 400, plate 20 x 20, pier 30 x 30, f'c 3, Fy 36.
-  // A2/A1 = 900/400 = 2.25, Fp = 0.35*3*1.5 = 1.575; fp = 1.00.
-  // m = (20 - 13.3)/2 = 3.35, n = (20 - 11.6)/2 = 4.20, n' = sqrt(203)/4 = 3.56: l = 4.20.
-  // t = 2*4.2*sqrt(1/36) = 1.40 -> 23/16 = 1.4375. r = 14/14.5: alpha simple 0.491, real 0.352.
-  // fp/Fp = 1.00/1.575 = 0.63; the plate's Fy and the unrounded t are printed.
-  BasePlateInput in{400, 14, 14.5, 20, 20, 30, 30, 3, 36};
-  ASSERT_EQ(basePlateInputError(in), "");
-  const BasePlateResult r = designBasePlate(in);
-  ASSERT_TRUE(r.bearingOk);
-  const std::vector<std::string> expected = {
-      "",
-      " axial P =400.00 kip,  N_side =20.000 in,  B_side =20.000 in",
-      " Conc. pier depth =30.000 in,   width =30.000 in,  f'c =3.00 ksi ",
-      "",
-      " Wide flange depth =14.000 in,   width =14.500 in ",
-      " fp = P_axial/(N_side*B_side) = 1.00 ksi   m =3.35\"   n =4.20\"   l =4.20\" ",
-      " allowable concrete compression stress =1.57 ksi",
-      "\t fp (=1.00 ksi) <= Fp (=1.57 ksi)  ... OK",
-      " alpha(real) =0.352  alpha(simple) =0.491 ",
-      " Plate Fy =36.00 ksi,   t = 2*l*sqrt(fp/Fy) =1.4000 in",
-      " Base Plate Thickness =1.438 in",
-      "",
-      " Result: OK, ratio 0.63 (governed by bearing, Sect. J9)",
-      "",
-  };
-  EXPECT_EQ(lines(r.report), expected);
-  EXPECT_DOUBLE_EQ(r.thickness, 1.4375);
-  EXPECT_NEAR(r.t, 1.4, 1e-12);
-}
-
 TEST(BasePlate, PierAreaRatioIsCappedAtFour) {
   BasePlateInput in{100, 14, 14.5, 20, 20, 0, 0, 3, 36};
   in.N2 = 20;

@@ -7,7 +7,7 @@ using namespace smtest;
 
 namespace {
 
-constexpr int kResult = 130;  // the forms' display pane
+constexpr int kResult = column_form::Result;  // the display pane, the same id on every member form
 
 TEST_F(FormTest, WColumnFormStoresItsKeysAndPutsHeaderAndReportIntoThePad) {
   settings_->write("Project", "ID", "J-7");
@@ -15,16 +15,16 @@ TEST_F(FormTest, WColumnFormStoresItsKeysAndPutsHeaderAndReportIntoThePad) {
   run("menu Stl Wide Flange Col\n");
   HeadlessHost* host = runner_->currentHost();
   ASSERT_NE(host, nullptr);
-  EXPECT_EQ(host->selection(102), 0);  // no settings: W44x335
-  EXPECT_TRUE(host->checked(110));
+  EXPECT_EQ(host->selection(column_form::List), 0);  // no settings: W44x335
+  EXPECT_TRUE(host->checked(column_form::RoleFirst));
   // A plain column grays the three seismic loads; the Rw list of this form stays as it is.
-  for (int id : {120, 121, 122}) EXPECT_FALSE(host->isEnabled(id));
-  EXPECT_TRUE(host->isEnabled(123));
+  for (int id : {column_form::Dead, column_form::Live, column_form::Quake}) EXPECT_FALSE(host->isEnabled(id));
+  EXPECT_TRUE(host->isEnabled(column_form::RwList));
   run("choose Seismic Zone 3 or 4\n");
-  for (int id : {120, 121, 122, 123}) EXPECT_TRUE(host->isEnabled(id));
+  for (int id : {column_form::Dead, column_form::Live, column_form::Quake, column_form::RwList}) EXPECT_TRUE(host->isEnabled(id));
   run("choose A column\n");
-  EXPECT_FALSE(host->isEnabled(122));
-  EXPECT_TRUE(host->isEnabled(123));
+  EXPECT_FALSE(host->isEnabled(column_form::Quake));
+  EXPECT_TRUE(host->isEnabled(column_form::RwList));
   run("pick W14x90\nset \"Location of this col\" Grid B-4\nset Fy 50\nset K_xx 1\nset \"Unbraced length l_xx\" 14\n"
       "set \"K_yy *\" 1\nset \"Unbraced length l_yy\" 14\nset \"Axial Load Pa\" 500\npress Calculate\n");
   const std::string shown = host->text(kResult, std::string::npos);
@@ -45,9 +45,9 @@ TEST_F(FormTest, WColumnFormStoresItsKeysAndPutsHeaderAndReportIntoThePad) {
   // Reopened, the form shows what was stored.
   run("menu Stl Wide Flange Col\n");
   host = runner_->currentHost();
-  EXPECT_EQ(host->selection(102), rowIndex(ShapeTable::W, "W14x90"));
-  EXPECT_EQ(host->text(103), "50.00");
-  EXPECT_EQ(host->text(101, 300), "Grid B-4");
+  EXPECT_EQ(host->selection(column_form::List), rowIndex(ShapeTable::W, "W14x90"));
+  EXPECT_EQ(host->text(column_form::Fy), "50.00");
+  EXPECT_EQ(host->text(column_form::Location, 300), "Grid B-4");
   run("press Cancel\n");
 }
 
@@ -101,7 +101,7 @@ TEST_F(FormTest, OkReportsTheInputsAsShown) {
 TEST_F(FormTest, AStoredRowOutsideTheTableCalculatesWithTheFirstRow) {
   settings_->write("AISC", "tubeNum", "9999");
   run("menu Stl Tube Column\n");
-  EXPECT_EQ(runner_->currentHost()->selection(102), -1);
+  EXPECT_EQ(runner_->currentHost()->selection(column_form::List), -1);
   run("set Fy 46\nset K_xx 1\nset \"Unbraced length l_xx\" 10\nset \"K_yy *\" 1\nset \"Unbraced length l_yy *\" 10\n"
       "set \"Axial Load Pa\" 10\npress Calculate\npress OK\n");
   EXPECT_TRUE(contains(pad(), "Designed for: \" HSS 32 x 24 x 0.625 \""));
@@ -120,8 +120,8 @@ TEST_F(FormTest, TubeColumnStoresLengthsCrosswise) {
   EXPECT_TRUE(contains(pad(), " Input: Column\t length(yy) =9.00 ft,\t k(yy) =0.80,\r\n \t\t length(xx) =12.00 ft,\t k(xx) =1.50,"));
   EXPECT_TRUE(contains(pad(), "\r\n\r\n Major axis -- k l_xx/r_xx ratio:\r\n\t Since kl/r = 71.05"));
   run("menu Stl Tube Column\n");
-  EXPECT_EQ(runner_->currentHost()->text(104), "1.50");
-  EXPECT_EQ(runner_->currentHost()->text(107), "9.00");
+  EXPECT_EQ(runner_->currentHost()->text(column_form::Kx), "1.50");
+  EXPECT_EQ(runner_->currentHost()->text(column_form::Ly), "9.00");
   run("press Cancel\n");
 }
 
@@ -129,17 +129,17 @@ TEST_F(FormTest, SeismicFieldsOfTheTubeAndPipeFormsFollowTheRole) {
   // The tube form behaves as the W form: only the three loads are grayed.
   run("menu Stl Tube Column\n");
   HeadlessHost* host = runner_->currentHost();
-  for (int id : {120, 121, 122}) EXPECT_FALSE(host->isEnabled(id));
-  EXPECT_TRUE(host->isEnabled(123));
+  for (int id : {column_form::Dead, column_form::Live, column_form::Quake}) EXPECT_FALSE(host->isEnabled(id));
+  EXPECT_TRUE(host->isEnabled(column_form::RwList));
   run("press Cancel\n");
   // The pipe form grays its whole seismic group, Rw included, outside the seismic-zone role.
   run("menu Stl Pipe Column\n");
   host = runner_->currentHost();
   for (int id : {120, 121, 122, 123}) EXPECT_FALSE(host->isEnabled(id));
   run("choose Seismic Zone 3 or 4\n");
-  for (int id : {120, 121, 122, 123}) EXPECT_TRUE(host->isEnabled(id));
+  for (int id : {column_form::Dead, column_form::Live, column_form::Quake, column_form::RwList}) EXPECT_TRUE(host->isEnabled(id));
   run("choose A CBF brace\n");
-  EXPECT_FALSE(host->isEnabled(123));
+  EXPECT_FALSE(host->isEnabled(column_form::RwList));
   run("press Cancel\n");
 }
 
@@ -165,10 +165,10 @@ TEST_F(FormTest, PipeColumnStopIsANoGoodReport) {
 TEST_F(FormTest, DoubleAngleStrutListStartsAtTheFirstPairAndStoresTheTableRow) {
   run("menu Double-angles Strut\n");
   HeadlessHost* host = runner_->currentHost();
-  EXPECT_EQ(host->items(102).front(), "2L 8 x 8 x 1.125");
-  EXPECT_EQ(host->items(102).size(), 136u);
-  EXPECT_EQ(host->selection(102), -1);  // stored row 0 is a single angle
-  EXPECT_TRUE(host->checked(125));      // gap 0
+  EXPECT_EQ(host->items(strut_form::List).front(), "2L 8 x 8 x 1.125");
+  EXPECT_EQ(host->items(strut_form::List).size(), 136u);
+  EXPECT_EQ(host->selection(strut_form::List), -1);  // stored row 0 is a single angle
+  EXPECT_TRUE(host->checked(strut_form::GapFirst));      // gap 0
   run("pick 2L 4 x 4 x 0.375\nchoose 3/8\nset Fy 36\nset K_yy 1\nset \"Unbraced length l_yy\" 8\nset K_xx 1\n"
       "set \"Unbraced length l_xx\" 8\nset \"Axial Load Pa\" 50\npress Calculate\npress OK\n");
   EXPECT_EQ(ini("AISC", "DBLLNUM"), "143");
@@ -207,7 +207,7 @@ TEST_F(FormTest, CombinedStressFormComposesThePadOnOk) {
   settings_->write("Project", "ID", "77");
   runner_ = std::make_unique<ScriptRunner>(*settings_, out_, registry_);
   run("menu Stl Combined Stresses\n");
-  EXPECT_EQ(runner_->currentHost()->text(102), "77");
+  EXPECT_EQ(runner_->currentHost()->text(combined_stress_form::JobNum), "77");
   run("set \"Location of this column\" Line 3\nset fa[0,0] 2\nset Fa[0,1] 20\nset Fy 36\n"
       "set fb[1,0] 10\nset k[1] 1\nset Lb[1] 10\nset r[1] 3\nset Cm[1] 0.85\nset Fb[1,5] 24\n"
       "set fb[2,0] 3\nset k[2] 1\nset Lb[2] 10\nset r[2] 1.5\nset Cm[2] 0.85\nset Fb[2,5] 27\n"

@@ -13,6 +13,7 @@
 
 #include "cli/script_runner.h"
 #include "frame/frame.h"
+#include "steel/form_factories.h"
 #include "steel/steel_forms.h"
 #include "tables/steel_tables.h"
 

@@ -403,41 +403,4 @@ TEST_F(WoodForms, ShearWallForm) {
   EXPECT_EQ(pad(r), before);
 }
 
-// Runs one example script through the command-line program and returns what it printed.
-std::string runCli(const std::filesystem::path& dir, const std::string& script) {
-  const std::string cmd = std::string(VD_CLI) + " --settings " + (dir / "cli.ini").string() + " " + VD_SOURCE_DIR +
-                          "/examples/wood/" + script + " 2>&1";
-  std::string out;
-  FILE* p = ::popen(cmd.c_str(), "r");
-  if (!p) return out;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  EXPECT_EQ(::pclose(p), 0) << out;
-  return out;
-}
-
-TEST_F(WoodForms, ExampleScriptsRunEndToEnd) {
-  const std::string beam = runCli(dir_, "sawn_beam.txt");
-  EXPECT_TRUE(has(beam, "grayed\n"));
-  EXPECT_TRUE(has(beam, "enabled\n"));
-  EXPECT_TRUE(has(beam, "Design of 2x, 3x or 4x Beams"));
-  EXPECT_TRUE(has(beam, "Second floor, grid B-C"));
-  const std::string timber = runCli(dir_, "timber_beam.txt");
-  EXPECT_TRUE(has(timber, "HEM-FIR           (WWPA)  No. 1 (beam) << 6x16 >>"));
-  EXPECT_TRUE(has(timber, "load duration: snow"));
-  const std::string post = runCli(dir_, "sawn_post.txt");
-  EXPECT_TRUE(has(post, "Allowable P = F'c * area =7.45 kip"));
-  EXPECT_TRUE(has(post, "No. 1 (post) << 6x6 >>"));
-  const std::string glulam = runCli(dir_, "glulam_beam.txt");
-  EXPECT_TRUE(has(glulam, "Design of Glued-laminated Beams"));
-  EXPECT_TRUE(has(glulam, "Negative design moment (=1219.51 psi) < Beam capacity (=2250.23 psi)  ... OK"));
-  const std::string wall = runCli(dir_, "shear_wall.txt");
-  EXPECT_TRUE(has(wall, " sum of deflections =  0.583 inches"));
-  EXPECT_TRUE(has(wall, "97 UBC STD. Table 23-2-J"));
-  for (const std::string* text : {&beam, &timber, &post, &glulam, &wall}) {
-    EXPECT_FALSE(has(*text, "nan"));
-    EXPECT_FALSE(has(*text, "inf"));
-  }
-}
-
 }  // namespace

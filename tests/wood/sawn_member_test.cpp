@@ -193,41 +193,6 @@ TEST(SawnMember, WetTimberFcRuleAndNoRepetitiveLine) {
   EXPECT_EQ(cmFc, 1.0);
 }
 
-TEST(SawnMember, ThickMembersTakeTheTimberBendingFactorInTheReport) {
-  // (3)2x8: table factor 1.2 at construction, then 1.0 since (12/7.25)^0.111 > 1.
-  SawnMember m = make(dim("(3)2x8"), 0, "No. 1", true, false);
-  EXPECT_EQ(factors(m).b, 1.2);
-  const std::string text = m.describe();
-  EXPECT_EQ(factors(m).b, 1.0);
-  EXPECT_NE(text.find("\r\n repetitive factor applied: repetitive f. =1.15"), std::string::npos);
-  // Its usage line has no repetitive phrase: it is not thinner than 4.5 in.
-  EXPECT_EQ(m.usageLine().find("repetitive"), std::string::npos);
-  // A second report gives the same wet factors as the first, judged on the table factor:
-  // 1000 x 1.2 = 1200 > 1150 -> 0.85 (not 1000 x 1.0 -> 1.0).
-  double a, b, c, d;
-  m.getWetFactors(a, b);
-  EXPECT_EQ(a, 0.85);
-  m.describe();
-  m.getWetFactors(c, d);
-  EXPECT_EQ(a, c);
-  EXPECT_EQ(b, d);
-
-  // A dry 6x6 timber: Table 4D, no size factor at all, and its report cites that table.
-  SawnMember six = make(timber("6x6"), 0, "No. 1 (post)", false, true);
-  EXPECT_EQ(factors(six).t, 1.0);
-  EXPECT_EQ(factors(six).c, 1.0);
-  const std::string sixText = six.describe();
-  EXPECT_EQ(factors(six).b, 1.0);
-  EXPECT_NE(sixText.find("NDS Supplement Table 4D -- size factors: CF_bending =1.00   CF_tension =1.00   "
-                         "CF_compression =1.00 \r\n NDS supplement Table 4D -- wet service"),
-            std::string::npos)
-      << sixText;
-  // A dry 8x16 beam: (12/15.5)^0.111.
-  SawnMember deep = make(timber("8x16"), 0, "No. 1 (beam)", false, true);
-  deep.describe();
-  EXPECT_NEAR(factors(deep).b, 0.97199, 1e-5);
-}
-
 TEST(SawnMember, PropertyReportText) {
   SawnMember m = make(dim("2x10"), 0, "No. 2", true, true);
   const std::string t = m.describe();

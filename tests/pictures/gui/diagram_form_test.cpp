@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/all_forms.h"
+#include "beam/diagram_forms.h"
 #include "gui/form_dialog.h"
 #include "gui/main_window.h"
 #include "gui/picture_widget.h"
@@ -45,7 +46,7 @@ TEST(DiagramFormOnTheDesktop, ShowsTheDiagramStatusAndUsesTheDesktopOutput) {
     ASSERT_NE(dialog->statusPart(0), nullptr);
     EXPECT_EQ(dialog->statusPart(0)->text(), QStringLiteral("+mom= 50.00 kip-ft,  -mom= 0.00 kip-ft"));
     EXPECT_EQ(dialog->statusPart(1)->text(), QStringLiteral("left R= 10.00 kip,  right R= 10.00 kip"));
-    QWidget* control = dialog->control(101);
+    QWidget* control = dialog->control(diagram_form::PictureId);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->size(), QSize(696, 322));
     auto* picture = control->findChild<PictureWidget*>();

@@ -29,22 +29,14 @@
 #include "gui/printing.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_writer.h"
+#include "support/cli_run.h"
 
 using namespace vd;
 using namespace vd::gui;
 
 namespace {
 
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    ::pclose(p);
-  }
-  return out;
-}
+std::string run(const std::string& command) { return vdtest::capture(command); }
 
 // The text of one page (from 1), or of the whole document.
 std::string pdfText(const std::filesystem::path& pdf, int page = 0) {
