@@ -77,7 +77,7 @@ void BM_WBeamAsdLightestWholeTable(benchmark::State& state) {
   std::ostringstream out;
   vd::ScriptRunner runner(settings, out, vd::allForms());
   std::istringstream script(
-      "menu Stl Wide Flange Bm/ASD\nset Moment 90000\nset Fy 50\nset \"Unbraced length Lb\" 12\nset \"Shear *\" 30\n");
+      "menu Stl Wide Flange Bm/ASD\nset Moment 90000\nset Fy 50\nset Cb 1\nset \"Unbraced length Lb\" 12\nset \"Shear *\" 30\n");
   std::ostringstream err;
   runner.runScript(script, err);
   for (auto _ : state) runner.runLine("press Lightest");
