@@ -19,7 +19,7 @@ namespace vd {
 
 namespace {
 
-using namespace beamform;
+using namespace beam_form;
 
 // What each form keeps between its openings: the result of its last calculation, which it
 // publishes whenever it closes.
@@ -115,7 +115,7 @@ class BeamInputForm : public Form {
       for (int r = 0; r < kind.rows; ++r) {
         layout_.newLine();
         for (int c = 0; c < kind.columns; ++c) {
-          Control& cell = layout_.cell(beamform::cell(kind.firstRow + r, c), kind.name, r, c);
+          Control& cell = layout_.cell(beam_form::cell(kind.firstRow + r, c), kind.name, r, c);
           cell.width = 9;
           // The cantilever takes no moment loads.
           if (cantilever && k == 0) cell.enabled = false;

@@ -144,8 +144,10 @@ std::string printable(std::string_view text, std::size_t maxChars) {
   return out;
 }
 
+namespace {
+
 // The item by its exact text, else by its text compared as labels are (old names included).
-static const Command* findMenuItem(const std::string& text) {
+const Command* findMenuItem(const std::string& text) {
   if (const Command* c = findCommandByText(text)) return c;
   const Command* found = nullptr;
   for (const Command& c : commandTable()) {
@@ -156,6 +158,8 @@ static const Command* findMenuItem(const std::string& text) {
   if (!found) throw ScriptError("no such menu item: " + text);
   return found;
 }
+
+}  // namespace
 
 std::string normalizeLabel(std::string_view label) {
   std::string out;

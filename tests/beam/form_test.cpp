@@ -16,7 +16,7 @@
 #include "platform/headless_host.h"
 
 using namespace vd;
-namespace bf = vd::beamform;
+namespace bf = vd::beam_form;
 
 namespace {
 

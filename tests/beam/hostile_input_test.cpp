@@ -33,11 +33,11 @@ TEST_F(HostileInput, NoInputMakesANonFiniteNumber) {
         // Mostly sensible beams, so that the runs get past the input checks.
         const bool wild = rng() % 3 == 0;
         std::string value = wild ? pool[rng() % pool.size()] : std::to_string(rng() % 30);
-        if (c.id == beamform::Inertia && !wild) value = "100";
-        if (c.id == beamform::Modulus && !wild) value = "29000";
+        if (c.id == beam_form::Inertia && !wild) value = "100";
+        if (c.id == beam_form::Modulus && !wild) value = "29000";
         host.type(c.id, value);
       }
-      host.press(beamform::Calculate);
+      host.press(beam_form::Calculate);
     });
     runner.act([&](HeadlessHost& host) { host.press(n % 2 ? kOk : kCancel); });
     // OK keeps the form open on inputs the calculation refused; Cancel always closes it.
