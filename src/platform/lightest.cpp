@@ -126,6 +126,8 @@ void showAbove(FormHost& host, int paneId, const std::string& candidates) {
 std::string pressLightest(FormHost& host, Settings& settings, const FormSearch& search) {
   SearchLimits limits;
   if (!readLimits(host, search.maxDepthId, search.caption, limits)) return {};
+  // The limit and the chosen row's inputs reach the settings file as one write.
+  const Settings::Batch batch(settings);
   settings.write(search.section, "maxDepth", host.text(search.maxDepthId, 11));
   const LightestResult found = searchThroughForm(
       host, settings, search.rows, limits, [&](ProbeHost& probe, int row) { return search.calculate(probe, row); });

@@ -225,16 +225,26 @@ int Settings::readInt(std::string_view section, std::string_view key, int def) c
 }
 
 bool Settings::write(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string entry = std::string(trim(key)) + "=" + singleLine(value);
-  auto keep = [&] {
+  if (holdWrites_ || batchDepth_ > 0) {
     session_[{lower(section), lower(key)}] = singleLine(trim(value));
-    return false;
-  };
-  if (holdWrites_) {
-    session_[{lower(section), lower(key)}] = singleLine(trim(value));
+    if (!holdWrites_) batched_.push_back({std::string(section), std::string(key), std::string(value)});
     return true;
   }
+  return writeEntries({{std::string(section), std::string(key), std::string(value)}});
+}
 
+void Settings::endBatch() {
+  if (--batchDepth_ > 0 || batched_.empty()) return;
+  std::vector<Entry> entries = std::move(batched_);
+  batched_.clear();
+  writeEntries(entries);
+}
+
+bool Settings::writeEntries(const std::vector<Entry>& entries) {
+  auto keep = [&] {
+    for (const Entry& e : entries) session_[{lower(e.section), lower(e.key)}] = singleLine(trim(e.value));
+    return false;
+  };
   const std::filesystem::path file = target();
   std::error_code ec;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
@@ -248,10 +258,25 @@ bool Settings::write(std::string_view section, std::string_view key, std::string
     return keep();
   }
   std::vector<std::string>& lines = c.lines;
+  for (const Entry& e : entries) setLine(lines, e.section, e.key, std::string(trim(e.key)) + "=" + singleLine(e.value));
 
-  // Find the section; within it, the key or the end of the section.
-  bool found = false;
-  for (std::size_t i = 0; i < lines.size() && !found; ++i) {
+  std::string body = c.bom ? std::string(kBom) : std::string();
+  for (const std::string& l : lines) body += l + "\r\n";
+
+  const WriteResult written = writeFileAtomically(file, body);
+  if (!written) {
+    problem("Could not write the settings file " + file_.string() + " (" + written.message +
+            "). Inputs are kept for this session only.");
+    return keep();
+  }
+  for (const Entry& e : entries) session_.erase({lower(e.section), lower(e.key)});
+  return true;
+}
+
+// Replaces the key's line in its section, or adds the key at the section's end, or the section at the end.
+void Settings::setLine(std::vector<std::string>& lines, std::string_view section, std::string_view key,
+                       const std::string& entry) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view name;
     if (!parsable(lines[i]) || !sectionName(lines[i], name) || !sameName(name, section)) continue;
     std::size_t insertAt = i + 1;
@@ -264,32 +289,15 @@ bool Settings::write(std::string_view section, std::string_view key, std::string
       if (sectionName(lines[j], other)) break;
       if (keyLine(lines[j], k, v) && sameName(k, key)) {
         lines[j] = entry;
-        found = true;
-        break;
+        return;
       }
       if (!trim(lines[j]).empty()) insertAt = j + 1;
     }
-    if (!found) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
-      found = true;
-    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+    return;
   }
-  if (!found) {
-    lines.push_back("[" + std::string(trim(section)) + "]");
-    lines.push_back(entry);
-  }
-
-  std::string body = c.bom ? std::string(kBom) : std::string();
-  for (const std::string& l : lines) body += l + "\r\n";
-
-  const WriteResult written = writeFileAtomically(file, body);
-  if (!written) {
-    problem("Could not write the settings file " + file_.string() + " (" + written.message +
-            "). Inputs are kept for this session only.");
-    return keep();
-  }
-  session_.erase({lower(section), lower(key)});
-  return true;
+  lines.push_back("[" + std::string(trim(section)) + "]");
+  lines.push_back(entry);
 }
 
 }  // namespace vd

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/text_format.h"
 
@@ -73,6 +74,19 @@ class Settings {
     bool wasHolding_;
   };
 
+  // While a Batch lives, writes are kept in order and reads see them; when it ends they are written as
+  // one replacement of the file (one lock, one read, one fsync), as one write each would have left it.
+  class Batch {
+   public:
+    explicit Batch(Settings& s) : s_(s) { ++s.batchDepth_; }
+    ~Batch() { s_.endBatch(); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    Settings& s_;
+  };
+
   // Called once, on the first failed write or the first sight of a file that cannot be read (at once
   // when that happened before a handler was installed), with a message naming the file. The program
   // goes on with the values in memory.
@@ -94,6 +108,15 @@ class Settings {
   mutable std::string pending_;  // a problem seen before a handler was installed
   mutable bool failureReported_ = false;
   bool holdWrites_ = false;
+  struct Entry {
+    std::string section, key, value;
+  };
+  bool writeEntries(const std::vector<Entry>& entries);
+  static void setLine(std::vector<std::string>& lines, std::string_view section, std::string_view key,
+                      const std::string& entry);
+  void endBatch();
+  int batchDepth_ = 0;
+  std::vector<Entry> batched_;  // writes of the open batch, in order
   // Values whose write failed or was held, by lower-case section and key: read back for the rest of the
   // session.
   std::map<std::pair<std::string, std::string>, std::string> session_;

@@ -64,6 +64,22 @@ TEST_F(SettingsTest, HeldWritesLeaveTheFileAndAreForgottenOnRequest) {
   EXPECT_EQ(s.read("Project", "Note", "none", 32), "none");
 }
 
+// A batch of writes reaches the file once, at its end, as the same writes one by one would have left it.
+TEST_F(SettingsTest, BatchedWritesReachTheFileTogetherAsSingleWritesWould) {
+  writeFile("[WF_BM]\r\nmoment=120\r\n");
+  {
+    Settings s(file);
+    const Settings::Batch batch(s);
+    EXPECT_TRUE(s.write("WF_BM", "moment", "150"));
+    EXPECT_TRUE(s.write("WF_BM", "Fy", "36"));
+    EXPECT_TRUE(s.write("AISC", "wideFlangeNum", "7"));
+    EXPECT_TRUE(s.write("wf_bm", "MOMENT", "175"));
+    EXPECT_EQ(s.read("WF_BM", "moment", "", 32), "175");
+    EXPECT_EQ(contents(), "[WF_BM]\r\nmoment=120\r\n");
+  }
+  EXPECT_EQ(contents(), "[WF_BM]\r\nMOMENT=175\r\nFy=36\r\n[AISC]\r\nwideFlangeNum=7\r\n");
+}
+
 TEST_F(SettingsTest, SectionsAndKeysMatchWithoutCase) {
   Settings s(file);
   s.write("Project", "Note", "grid line A");
