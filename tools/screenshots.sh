@@ -8,9 +8,9 @@ build=${1:-build}
 cmake --build "$build" --target gui_screenshots -j2 >/dev/null
 tool="$build/tools/screenshots/gui_screenshots"
 status=0
-for spec in 1366x768:1 2560x1440:2; do
-  screen=${spec%%:*}
-  scale=${spec##*:}
+for size in 1366x768:1 2560x1440:2; do
+  screen=${size%%:*}
+  scale=${size##*:}
   out="docs/screenshots/forms-$screen"
   [ "$scale" != 1 ] && out="$out-x$scale"
   rm -rf "$out"
