@@ -34,13 +34,14 @@ LightestResult lightestPassing(const std::vector<SearchRow>& rows, const std::fu
 
 std::string LightestResult::text(const std::string& what, const SearchLimits& limits, const char* unit) const {
   const std::string depth = limits.maxDepth > 0.0 ? format(", depth at most %.2f in", limits.maxDepth) : "";
-  if (considered == 0) return format(" Lightest %s section: no row is within the limits%s.\r\n", what.c_str(), depth.c_str());
+  if (considered == 0)
+    return format(" Lightest %s section: no row is within the limits%s.\r\n", what.c_str(), depth.c_str());
   if (passing.empty()) {
     const Candidate& h = *heaviest;
     const std::string ratio = h.result.ratio >= 1.0e9 ? std::string() : format(", ratio %.2f", h.result.ratio);
     return format(" Lightest %s section: no row passes (%d checked%s).\r\n The heaviest, %s (%.2f %s), fails %s%s.\r\n",
-                  what.c_str(), considered, depth.c_str(), h.name.c_str(), h.weight, unit,
-                  h.result.governing.c_str(), ratio.c_str());
+                  what.c_str(), considered, depth.c_str(), h.name.c_str(), h.weight, unit, h.result.governing.c_str(),
+                  ratio.c_str());
   }
   std::string t = format(" Lightest %s sections passing%s:\r\n", what.c_str(), depth.c_str());
   // The name column is as wide as the longest name, so a long one ("HSS5-1/2X5-1/2X5/16") keeps the
@@ -124,20 +125,26 @@ void showAbove(FormHost& host, int paneId, const std::string& candidates) {
 }
 
 std::string pressLightest(FormHost& host, Settings& settings, const FormSearch& search) {
-  SearchLimits limits;
-  if (!readLimits(host, search.maxDepthId, search.caption, limits)) return {};
-  // The limit and the chosen row's inputs reach the settings file as one write.
-  const Settings::Batch batch(settings);
-  settings.write(search.section, "maxDepth", host.text(search.maxDepthId, 11));
-  const LightestResult found = searchThroughForm(
-      host, settings, search.rows, limits, [&](ProbeHost& probe, int row) { return search.calculate(probe, row); });
-  const std::string text = found.text(search.what, limits, search.unit);
-  const int errors = host.errorsShown();
-  search.calculate(host, found.passing.empty() ? -1 : found.passing.front().row);
-  showAbove(host, search.paneId, text);
-  // A calculation that showed an error has said what is wrong already.
-  if (found.passing.empty() && host.errorsShown() == errors) host.message(search.caption, text, MessageIcon::Information);
-  return text;
+  try {
+    SearchLimits limits;
+    if (!readLimits(host, search.maxDepthId, search.caption, limits)) return {};
+    // The limit and the chosen row's inputs reach the settings file as one write.
+    const Settings::Batch batch(settings);
+    settings.write(search.section, "maxDepth", host.text(search.maxDepthId, 11));
+    const LightestResult found = searchThroughForm(
+        host, settings, search.rows, limits, [&](ProbeHost& probe, int row) { return search.calculate(probe, row); });
+    const std::string text = found.text(search.what, limits, search.unit);
+    const int errors = host.errorsShown();
+    search.calculate(host, found.passing.empty() ? -1 : found.passing.front().row);
+    showAbove(host, search.paneId, text);
+    // A calculation that showed an error has said what is wrong already.
+    if (found.passing.empty() && host.errorsShown() == errors)
+      host.message(search.caption, text, MessageIcon::Information);
+    return text;
+  } catch (...) {
+    if (search.restore) search.restore();
+    throw;
+  }
 }
 
 }  // namespace vd

@@ -121,11 +121,15 @@ struct FormSearch {
   // the list, types its dimensions...) and presses the form's own Calculate, returning that calculation's
   // result. Row -1 puts back what the form showed before the search.
   std::function<DesignResult(FormHost& host, int row)> calculate;
+  // Puts back what `calculate` changed outside the window (a wood form's current member) when a field
+  // that holds no number stops the search before any row is chosen. Empty: nothing to put back.
+  std::function<void()> restore;
 };
 
 // The "Lightest" button: reads the depth limit, runs the search through the form's own calculation, then
 // calculates the lightest passing row in the window (or, when none passes, the row shown before, and
-// says why none passes). Returns the pane text, "" when the limit was refused.
+// says why none passes). Returns the pane text, "" when the limit was refused. A FieldError from a field
+// read runs `search.restore` and goes on to the caller, which shows it as every Calculate does.
 std::string pressLightest(FormHost& host, Settings& settings, const FormSearch& search);
 
 }  // namespace vd

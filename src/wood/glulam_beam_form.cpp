@@ -175,12 +175,9 @@ class GlulamBeamForm : public Form {
       calculate(h);
       return result_;
     };
-    try {
-      candidates_ = vd::pressLightest(host, state_.settings, search);
-    } catch (...) {
-      current = std::move(original);  // a field that holds no number stops the search before any choice
-      throw;
-    }
+    // A field that holds no number stops the search before any choice: the member is put back.
+    search.restore = [&] { current = std::move(original); };
+    candidates_ = vd::pressLightest(host, state_.settings, search);
   }
 
   void calculate(FormHost& host) {

@@ -156,12 +156,9 @@ class SawnPostForm : public Form {
       calculate(h);
       return result_;
     };
-    try {
-      candidates_ = vd::pressLightest(host, state_.settings, search);
-    } catch (...) {
-      member() = original;  // a field that holds no number stops the search before any choice
-      throw;
-    }
+    // A field that holds no number stops the search before any choice: the member is put back.
+    search.restore = [&] { member() = original; };
+    candidates_ = vd::pressLightest(host, state_.settings, search);
   }
 
   void calculate(FormHost& host) {
