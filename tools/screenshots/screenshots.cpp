@@ -2,7 +2,10 @@
 // the documentation; with command ids, only the forms those commands open ("form_<id>.png").
 // gui_screenshots --forms DIR: every form of the menus as it opens ("<template>.png"), and a check
 // that each form fits the screen with all its buttons on it (exit status 1 names the ones that do
-// not). Runs on whatever platform Qt is given (offscreen works; tools/screenshots.sh sets the screen).
+// not).
+// gui_screenshots --wood DIR: the 2x-4x size form with a member chosen and the 2x-4x beam form after a
+// calculation, driven through the desktop dialogs. Runs on whatever platform Qt is given (offscreen works;
+// tools/screenshots.sh sets the screen).
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -27,8 +30,10 @@ namespace {
 void save(QWidget* w, const QString& dir, const QString& name) {
   QApplication::processEvents();
   const QString file = dir + "/" + name + ".png";
-  if (!w->grab().save(file, "PNG")) std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-  else std::printf("%s\n", qPrintable(file));
+  if (!w->grab().save(file, "PNG"))
+    std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+  else
+    std::printf("%s\n", qPrintable(file));
 }
 
 // A message box a form shows while opening would wait for a click: answer it.
@@ -86,6 +91,62 @@ int allForms(const QString& dir, vd::gui::MainWindow& window) {
   return misfits == 0 ? 0 : 1;
 }
 
+// The id of the control with this label, or of the nth list when the label is empty.
+int find(vd::Form& form, const std::string& label, vd::ControlKind kind, int nth = 0) {
+  for (const vd::Control& c : form.layout().controls)
+    if (c.kind == kind && (label.empty() ? nth-- == 0 : c.label == label)) return c.id;
+  return -1;
+}
+
+// The wood size form with a member chosen, then the beam form designing it.
+int woodForms(const QString& dir, vd::gui::MainWindow& window) {
+  vd::Settings& settings = window.state().settings;
+  settings.write("Project", "ID", "2024-017");
+  settings.write("Project", "Note", "Second floor joists, grid B-C");
+  window.state().jobNumber = "2024-017";
+  window.state().lastBeam = {2.45, 0.0, 0.7, 0.7};
+  {
+    std::unique_ptr<vd::Form> form = (*vd::allForms().find(vd::cmd::Sawn2xSizes))(window.state());
+    auto dialog = vd::gui::FormDialog::create(*form, &window);
+    dialog->start();
+    const int sizes = find(*form, "", vd::ControlKind::ListBox, 0);
+    const int grades = find(*form, "", vd::ControlKind::ListBox, 1);
+    dialog->select(sizes, 4);  // 2x10
+    form->changed(*dialog, sizes);
+    dialog->select(grades, 3);  // No. 2
+    form->changed(*dialog, grades);
+    const int repetitive = find(*form, "Is Repetitive", vd::ControlKind::CheckBox);
+    dialog->setChecked(repetitive, true);
+    form->changed(*dialog, repetitive);
+    const int dry = find(*form, "Dry Usage", vd::ControlKind::CheckBox);
+    dialog->setChecked(dry, true);
+    form->changed(*dialog, dry);
+    dialog->show();
+    save(dialog.get(), dir, "form_wood_2x_sizes");
+    form->pressed(*dialog, vd::kOk);
+    dialog->hide();
+  }
+  {
+    std::unique_ptr<vd::Form> form = (*vd::allForms().find(vd::cmd::Sawn2xBeam))(window.state());
+    auto dialog = vd::gui::FormDialog::create(*form, &window);
+    dialog->start();
+    const struct {
+      const char* label;
+      const char* value;
+    } fields[] = {{"moment=", "2.45"},     {"shear=", "0.7"},     {"span =", "14"},
+                  {"deflection=", "0.35"}, {"P-support=", "0.7"}, {"unbraced len.=", "8"}};
+    for (const auto& f : fields) dialog->setText(find(*form, f.label, vd::ControlKind::Edit), f.value);
+    const int floor = find(*form, "floor (x1.0)", vd::ControlKind::Radio);
+    dialog->setChecked(floor, true);
+    form->changed(*dialog, floor);
+    form->pressed(*dialog, find(*form, "Calculate", vd::ControlKind::Button));
+    dialog->show();
+    save(dialog.get(), dir, "form_wood_2x_beam");
+    dialog->hide();
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,9 +155,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  const bool formsMode = std::string(argv[1]) == "--forms";
+  const std::string mode = argv[1];
+  const bool formsMode = mode == "--forms" || mode == "--wood";
   if (formsMode && argc < 3) {
-    std::fprintf(stderr, "usage: gui_screenshots --forms DIR\n");
+    std::fprintf(stderr, "usage: gui_screenshots %s DIR\n", mode.c_str());
     return 2;
   }
   const QString dir = QString::fromStdString(std::filesystem::absolute(argv[formsMode ? 2 : 1]).string());
@@ -119,7 +181,8 @@ int main(int argc, char** argv) {
     }
   });
   closer.start(100);
-  if (formsMode) return allForms(dir, window);
+  if (mode == "--forms") return allForms(dir, window);
+  if (mode == "--wood") return woodForms(dir, window);
   if (argc > 2) {
     // Arguments: "--set SECTION/KEY=VALUE" fills the settings the forms open with; "ID" shows the form of
     // command ID as it opens, "ID+BUTTON" after pressing BUTTON (for instance "603+Calculate").
