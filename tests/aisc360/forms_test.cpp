@@ -126,20 +126,6 @@ TEST_F(Aisc360Forms, LightestEqualsBruteForceSearch) {
   }
 }
 
-// What the Lightest button found and Calculate's report both reach the pad only through OK; Cancel
-// leaves the pad as it was. Every input is stored and comes back on the next opening, the typed Fy too.
-TEST_F(Aisc360Forms, InputsAreStoredAndFyFollowsTheFamilyUntilTyped) {
-  Settings s(ini());
-  ScriptRunner r(s, out_, allForms());
-  const std::string shown = run(r,
-                                "menu Steel Compression AISC 360-22\npick C\nshow Fy\npick Pipe\nshow Fy\n"
-                                "set Fy 42\npick W\nshow Fy\nchoose ASD\nset \"Axial Load\" 100\nset Lcx 12\n"
-                                "set Lcy 12\nset Lcz 6\npress Calculate\npress Cancel\nshow pad\n"
-                                "menu Steel Compression AISC 360-22\nshow Fy\nshow Section\nshow Lcz\nshow \"Axial Load\"\n");
-  EXPECT_EQ(shown, "36\n35\n42\n\n This space is designed for you to cut and paste.\n42\nW44X335\n6\n100\n");
-  EXPECT_TRUE(r.currentHost()->checked(member_form::Asd));
-}
-
 // OK publishes the report and its verdict as data; after a Lightest search, the lightest row's.
 TEST_F(Aisc360Forms, OkPublishesReportAndResult) {
   Settings s(ini());

@@ -301,20 +301,6 @@ TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
   EXPECT_EQ(sh.takeMessages().at(0).text, "Error encountered during printing");
 }
 
-TEST_F(DiagramFormTest, SavingWithoutADesktopWritesAnSvgBesideThePicture) {
-  auto f = form(cmd::MomentDiagram);
-  HeadlessHost host(*f);
-  host.open();
-  host.press(diagram_form::Save);
-  const auto msgs = host.takeMessages();
-  ASSERT_EQ(msgs.size(), 1u);
-  EXPECT_EQ(msgs[0].text, "The picture was saved as Moment.svg.");
-  const std::string svg = slurp("Moment.svg");
-  EXPECT_NE(svg.find("Moment Diagram (Vardelin)"), std::string::npos);
-  EXPECT_NE(svg.find("+mom= 50.00 kip-ft, -mom= -1.50 kip-ft"), std::string::npos);
-  EXPECT_NE(svg.find("width=\"696\" height=\"322\""), std::string::npos);
-}
-
 TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {
   std::filesystem::create_directories("Moment.emf/blocked");
   auto f = form(cmd::MomentDiagram);
@@ -326,17 +312,6 @@ TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {
   EXPECT_NE(msgs[0].text.find("Could not write Moment.emf"), std::string::npos);
   host.press(diagram_form::Print);
   EXPECT_EQ(host.takeMessages().at(0).text, "Error encountered during printing");
-}
-
-TEST_F(DiagramFormTest, TheMenuCommandsRunTheFormsFromAScript) {
-  ScriptRunner r(*settings_, out_, allForms());
-  r.state().stations = centralLoad(10, 20);
-  r.state().lastBeam = {50, 0, 5, 5};
-  r.state().enable(cmd::MomentDiagram);
-  const std::string printed = run(r, "menu Moment diagram\nshow status\npress PRINT\nshow messages\npress OK\n");
-  EXPECT_NE(printed.find("+mom= 50.00 kip-ft,  -mom= 0.00 kip-ft"), std::string::npos);
-  EXPECT_NE(printed.find("Vardelin: Error encountered during printing"), std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists("Moment.emf"));
 }
 
 }  // namespace

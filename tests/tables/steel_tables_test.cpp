@@ -148,79 +148,25 @@ TEST(SteelTables, TeeRowIsCutFromTheWRowBesideIt) {
     }
 }
 
+// The tabulated values of the telling rows (W44x335, C15x50, 2L8x8x1-1/8, HSS32x24x5/8, P4) are in the
+// property sheets of tests/golden/tables; here the fields a sheet does not print, and W14x90's corrections.
 TEST(SteelTables, TellingRowsHoldTheirTabulatedValues) {
     const SectionRecord& w = row(ShapeTable::W, 0);
-    EXPECT_STREQ(w.type, "W");
-    EXPECT_FLOAT_EQ(w.nominal, 44);
-    EXPECT_FLOAT_EQ(w.weight, 335);
-    EXPECT_FLOAT_EQ(w.A, 98.3f);
-    EXPECT_FLOAT_EQ(w.d, 44.02f);
-    EXPECT_FLOAT_EQ(w.tw, 1.02f);
-    EXPECT_FLOAT_EQ(w.bf, 15.95f);
-    EXPECT_FLOAT_EQ(w.tf, 1.77f);
     EXPECT_FLOAT_EQ(w.k, 2.5625f);
-    EXPECT_FLOAT_EQ(w.bf2tf, 4.5f);
-    EXPECT_FLOAT_EQ(w.htw, 38.1f);
-    EXPECT_FLOAT_EQ(w.dtw, 43.2f);
-    EXPECT_EQ(w.X1, 2430);
     EXPECT_FLOAT_EQ(w.X2, 0.00511f);
-    EXPECT_FLOAT_EQ(w.rT, 4.12f);
-    EXPECT_FLOAT_EQ(w.dAf, 1.56f);
-    EXPECT_FLOAT_EQ(w.Ixx, 31100);
-    EXPECT_FLOAT_EQ(w.Sxx, 1410);
-    EXPECT_FLOAT_EQ(w.rxx, 17.8f);
-    EXPECT_FLOAT_EQ(w.Syy, 150);
-    EXPECT_FLOAT_EQ(w.ryy, 3.49f);
-    EXPECT_FLOAT_EQ(w.Zxx, 1620);
-    EXPECT_FLOAT_EQ(w.Zyy, 236);
-    EXPECT_FLOAT_EQ(w.J, 74.4f);
-    EXPECT_FLOAT_EQ(w.Cw, 536000);
-    EXPECT_FLOAT_EQ(w.Wno, 168);
     EXPECT_EQ(w.kdet16, 42);
     EXPECT_EQ(w.k1_16, 17);
     EXPECT_EQ(w.T8, 310);
     EXPECT_FLOAT_EQ(w.kdes, 2.56f);
-
     const SectionRecord& w14 = row(ShapeTable::W, 186);
     EXPECT_FLOAT_EQ(w14.dtw, 31.9f);
     EXPECT_FLOAT_EQ(w14.bf2tf, 10.2f);
     EXPECT_FLOAT_EQ(w14.htw, 25.9f);
     EXPECT_FLOAT_EQ(w14.k, 1.375f);
     EXPECT_EQ(w14.X1, 2900);
-
-    const SectionRecord& c = row(ShapeTable::Channel, 0);
-    EXPECT_STREQ(c.type, "C");
-    const float cExpect[] = {15, 50, 14.7f, 15.0f, 0.716f, 3.716f, 0.65f, 1.4375f, 6.21f, 404, 53.8f,
-                             5.24f, 11.0f, 3.78f, 0.867f, 68.2f, 8.17f, 0.798f, 0.583f};
-    const float cActual[] = {c.nominal, c.weight, c.A,   c.d,   c.tw,  c.bf,  c.tf,  c.k,   c.dAf, c.Ixx,
-                             c.Sxx,     c.rxx,    c.Iyy, c.Syy, c.ryy, c.Zxx, c.Zyy, c.xbar, c.eo};
-    for (size_t i = 0; i < std::size(cExpect); ++i) EXPECT_FLOAT_EQ(cActual[i], cExpect[i]) << i;
-
-    const SectionRecord& l = row(ShapeTable::Angle, 123);
-    EXPECT_STREQ(l.type, "2L");
-    const float lExpect[] = {114, 33.5f, 8, 8, 1.125f, 2.41f, 3.42f, 4.58f, 0.837f, 3.55f, 4.68f,
-                             0.844f, 3.69f, 4.79f, 0.851f, 1.56f, 195, 35.1f, 2.42f, 7.13f, 32.5f};
-    const float lActual[] = {l.weight, l.A,     l.leg1,  l.leg2, l.t,    l.ybar, l.ryy0,
-                             l.ro0,    l.H0,    l.ryy38, l.ro38, l.H38,  l.ryy34, l.ro34,
-                             l.H34,    l.rzz,   l.Ixx,   l.Sxx,  l.rxx,  l.J,    l.Cw};
-    for (size_t i = 0; i < std::size(lExpect); ++i) EXPECT_FLOAT_EQ(lActual[i], lExpect[i]) << i;
-
-    const SectionRecord& h = row(ShapeTable::Tube, 0);
-    EXPECT_STREQ(h.type, "HSS");
-    const float hExpect[] = {225.8f, 66.4f, 32,    0.625f, 24,   35.4f, 48.2f, 9880, 617,
-                             12.2f,  6390,  533,   9.81f,  733,  604,   12600, 913,  9.01f};
-    const float hActual[] = {h.weight, h.A,   h.d,   h.t,   h.b,   h.bt,  h.ht, h.Ixx, h.Sxx,
-                             h.rxx,    h.Iyy, h.Syy, h.ryy, h.Zxx, h.Zyy, h.J,  h.C,   h.surface};
-    for (size_t i = 0; i < std::size(hExpect); ++i) EXPECT_FLOAT_EQ(hActual[i], hExpect[i]) << i;
-
+    EXPECT_FLOAT_EQ(row(ShapeTable::Channel, 0).k, 1.4375f);
     const SectionRecord& p = row(ShapeTable::Pipe, 9);
-    EXPECT_STREQ(p.type, "P");
-    const float pExpect[] = {4, 10.79f, 3.17f, 4.5f, 0.237f, 4.026f, 7.23f, 3.21f, 1.51f, 4.31f, 14.5f};
-    const float pActual[] = {p.nominal, p.weight, p.A, p.D, p.t, p.Di, p.Ixx, p.Sxx, p.rxx, p.Zxx, p.J};
-    for (size_t i = 0; i < std::size(pExpect); ++i) EXPECT_FLOAT_EQ(pActual[i], pExpect[i]) << i;
     EXPECT_FLOAT_EQ(p.Iyy, p.Ixx);
-    EXPECT_FLOAT_EQ(p.Syy, p.Sxx);
-    EXPECT_FLOAT_EQ(p.ryy, p.rxx);
     EXPECT_FLOAT_EQ(p.Zyy, p.Zxx);
 }
 

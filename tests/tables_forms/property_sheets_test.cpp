@@ -97,62 +97,7 @@ TEST_F(SheetForms, FreshRunOpensAtRowZeroWithAnEmptySheet) {
   EXPECT_FALSE(std::filesystem::exists(ini()));  // Cancel stores nothing
 }
 
-TEST_F(SheetForms, OkCopiesTheWholeSheetAndStoresTheRow) {
-  Settings s(ini());
-  ScriptRunner r(s, out_, allForms());
-  run(r, "menu W, M, or S\npick \"W44x335 -- W1100x499\"\n");
-  const std::string sheet = r.currentHost()->text(property_sheet_form::Sheet, std::string::npos);
-  EXPECT_EQ(sheet.size(), 709u);  // the whole sheet (tests/golden/tables), longer than an older copy kept
-  run(r, "press OK\n");
-  // Never cut at a fixed length.
-  EXPECT_EQ(r.padText(), sheet);
-  // Browsing has a key of its own: the W-beam design form's section stays as it was.
-  EXPECT_EQ(s.read("AISC", "browseWideFlangeNum"), "0");
-  EXPECT_EQ(s.read("AISC", "wideFlangeNum", "none"), "none");
-  s.write("AISC", "wideFlangeNum", "17");
-  run(r, "menu W, M, or S\npick #3\npress OK\n");
-  EXPECT_EQ(s.read("AISC", "wideFlangeNum"), "17");
-
-  // A substituted row's note reaches the pad with its sheet.
-  run(r, "menu W, M, or S\npick \"W36x848 -- " + std::string(metricDesignation(ShapeTable::W, 25)) + "\"\npress OK\n");
-  EXPECT_TRUE(r.padText().ends_with(
-      "\r\n Note: W36x848 is not in the current AISC database; the values shown are those of W36X652."));
-
-  // The tee sheet too.
-  run(r, "menu WT, MT, or ST\npick #4\npress OK\n");
-  EXPECT_EQ(r.padText(), propertySheet(ShapeTable::Tee, 4));
-  EXPECT_EQ(s.read("AISC", "browseWtFlangeNum"), "4");
-}
-
-TEST_F(SheetForms, OkWithoutPickingCopiesThePreviousSheetOfThatForm) {
-  Settings s(ini());
-  ScriptRunner r(s, out_, allForms());
-  r.state().report = "\r\n earlier report";
-  run(r, "menu C and MC\npress OK\n");
-  EXPECT_EQ(r.padText(), "");  // nothing was picked in this run yet
-  run(r, "menu C and MC\npick #3\npress OK\n");
-  run(r, "menu P, PX, or PXX\npick #9\npress OK\n");
-  run(r, "menu C and MC\npress OK\n");
-  EXPECT_EQ(r.padText(), propertySheet(ShapeTable::Channel, 3));
-  EXPECT_EQ(s.read("AISC", "browseChannelNum"), "3");
-  EXPECT_EQ(s.read("AISC", "browsePipeNum"), "9");
-  // Cancel leaves the report buffer as it was.
-  run(r, "menu P, PX, or PXX\npick #10\npress Cancel\n");
-  EXPECT_EQ(r.state().report, propertySheet(ShapeTable::Channel, 3));
-  EXPECT_EQ(s.read("AISC", "browsePipeNum"), "9");
-}
-
-TEST_F(SheetForms, AngleLayoutFollowsTheRow) {
-  Settings s(ini());
-  ScriptRunner r(s, out_, allForms());
-  run(r, "menu L, 2L\npick #122\n");
-  EXPECT_TRUE(contains(r.currentHost()->text(property_sheet_form::Sheet, std::string::npos), "'x' centroid"));
-  run(r, "pick #123\n");
-  EXPECT_TRUE(contains(r.currentHost()->text(property_sheet_form::Sheet, std::string::npos), "Jointed leg"));
-  run(r, "press OK\n");
-  EXPECT_EQ(s.read("AISC", "browseAngleNum"), "123");
-}
-
+// What OK copies and stores is in tests/golden/tables/sheet_forms.txt.
 TEST_F(SheetForms, StoredRowOutsideTheTableSelectsNothing) {
   Settings s(ini());
   s.write("AISC", "angleNum", "259");

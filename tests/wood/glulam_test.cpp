@@ -39,16 +39,6 @@ TEST(Glulam, MemberTitleBoardFeetAndReport) {
     GlulamMember g(kGlulamSizeTables[w].sizes()[0], 0, true);
     EXPECT_DOUBLE_EQ(g.boardFeetPerFoot(), 4.0 / 3.0 * g.d() * widths[w][1] / 12.0) << w;
   }
-  const std::string dry = m.describe();
-  EXPECT_EQ(dry.rfind(" 24F-V8  DF/DF << 5-1/8 x 24 >>    size =5.125\" x 24.000\"\tmetric units: 130 mm x 610 mm\r\n", 0),
-            0u);
-  EXPECT_TRUE(has(dry, " Area =123.00 in^2\t  (16.00 board feet/foot)\r\n Ixx =5904 in^4,\t  Sxx =492 in^3,"));
-  EXPECT_TRUE(has(dry, "\r\n\r\n Dry usage:   NDS supplement Table 5A -- wet service adjustments:\r\n 'Cm' are:\t Fb =1.00,"
-                       "  Ft =1.00,  Fv =1.000,  FcX =1.00,  Fc =1.00,  E =1.000"));
-  EXPECT_TRUE(has(dry, "\r\n This combination is balanced and is intended"));
-  const std::string wet = GlulamMember(size5("5-1/8 x 24"), k24FV3, false).describe();
-  EXPECT_TRUE(has(wet, "\r\n\r\n Wet usage:   NDS supplement Table 5A -- wet service adjustments:\r\n 'Cm' are:\t Fb =0.80,"
-                       "  Ft =0.80,  Fv =0.875,  FcX =0.53,  Fc =0.73,  E =0.833\r\n This combination is not balanced"));
   // A combination index outside the table takes the first row.
   EXPECT_EQ(GlulamMember(size5("5-1/8 x 24"), 99, true).title(), "16F-V1  DF/WW");
 }
@@ -88,11 +78,6 @@ TEST(Glulam, StabilityGovernsForALongUnbracedLength) {
   EXPECT_NEAR(c.C_L(), 0.622979, 1e-6);
   EXPECT_TRUE(c.stabilityGoverns());
   EXPECT_NEAR(c.positiveCapacity(), 2400 * 0.622979, 2e-3);  // 1495.15 psi
-  const std::string r = c.report();
-  EXPECT_TRUE(has(r, "(=15.00) > 7\t le =(1.63)lu+ (3)depth =658.8 in    Fb* =Fb x C_D x C_M =2400 x 1.00 x 1.00 =2400.0"));
-  EXPECT_TRUE(has(r, "R_B =(le*d/b^2)^0.5 =24.54,  K_bE= 0.609,   F_bE =K_bE(E'yy)/(R_B)^2 =1618.7"));
-  EXPECT_TRUE(has(r, "\r\n   stability govern:   \r\n  NDS Table 2.3.1 F'bx = Fb * C_duration * C_moisture * (footnote 1) "
-                     "=2400 x 1.00 x 1.00 x 0.623 =1495.1 psi\r\n\t Unbraced dist. factor govern over volume factor."));
 }
 
 TEST(Glulam, TiesGoToTheVolumeFactor) {
@@ -135,23 +120,15 @@ TEST(Glulam, NegativeMomentBalancedAndUnbalanced) {
   EXPECT_DOUBLE_EQ(b.negativeCapacity(), b.positiveCapacity());
   EXPECT_NEAR(u.negativeCapacity(), 1125.1157, 1e-4);
   EXPECT_FALSE(u.negativeStabilityGoverns());
-  const std::string rb = b.report(), ru = u.report();
-  EXPECT_FALSE(has(rb, "Negative moment, bottom laminations"));
-  // fbn = 50 x 12000 / 492 = 1219.51, checked by size although entered negative.
-  EXPECT_TRUE(has(rb, "\r\n\t Negative design moment (=1219.51 psi) < Beam capacity (=2250.23 psi)  ... OK"));
-  EXPECT_TRUE(has(ru, "\r\n Negative moment, bottom laminations in compression: ----\r\n    by volume or C_L factor:\r\n\t "
-                      "F'bx= Fb*Cf*Cm*(footnote 1) =1200 x 1.00 x 1.00 x 0.938 =1125.1 psi\r\n"));
+  EXPECT_FALSE(has(b.report(), "Negative moment, bottom laminations"));
   EXPECT_NEAR(u.C_Lnegative(), 0.981566, 1e-6);
-  EXPECT_TRUE(has(ru, "le =(2.06)lu =247.2 in    Fb* =Fb x C_D x C_M =1200 x 1.00 x 1.00 =1200.0"));
-  EXPECT_TRUE(has(ru, "\r\n    by unbraced length:  C_L =0.982 \r\n\t F'bx_n =1200 x 1.00 x 1.00 x 0.982 =1177.9 psi\t "
-                      "while E'yy =1600000 psi\r\n\t Volume factor govern over unbraced distance factor."));
-  EXPECT_TRUE(has(ru, "NO GOOD!  Negative design moment (=1219.51 psi) > Beam capacity (=1125.12 psi)"));
+  // fbn = 50 x 12000 / 492 = 1219.51, checked by size although entered negative: 1219.51 / 1125.12 = 1.084.
+  EXPECT_NEAR(u.result().ratio, 1.0839, 1e-4);
   // lu = 30 ft: F_bE = 1618.68, a = 1618.68 / 1200 = 1.34890, C_L = 0.906942; 1200 x 0.906942 = 1088.33 governs
   // (the Fb* of the positive face, 2400, gave C_L = 0.622979 and 747.57).
   GlulamBeamCheck u30 = check(unbalanced, 30, 20, 1.0, 50);
   EXPECT_TRUE(u30.negativeStabilityGoverns());
   EXPECT_NEAR(u30.negativeCapacity(), 1088.331, 2e-3);
-  EXPECT_TRUE(has(u30.report(), "Unbraced distance factor govern over volume factor."));
   // No negative moment: no negative check at all.
   EXPECT_FALSE(has(check(unbalanced, 10, 20).report(), "Negative"));
 }
@@ -168,12 +145,6 @@ TEST(Glulam, WetMemberShearAndLoadDuration) {
   EXPECT_NEAR(c.shearCapacity(), 144.375, 1e-9);
   EXPECT_NEAR(c.fv(), 121.951, 1e-3);
   EXPECT_NEAR(c.Eprime(), 1800000 * 0.833, 1e-6);
-  const std::string r = c.report();
-  EXPECT_TRUE(has(r, " Wet usage:   NDS supplement Table 5A -- wet service adjustments:\r\n 'Cm' are:\t Fb =0.80,  Fv "
-                     "=0.875,  FcX =0.53,  E =0.833"));
-  EXPECT_TRUE(has(r, " Shear Stress:\r\n\t f'v =1.5*V/A =121.95 psi\r\n\t F'v =Fv*Cd*Cm =165 x 1.00 x 0.88 =144.38 psi"));
-  EXPECT_TRUE(has(r, "(V)design/(V)capacity =84.47%"));
-  EXPECT_TRUE(has(r, " Deflection:\t E' =1800000 x 0.83 =1499400 psi "));
   // Wind (index 1) is 1.6 as its button says (NDS 1991 Table 2.3.2); earthquake 1.33; snow 1.15.
   EXPECT_STREQ(kGlulamLoadDurations[1].button, "wind (x1.6)");
   EXPECT_EQ(check(wet, 10, 20, 1.0, 0, 1).C_D(), 1.6);
@@ -192,30 +163,20 @@ TEST(Glulam, SlendernessRatioAndDesignResult) {
   EXPECT_NEAR(over.R_B(), 51.9421, 1e-4);
   EXPECT_FALSE(over.result().ok);
   EXPECT_EQ(over.result().governing, "stability, NDS 3.3.3.7 R_B");
-  const std::string r = over.report();
-  EXPECT_TRUE(has(r, "\r\n\t NO GOOD!  NDS 3.3.3.7  R_B (=51.94) > 50, the slenderness limit of a bending member"));
-  EXPECT_TRUE(r.ends_with(" Result: NO GOOD, ratio 1.04 (governed by stability, NDS 3.3.3.7 R_B)\r\n")) << r;
+  EXPECT_NEAR(over.result().ratio, 51.9421 / 50, 1e-4);
   const GlulamBeamCheck ok(m, 5, 1, 0, 0.1, 60, 20, 0, 0, 1.0);
   EXPECT_NEAR(ok.R_B(), 48.1916, 1e-4);
-  EXPECT_TRUE(has(ok.report(), "\r\n\t NDS 3.3.3.7  R_B (=48.19) <= 50  ... OK"));
+  EXPECT_TRUE(ok.result().ok);
   // The 5-1/8 x 24 of above: bending 2439.02 / 2250.23 = 1.084 governs over shear 121.95 / 165 = 0.739
   // and the negative moment 1219.51 / 2250.23 = 0.542.
   const GlulamMember deep(size5("5-1/8 x 24"), k24FV8, true);  // the check keeps a reference to its member
   const GlulamBeamCheck b = check(deep, 10, 20, 1.0, -50);
-  EXPECT_TRUE(b.report().ends_with(" Result: NO GOOD, ratio 1.08 (governed by bending, NDS 3.3)\r\n"));
+  EXPECT_NEAR(b.result().ratio, 1.0839, 1e-4);
+  EXPECT_EQ(b.result().governing, "bending, NDS 3.3");
 }
 
-TEST(Glulam, InputEchoAndDegenerateInputs) {
+TEST(Glulam, DegenerateInputs) {
   GlulamMember m(size5("5-1/8 x 24"), k24FV8, true);
-  GlulamBeamCheck c(m, 3, 100, -20, 10, 10, 20, 7.5, 0.85, 0.96);
-  const std::string r = c.report();
-  EXPECT_EQ(r.rfind("\r\n\tDesign of Glued-laminated Beams\r\n Input:\t moment =100.00 k-ft,\t negative moment =-20.00 "
-                    "k-ft,\t shear =10.000 kip\r\n\t load duration factor = 1.25,   unbracedLen =10.00 ft\r\n\t K_L of "
-                    "NDS Table 5.3.2 factor =0.96\r\n\t deflection =0.85 in, \t reaction =7.50 kip\r\n\t len_volume "
-                    "=20.00 ft",
-                    0),
-            0u)
-      << r;
   // No unbraced length: taken as 0.001 ft, so C_L stays finite and close to 1.
   GlulamBeamCheck z = check(m, 0, 0);
   EXPECT_NEAR(z.C_L(), 1.0, 1e-3);

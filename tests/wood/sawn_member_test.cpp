@@ -193,24 +193,6 @@ TEST(SawnMember, WetTimberFcRuleAndNoRepetitiveLine) {
   EXPECT_EQ(cmFc, 1.0);
 }
 
-TEST(SawnMember, PropertyReportText) {
-  SawnMember m = make(dim("2x10"), 0, "No. 2", true, true);
-  const std::string t = m.describe();
-  EXPECT_EQ(t.rfind("\r\n  DOUGLAS FIR-LARCH (WCLIB)  No. 2 << 2x10 >>     size =1.50\" x 9.25\"\t\tmetric units: 38 mm x "
-                    "235 mm\r\n Based on 1991 Ed. NDS Design Values for Wood Construction\r\n Area =13.875 in^2\t 1.67 "
-                    "board feet/foot\r\n Ixx =98.93 in^4,\t Sxx =21.39 in^3,\t rxx =2.670 in\r\n Iyy =2.60 in^4,\t Syy "
-                    "=3.469 in^3,\t ryy =0.433 in\r\n\r\n Bending Fb =875 psi\r\n",
-                    0),
-            0u)
-      << t;
-  EXPECT_NE(t.find(" Modulus of Elasticity E =1600000 psi\r\n Grading Rules Agency: WCLIB\r\n repetitive factor applied: "
-                   "repetitive f. =1.15\r\n NDS Supplement Table 4A -- size factors: CF_bending =1.10   CF_tension "
-                   "=1.10   CF_compression =1.00 \r\n NDS supplement Table 4A -- wet service adjustments 'Cm' "
-                   "are:\r\n\tFb =1.00,  Ft =1.00,  Fv =1.00,  FcX =1.00,  Fc =1.00,  E =1.00"),
-            std::string::npos)
-      << t;
-}
-
 TEST(SawnMember, UsageLineAndShortDescription) {
   SawnMember m = make(dim("2x8"), 4, "No. 1", false, false);
   EXPECT_EQ(m.usageLine(),
