@@ -116,7 +116,7 @@ std::string WoodColumn::report() {
     out += ratioLine(P, allowableLoad_, "Design load", "Post capacity", "kip");
     out += percentLine("\r\n\t (P)design/(P)capacity =%.1f%%\r\n", P, allowableLoad_);
   } else {
-    appendf(out, "\r\n NDS 3.7.1.4 the slenderness ratio for solid column le/d shall not exceed 50 <%.2f N.G.",
+    appendf(out, "\r\n NDS 3.7.1.4 the slenderness ratio for solid column le/d shall not exceed 50 <%.2f N.G.\r\n",
             slenderness());
   }
   return out + result_.summaryLine();
