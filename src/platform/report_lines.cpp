@@ -56,7 +56,10 @@ std::string DesignResult::minimumLine(double provided, double minimum, const cha
 
 std::string DesignResult::summaryLine() const {
   if (!checked) return {};
-  const std::string r = ratio >= 1.0e9 ? std::string("N.A.") : format("%.2f", ratio);
+  std::string r = ratio >= 1.0e9 ? std::string("N.A.") : format("%.2f", ratio);
+  // A failing ratio just above 1 shows the digits that make it fail: 1.0016 is "1.002", never "1.00".
+  for (int digits = 3; !ok && ratio > 1.0 && r == format("%.*f", digits - 1, 1.0) && digits <= 6; ++digits)
+    r = format("%.*f", digits, ratio);
   return format(" Result: %s, ratio %s (governed by %s)\r\n", ok ? "OK" : "NO GOOD", r.c_str(), governing.c_str());
 }
 
