@@ -101,55 +101,6 @@ TEST(DevelopmentLength, FactorsConfinementAndTransverseBars) {
   EXPECT_EQ(noBars.writeReport().find("Transverse"), std::string::npos);
 }
 
-class DevelopmentLengthFormTest : public vdtest::ScratchDir {};
-
-TEST_F(DevelopmentLengthFormTest, DefaultsBoxesListAndSpacingRule) {
-  Settings s(ini());
-  ScriptRunner r(s, out_, allForms());
-  run(r, "menu Reinf. Bar Tens/Comp Dev.\nshow Fy\nshow Fc'\nshow Bar dia\nshow Ktr\nshow Fyt\nshow No. bars\npress OK\n");
-  EXPECT_EQ(out_.str(), "60.0\n4.0\n0.25\n0.0\n60.0\n0\n");
-  EXPECT_TRUE(vdtest::startsWith(r.padText(), "**********************************************\r\n*  Development of"));
-  EXPECT_NE(r.padText().find("\r\n Min. tension development length = 12.00 in     or 48.00 bar diameters."),
-            std::string::npos);
-  // Clear spacing 2*1.25 - 0.25 = 2.25 in. against 1 in.: 1/2.25 = 0.44.
-  EXPECT_TRUE(vdtest::endsWith(r.padText(), "compressions, \n shall be that for the individual bars, increased 20% for "
-                                            "three-bar bundle,\r\n and 33% for four-bar bundle\r\n Result: OK, ratio "
-                                            "0.44 (governed by bar spacing, ACI 7.6.1)\r\n"));
-  // Transverse fields override the typed Ktr; a spacing below the ACI 7.6.1 minimum is warned of and used.
-  out_.str("");
-  run(r, "menu Reinf. Bar Tens/Comp Dev.\nset \"Bar dia. being evaluated\" 1.0\nset \"1/2 spacing\" 0.5\n"
-         "check \"Top Bar Factor\" on\npick 1.5\nset Ktr 5\nset Atr 0.4\nset \"Space at\" 6\nset \"No. bars\" 3\n"
-         "press OK\nshow messages\n");
-  EXPECT_EQ(out_.str(), "Vardelin: ACI 7.6.1: the clear spacing of parallel bars must be at least one bar diameter and "
-                        "not less than 1 in.; c = 0.500 in. leaves 2c - db = 0.000 in.\n");
-  const std::string& pad = r.padText();
-  EXPECT_NE(pad.find(" alpha = 1.3, beta = 1.5\r\n gamma = 1.0, lambda = 1.0\r\n critical bar space given= 0.500 in"),
-            std::string::npos);
-  EXPECT_NEAR(numberAfter(pad, "Ktr = "), 0.889, 0.0005);
-  // 3*60000/(40*63.246)*1.7/(0.5 + 0.889) = 87.09 in.
-  EXPECT_NEAR(numberAfter(pad, "Min. tension development length = "), 87.09, 0.005);
-}
-
-TEST_F(DevelopmentLengthFormTest, BadInputsAreAskedAgainAndNothingNonFiniteIsPrinted) {
-  Settings s(ini());
-  ScriptRunner r(s, out_, allForms());
-  for (const char* bad : {"set \"Bar dia. being evaluated\" 0\n", "set Fc' abc\n", "set \"Bar dia. being evaluated\" -1\n",
-                          "set Ktr -9\n", "set \"1/2 spacing\" 0\n", "set \"Bar dia. being evaluated\" 1e-310\n",
-                          "set \"Bar dia. being evaluated\" 1e-300\n"}) {
-    out_.str("");
-    run(r, std::string("menu Reinf. Bar Tens/Comp Dev.\n") + bad + "press OK\nshow messages\n");
-    EXPECT_NE(r.currentHost(), nullptr) << bad;  // still open, nothing reported
-    EXPECT_EQ(r.padText(), kStartText) << bad;
-    EXPECT_TRUE(vdtest::startsWith(out_.str(), "Vardelin: ")) << bad;
-    run(r, "press Cancel\n");
-  }
-  for (const char* fc : {"1e-300", "1e300"})
-    for (const char* db : {"1e-300", "1e300"}) {
-      run(r, std::string("menu Reinf. Bar Tens/Comp Dev.\nset Fc' ") + fc + "\nset \"Bar dia. being evaluated\" " + db +
-                 "\npress OK\n");
-      if (r.currentHost()) run(r, "press Cancel\n");
-      EXPECT_FALSE(vdtest::hasNonFinite(r.padText())) << fc << " " << db;
-    }
-}
+// The form (defaults, spacing warning, refused inputs): tests/golden/concrete/development_length_form.txt.
 
 }  // namespace
