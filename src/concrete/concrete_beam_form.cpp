@@ -112,7 +112,8 @@ class ConcreteBeamForm : public Form {
     else
       rec[S::Moment] = host.number(Moment);
     const double h = host.number(Height);
-    rec[S::Phi] = host.number(Phi);
+    // A strength reduction factor above 1 would overstate the strength (ACI 318 9.3).
+    rec[S::Phi] = limitValue(host.number(Phi), -1.0e30, 1.0, "phi", "", "ACI 318 9.3: phi is at most 1.0", notes);
     const double phi = rec[S::Phi];
     host.setText(Beta1, format("%.3f", beta1ForFc(fc)));
 
@@ -121,6 +122,8 @@ class ConcreteBeamForm : public Form {
         const double given = rec[S::As];
         RectConcreteBeam beam(fc, rec[S::Fy], rec[S::Width], rec[S::Depth], h, 0.0, given, phi);
         beam.checkSection();
+        // phi = 0 would give a design strength of 0: refused in both directions.
+        if (!(phi > 0)) throw ConcreteFailure{concrete_code::NoPhi};
         if (beam.applyMinimumSteel(given))
           host.message("As is below the limit!!!.",
                        format("Input steel %.3f in^2 is less than ACI Eq. 10-3 requirement in Section 10.5!", given));
