@@ -60,7 +60,7 @@ class BasePlateForm : public Form {
     if (id == Calculate) {
       calculate(host);
     } else if (id == kOk) {
-      state_.settings.formatAndWrite("BASEPL", "wfNum", "%d", selectedOrFirst(host, List));
+      state_.settings.formatAndWrite("BASEPL", "wfNum", "%d", rowForCalculate(host, List, ShapeTable::W));
       if (calculated_) {
         state_.report = workBuffer_;
         state_.result = result_;
@@ -83,7 +83,7 @@ class BasePlateForm : public Form {
     in.B2 = host.number(PierB);
     in.fc = host.number(Fc);
     in.P = host.number(P);
-    const int row = selectedOrFirst(host, List);
+    const int row = rowForCalculate(host, List, ShapeTable::W);
     const SectionRecord& rec = *sectionRow(ShapeTable::W, row);
     in.d = rec.d;
     in.bf = rec.bf;
@@ -108,8 +108,7 @@ class BasePlateForm : public Form {
         error = "The inputs are out of range: the plate has no finite result.";
     }
     if (!error.empty()) {
-      host.message("Steel Baseplate", error, MessageIcon::Stop);
-      workBuffer_ += errorLine(error);
+      workBuffer_ += refuse(host, "Steel Baseplate", MessageIcon::Stop, error);
     } else if (!result.bearingOk) {
       // An overstressed pier is a check that fails, reported with its verdict; no error box.
       workBuffer_ += "\r\n" + result.message + "\r\n" + result.result.summaryLine();

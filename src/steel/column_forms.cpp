@@ -1,14 +1,12 @@
 // The three column forms: wide-flange, tube and pipe. They share the role radio buttons, the seismic
-// load fields and the section list; each keeps its own settings keys and report flow.
+// load fields and the section list (ColumnFormBase); each keeps its own settings keys and report flow.
 #include <memory>
 #include <string>
 
 #include "platform/field_keys.h"
 #include "platform/text_format.h"
-#include "steel/column_checks.h"
-#include "steel/member_form_support.h"
 #include "steel/pipe_column.h"
-#include "steel/form_factories.h"
+#include "steel/shape_form.h"
 #include "steel/tube_column.h"
 #include "steel/w_column.h"
 #include "tables/property_sheets.h"
@@ -18,144 +16,24 @@ namespace vd {
 namespace {
 
 using namespace member_forms;
-
 using namespace column_form;
-constexpr int kRoleGroup = 1;
 
-// Layout, role handling and settings plumbing common to the three column forms.
-class ColumnFormBase : public Form {
- public:
-  const FormLayout& layout() const override { return layout_; }
-  std::string candidates() const override { return candidates_; }
+constexpr ShapeFormIds kIds{List, Result, Calculate, Lightest, MaxDepth};
 
-  void changed(FormHost& host, int id) override {
-    if (id >= RoleFirst && id < RoleFirst + 4 && host.checked(id)) setRole(host, id - RoleFirst);
-    if (id == List) listChanged(host);
-  }
-
-  void pressed(FormHost& host, int id) override {
-    if (id == Calculate) {
-      calculate(host);
-    } else if (id == Lightest) {
-      pressLightest(host);
-    } else if (id == kOk) {
-      accept(host);
-      host.close(true);
-    } else if (id == kCancel) {
-      host.close(false);
-    }
-  }
-
+// The W and tube columns: a header naming the section, then the report; a brace that stops on its
+// slenderness shows the stop line in place of the header.
+class AxesColumnForm : public ColumnFormBase {
  protected:
-  ColumnFormBase(AppState& s, const char* templ, const char* title) : state_(s), layout_(templ, title) {}
+  AxesColumnForm(AppState& s, const char* templ, const char* title, const char* caption, const char* section,
+                 std::span<const FieldKey> keys)
+      : ColumnFormBase(s, templ, title, kIds), caption_(caption), section_(section), keys_(keys) {}
 
-  virtual void calculate(FormHost& host) = 0;
-  virtual void accept(FormHost& host) = 0;
-  virtual void listChanged(FormHost&) {}
-
-  // What the "Lightest" button searches: the form's table, its name in the pane, the settings section
-  // of the depth limit and the depth it limits.
-  struct SearchTable {
-    ShapeTable table;
-    const char* what;
-    const char* section;
-    double (*depth)(const SectionRecord&);
-  };
-  virtual SearchTable searchTable() const = 0;
-
-  // Every row of the table through this form's Calculate; the lightest passing one is calculated.
-  void pressLightest(FormHost& host) {
-    const SearchTable t = searchTable();
-    FormSearch search;
-    search.caption = layout_.title;
-    search.what = t.what;
-    search.section = t.section;
-    search.maxDepthId = MaxDepth;
-    search.paneId = Result;
-    candidates_ = pressLightestShape(host, state_, std::move(search), t.table, 0, rowCount(t.table), t.depth, List,
-                                     [this](FormHost& h) {
-                                       result_ = DesignResult{};
-                                       calculate(h);
-                                       return result_;
-                                     });
-  }
-
-  // The depth limit under the section list, kept with the form's other inputs.
-  void addMaxDepth() {
+  // The length fields along both axes and the axial load; `weakLabel` sits before the weak axis (tube)
+  // or `minorNote` after it (W).
+  void addColumnFields(int listWidth, const char* weakLabel, const char* lyLabel, const char* minorNote) {
+    locationField(layout_, Location, "Location of this col:");
     layout_.newLine();
-    maxDepthField(layout_, MaxDepth);
-  }
-
-  void addRoleAndSeismicGroups() {
-    layout_.newLine();
-    layout_.label("Column or brace type:");
-    static const char* const kRoles[] = {"A column", "Seismic Zone 3 or 4", "A CBF brace", "A SCBF brace"};
-    for (int i = 0; i < 4; ++i) {
-      layout_.newLine();
-      layout_.radio(RoleFirst + i, kRoles[i], kRoleGroup);
-    }
-    layout_.newLine();
-    layout_.label("Seismic Zone 3 and 4 column specific:");
-    layout_.newLine();
-    layout_.edit(Dead, "Dead L.,", "kip").width = 10;
-    layout_.edit(Live, "Live L.,", "kip").width = 10;
-    layout_.edit(Quake, "EQ L.", "kip").width = 10;
-    layout_.dropDown(RwList, "Rw=");
-  }
-
-  void addResultAndButtons() {
-    layout_.newLine();
-    layout_.pane(Result, "", 10).width = 70;
-    layout_.newLine();
-    layout_.button(Calculate, "Calculate").isDefault = true;
-    lightestButton(layout_, Lightest);
-    layout_.button(kOk, "OK");
-  }
-
-  void setRole(FormHost& host, int role) {
-    role_ = static_cast<int>(columnRoleFrom(role));
-    for (int i = 0; i < 4; ++i) host.setChecked(RoleFirst + i, i == role_);
-    const bool seismic = role_ == static_cast<int>(ColumnRole::SeismicColumn);
-    for (int id : {Dead, Live, Quake}) host.setEnabled(id, seismic);
-    // The W and tube forms gray only the three loads; the pipe form grays its Rw list with them.
-    if (rwFollowsRole_) host.setEnabled(RwList, seismic);
-  }
-
-  // Opening: role, Rw position, list and stored row, location.
-  void openCommon(FormHost& host, ShapeTable table, const char* roleSection, const char* rowSection,
-                  const char* rowKey) {
-    setRole(host, state_.settings.readInt(roleSection, "CBF"));
-    host.setItems(RwList, rwItems());
-    host.select(RwList, state_.settings.readInt(roleSection, "Rw"));
-    host.setItems(List, designations(table, 0, rowCount(table)));
-    host.select(List, state_.settings.readInt(rowSection, rowKey));
-    host.setText(Location, state_.settings.read("Project", "Note", "", 250));
-    host.setText(MaxDepth, state_.settings.read(searchTable().section, "maxDepth"));
-  }
-
-  AppState& state_;
-  FormLayout layout_;
-  int role_ = 0;
-  std::string report_;      // the design routine's text of the last Calculate
-  std::string workBuffer_;  // header (or stop line) and report: what OK puts into the pad
-  bool calculated_ = false;
-  DesignResult result_;  // of the last calculation
-  bool rwFollowsRole_ = false;
-  std::string candidates_;  // of the last "Lightest"
-};
-
-// ---- Wide-flange column ----------------------------------------------------------------------
-
-class WColumnForm : public ColumnFormBase {
- public:
-  // Every stored field, for opening and for storing what a calculation used.
-  static constexpr FieldKey kKeys[] = {{Fy, "Fyield", "%.2lf"}, {Kx, "k_xx", "%.2lf"}, {Lx, "l_xx", "%.2lf"},
-                                      {Ky, "k_yy", "%.2lf"},   {Ly, "l_yy", "%.2lf"}, {Pa, "Paxial", "%.2lf"},
-                                      {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"}, {Quake, "seismic", "%.2lf"}};
-  explicit WColumnForm(AppState& s) : ColumnFormBase(s, "WFCOL_Box", "Compression Design of a WF Column:") {
-    member_forms::locationField(layout_, Location, "Location of this col:");
-    layout_.newLine();
-    layout_.list(List, "", 8).width = 12;
+    layout_.list(List, "", 8).width = listWidth;
     addMaxDepth();
     layout_.newLine();
     layout_.edit(Fy, "Fy =", "ksi.").width = 10;
@@ -163,9 +41,10 @@ class WColumnForm : public ColumnFormBase {
     layout_.edit(Kx, "K_xx =").width = 10;
     layout_.edit(Lx, "Unbraced length l_xx =", "ft.").width = 10;
     layout_.newLine();
+    if (weakLabel) layout_.label(weakLabel);
     layout_.edit(Ky, "K_yy * =").width = 10;
-    layout_.edit(Ly, "Unbraced length l_yy =", "ft.").width = 10;
-    layout_.label("(Minor axis)");
+    layout_.edit(Ly, lyLabel, "ft.").width = 10;
+    if (minorNote) layout_.label(minorNote);
     layout_.newLine();
     layout_.edit(Pa, "Axial Load Pa =", "kip.").width = 10;
     addRoleAndSeismicGroups();
@@ -175,103 +54,17 @@ class WColumnForm : public ColumnFormBase {
   }
 
   void opened(FormHost& host) override {
-    openCommon(host, ShapeTable::W, "WF_COL", "AISC", "wfNum");
-    loadFields(host, state_.settings, "WF_COL", kKeys);
+    openCommon(host, section_, true, "AISC", rowKey());
+    loadFields(host, state_.settings, section_, keys_);
   }
-
- private:
   void listChanged(FormHost& host) override { host.setText(Result, report_); }
-  SearchTable searchTable() const override {
-    return {ShapeTable::W, "W", "WF_COL", [](const SectionRecord& r) { return double(r.d); }};
-  }
 
-  void calculate(FormHost& host) override {
-    Settings& st = state_.settings;
-    const std::string location = host.text(Location, 350);
-    const double fy = host.number(Fy), ky = host.number(Ky), ly = host.number(Ly), kx = host.number(Kx),
-                 lx = host.number(Lx), pa = host.number(Pa), dead = host.number(Dead), live = host.number(Live),
-                 quake = host.number(Quake);
-    const int rwPos = host.selection(RwList);
-    const int rw = rwFrom(host, RwList);
-    const int row = selectedOrFirst(host, List);
-    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::W, row),
-                               metricDesignation(ShapeTable::W, row));
-    // A substituted row says whose values it holds.
-    if (const std::string note = substituteNote(ShapeTable::W, row); !note.empty()) workBuffer_ += note + "\r\n";
-    st.formatAndWrite("WF_COL", "CBF", "%d", role_);
-    storeFields(host, st, "WF_COL", kKeys);
-    st.formatAndWrite("WF_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
+  virtual const char* rowKey() const = 0;
+  // A line after the header (the W column: whose values a substituted row holds).
+  virtual std::string headerNote(int) const { return {}; }
 
-    WColumnAsd column(*sectionRow(ShapeTable::W, row), kx, lx, ky, ly, pa, fy, dead, live, quake, role_, rw);
-    std::string error = column.inputError();
-    if (error.empty()) {
-      report_ = column.design();
-      result_ = column.result();
-      if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the design has no finite result.";
-    }
-    calculated_ = true;
-    if (!error.empty()) {
-      host.message("WF column", error, MessageIcon::Stop);
-      report_ = errorLine(error);
-    } else if (!column.stopText().empty()) {
-      workBuffer_ = column.stopText();
-    }
-    workBuffer_ += report_;
-    host.setText(Result, workBuffer_);
-  }
-
-  void accept(FormHost& host) override {
-    state_.settings.write("Project", "NOTE", host.text(Location, 350));
-    state_.settings.formatAndWrite("AISC", "wfNum", "%d", selectedOrFirst(host, List));
-    if (calculated_) {
-      state_.report = workBuffer_;
-      state_.result = result_;
-    }
-  }
-};
-
-// ---- Tube column -----------------------------------------------------------------------------
-
-class TubeColumnForm : public ColumnFormBase {
- public:
-  // The length keys are stored crosswise to the labels: the strong-axis fields under "_yy" keys.
-  static constexpr FieldKey kKeys[] = {{Fy, "Fy", "%.2lf"},     {Kx, "k_yy", "%.2lf"}, {Lx, "l_yy", "%.2lf"},
-                                      {Ky, "k_xx", "%.2lf"},   {Ly, "l_xx", "%.2lf"}, {Pa, "Pa", "%.2lf"},
-                                      {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"}, {Quake, "seismic", "%.2lf"}};
-  explicit TubeColumnForm(AppState& s) : ColumnFormBase(s, "TSCOL_Box", "Compression Design of a Tube Column:") {
-    member_forms::locationField(layout_, Location, "Location of this col:");
-    layout_.newLine();
-    layout_.list(List, "", 8).width = 18;
-    addMaxDepth();
-    layout_.newLine();
-    layout_.edit(Fy, "Fy =", "ksi.").width = 10;
-    layout_.newLine();
-    layout_.edit(Kx, "K_xx =").width = 10;
-    layout_.edit(Lx, "Unbraced length l_xx =", "ft.").width = 10;
-    layout_.newLine();
-    layout_.label("along the weak axis:");
-    layout_.edit(Ky, "K_yy * =").width = 10;
-    layout_.edit(Ly, "Unbraced length l_yy * =", "ft.").width = 10;
-    layout_.newLine();
-    layout_.edit(Pa, "Axial Load Pa =", "kip.").width = 10;
-    addRoleAndSeismicGroups();
-    layout_.newLine();
-    layout_.label("E= 29000.0 ksi.");
-    addResultAndButtons();
-  }
-
-  void opened(FormHost& host) override {
-    openCommon(host, ShapeTable::Tube, "TUBE_COL", "AISC", "tubeNum");
-    loadFields(host, state_.settings, "TUBE_COL", kKeys);
-  }
-
- private:
-  void listChanged(FormHost& host) override { host.setText(Result, report_); }
-  SearchTable searchTable() const override {
-    return {ShapeTable::Tube, "TS", "TUBE_COL", [](const SectionRecord& r) { return double(r.d); }};
-  }
-
-  void calculate(FormHost& host) override {
+  template <class Column>
+  void calculateColumn(FormHost& host) {
     Settings& st = state_.settings;
     const std::string location = host.text(Location, 350);
     const double fy = host.number(Fy), kx = host.number(Kx), lx = host.number(Lx), ky = host.number(Ky),
@@ -279,40 +72,83 @@ class TubeColumnForm : public ColumnFormBase {
                  quake = host.number(Quake);
     const int rwPos = host.selection(RwList);
     const int rw = rwFrom(host, RwList);
-    const int row = selectedOrFirst(host, List);
-    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::Tube, row),
-                               metricDesignation(ShapeTable::Tube, row));
-    st.formatAndWrite("TUBE_COL", "CBF", "%d", role_);
+    const ShapeTable table = rows().table;
+    const int row = tableRow(host);
+    padText_ = designHeader(state_, location, usDesignation(table, row), metricDesignation(table, row)) +
+               headerNote(row);
+    st.formatAndWrite(section_, "CBF", "%d", role_);
+    storeFields(host, st, section_, keys_);
+    st.formatAndWrite(section_, "Rw", "%d", rwPos < 0 ? 0 : rwPos);
 
-    TubeColumnAsd column(*sectionRow(ShapeTable::Tube, row), kx, lx, ky, ly, pa, fy, dead, live, quake, role_, rw);
-    std::string error = column.inputError();
-    if (error.empty()) {
-      report_ = column.design();
-      result_ = column.result();
-      if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the design has no finite result.";
-    }
+    Column column(*sectionRow(table, row), kx, lx, ky, ly, pa, fy, dead, live, quake, role_, rw);
+    std::string error;
+    report_ = design(column, error);
+    result_ = column.result();
     calculated_ = true;
-    if (!error.empty()) {
-      host.message("tube column", error, MessageIcon::Stop);
-      report_ = errorLine(error);
-    } else if (!column.stopText().empty()) {
-      workBuffer_ = column.stopText();
-    }
-    workBuffer_ += report_;
-    host.setText(Result, workBuffer_);
-
-    storeFields(host, st, "TUBE_COL", kKeys);
-    st.formatAndWrite("TUBE_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
+    if (!error.empty())
+      report_ = refuse(host, caption_, error);
+    else if (!column.stopText().empty())
+      padText_ = column.stopText();
+    padText_ += report_;
+    host.setText(Result, padText_);
   }
 
-  void accept(FormHost& host) override {
-    state_.settings.formatAndWrite("AISC", "tubeNum", "%d", selectedOrFirst(host, List));
-    state_.settings.write("Project", "NOTE", host.text(Location, 350));
-    if (calculated_) {
-      state_.report = workBuffer_;
-      state_.result = result_;
-    }
+  // OK stores the row and the location; the report is the last Calculate's.
+  void storeRowAndNote(FormHost& host, bool noteFirst) {
+    if (noteFirst) state_.settings.write("Project", "NOTE", host.text(Location, 350));
+    state_.settings.formatAndWrite("AISC", rowKey(), "%d", tableRow(host));
+    if (!noteFirst) state_.settings.write("Project", "NOTE", host.text(Location, 350));
   }
+
+ private:
+  const char* caption_;
+  const char* section_;
+  std::span<const FieldKey> keys_;
+};
+
+// ---- Wide-flange column ----------------------------------------------------------------------
+
+class WColumnForm : public AxesColumnForm {
+ public:
+  // Every stored field, for opening and for storing what a calculation used.
+  static constexpr FieldKey kKeys[] = {{Fy, "Fyield", "%.2lf"}, {Kx, "k_xx", "%.2lf"}, {Lx, "l_xx", "%.2lf"},
+                                      {Ky, "k_yy", "%.2lf"},   {Ly, "l_yy", "%.2lf"}, {Pa, "Paxial", "%.2lf"},
+                                      {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"}, {Quake, "seismic", "%.2lf"}};
+  explicit WColumnForm(AppState& s)
+      : AxesColumnForm(s, "WFCOL_Box", "Compression Design of a WF Column:", "WF column", "WF_COL", kKeys) {
+    addColumnFields(12, nullptr, "Unbraced length l_yy =", "(Minor axis)");
+  }
+
+ private:
+  ShapeRows rows() const override { return {ShapeTable::W, 0, kWRowCount, "W", "WF_COL", sectionDepth}; }
+  const char* rowKey() const override { return "wfNum"; }
+  // A substituted row says whose values it holds.
+  std::string headerNote(int row) const override {
+    const std::string note = substituteNote(ShapeTable::W, row);
+    return note.empty() ? note : note + "\r\n";
+  }
+  void calculate(FormHost& host) override { calculateColumn<WColumnAsd>(host); }
+  void accept(FormHost& host) override { storeRowAndNote(host, true); }
+};
+
+// ---- Tube column -----------------------------------------------------------------------------
+
+class TubeColumnForm : public AxesColumnForm {
+ public:
+  // The length keys are stored crosswise to the labels: the strong-axis fields under "_yy" keys.
+  static constexpr FieldKey kKeys[] = {{Fy, "Fy", "%.2lf"},     {Kx, "k_yy", "%.2lf"}, {Lx, "l_yy", "%.2lf"},
+                                      {Ky, "k_xx", "%.2lf"},   {Ly, "l_xx", "%.2lf"}, {Pa, "Pa", "%.2lf"},
+                                      {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"}, {Quake, "seismic", "%.2lf"}};
+  explicit TubeColumnForm(AppState& s)
+      : AxesColumnForm(s, "TSCOL_Box", "Compression Design of a Tube Column:", "tube column", "TUBE_COL", kKeys) {
+    addColumnFields(18, "along the weak axis:", "Unbraced length l_yy * =", nullptr);
+  }
+
+ private:
+  ShapeRows rows() const override { return {ShapeTable::Tube, 0, kTubeRowCount, "TS", "TUBE_COL", sectionDepth}; }
+  const char* rowKey() const override { return "tubeNum"; }
+  void calculate(FormHost& host) override { calculateColumn<TubeColumnAsd>(host); }
+  void accept(FormHost& host) override { storeRowAndNote(host, false); }
 };
 
 // ---- Pipe column -----------------------------------------------------------------------------
@@ -322,9 +158,10 @@ class PipeColumnForm : public ColumnFormBase {
   static constexpr FieldKey kKeys[] = {{Fy, "Fyield", "%.2lf"}, {Kx, "k", "%.2lf"},       {Lx, "length", "%.3lf"},
                                       {Pa, "Pa", "%.3lf"},       {Dead, "dead", "%.2lf"}, {Live, "live", "%.2lf"},
                                       {Quake, "seismic", "%.2lf"}};
-  explicit PipeColumnForm(AppState& s) : ColumnFormBase(s, "PCOL_Box", "Compression Design of a Pipe Column:") {
+  explicit PipeColumnForm(AppState& s)
+      : ColumnFormBase(s, "PCOL_Box", "Compression Design of a Pipe Column:", kIds) {
     rwFollowsRole_ = true;
-    member_forms::locationField(layout_, Location, "This column is located at:");
+    locationField(layout_, Location, "This column is located at:");
     layout_.newLine();
     layout_.list(List, "", 8).width = 12;
     addMaxDepth();
@@ -341,13 +178,14 @@ class PipeColumnForm : public ColumnFormBase {
   }
 
   void opened(FormHost& host) override {
-    openCommon(host, ShapeTable::Pipe, "PIPE_COL", "AISC", "pipeNum");
+    openCommon(host, "PIPE_COL", true, "AISC", "pipeNum");
     loadFields(host, state_.settings, "PIPE_COL", kKeys);
   }
 
  private:
-  SearchTable searchTable() const override {
-    return {ShapeTable::Pipe, "pipe", "PIPE_COL", [](const SectionRecord& r) { return double(r.D); }};
+  ShapeRows rows() const override {
+    return {ShapeTable::Pipe, 0, rowCount(ShapeTable::Pipe), "pipe", "PIPE_COL",
+            [](const SectionRecord& r) { return double(r.D); }};
   }
 
   void calculate(FormHost& host) override {
@@ -357,22 +195,18 @@ class PipeColumnForm : public ColumnFormBase {
                  dead = host.number(Dead), live = host.number(Live), quake = host.number(Quake);
     const int rwPos = host.selection(RwList);
     const int rw = rwFrom(host, RwList);
-    const int row = selectedOrFirst(host, List);
-    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::Pipe, row),
-                               metricDesignation(ShapeTable::Pipe, row));
+    const int row = tableRow(host);
+    padText_ = designHeader(state_, location, usDesignation(ShapeTable::Pipe, row),
+                            metricDesignation(ShapeTable::Pipe, row));
     calculated_ = true;
     st.formatAndWrite("PIPE_COL", "CBF", "%d", role_);
 
     PipeColumn column(*sectionRow(ShapeTable::Pipe, row), length, k, pa, fy, role_, dead, live, quake, rw);
-    std::string error = column.inputError();
-    std::string report;
-    if (error.empty()) {
-      report = column.design();
-      if (hasNonFiniteNumber(report)) error = "The inputs are out of range: the design has no finite result.";
-    }
+    std::string error;
+    std::string report = design(column, error);
     if (!error.empty()) {
-      host.message("pipe column", error, MessageIcon::Stop);
-      workBuffer_ += errorLine(error);
+      padText_ += refuse(host, "pipe column", error);
+      host.setText(Result, padText_);
       return;
     }
     result_ = column.result();
@@ -380,19 +214,15 @@ class PipeColumnForm : public ColumnFormBase {
       // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
       report += "\r\n" + result_.summaryLine();
     }
-    host.setText(Result, workBuffer_ + report);
+    host.setText(Result, padText_ + report);
     storeFields(host, st, "PIPE_COL", kKeys);
     st.formatAndWrite("PIPE_COL", "Rw", "%d", rwPos < 0 ? 0 : rwPos);
-    workBuffer_ += report;
+    padText_ += report;
   }
 
   void accept(FormHost& host) override {
-    state_.settings.formatAndWrite("AISC", "pipeNum", "%9d", selectedOrFirst(host, List));
+    state_.settings.formatAndWrite("AISC", "pipeNum", "%9d", tableRow(host));
     state_.settings.write("Project", "Note", host.text(Location, 350));
-    if (calculated_) {
-      state_.report = workBuffer_;
-      state_.result = result_;
-    }
   }
 };
 

@@ -115,8 +115,7 @@ class CombinedStressForm : public Form {
       if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the check has no finite result.";
     }
     if (!error.empty()) {
-      host.message("Combined Stresses", error, MessageIcon::Stop);
-      report_ = "\r\n " + error + "\r\n";
+      report_ = member_forms::refuse(host, "Combined Stresses", MessageIcon::Stop, error);
     }
     calculated_ = true;
     host.setText(Result, report_);

@@ -1,31 +1,37 @@
-// The double-angle strut form.
+// The double-angle strut form: the column forms' role and seismic fields, and the gap between the
+// angles.
 #include <memory>
 #include <string>
 
 #include "platform/text_format.h"
-#include "steel/column_checks.h"
 #include "steel/double_angle_strut.h"
-#include "steel/member_form_support.h"
-#include "steel/form_factories.h"
+#include "steel/shape_form.h"
 
 namespace vd {
 
 namespace {
 
 using namespace member_forms;
-
 using namespace strut_form;
-constexpr int kRoleGroup = 1, kGapGroup = 2;
 
-class DoubleAngleStrutForm : public Form {
+constexpr int kGapGroup = 2;
+
+// The strut's role and seismic fields have the column forms' ids.
+static_assert(int(RoleFirst) == int(column_form::RoleFirst) && int(Dead) == int(column_form::Dead) &&
+              int(Live) == int(column_form::Live) && int(Quake) == int(column_form::Quake) &&
+              int(RwList) == int(column_form::RwList));
+
+class DoubleAngleStrutForm : public ColumnFormBase {
  public:
-  explicit DoubleAngleStrutForm(AppState& s) : state_(s), layout_("DBLLCOL_Box", "Design of a Double-angles strut:") {
+  explicit DoubleAngleStrutForm(AppState& s)
+      : ColumnFormBase(s, "DBLLCOL_Box", "Design of a Double-angles strut:",
+                       {List, Result, Calculate, Lightest, MaxDepth}) {
+    rwFollowsRole_ = true;
     FormLayout& l = layout_;
-    member_forms::locationField(l, Location, "Location of this col:");
+    locationField(l, Location, "Location of this col:");
     l.newLine();
     l.list(List, "", 8).width = 18;
-    l.newLine();
-    maxDepthField(l, MaxDepth);
+    addMaxDepth();
     l.newLine();
     l.edit(Fy, "Fy =", "ksi.").width = 10;
     l.newLine();
@@ -39,44 +45,18 @@ class DoubleAngleStrutForm : public Form {
     l.label("E= 29000.0 ksi.");
     l.newLine();
     l.edit(Pa, "Axial Load Pa =", "kip.").width = 10;
-    l.newLine();
-    l.label("Column or brace type:");
-    static const char* const kRoles[] = {"A column", "Seismic Zone 3 or 4", "A CBF brace", "A SCBF brace"};
-    for (int i = 0; i < 4; ++i) {
-      l.newLine();
-      l.radio(RoleFirst + i, kRoles[i], kRoleGroup);
-    }
-    l.newLine();
-    l.label("Seismic Zone 3 and 4 column specific:");
-    l.newLine();
-    l.edit(Dead, "Dead L.,", "kip").width = 10;
-    l.edit(Live, "Live L.,", "kip").width = 10;
-    l.edit(Quake, "EQ L.", "kip").width = 10;
-    l.dropDown(RwList, "Rw=");
+    addRoleAndSeismicGroups();
     l.newLine();
     l.label("Gap:");
     static const char* const kGaps[] = {"0 in", "3/8 in", "3/4 in"};
     for (int i = 0; i < 3; ++i) l.radio(GapFirst + i, kGaps[i], kGapGroup);
-    l.newLine();
-    l.pane(Result, "", 10).width = 70;
-    l.newLine();
-    l.button(Calculate, "Calculate").isDefault = true;
-    lightestButton(l, Lightest);
-    l.button(kOk, "OK");
+    addResultAndButtons();
   }
 
-  const FormLayout& layout() const override { return layout_; }
-  std::string candidates() const override { return candidates_; }
-
   void opened(FormHost& host) override {
-    Settings& st = state_.settings;
-    host.setText(Location, st.read("Project", "Note", "", 250));
-    host.setText(MaxDepth, st.read("DBLL_COL", "maxDepth"));
-    host.setItems(List, designations(ShapeTable::Angle, kFirstDoubleAngleRow, kAngleRowCount));
-    host.select(List, st.readInt("AISC", "DBLLNUM") - kFirstDoubleAngleRow);
-    host.setItems(RwList, rwItems());
-    host.select(RwList, 0);
-    setRole(host, st.readInt("DBLL_COL", "CBF"));
+    const Settings& st = state_.settings;
+    // The Rw position is stored but not read back: the list opens at Rw 4.
+    openCommon(host, "DBLL_COL", false, "AISC", "DBLLNUM");
     setGap(host, st.readInt("DBLL_COL", "GAP"));
     for (const auto& [id, key] : {std::pair<int, const char*>{Fy, "Fy"}, {Kyy, "k_yy"}, {Lyy, "l_yy"}, {Kxx, "k_xx"},
                                   {Lxx, "l_xx"}, {Pa, "Pa"}, {Dead, "dead"}, {Live, "live"}, {Quake, "seismic"}})
@@ -84,92 +64,57 @@ class DoubleAngleStrutForm : public Form {
   }
 
   void changed(FormHost& host, int id) override {
-    if (id >= RoleFirst && id < RoleFirst + 4 && host.checked(id)) setRole(host, id - RoleFirst);
+    ColumnFormBase::changed(host, id);
     if (id >= GapFirst && id < GapFirst + 3 && host.checked(id)) setGap(host, id - GapFirst);
   }
 
-  void pressed(FormHost& host, int id) override {
-    if (id == Calculate) {
-      calculate(host);
-    } else if (id == Lightest) {
-      pressLightest(host);
-    } else if (id == kOk) {
-      state_.settings.formatAndWrite("AISC", "DBLLNUM", "%9d", kFirstDoubleAngleRow + selectedOrFirst(host, List));
-      state_.settings.write("Project", "Note", host.text(Location, 350));
-      if (calculated_) {
-        state_.report = workBuffer_;
-        state_.result = result_;
-      }
-      host.close(true);
-    } else if (id == kCancel) {
-      host.close(false);
-    }
+ private:
+  // The depth of a pair is its joined legs'.
+  ShapeRows rows() const override {
+    return {ShapeTable::Angle, kFirstDoubleAngleRow, kAngleRowCount, "2L", "DBLL_COL",
+            [](const SectionRecord& r) { return double(r.leg1); }};
   }
 
- private:
-  void setRole(FormHost& host, int role) {
-    role_ = role >= 0 && role <= 3 ? role : 0;
-    for (int i = 0; i < 4; ++i) host.setChecked(RoleFirst + i, i == role_);
-    for (int id : {Dead, Live, Quake, RwList}) host.setEnabled(id, role_ == 1);
-  }
   void setGap(FormHost& host, int gap) {
     gap_ = gap >= 0 && gap <= 2 ? gap : 0;
     for (int i = 0; i < 3; ++i) host.setChecked(GapFirst + i, i == gap_);
   }
 
-  // Every 2L row through this form's Calculate; the lightest passing one is calculated. The depth is the
-  // joined legs'.
-  void pressLightest(FormHost& host) {
-    FormSearch search;
-    search.caption = layout_.title;
-    search.what = "2L";
-    search.section = "DBLL_COL";
-    search.maxDepthId = MaxDepth;
-    search.paneId = Result;
-    candidates_ = pressLightestShape(host, state_, std::move(search), ShapeTable::Angle, kFirstDoubleAngleRow,
-                                     kAngleRowCount, [](const SectionRecord& r) { return double(r.leg1); }, List,
-                                     [this](FormHost& h) {
-                                       result_ = DesignResult{};
-                                       calculate(h);
-                                       return result_;
-                                     });
+  void accept(FormHost& host) override {
+    state_.settings.formatAndWrite("AISC", "DBLLNUM", "%9d", tableRow(host));
+    state_.settings.write("Project", "Note", host.text(Location, 350));
   }
 
-  void calculate(FormHost& host) {
+  void calculate(FormHost& host) override {
     Settings& st = state_.settings;
     const std::string location = host.text(Location, 350);
     const double fy = host.number(Fy), kyy = host.number(Kyy), lyy = host.number(Lyy), kxx = host.number(Kxx),
                  lxx = host.number(Lxx), pa = host.number(Pa), dead = host.number(Dead), live = host.number(Live),
                  quake = host.number(Quake);
     const int rw = rwFrom(host, RwList);
-    const int row = kFirstDoubleAngleRow + selectedOrFirst(host, List);
-    workBuffer_ = designHeader(state_, location, usDesignation(ShapeTable::Angle, row),
-                               metricDesignation(ShapeTable::Angle, row), false);
+    const int row = tableRow(host);
+    padText_ = designHeader(state_, location, usDesignation(ShapeTable::Angle, row),
+                            metricDesignation(ShapeTable::Angle, row), false);
     calculated_ = true;
     st.formatAndWrite("DBLL_COL", "CBF", "%d", role_);
 
     DoubleAngleStrut strut(*sectionRow(ShapeTable::Angle, row), lyy, kyy, pa, lxx, kxx, gap_, fy, role_, dead, live,
                            quake, rw);
-    std::string error = strut.inputError();
-    std::string report;
-    if (error.empty()) {
-      report = strut.design();
-      if (hasNonFiniteNumber(report)) error = "The inputs are out of range: the design has no finite result.";
-    }
+    std::string error;
+    const std::string report = design(strut, error);
     if (!error.empty()) {
-      host.message("angles strut", error, MessageIcon::Stop);
-      workBuffer_ += errorLine(error);
-      host.setText(Result, workBuffer_);
+      padText_ += refuse(host, "angles strut", error);
+      host.setText(Result, padText_);
       return;
     }
     result_ = strut.result();
     if (strut.stop() != DoubleAngleStrut::None) {
       // A slenderness limit that fails ends the design: its NO GOOD line is the report, no error box.
-      workBuffer_ += report + "\r\n" + result_.summaryLine();
-      host.setText(Result, workBuffer_);
+      padText_ += report + "\r\n" + result_.summaryLine();
+      host.setText(Result, padText_);
       return;
     }
-    if (!strut.restartText().empty()) workBuffer_ = strut.restartText();
+    if (!strut.restartText().empty()) padText_ = strut.restartText();
     st.formatAndWrite("DBLL_COL", "Fy", "%.2lf", fy);
     st.formatAndWrite("DBLL_COL", "k_yy", "%.2lf", kyy);
     st.formatAndWrite("DBLL_COL", "l_yy", "%.3lf", lyy);
@@ -181,18 +126,11 @@ class DoubleAngleStrutForm : public Form {
     st.formatAndWrite("DBLL_COL", "live", "%.2lf", live);
     st.formatAndWrite("DBLL_COL", "seismic", "%.2lf", quake);
     st.formatAndWrite("DBLL_COL", "Rw", "%d", rw - 4);
-    workBuffer_ += report;
-    host.setText(Result, workBuffer_);
+    padText_ += report;
+    host.setText(Result, padText_);
   }
 
-  AppState& state_;
-  FormLayout layout_;
-  int role_ = 0;
   int gap_ = 0;
-  std::string workBuffer_;
-  bool calculated_ = false;
-  DesignResult result_;  // of the last calculation
-  std::string candidates_;  // of the last "Lightest"
 };
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "steel/member_form_support.h"
 
+#include <cmath>
+
+#include "platform/report_lines.h"
 #include "platform/text_format.h"
+#include "steel/column_checks.h"
 
 namespace vd::member_forms {
 
@@ -13,8 +17,14 @@ std::string designHeader(const AppState& state, const std::string& location, con
 
 std::vector<std::string> designations(ShapeTable table, int first, int last) {
   std::vector<std::string> out;
+  out.reserve(static_cast<std::size_t>(last > first ? last - first : 0));
   for (int i = first; i < last; ++i) out.emplace_back(usDesignation(table, i));
   return out;
+}
+
+void fillShapeList(FormHost& host, int listId, ShapeTable table, int row, int first, int last) {
+  host.setItems(listId, designations(table, first, last < 0 ? rowCount(table) : last));
+  host.select(listId, row);
 }
 
 Control& locationField(FormLayout& layout, int id, const char* label) {
@@ -24,9 +34,38 @@ Control& locationField(FormLayout& layout, int id, const char* label) {
   return c;
 }
 
-int selectedOrFirst(const FormHost& host, int listId) {
+int rowForCalculate(FormHost& host, int listId, ShapeTable table, bool statusBar) {
   const int sel = host.selection(listId);
-  return sel < 0 ? 0 : sel;
+  if (sel >= 0 && sel < rowCount(table)) return sel;
+  if (statusBar) {
+    host.select(listId, 0);
+    host.setStatus(1, format("No section was selected: %s is used.", usDesignation(table, 0)));
+  }
+  return 0;
+}
+
+std::string refuse(FormHost& host, const char* caption, MessageIcon icon, const std::string& why, const char* after) {
+  host.message(caption, why, icon);
+  return "\r\n " + why + "\r\n" + after;
+}
+
+void showLastBeam(FormHost& host, const AppState& state) {
+  const LastBeamResult& b = state.lastBeam;
+  host.setStatus(0, format("+mom= %.2f kip-ft,  -mom= %.2f kip-ft", b.maxPositiveMoment, b.maxNegativeMoment));
+  host.setStatus(1, format("left R= %.2f kip,  right R= %.2f kip", b.leftReaction, b.rightReaction));
+}
+
+std::string outOfRange(std::initializer_list<FieldValue> values) {
+  for (const FieldValue& v : values) {
+    if (!(std::fabs(v.value) <= kLargestInput))
+      return format("%s %g is out of range: enter a value between -%.0f and %.0f.", v.label, v.value, kLargestInput,
+                    kLargestInput);
+  }
+  return {};
+}
+
+double InputLimit::apply(double value, std::string& notes) const {
+  return limitValue(value, lo, hi, name, unit, rule, notes);
 }
 
 const std::vector<std::string>& rwItems() {
@@ -39,7 +78,32 @@ int rwFrom(const FormHost& host, int dropDownId) {
   return (sel < 0 || sel >= static_cast<int>(rwItems().size()) ? 0 : sel) + 4;
 }
 
-std::string errorLine(const std::string& message) { return "\r\n " + message + "\r\n"; }
+void addRoleAndSeismicGroups(FormLayout& layout, RoleIds ids) {
+  constexpr int kRoleGroup = 1;
+  layout.newLine();
+  layout.label("Column or brace type:");
+  static const char* const kRoles[] = {"A column", "Seismic Zone 3 or 4", "A CBF brace", "A SCBF brace"};
+  for (int i = 0; i < 4; ++i) {
+    layout.newLine();
+    layout.radio(ids.roleFirst + i, kRoles[i], kRoleGroup);
+  }
+  layout.newLine();
+  layout.label("Seismic Zone 3 and 4 column specific:");
+  layout.newLine();
+  layout.edit(ids.dead, "Dead L.,", "kip").width = 10;
+  layout.edit(ids.live, "Live L.,", "kip").width = 10;
+  layout.edit(ids.quake, "EQ L.", "kip").width = 10;
+  layout.dropDown(ids.rwList, "Rw=");
+}
+
+int showRole(FormHost& host, RoleIds ids, int role, bool rwToo) {
+  const int r = static_cast<int>(columnRoleFrom(role));
+  for (int i = 0; i < 4; ++i) host.setChecked(ids.roleFirst + i, i == r);
+  const bool seismic = r == static_cast<int>(ColumnRole::SeismicColumn);
+  for (int id : {ids.dead, ids.live, ids.quake}) host.setEnabled(id, seismic);
+  if (rwToo) host.setEnabled(ids.rwList, seismic);
+  return r;
+}
 
 std::vector<SearchRow> searchRows(ShapeTable table, int first, int last, double (*depth)(const SectionRecord&)) {
   std::vector<SearchRow> rows;
@@ -48,18 +112,6 @@ std::vector<SearchRow> searchRows(ShapeTable table, int first, int last, double 
     if (r) rows.push_back({i - first, usDesignation(table, i), double(r->weight), depth(*r)});
   }
   return rows;
-}
-
-std::string pressLightestShape(FormHost& host, AppState& state, FormSearch search, ShapeTable table, int first,
-                               int last, double (*depth)(const SectionRecord&), int listId,
-                               const std::function<DesignResult(FormHost&)>& calculate) {
-  const int shown = host.selection(listId);
-  search.rows = searchRows(table, first, last, depth);
-  search.calculate = [&](FormHost& h, int row) {
-    h.select(listId, row < 0 ? shown : row);
-    return calculate(h);
-  };
-  return pressLightest(host, state.settings, search);
 }
 
 }  // namespace vd::member_forms

@@ -18,25 +18,13 @@ const SectionRecord& HSS(const char* us) { return shape(ShapeTable::Tube, us); }
 //   M cap = 16.103*53.8/12 = 72.20 k-ft, 60/72.20 = 83.11 %
 //   Fv = 14.4, web 14.4*15*0.716 = 154.66 kip, V 25 checked against it; d - 2tw = 13.57 > 6: connections with up to 4 bolts
 //   (4*3 + 1 + 1.4375 = 14.44 < 15; 5 bolts: 17.44), every non-empty entry since the list shear is 0.
-TEST(ChannelBeam, UnbracedWholeText) {
+TEST(ChannelBeam, UnbracedF1_8AndConnections) {
   ChannelBeamAsd beam(C("C15x50"), 60.0, 10.0, 25.0, 1.0, 36.0, 0.0);
   const std::string text = beam.design();
-  const std::string head =
-      "\r\n AISC ASD 9th Ed."
-      "\r\n ASD 9th Ed. EQ. F1-8 ... 12000*Cb/(0.6*Fy)/(d/Af)\tLu= 7.46 ft."
-      "\r\n Fb =12000*Cb/(l*d/Af) = 12000*1.00/(10.00*12.0*6.210) =16.10 ksi  Eq.  F1-8"
-      "\r\n Fb =16.10 ksi   Moment Capacity =72.20 k-ft"
-      "\r\n\t Design moment (=60.00 k-ft) < Capacity (=72.20 k-ft)  ... OK"
-      "\r\n (M)design/(M)capacity =83.11%\r\n"
-      "\r\n Eq (F4-1)allowable shear stress = 0.4(Fy) =  14.400 ksi;  Max. web shear =   154.66 kip"
-      "\r\n\t Design shear (=25.00 kip) < Allowable shear (=154.66 kip)  ... OK"
-      "\r\n\r\nASD Table X, Single-Plate (A36) Shear Connection meeting all 9 design assumptions. page 4-52\r\n"
-      "\r\n\t Single-Plate Shear Connections with 3/4\" diameter ASTM A325-N bolts:"
-      "\r\n (2) bolts, 4/16\" gusset, with 3/16 fillet-- capacity =8.16 kip"
-      "\r\n (3) bolts, 4/16\" gusset, with 3/16 fillet-- capacity =16.40 kip"
-      "\r\n (4) bolts, 4/16\" gusset, with 3/16 fillet-- capacity =26.10 kip\r\n";
-  ASSERT_GE(text.size(), head.size());
-  EXPECT_EQ(text.substr(0, head.size()), head);
+  EXPECT_TRUE(contains(text, "12000*1.00/(10.00*12.0*6.210) =16.10 ksi  Eq.  F1-8\r\n Fb =16.10 ksi   Moment Capacity =72.20 k-ft"));
+  EXPECT_TRUE(contains(text, "(M)design/(M)capacity =83.11%"));
+  EXPECT_TRUE(contains(text, "Max. web shear =   154.66 kip\r\n\t Design shear (=25.00 kip) < Allowable shear (=154.66 kip)"));
+  EXPECT_TRUE(contains(text, "(4) bolts, 4/16\" gusset, with 3/16 fillet-- capacity =26.10 kip"));
   EXPECT_FALSE(contains(text, "(5) bolts"));
   EXPECT_NEAR(beam.Fb, 12000.0 / (120.0 * 6.21), 1e-4);
   EXPECT_TRUE(text.ends_with("\r\n\r\n Result: OK, ratio 0.83 (governed by bending, Eq. F1-8)\r\n")) << text;
