@@ -13,8 +13,7 @@ ColumnRole columnRoleFrom(int value) {
 }
 
 std::string axialCheckName(Axis axis, double klr, double Cc, double Q) {
-  return std::string(axis == Axis::Major ? "axial, x-x axis, " : "axial, y-y axis, ") +
-         axialStressEquation(klr, Cc, Q);
+  return std::string(axis == Axis::Major ? "axial, x-x axis, " : "axial, y-y axis, ") + axialStressEquation(klr, Cc, Q);
 }
 
 const char* limitVerdict(DesignResult& result, double value, double limit, const std::string& name) {
@@ -91,6 +90,40 @@ bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr,
   if (c == '<') return true;
   report += kScbfStopReport;
   return false;
+}
+
+RoleDesign designInRole(std::string& r, DesignResult& result, const RoleInputs& in) {
+  RoleDesign d;
+  auto bothAxes = [&](double beta, std::string_view minorNote) {
+    d.major = columnAxisCheck(r, result, Axis::Major, in.klrX, in.Cc, in.Fy, in.Q, in.A, in.P, beta, {}, "Qa");
+    d.minor = columnAxisCheck(r, result, Axis::Minor, in.klrY, in.Cc, in.Fy, in.Q, in.A, in.P, beta, minorNote, "Qa");
+  };
+  switch (in.role) {
+    case ColumnRole::Column:
+      bothAxes(0.0, {});
+      break;
+    case ColumnRole::SeismicColumn:
+      bothAxes(0.0, in.minorNote);
+      d.seismicP =
+          ubcColumnCheck(r, result, in.dead, in.live, in.seismic, in.Rw, smallerOf(d.major.fa, d.minor.fa), in.A);
+      break;
+    case ColumnRole::CbfBrace:
+      d.beta = braceStressFactor(in.klrMax, in.Cc);
+      if (cbfSlendernessBlock(r, result, in.lr, in.Fy, d.beta))
+        bothAxes(d.beta, {});
+      else
+        d.stopText = kCbfStopText;
+      break;
+    case ColumnRole::ScbfBrace:
+      if (scbfSlendernessBlock(r, result, in.klrMax, in.Fy)) {
+        if (in.scbfChecks) in.scbfChecks(r, result);
+        bothAxes(0.0, {});
+      } else {
+        d.stopText = kScbfStopText;
+      }
+      break;
+  }
+  return d;
 }
 
 double effectiveWidth(double t, double ratio, double f, double c) {

@@ -1,6 +1,7 @@
 #pragma once
 // Report pieces the W and tube column routines share: the per-axis allowable-load check, the UBC
 // member-strength check of a seismic-frame column, and the CBF / SCBF brace slenderness blocks.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,27 @@ inline constexpr const char* kScbfStopText = " Stopped because the slenderness >
 bool cbfSlendernessBlock(std::string& report, DesignResult& result, double lr, double Fy, double beta);
 // The SCBF slenderness line: kl/r against 1000/sqrt(Fy). True when the brace may go on.
 bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr, double Fy);
+
+// What a two-axis column's role adds to its axis checks: both axes with Q; a seismic-frame column then
+// the UBC combination on the smaller fa; a CBF brace its l/r block and Beta on both axes; an SCBF brace
+// its kl/r line, `scbfChecks` (a W's compactness) and both axes. A brace beyond its limit stops there and
+// `stopText` says so.
+struct RoleInputs {
+  ColumnRole role;
+  double klrX, klrY, klrMax;  // kl/r of each axis and the larger
+  double lr;                  // l/r without K, the larger: the CBF brace limit
+  double Cc, Fy, Q, A, P;
+  double dead, live, seismic;
+  int Rw;
+  std::string_view minorNote;  // after the minor-axis heading of a seismic-frame column
+  std::function<void(std::string& report, DesignResult& result)> scbfChecks;
+};
+struct RoleDesign {
+  AxisResult major, minor;
+  double beta = 0.0, seismicP = 0.0;
+  std::string stopText;
+};
+RoleDesign designInRole(std::string& report, DesignResult& result, const RoleInputs& in);
 
 // Effective width of a slender stiffened element at stress f (Appendix B5): A-B5-7 with c = 50.3 for the
 // walls of square and rectangular tubes, A-B5-8 with c = 44.3 for other elements (a W web);

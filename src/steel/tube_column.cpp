@@ -80,8 +80,8 @@ std::string TubeColumnAsd::design() {
           "\r\n steel area =%.3lf in^2,  weight =%.3lf lbs/ft,  design wall thickness (0.93 t nominal) =%.4f in"
           "\r\n\t Elastic Properties:\r\n I_yy =%.2f in^4,   S_yy =%.3f in^3,   r_yy =%.3f in,   "
           "kl/r =%.2lf\r\n I_xx =%.2f in^4,   S_xx =%.3f in^3,   r_xx =%.3f in,   kl/r =%.2lf",
-          A, static_cast<double>(rec.weight), t, static_cast<double>(rec.Iyy), static_cast<double>(rec.Syy), ryy,
-          klrY, static_cast<double>(rec.Ixx), static_cast<double>(rec.Sxx), rxx, klrX);
+          A, static_cast<double>(rec.weight), t, static_cast<double>(rec.Iyy), static_cast<double>(rec.Syy), ryy, klrY,
+          static_cast<double>(rec.Ixx), static_cast<double>(rec.Sxx), rxx, klrX);
 
   Cc = slendernessCc(Fy);
   const double slenderLimit = 238.0 / sqrtFy;
@@ -96,9 +96,9 @@ std::string TubeColumnAsd::design() {
   } else {
     const double limit = 110.0 / sqrtFy;
     const char c = wall <= limit ? '<' : '>';
-    appendf(r,
-            "\r\n\r\n Design:\r\n Check width-thickness ratio:\r\n\t width/thickness (=%.2f)  %c 110.0/sqrt(Fy) (=%.2f)",
-            wall, c, limit);
+    appendf(
+        r, "\r\n\r\n Design:\r\n Check width-thickness ratio:\r\n\t width/thickness (=%.2f)  %c 110.0/sqrt(Fy) (=%.2f)",
+        wall, c, limit);
     const char* verdict = limitVerdict(result_, wall, limit, "wall b/t of a brace, UBC 2213.8.2.5");
     if (c == '<')
       r += "\r\n\t Meeting UBC 2213.8.2.5 or 2213.9.2.5 requirement. OK";
@@ -129,42 +129,32 @@ std::string TubeColumnAsd::design() {
 
   appendf(r, "\r\n\t Cc = sqrt(2*pi^2*E/Fy) = %.2f", Cc);
 
-  const double Q = Qa;
-  switch (role) {
-    case ColumnRole::Column:
-      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      break;
-    case ColumnRole::SeismicColumn: {
-      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      const char* thinWall = wall > slenderLimit
-                                 ? "\r\n This column is classified as a thin-walled when b/t > 238/sqrt(Fy)\r\n Punch "
-                                   "shear is a problem on this shape.  Avoid shear tab!"
-                                 : "";
-      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, thinWall, "Qa");
-      seismicP = ubcColumnCheck(r, result_, D, L, E, Rw, smallerOf(major.fa, minor.fa), A);
-      break;
-    }
-    case ColumnRole::CbfBrace: {
-      const double lr = largerOf(Lx * 12.0 / rxx, Ly * 12.0 / ryy);
-      Beta = braceStressFactor(klrMax, Cc);
-      if (cbfSlendernessBlock(r, result_, lr, Fy, Beta)) {
-        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, Beta, {}, "Qa");
-        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, Beta, {}, "Qa");
-      } else {
-        stopText_ = kCbfStopText;
-      }
-      break;
-    }
-    case ColumnRole::ScbfBrace:
-      if (scbfSlendernessBlock(r, result_, klrMax, Fy)) {
-        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      } else {
-        stopText_ = kScbfStopText;
-      }
-      break;
-  }
+  const char* thinWall = wall > slenderLimit
+                             ? "\r\n This column is classified as a thin-walled when b/t > 238/sqrt(Fy)\r\n Punch "
+                               "shear is a problem on this shape.  Avoid shear tab!"
+                             : "";
+  const RoleDesign d = designInRole(r, result_,
+                                    {role,
+                                     klrX,
+                                     klrY,
+                                     klrMax,
+                                     largerOf(Lx * 12.0 / rxx, Ly * 12.0 / ryy),
+                                     Cc,
+                                     Fy,
+                                     Qa,
+                                     A,
+                                     P,
+                                     D,
+                                     L,
+                                     E,
+                                     Rw,
+                                     thinWall,
+                                     {}});
+  major = d.major;
+  minor = d.minor;
+  Beta = d.beta;
+  seismicP = d.seismicP;
+  stopText_ = d.stopText;
   appendSummary(r, result_);
   return r;
 }

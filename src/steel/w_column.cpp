@@ -84,11 +84,11 @@ std::string WColumnAsd::design() {
     r += "\r\n Applied ASD Appendix B5 to complete the rest of the design.";
   } else if (bf2tf <= 65.0 / sqrtFy) {
     flangeCompact = true;
-    appendf(r, "\r\n Table B5.1,  bf/2tf(=%.2lf) < 65/sqrt(Fy)(=%.2lf)  ...flanges are compact.", bf2tf,
-            65.0 / sqrtFy);
+    appendf(r, "\r\n Table B5.1,  bf/2tf(=%.2lf) < 65/sqrt(Fy)(=%.2lf)  ...flanges are compact.", bf2tf, 65.0 / sqrtFy);
   } else {
     flangeCompact = false;
-    appendf(r, "\r\n\tTable B5.1,  bf/2tf(=%.2lf) > 65/sqrt(Fy)(=%.2lf)\r\n flange exceeds the limit on compact section",
+    appendf(r,
+            "\r\n\tTable B5.1,  bf/2tf(=%.2lf) > 65/sqrt(Fy)(=%.2lf)\r\n flange exceeds the limit on compact section",
             bf2tf, 65.0 / sqrtFy);
   }
 
@@ -122,45 +122,25 @@ std::string WColumnAsd::design() {
   }
   const double Q = Qs * Qa;
 
-  switch (role) {
-    case ColumnRole::Column:
-      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      break;
-    case ColumnRole::SeismicColumn:
-      major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      seismicP = ubcColumnCheck(r, result_, D, L, E, Rw, smallerOf(minor.fa, major.fa), A);
-      break;
-    case ColumnRole::CbfBrace: {
-      const double lr = largerOf(Lx * 12.0 / rx, Ly * 12.0 / ry);
-      Beta = braceStressFactor(klrMax, Cc);
-      if (cbfSlendernessBlock(r, result_, lr, Fy, Beta)) {
-        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, Beta, {}, "Qa");
-        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, Beta, {}, "Qa");
-      } else {
-        stopText_ = kCbfStopText;
-      }
-      break;
+  RoleInputs in{role, klrX, klrY, klrMax, largerOf(Lx * 12.0 / rx, Ly * 12.0 / ry), Cc, Fy, Q, A, P, D, L,
+                E,    Rw,   {},   {}};
+  // An SCBF brace needs compact flanges and web.
+  in.scbfChecks = [&](std::string& out, DesignResult& result) {
+    if (!flangeCompact) {
+      out += "\r\n Flanges are not compact!!!!  ... NO GOOD";
+      result.check(bf2tf / (65.0 / sqrtFy), false, "compact flange of an SCBF brace, bf/2tf");
     }
-    case ColumnRole::ScbfBrace:
-      klrMax = largerOf(klrX, klrY);
-      if (scbfSlendernessBlock(r, result_, klrMax, Fy)) {
-        if (!flangeCompact) {
-          r += "\r\n Flanges are not compact!!!!  ... NO GOOD";
-          result_.check(bf2tf / (65.0 / sqrtFy), false, "compact flange of an SCBF brace, bf/2tf");
-        }
-        if (!webCompact) {
-          r += "\r\n Web is not compact!!!!  ... NO GOOD";
-          result_.check(htw / (253.0 / sqrtFy), false, "compact web of an SCBF brace, h/tw");
-        }
-        major = columnAxisCheck(r, result_, Axis::Major, klrX, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-        minor = columnAxisCheck(r, result_, Axis::Minor, klrY, Cc, Fy, Q, A, P, 0.0, {}, "Qa");
-      } else {
-        stopText_ = kScbfStopText;
-      }
-      break;
-  }
+    if (!webCompact) {
+      out += "\r\n Web is not compact!!!!  ... NO GOOD";
+      result.check(htw / (253.0 / sqrtFy), false, "compact web of an SCBF brace, h/tw");
+    }
+  };
+  const RoleDesign d = designInRole(r, result_, in);
+  major = d.major;
+  minor = d.minor;
+  Beta = d.beta;
+  seismicP = d.seismicP;
+  stopText_ = d.stopText;
   appendSummary(r, result_);
   return r;
 }
