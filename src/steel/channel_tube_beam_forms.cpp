@@ -92,9 +92,8 @@ class ChannelBeamForm : public BeamForm {
             double(r.eo));
 
     ChannelBeamAsd beam(r, M, lb, V, cb, fy, 0.0);
-    state_.report = beam.design();
+    text += beam.design();
     result_ = beam.result();
-    text += state_.report;
     host.setText(Result, text);
   }
 };
@@ -194,9 +193,8 @@ class TubeBeamForm : public BeamForm {
             double(weak ? r.Iyy : r.Ixx), double(weak ? r.Syy : r.Sxx), double(weak ? r.ryy : r.rxx), double(r.J));
 
     TubeBeamAsd beam(r, M, lb, cb, fy, 0.0, 1.0, weak);
-    state_.report = beam.text();
+    text += beam.text();
     result_ = beam.result();
-    text += state_.report;
     host.setText(Result, text);
   }
 };

@@ -177,11 +177,10 @@ class WBeamForm : public BeamForm {
   }
 
   // The design's report goes into the pane and after the header into the form's report.
-  void showDesign(FormHost& host, std::string report, const DesignResult& result) {
-    state_.report = std::move(report);
+  void showDesign(FormHost& host, const std::string& report, const DesignResult& result) {
     result_ = result;
-    host.setText(Result, state_.report);
-    padText_ += state_.report;
+    host.setText(Result, report);
+    padText_ += report;
   }
 
   // A pending hand-off from a beam analysis fills the design values (magnitudes: the signs are in the
