@@ -72,15 +72,13 @@ class MainWindowTest : public guitest::ScratchDir {
 
 // ---- Menus --------------------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, MenuBarHasTheEightPopupsInOrderAndTheTitle) {
+TEST_F(MainWindowTest, MenuBarHasTheEightPopupsAndEveryCommandIsAnItemOfItsPopupInTableOrder) {
   QStringList titles;
   for (QAction* a : window_->menuBar()->actions()) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Base Materials", "&Analysis", "&Design", "&Conversion",
                                  "&Setting", "&Help"}));
   EXPECT_EQ(window_->windowTitle(), "Vardelin -- Structural Design Software by Structural Engineers");
-}
-
-TEST_F(MainWindowTest, EveryCommandIsAnItemOfItsPopupInTableOrderWithItsText) {
+  // Every command is an item of its popup, in table order, with its text.
   std::map<QMenu*, QList<QAction*>> expected;
   for (const Command& c : commandTable()) {
     QAction* a = window_->action(c.id);
@@ -113,7 +111,7 @@ TEST_F(MainWindowTest, EveryCommandIsAnItemOfItsPopupInTableOrderWithItsText) {
   EXPECT_EQ(sizes, (QStringList{"2-1/2 in", "3-1/8 in", "5-1/8 in", "6-3/4 in", "8-3/4 in", "10-3/4 in"}));
 }
 
-TEST_F(MainWindowTest, GrayedItemsStartGrayedAndAreEnabledOnlyByTheirEvent) {
+TEST_F(MainWindowTest, GrayedItemsStartGrayedSayWhyAndAreEnabledOnlyByTheirEvent) {
   const std::set<int> grayed = {550, 5501, 633, 479, 480, 578, 2450, 2550};
   const std::set<int> editRules = {cmd::Cut, cmd::Copy, cmd::Paste, cmd::Delete};
   for (const Command& c : commandTable()) {
@@ -123,16 +121,12 @@ TEST_F(MainWindowTest, GrayedItemsStartGrayedAndAreEnabledOnlyByTheirEvent) {
   // A grayed item does nothing even when triggered.
   window_->action(cmd::MomentDiagram)->trigger();
   EXPECT_FALSE(window_->runCommand(cmd::MomentDiagram));
-
   window_->state().enable(cmd::MomentDiagram);
   window_->menuStateChanged();
   EXPECT_TRUE(window_->action(cmd::MomentDiagram)->isEnabled());
   EXPECT_FALSE(window_->action(cmd::ShearDiagram)->isEnabled());
-}
-
-TEST_F(MainWindowTest, ItemsCarryTheirFullNameAndGrayedOnesSayWhy) {
+  // Every item has a tip, an abbreviated one spells it out, and a grayed one says why.
   EXPECT_EQ(window_->action(603)->statusTip(), "Steel wide-flange beam, AISC ASD 9th edition");
-  // Every item has a tip, and an abbreviated one spells it out.
   for (const Command& c : commandTable()) EXPECT_FALSE(window_->action(c.id)->statusTip().isEmpty()) << c.id;
   const QString grayedTip = window_->action(cmd::ShearDiagram)->toolTip();
   EXPECT_TRUE(grayedTip.startsWith("Available after a beam analysis")) << grayedTip.toStdString();
