@@ -75,10 +75,9 @@ TEST_F(JobSummaryTest, TitleNamesTheJobAndAReopenedCalculationIsReplaced) {
 
   // A file that is not a job is refused with a message and the job stays open.
   std::ofstream("junk.vardelin") << "junk";
-  int boxes = 0;
-  guitest::closeEvery<QMessageBox>(&boxes, 800);
+  guitest::ModalAnswerer answer;
   EXPECT_FALSE(jobs->openJob(QStringLiteral("junk.vardelin")));
-  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(answer.messages.size(), 1u);
   EXPECT_EQ(jobs->session()->job().file().filename(), "site.vardelin");
 }
 

@@ -1,16 +1,10 @@
 // The main window: menus, accelerators, the Edit popup, refresh, reference sheets, closing, font.
-#include <QAbstractButton>
-#include <QLabel>
-#include <QDir>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPushButton>
-#include <QTest>
 #include <map>
 #include <set>
 
@@ -23,19 +17,9 @@ using namespace vd;
 using vd::gui::MainWindow;
 using vd::gui::ReportPad;
 
-namespace guitest {
-
-void click(vd::gui::FormDialog* dialog, int id) {
-  auto* b = qobject_cast<QAbstractButton*>(dialog->control(id));
-  ASSERT_NE(b, nullptr) << "no button " << id;
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
-}  // namespace guitest
-
 namespace {
 
-using guitest::closeEvery;
+using guitest::ModalAnswerer;
 using guitest::whenModal;
 
 constexpr const char* kStart = "\r\n This space is designed for you to cut and paste.";
@@ -46,11 +30,9 @@ class MainWindowTest : public guitest::ScratchDir {
     ScratchDir::SetUp();
     registerFrameForms(registry_);
     // Stand-ins for forms of other subsystems, under commands of each After rule.
-    registry_.add(477, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, "\r\nbrowse report\r\nline 2"); });
-    registry_.add(546, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, "\r\nrebar table"); });
-    registry_.add(511, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, ""); });
-    registry_.add(601, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, ""); });
-    registry_.add(478, [](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, ""); });
+    for (auto [id, report] : std::map<int, const char*>{
+             {477, "\r\nbrowse report\r\nline 2"}, {546, "\r\nrebar table"}, {511, ""}, {601, ""}, {478, ""}})
+      registry_.add(id, [report](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, report); });
     settings_ = std::make_unique<Settings>(ini());
     window_ = std::make_unique<MainWindow>(*settings_, registry_);
     window_->show();
@@ -90,15 +72,13 @@ class MainWindowTest : public guitest::ScratchDir {
 
 // ---- Menus --------------------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, MenuBarHasTheEightPopupsInOrderAndTheTitle) {
+TEST_F(MainWindowTest, MenuBarHasTheEightPopupsAndEveryCommandIsAnItemOfItsPopupInTableOrder) {
   QStringList titles;
   for (QAction* a : window_->menuBar()->actions()) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Base Materials", "&Analysis", "&Design", "&Conversion",
                                  "&Setting", "&Help"}));
   EXPECT_EQ(window_->windowTitle(), "Vardelin -- Structural Design Software by Structural Engineers");
-}
-
-TEST_F(MainWindowTest, EveryCommandIsAnItemOfItsPopupInTableOrderWithItsText) {
+  // Every command is an item of its popup, in table order, with its text.
   std::map<QMenu*, QList<QAction*>> expected;
   for (const Command& c : commandTable()) {
     QAction* a = window_->action(c.id);
@@ -116,10 +96,9 @@ TEST_F(MainWindowTest, EveryCommandIsAnItemOfItsPopupInTableOrderWithItsText) {
     EXPECT_EQ(items, actions) << menu->title().toStdString();
   }
   // A few items as the user reads them, "&&" standing for one ampersand.
-  EXPECT_EQ(window_->action(604)->text(), "Stl C && MC Beam");
-  EXPECT_EQ(window_->action(522)->text(), "&Print...");
-  EXPECT_EQ(window_->action(523)->text(), "E&xit");
-  EXPECT_EQ(window_->action(2431)->text(), "1.0 lb   = 4.448 newton N");
+  const std::map<int, QString> texts = {
+      {604, "Stl C && MC Beam"}, {522, "&Print..."}, {523, "E&xit"}, {2431, "1.0 lb   = 4.448 newton N"}};
+  for (const auto& [id, text] : texts) EXPECT_EQ(window_->action(id)->text(), text) << id;
   // The glulam sizes sit in their own submenu of "Base Materials", right after "5x, 6x, ... 24x".
   QMenu* base = window_->popup("&Base Materials");
   QList<QAction*> baseItems = base->actions();
@@ -132,7 +111,7 @@ TEST_F(MainWindowTest, EveryCommandIsAnItemOfItsPopupInTableOrderWithItsText) {
   EXPECT_EQ(sizes, (QStringList{"2-1/2 in", "3-1/8 in", "5-1/8 in", "6-3/4 in", "8-3/4 in", "10-3/4 in"}));
 }
 
-TEST_F(MainWindowTest, GrayedItemsStartGrayedAndAreEnabledOnlyByTheirEvent) {
+TEST_F(MainWindowTest, GrayedItemsStartGrayedSayWhyAndAreEnabledOnlyByTheirEvent) {
   const std::set<int> grayed = {550, 5501, 633, 479, 480, 578, 2450, 2550};
   const std::set<int> editRules = {cmd::Cut, cmd::Copy, cmd::Paste, cmd::Delete};
   for (const Command& c : commandTable()) {
@@ -142,16 +121,12 @@ TEST_F(MainWindowTest, GrayedItemsStartGrayedAndAreEnabledOnlyByTheirEvent) {
   // A grayed item does nothing even when triggered.
   window_->action(cmd::MomentDiagram)->trigger();
   EXPECT_FALSE(window_->runCommand(cmd::MomentDiagram));
-
   window_->state().enable(cmd::MomentDiagram);
   window_->menuStateChanged();
   EXPECT_TRUE(window_->action(cmd::MomentDiagram)->isEnabled());
   EXPECT_FALSE(window_->action(cmd::ShearDiagram)->isEnabled());
-}
-
-TEST_F(MainWindowTest, ItemsCarryTheirFullNameAndGrayedOnesSayWhy) {
+  // Every item has a tip, an abbreviated one spells it out, and a grayed one says why.
   EXPECT_EQ(window_->action(603)->statusTip(), "Steel wide-flange beam, AISC ASD 9th edition");
-  // Every item has a tip, and an abbreviated one spells it out.
   for (const Command& c : commandTable()) EXPECT_FALSE(window_->action(c.id)->statusTip().isEmpty()) << c.id;
   const QString grayedTip = window_->action(cmd::ShearDiagram)->toolTip();
   EXPECT_TRUE(grayedTip.startsWith("Available after a beam analysis")) << grayedTip.toStdString();
@@ -183,85 +158,63 @@ TEST_F(MainWindowTest, AcceleratorsAreExactlyTheTableOnesAndTheTwoTheItemsShow) 
 TEST_F(MainWindowTest, EditAcceleratorsCutCopyPasteAndDeleteInThePad) {
   window_->setPadText("\r\nalpha beta\r\ngamma");
   pad()->setFocus();
-  // Display text: "\nalpha beta\ngamma"; "beta\ngamma" runs from 7 to 17.
-  selectRange(7, 17);
-  QTest::keyClick(pad(), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(clipboardText(), "beta\r\ngamma");
-
-  QTest::keyClick(pad(), Qt::Key_Delete, Qt::ShiftModifier);  // cut
-  EXPECT_EQ(clipboardText(), "beta\r\ngamma");
-  EXPECT_EQ(window_->padText(), "\r\nalpha ");
-
-  QTest::keyClick(pad(), Qt::Key_Insert, Qt::ShiftModifier);  // paste
-  EXPECT_EQ(window_->padText(), "\r\nalpha beta\r\ngamma");
-
-  selectRange(1, 6);
-  QTest::keyClick(pad(), Qt::Key_Insert, Qt::ControlModifier);  // copy
-  EXPECT_EQ(clipboardText(), "alpha");
-  QTest::keyClick(pad(), Qt::Key_X, Qt::ControlModifier);
-  EXPECT_EQ(window_->padText(), "\r\n beta\r\ngamma");
-  QTest::keyClick(pad(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(window_->padText(), "\r\nalpha beta\r\ngamma");
-
-  selectRange(6, 11);  // " beta"
-  QTest::keyClick(pad(), Qt::Key_Delete);
-  EXPECT_EQ(window_->padText(), "\r\nalpha\r\ngamma");
-  EXPECT_EQ(clipboardText(), "alpha");  // Delete leaves the clipboard alone
-
+  // Display text: "\nalpha beta\ngamma"; "beta\ngamma" runs from 7 to 17. A selection from..to (none
+  // when from < 0), a key, then the pad's report text and the clipboard.
+  const struct {
+    int from, to;
+    Qt::Key key;
+    Qt::KeyboardModifier modifier;
+    const char *pad, *clipboard;
+  } steps[] = {
+      {7, 17, Qt::Key_C, Qt::ControlModifier, "\r\nalpha beta\r\ngamma", "beta\r\ngamma"},
+      {-1, 0, Qt::Key_Delete, Qt::ShiftModifier, "\r\nalpha ", "beta\r\ngamma"},         // cut
+      {-1, 0, Qt::Key_Insert, Qt::ShiftModifier, "\r\nalpha beta\r\ngamma", "beta\r\ngamma"},  // paste
+      {1, 6, Qt::Key_Insert, Qt::ControlModifier, "\r\nalpha beta\r\ngamma", "alpha"},    // copy
+      {-1, 0, Qt::Key_X, Qt::ControlModifier, "\r\n beta\r\ngamma", "alpha"},
+      {-1, 0, Qt::Key_V, Qt::ControlModifier, "\r\nalpha beta\r\ngamma", "alpha"},
+      {6, 11, Qt::Key_Delete, Qt::NoModifier, "\r\nalpha\r\ngamma", "alpha"},  // the clipboard stays
+  };
+  for (const auto& s : steps) {
+    if (s.from >= 0) selectRange(s.from, s.to);
+    QTest::keyClick(pad(), s.key, s.modifier);
+    EXPECT_EQ(window_->padText(), s.pad) << QKeySequence(s.key | s.modifier).toString().toStdString();
+    EXPECT_EQ(clipboardText(), s.clipboard) << QKeySequence(s.key | s.modifier).toString().toStdString();
+  }
   QTest::keyClick(pad(), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(pad()->selectedReportText().toStdString(), "\r\nalpha\r\ngamma");
 }
 
 TEST_F(MainWindowTest, CtrlPOpensThePrintDialogAndCancellingItSaysSo) {
-  std::string caption, text;
-  whenModal<QPrintDialog>([&](QPrintDialog* d) {
-    whenModal<QMessageBox>([&](QMessageBox* box) {
-      caption = box->windowTitle().toStdString();
-      text = box->text().toStdString();
-      box->accept();
-    });
-    d->reject();
-  });
+  ModalAnswerer answer;  // cancels the print dialog
   QTest::keyClick(pad(), Qt::Key_P, Qt::ControlModifier);
-  EXPECT_EQ(caption, "Debug");
-  EXPECT_EQ(text, "PrintDlg()==NULL");
+  EXPECT_EQ(answer.dialogs, 1);
+  EXPECT_EQ(answer.messages, std::vector<std::string>{"Debug: PrintDlg()==NULL"});
 }
 
 TEST_F(MainWindowTest, EditPopupFollowsSelectionAndClipboardEachTimeItOpens) {
-  auto enabled = [&](int id) { return window_->action(id)->isEnabled(); };
+  auto expectEnabled = [&](std::initializer_list<int> ids, bool on) {
+    openPopup("&Edit");
+    for (int id : ids) EXPECT_EQ(window_->action(id)->isEnabled(), on) << id;
+  };
   window_->setPadText("\r\nreport text");
-  openPopup("&Edit");
-  EXPECT_FALSE(enabled(cmd::Cut));
-  EXPECT_FALSE(enabled(cmd::Copy));
-  EXPECT_FALSE(enabled(cmd::Delete));
-  EXPECT_FALSE(enabled(cmd::Paste));  // empty clipboard
-  EXPECT_TRUE(enabled(cmd::SelectAll));
-  EXPECT_TRUE(enabled(cmd::ChangeFont));
-
+  expectEnabled({cmd::Cut, cmd::Copy, cmd::Delete, cmd::Paste}, false);  // no selection, empty clipboard
+  expectEnabled({cmd::SelectAll, cmd::ChangeFont}, true);
   // A picture on the clipboard is not text.
   auto* image = new QMimeData;
   image->setImageData(QImage(4, 4, QImage::Format_RGB32));
   QApplication::clipboard()->setMimeData(image);
-  openPopup("&Edit");
-  EXPECT_FALSE(enabled(cmd::Paste));
-
+  expectEnabled({cmd::Paste}, false);
   QApplication::clipboard()->setText("pasted");
-  openPopup("&Edit");
-  EXPECT_TRUE(enabled(cmd::Paste));
-
+  expectEnabled({cmd::Paste}, true);
   selectRange(1, 7);  // "report" of "\nreport text"
-  openPopup("&Edit");
-  EXPECT_TRUE(enabled(cmd::Cut));
-  EXPECT_TRUE(enabled(cmd::Copy));
-  EXPECT_TRUE(enabled(cmd::Delete));
+  expectEnabled({cmd::Cut, cmd::Copy, cmd::Delete}, true);
 
   // The menu items do what they say on the selection.
   window_->action(cmd::Copy)->trigger();
   EXPECT_EQ(clipboardText(), "report");
   window_->action(cmd::Delete)->trigger();
   EXPECT_EQ(window_->padText(), "\r\n text");
-  openPopup("&Edit");
-  EXPECT_FALSE(enabled(cmd::Cut));
+  expectEnabled({cmd::Cut}, false);
   window_->action(cmd::Paste)->trigger();
   EXPECT_EQ(window_->padText(), "\r\nreport text");
   window_->action(cmd::SelectAll)->trigger();
@@ -273,66 +226,44 @@ TEST_F(MainWindowTest, EditPopupFollowsSelectionAndClipboardEachTimeItOpens) {
 
 // ---- Refresh and reference sheets ---------------------------------------------------------------
 
-TEST_F(MainWindowTest, StartsWithTheStartTextCancelKeepsThePadAndARefreshWithoutReportShowsTheBuffer) {
+TEST_F(MainWindowTest, EachAfterRuleTreatsThePadAndTheReportBufferItsWay) {
   EXPECT_EQ(window_->padText(), kStart);
   QTest::keyClicks(pad(), "typed by the user");
   const std::string typed = window_->padText();
   EXPECT_NE(typed, kStart);
-  runClosingWith(477, kCancel);
-  EXPECT_EQ(window_->padText(), typed);
-  EXPECT_EQ(window_->state().report, kStart);
-  runClosingWith(478, kOk);  // a refreshing form that writes nothing
-  EXPECT_EQ(window_->padText(), kStart);
-}
-
-TEST_F(MainWindowTest, RefreshAfterAFormPutsTheReportInWithTheCaretAtTheStart) {
-  QTest::keyClicks(pad(), "notes");
-  pad()->moveCursor(QTextCursor::End);
-  runClosingWith(477, kOk);
-  EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
+  const std::string browse = "\r\nbrowse report\r\nline 2", rebar = "\r\nrebar table";
+  // A command, the button that closes its form, then the pad and the report buffer. 477 writes a
+  // report and refreshes; 478 refreshes writing nothing; 546 writes the buffer and leaves the pad;
+  // 511 (Sawn Lumber Species) neither clears the buffer nor the pad.
+  const struct {
+    int command, button;
+    std::string pad, buffer;
+  } steps[] = {{477, kCancel, typed, kStart}, {478, kOk, kStart, kStart}, {546, kOk, kStart, rebar},
+               {511, kOk, kStart, rebar},     {478, kOk, rebar, rebar},   {477, kOk, browse, browse}};
+  for (const auto& s : steps) {
+    pad()->moveCursor(QTextCursor::End);
+    runClosingWith(s.command, s.button);
+    EXPECT_EQ(window_->padText(), s.pad) << s.command;
+    EXPECT_EQ(window_->state().report, s.buffer) << s.command;
+  }
+  // The refreshed report shows with the caret at the start; one Undo takes the whole replacement back.
   EXPECT_EQ(pad()->toPlainText(), "\nbrowse report\nline 2");
   EXPECT_EQ(pad()->textCursor().position(), 0);
   EXPECT_FALSE(pad()->textCursor().hasSelection());
-  // What the refresh put in is what Copy puts on the clipboard.
-  window_->runCommand(cmd::SelectAll);
-  window_->runCommand(cmd::Copy);
-  EXPECT_EQ(clipboardText(), "\r\nbrowse report\r\nline 2");
-}
-
-TEST_F(MainWindowTest, AfterNoneLeavesThePadAndTheNextRefreshShowsTheBuffer) {
-  runClosingWith(546, kOk);  // writes the buffer, leaves the pad
-  EXPECT_EQ(window_->padText(), kStart);
-  EXPECT_EQ(window_->state().report, "\r\nrebar table");
-  runClosingWith(511, kOk);  // Sawn Lumber Species neither clears the buffer nor the pad
-  EXPECT_EQ(window_->padText(), kStart);
-  EXPECT_EQ(window_->state().report, "\r\nrebar table");
-  runClosingWith(478, kOk);
-  EXPECT_EQ(window_->padText(), "\r\nrebar table");
-}
-
-TEST_F(MainWindowTest, UndoAfterAReportBringsBackTheEarlierTextAndRedoTheReport) {
-  QTest::keyClicks(pad(), "notes");
-  const std::string before = window_->padText();
-  runClosingWith(477, kOk);
-  EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
-  window_->action(cmd::Undo)->trigger();  // one step takes the whole replacement back
-  EXPECT_EQ(window_->padText(), before);
+  window_->action(cmd::Undo)->trigger();
+  EXPECT_EQ(window_->padText(), rebar);
   window_->action(cmd::Redo)->trigger();
-  EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
-}
-
-TEST_F(MainWindowTest, ReferenceSheetReplacesThePadButTheBufferKeepsTheReport) {
-  runClosingWith(477, kOk);
+  EXPECT_EQ(window_->padText(), browse);
+  // A reference sheet replaces the pad (its CR LF lines kept), the buffer keeps the report, and the next
+  // refresh that writes nothing shows the report, not the sheet.
   QTest::keyClicks(pad(), "typed");
   window_->action(2570)->trigger();
-  const char* sheet = referenceSheet(2570);
-  ASSERT_NE(sheet, nullptr);
-  EXPECT_EQ(window_->padText(), sheet);
-  EXPECT_NE(std::string(sheet).find("\r\n"), std::string::npos);
-  EXPECT_EQ(window_->state().report, "\r\nbrowse report\r\nline 2");
-  // The next refresh that writes nothing shows the last report, not the sheet.
+  ASSERT_NE(referenceSheet(2570), nullptr);
+  EXPECT_EQ(window_->padText(), referenceSheet(2570));
+  EXPECT_NE(window_->padText().find("\r\n"), std::string::npos);
+  EXPECT_EQ(window_->state().report, browse);
   runClosingWith(478, kOk);
-  EXPECT_EQ(window_->padText(), "\r\nbrowse report\r\nline 2");
+  EXPECT_EQ(window_->padText(), browse);
 }
 
 // ---- Picture band -------------------------------------------------------------------------------
@@ -384,83 +315,60 @@ TEST_F(MainWindowTest, BeamCommandsShowTheirPicture) {
 // ---- Closing ------------------------------------------------------------------------------------
 
 TEST_F(MainWindowTest, AnsweringNoToTheCloseQuestionKeepsRunningAndWritesNothing) {
-  std::string caption, text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  bool yesAndNo = false;
-  whenModal<QMessageBox>([&](QMessageBox* box) {
-    caption = box->windowTitle().toStdString();
-    text = box->text().toStdString();
-    icon = box->icon();
-    yesAndNo = box->button(QMessageBox::Yes) && box->button(QMessageBox::No);
-    box->button(QMessageBox::No)->click();
-  });
+  ModalAnswerer no({}, false);
   window_->action(cmd::Exit)->trigger();
-  EXPECT_EQ(caption, "Vardelin");
-  EXPECT_EQ(text, "Really want to close Vardelin?");
-  EXPECT_EQ(icon, QMessageBox::Question);
-  EXPECT_TRUE(yesAndNo);
-  EXPECT_TRUE(window_->isVisible());
-  EXPECT_FALSE(std::filesystem::exists(ini()));
-
-  // The window's own close box asks the same question.
-  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-  EXPECT_FALSE(window_->close());
+  EXPECT_FALSE(window_->close());  // the window's own close box asks the same question
+  EXPECT_EQ(no.messages, std::vector<std::string>(2, "Vardelin: Really want to close Vardelin?"));
+  EXPECT_EQ(no.icons, std::vector<QMessageBox::Icon>(2, QMessageBox::Question));
   EXPECT_TRUE(window_->isVisible());
   EXPECT_FALSE(std::filesystem::exists(ini()));
 }
 
 TEST_F(MainWindowTest, AnsweringYesWritesTheConcreteKeysAndCloses) {
   using S = ConcreteBeamRecord;
-  window_->state().concreteBeam[S::Fc] = 4.0;
-  window_->state().concreteBeam[S::Fy] = 60.0;
-  window_->state().concreteBeam[S::Width] = 12.0;
-  window_->state().concreteBeam[S::Depth] = 21.5;
-  window_->state().concreteBeam[S::As] = 3.16;
-  window_->state().concreteBeam[S::Phi] = 0.9;
-  whenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-  window_->action(cmd::Exit)->trigger();
+  const struct {
+    S::Slot slot;
+    double value;
+    const char *key, *stored;
+  } keys[] = {{S::Fc, 4.0, "F'c", "4.00"},          {S::Fy, 60.0, "Fy", "60.00"},       {S::Width, 12.0, "bm_width", "12.000"},
+              {S::Depth, 21.5, "bm_d", "21.500"}, {S::As, 3.16, "bm_As", "3.160"}, {S::Phi, 0.9, "phi", "0.900"}};
+  for (const auto& k : keys) window_->state().concreteBeam[k.slot] = k.value;
+  {
+    ModalAnswerer yes;
+    window_->action(cmd::Exit)->trigger();
+  }
   EXPECT_FALSE(window_->isVisible());
   Settings check(ini());
-  EXPECT_EQ(check.read("ACI", "F'c", "", 20), "4.00");
-  EXPECT_EQ(check.read("ACI", "Fy", "", 20), "60.00");
-  EXPECT_EQ(check.read("ACI", "bm_width", "", 20), "12.000");
-  EXPECT_EQ(check.read("ACI", "bm_d", "", 20), "21.500");
-  EXPECT_EQ(check.read("ACI", "bm_As", "", 20), "3.160");
-  EXPECT_EQ(check.read("ACI", "phi", "", 20), "0.900");
+  for (const auto& k : keys) EXPECT_EQ(check.read("ACI", k.key, "", 20), k.stored) << k.key;
 }
 
 // ---- Font ---------------------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, FontStartsFixedWidthAndCancelKeepsIt) {
+TEST_F(MainWindowTest, FontStartsFixedWidthAndTheChosenOneGoesToThePadWithTabStopsOfEightCharacters) {
   const QFont start = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  auto expectTabsOfEight = [&] {
+    EXPECT_DOUBLE_EQ(pad()->tabStopDistance(), 8.0 * QFontMetricsF(pad()->font()).averageCharWidth());
+  };
   EXPECT_EQ(pad()->font(), start);
+  expectTabsOfEight();
+  // Each dialog starts from the pad's font; Cancel keeps it, OK applies the chosen one.
   QFont offered;
-  whenModal<QFontDialog>([&](QFontDialog* d) {
-    offered = d->currentFont();
-    d->setCurrentFont(QFont("DejaVu Serif", 20));
-    d->reject();
-  });
-  window_->action(cmd::ChangeFont)->trigger();
+  auto choose = [&](const QFont& font, bool ok) {
+    whenModal<QFontDialog>([&, font, ok](QFontDialog* d) {
+      offered = d->currentFont();
+      d->setCurrentFont(font);
+      ok ? d->accept() : d->reject();
+    });
+    window_->action(cmd::ChangeFont)->trigger();
+  };
+  choose(QFont("DejaVu Serif", 20), false);
   EXPECT_EQ(offered.family().toLower(), start.family().toLower());
   EXPECT_EQ(pad()->font(), start);
-}
-
-TEST_F(MainWindowTest, ChosenFontGoesToThePadWithTabStopsOfEightCharacters) {
-  whenModal<QFontDialog>([](QFontDialog* d) {
-    d->setCurrentFont(QFont("DejaVu Sans Mono", 14));
-    d->accept();
-  });
-  window_->action(cmd::ChangeFont)->trigger();
+  choose(QFont("DejaVu Sans Mono", 14), true);
   EXPECT_EQ(pad()->font().family(), "DejaVu Sans Mono");
   EXPECT_EQ(pad()->font().pointSize(), 14);
-  EXPECT_DOUBLE_EQ(pad()->tabStopDistance(), 8.0 * QFontMetricsF(pad()->font()).averageCharWidth());
-  // The next dialog starts from the chosen font.
-  QFont offered;
-  whenModal<QFontDialog>([&](QFontDialog* d) {
-    offered = d->currentFont();
-    d->reject();
-  });
-  window_->action(cmd::ChangeFont)->trigger();
+  expectTabsOfEight();
+  choose(start, false);
   EXPECT_EQ(offered.family(), "DejaVu Sans Mono");
 }
 
@@ -471,29 +379,17 @@ TEST_F(MainWindowTest, AFailedSettingsWriteIsReportedOnce) {
   std::ofstream(dir_ / "blocker") << "x";
   Settings broken(dir_ / "blocker" / "Vardelin.ini");
   MainWindow window(broken, registry_);
-  int boxes = 0;
-  std::string caption;
-  auto typeAndOk = [&](gui::FormDialog* d) {
-    d->setText(101, "J-1");
-    guitest::click(d, kOk);
-  };
-  whenModal<gui::FormDialog>([&](gui::FormDialog* d) {
-    whenModal<QMessageBox>([&](QMessageBox* box) {
-      ++boxes;
-      caption = box->windowTitle().toStdString();
-      box->accept();
+  ModalAnswerer answer;
+  for (int twice = 0; twice < 2; ++twice) {
+    whenModal<gui::FormDialog>([](gui::FormDialog* d) {
+      d->setText(101, "J-1");
+      guitest::click(d, kOk);
     });
-    typeAndOk(d);
-  });
-  window.runCommand(cmd::JobNumber);
-  EXPECT_EQ(boxes, 1);
-  EXPECT_EQ(caption, "Vardelin");
+    window.runCommand(cmd::JobNumber);
+  }
   // The second failure says nothing more.
-  int more = 0;
-  closeEvery<QMessageBox>(&more, 300);
-  whenModal<gui::FormDialog>(typeAndOk);
-  window.runCommand(cmd::JobNumber);
-  EXPECT_EQ(more, 0);
+  ASSERT_EQ(answer.messages.size(), 1u);
+  EXPECT_EQ(answer.messages[0].rfind("Vardelin: ", 0), 0u) << answer.messages[0];
 }
 
 }  // namespace

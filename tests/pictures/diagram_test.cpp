@@ -13,7 +13,9 @@
 #include "support/scratch_dir.h"
 
 using namespace vd;
+using vdtest::opsOf;
 using vdtest::RecordingPainter;
+using vdtest::textsOf;
 
 namespace {
 
@@ -29,13 +31,6 @@ StationTable centralLoad(double P, double L) {
     t[static_cast<std::size_t>(i * 5 + 2)] = M;
   }
   return t;
-}
-
-std::vector<const PictureOp*> opsOf(const Picture& p, OpKind k) {
-  std::vector<const PictureOp*> out;
-  for (const PictureOp& op : p.ops())
-    if (op.kind == k) out.push_back(&op);
-  return out;
 }
 
 TEST(Diagram, CentralLoadMomentIsATriangleWithItsApexAtTheFullReach) {
@@ -69,12 +64,6 @@ TEST(Diagram, TheLargestValueAlwaysReachesTheMarginExactly) {
   const std::vector<Point>& c = opsOf(pic, OpKind::Polygon)[0]->points;
   EXPECT_EQ(c[50].y, 276);
   EXPECT_EQ(c[150].y, 46);
-}
-
-std::vector<std::string> textsOf(const Picture& p) {
-  std::vector<std::string> out;
-  for (const PictureOp* op : opsOf(p, OpKind::TextOut)) out.push_back(op->text);
-  return out;
 }
 
 TEST(Diagram, ShearReadsColumnOneAndMomentColumnTwoAndLabelsTheExtremes) {
@@ -113,31 +102,23 @@ TEST(Diagram, AllZeroStationsLieOnTheAxis) {
 
 // The support x positions drawn: pin triangle at the left, roller circle at the right (as in the
 // beam picture above the pad).
-struct Supports {
-  int pin, roller;
-};
-Supports supportsOf(const Picture& pic) {
-  const PictureOp* pin = opsOf(pic, OpKind::Polygon).at(1);
+std::pair<int, int> supportsOf(const Picture& pic) {
   const PictureOp* circle = opsOf(pic, OpKind::Ellipse).at(0);
-  return {pin->points[1].x, (circle->v[0] + circle->v[2]) / 2};
+  return {opsOf(pic, OpKind::Polygon).at(1)->points[1].x, (circle->v[0] + circle->v[2]) / 2};
 }
 
 TEST(Diagram, SupportsSitWhereTheSpanPutsThem) {
   const StationTable t = centralLoad(10, 20);
-  // Simple beam: pin at the left end, roller at the right end.
-  Supports s = supportsOf(drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {}));
-  EXPECT_EQ(s.pin, 18);
-  EXPECT_EQ(s.roller, 678);
-  // Overhang left, L = 20, s = 15: the pin at 18 + 660 * 0.25 = 183.
-  s = supportsOf(drawDiagram(DiagramKind::Moment, t, 1.0 - 15.0 / 20.0, 1.0, {}));
-  EXPECT_EQ(s.pin, 183);
-  // Overhang right, L = 20, s = 15: the roller at 678 - 0.25 * 660 = 513.
-  s = supportsOf(drawDiagram(DiagramKind::Moment, t, 0.0, 15.0 / 20.0, {}));
-  EXPECT_EQ(s.roller, 513);
-  // L = 25, s = 20: 1 - 20/25 is just below 0.2 in doubles, so 660 times it is just below 132.
+  // Pin at 18 + 660 * left, roller at 18 + 660 * right: a simple beam; 5 ft overhangs of a 20 ft beam
+  // (183, 513); L = 25, s = 20, where 1 - 20/25 is just below 0.2 in doubles, so 660 times it is just
+  // below 132 and the pin lands at 149.
   ASSERT_LT(1.0 - 20.0 / 25.0, 0.2);
-  s = supportsOf(drawDiagram(DiagramKind::Moment, t, 1.0 - 20.0 / 25.0, 1.0, {}));
-  EXPECT_EQ(s.pin, 149);
+  const struct {
+    double left, right;
+    std::pair<int, int> at;
+  } cases[] = {{0, 1, {18, 678}}, {1 - 15.0 / 20, 1, {183, 678}}, {0, 15.0 / 20, {18, 513}}, {1 - 20.0 / 25, 1, {149, 678}}};
+  for (const auto& c : cases)
+    EXPECT_EQ(supportsOf(drawDiagram(DiagramKind::Moment, t, c.left, c.right, {})), c.at) << c.left << " " << c.right;
   // The span axis names where the supports are: x = 0.25 * 20 = 5 ft and the two ends.
   const auto texts = textsOf(drawDiagram(DiagramKind::Moment, t, 0.25, 1.0, {}));
   EXPECT_EQ(std::vector<std::string>(texts.end() - 3, texts.end()),
@@ -236,10 +217,9 @@ TEST_F(DiagramFormTest, OpeningDrawsTheFileShowsItAndFillsTheStatusBar) {
   ASSERT_TRUE(pic);
   EXPECT_EQ(pic->width, 696);
   EXPECT_EQ(pic->height, 322);
+  // The status bar texts of both forms are in the golden output of examples/pictures/diagrams.txt.
   HeadlessHost host(*f);
   host.open();
-  EXPECT_EQ(host.status(0), "+mom= 50.00 kip-ft,  -mom= -1.50 kip-ft");
-  EXPECT_EQ(host.status(1), "left R= 5.00 kip,  right R= 5.25 kip");
   EXPECT_EQ(host.picture(pic->id), "Moment.emf");
   std::optional<EmfFile> emf = readEmf("Moment.emf");
   ASSERT_TRUE(emf);
@@ -249,14 +229,12 @@ TEST_F(DiagramFormTest, OpeningDrawsTheFileShowsItAndFillsTheStatusBar) {
   EXPECT_EQ(opsOf(emf->picture, OpKind::Polygon)[0]->points, opsOf(expected, OpKind::Polygon)[0]->points);
   EXPECT_TRUE(host.takeMessages().empty());
 
-  // The shear form shows the same result in its status bar, and its own file.
+  // The shear form writes its own file.
   auto s = form(cmd::ShearDiagram);
   EXPECT_EQ(s->layout().templateName, "SHEAR_Box");
   EXPECT_EQ(s->layout().title, "Shear Diagram -- Vardelin");
   HeadlessHost sh(*s);
   sh.open();
-  EXPECT_EQ(sh.status(0), host.status(0));
-  EXPECT_EQ(sh.status(1), host.status(1));
   EXPECT_EQ(readEmf("Shear.emf")->description, "SHEAR");
 
   sh.press(kOk);
@@ -276,14 +254,12 @@ TEST_F(DiagramFormTest, CantileverStatusBarShowsTheWallReactionAndMoment) {
 TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
   FakeOutput out;
   installPictureOutput(&out);
-  auto m = form(cmd::MomentDiagram);
-  HeadlessHost mh(*m);
-  mh.open();
-  mh.press(diagram_form::Print);
-  auto s = form(cmd::ShearDiagram);
-  HeadlessHost sh(*s);
-  sh.open();
-  sh.press(diagram_form::Print);
+  auto m = form(cmd::MomentDiagram), s = form(cmd::ShearDiagram);
+  HeadlessHost mh(*m), sh(*s);
+  for (HeadlessHost* h : {&mh, &sh}) {
+    h->open();
+    h->press(diagram_form::Print);
+  }
   EXPECT_EQ(out.printed, (std::vector<std::string>{"Moment.emf", "Shear.emf"}));
   EXPECT_TRUE(sh.takeMessages().empty());
 
@@ -294,11 +270,6 @@ TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
   EXPECT_EQ(msgs[0].caption, "Vardelin");
   EXPECT_EQ(msgs[0].text, "Error encountered during printing");
   EXPECT_FALSE(sh.isClosed());  // the form stays open
-
-  // Without a desktop there is no printer: printing fails the same way.
-  installPictureOutput(nullptr);
-  sh.press(diagram_form::Print);
-  EXPECT_EQ(sh.takeMessages().at(0).text, "Error encountered during printing");
 }
 
 TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {
@@ -313,10 +284,6 @@ TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {
   host.press(diagram_form::Print);
   EXPECT_EQ(host.takeMessages().at(0).text, "Error encountered during printing");
 }
-
-}  // namespace
-
-namespace {
 
 class DiagramExample : public vdtest::ScratchDir {};
 

@@ -7,16 +7,10 @@
 #include "support/scratch_dir.h"
 
 using namespace vd;
+using vdtest::opsOf;
 using vdtest::RecordingPainter;
 
 namespace {
-
-std::vector<const PictureOp*> opsOf(const Picture& p, OpKind k) {
-  std::vector<const PictureOp*> out;
-  for (const PictureOp& op : p.ops())
-    if (op.kind == k) out.push_back(&op);
-  return out;
-}
 
 using V = std::vector<std::int32_t>;
 
@@ -71,14 +65,7 @@ TEST_F(DrawingFiles, SketchAndDiagramGoToTheirFilesWithTheirDescriptions) {
   RecordingPainter a, b;
   playPicture(drawSectionSketch(), a, {500, 20, 690, 260});
   playPicture(s->picture, b, {500, 20, 690, 260});
-  ASSERT_EQ(a.calls.size(), b.calls.size());
-  for (std::size_t i = 0; i < a.calls.size(); ++i) {
-    ASSERT_EQ(a.calls[i].points.size(), b.calls[i].points.size());
-    for (std::size_t k = 0; k < a.calls[i].points.size(); ++k) {
-      EXPECT_NEAR(a.calls[i].points[k].x, b.calls[i].points[k].x, 0.2);
-      EXPECT_NEAR(a.calls[i].points[k].y, b.calls[i].points[k].y, 0.2);
-    }
-  }
+  vdtest::expectSameCalls(a.calls, b.calls, 0.2);
 
   ASSERT_TRUE(writeInteractionDiagram({{0, 100}, {50, 0}, {0, -50}}, {}, 0, 0));
   std::optional<EmfFile> c = readEmf("Concol.emf");
@@ -103,19 +90,11 @@ TEST(InteractionDiagram, PointsMapByTheTruncatedScale) {
   EXPECT_EQ(polys[0]->points, (std::vector<Point>{{18, 18}, {348, -65}, {678, -273}, {430, -398}, {18, -482}}));
 
   // Moment axis at 18 + (500 * 800) / (-1200) in integers: 18 - 333 = -315.
-  const auto moves = opsOf(pic, OpKind::MoveTo);
-  const auto lines = opsOf(pic, OpKind::LineTo);
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(moves[0]->v, (V{9, -315}));
-  EXPECT_EQ(lines[0]->v, (V{678, -315}));
-  EXPECT_EQ(moves[1]->v, (V{672, -319}));
-  EXPECT_EQ(lines[1]->v, (V{678, -315}));
-  EXPECT_EQ(lines[2]->v, (V{672, -311}));
-  EXPECT_EQ(moves[2]->v, (V{18, -532}));
-  EXPECT_EQ(lines[3]->v, (V{18, 20}));
-  EXPECT_EQ(moves[3]->v, (V{14, 12}));
-  EXPECT_EQ(lines[4]->v, (V{18, 20}));
-  EXPECT_EQ(lines[5]->v, (V{22, 12}));
+  // The axes and their arrow heads, as the pen moves: M x y, L x y.
+  std::vector<std::int32_t> pen;
+  for (const PictureOp& op : pic.ops())
+    if (op.kind == OpKind::MoveTo || op.kind == OpKind::LineTo) pen.insert(pen.end(), op.v.begin(), op.v.end());
+  EXPECT_EQ(pen, (V{9, -315, 678, -315, 672, -319, 678, -315, 672, -311, 18, -532, 18, 20, 14, 12, 18, 20, 22, 12}));
 
   // The four named points as dots, then the factored load: 100 kip-ft = 1200 kip-in -> x 348;
   // 300 kip -> 18 - 208.33 -> -190, a ring of radius 5.
@@ -128,9 +107,7 @@ TEST(InteractionDiagram, PointsMapByTheTruncatedScale) {
   // Background first.
   EXPECT_EQ(opsOf(pic, OpKind::Rectangle)[0]->v, (V{5, 5, 686, -526}));
 
-  std::vector<std::string> texts;
-  for (const PictureOp* t : opsOf(pic, OpKind::TextOut)) texts.push_back(t->text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"Tie-Column Interaction Diagram", "P-load, kip", "Moment, kip-ft",
+  EXPECT_EQ(vdtest::textsOf(pic), (std::vector<std::string>{"Tie-Column Interaction Diagram", "P-load, kip", "Moment, kip-ft",
                                              "High limit: 150.0 kip-ft, 448.0 kip",
                                              "Balance Pt: 175.0 kip-ft, 300.0 kip", "Zero Pt: 125.0 kip-ft, 0.0 kip",
                                              "Tension: 0.0 kip-ft, -360.0 kip",

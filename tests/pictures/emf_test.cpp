@@ -15,6 +15,7 @@
 
 using namespace vd;
 using vdtest::Call;
+using vdtest::expectSameCalls;
 using vdtest::RecordingPainter;
 
 namespace {
@@ -70,31 +71,6 @@ std::int32_t i32(const std::string& b, std::size_t off) {
   return static_cast<std::int32_t>(v);
 }
 
-void expectSameCalls(const std::vector<Call>& a, const std::vector<Call>& b, double tol) {
-  ASSERT_EQ(a.size(), b.size());
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    SCOPED_TRACE("call " + std::to_string(i) + " " + a[i].kind);
-    EXPECT_EQ(a[i].kind, b[i].kind);
-    ASSERT_EQ(a[i].points.size(), b[i].points.size());
-    for (std::size_t k = 0; k < a[i].points.size(); ++k) {
-      EXPECT_NEAR(a[i].points[k].x, b[i].points[k].x, tol);
-      EXPECT_NEAR(a[i].points[k].y, b[i].points[k].y, tol);
-    }
-    EXPECT_EQ(a[i].pathKinds, b[i].pathKinds);
-    EXPECT_EQ(a[i].style.penColor, b[i].style.penColor);
-    EXPECT_EQ(a[i].style.penStyle, b[i].style.penStyle);
-    EXPECT_NEAR(a[i].style.penWidth, b[i].style.penWidth, 0.05);
-    EXPECT_EQ(a[i].style.brushStyle, b[i].style.brushStyle);
-    EXPECT_EQ(a[i].style.brushColor, b[i].style.brushColor);
-    EXPECT_EQ(a[i].style.hatch, b[i].style.hatch);
-    EXPECT_EQ(a[i].text.text, b[i].text.text);
-    EXPECT_EQ(a[i].text.face, b[i].text.face);
-    EXPECT_NEAR(a[i].text.height, b[i].text.height, 0.05);
-    EXPECT_EQ(a[i].text.align, b[i].text.align);
-    EXPECT_EQ(a[i].text.opaqueBackground, b[i].text.opaqueBackground);
-  }
-}
-
 TEST_F(EmfTest, FileHoldsAValidHeaderAndTheRecordsOfEachCall) {
   ASSERT_TRUE(writeEmf(sampler(), "s.emf", "SAMPLE"));
   const std::string bytes = slurp("s.emf");
@@ -122,25 +98,20 @@ TEST_F(EmfTest, FileHoldsAValidHeaderAndTheRecordsOfEachCall) {
       emr::SelectObject, emr::SetBkMode, emr::SetTextAlign, emr::ExtTextOutA, emr::ExtTextOutW, emr::Eof};
   EXPECT_EQ(types(*f), expected);
 
-  // Field by field, as the platform lays the records out.
-  const std::string pen = recordBytes(bytes, *f, emr::CreatePen);
-  EXPECT_EQ(i32(pen, 12), 0);           // solid
-  EXPECT_EQ(i32(pen, 16), 3);           // width
-  EXPECT_EQ(i32(pen, 24), 0x00FF0000);  // blue as 0x00BBGGRR
-  const std::string brush = recordBytes(bytes, *f, emr::CreateBrushIndirect);
-  EXPECT_EQ(i32(brush, 12), 2);  // hatched
-  EXPECT_EQ(i32(brush, 16), 0x001E140A);
-  EXPECT_EQ(i32(brush, 20), 5);  // diagonal cross
-  EXPECT_EQ(i32(recordBytes(bytes, *f, emr::SetMapMode), 8), 4);  // hundredths of an inch
-  EXPECT_EQ(i32(recordBytes(bytes, *f, emr::SetMapMode, 1), 8), 8);  // anisotropic
+  // Field by field: the pen solid, 3 wide, blue as 0x00BBGGRR; the brush hatched, rgb(10, 20, 30), diagonal
+  // cross; map modes hundredths of an inch (4), then anisotropic (8); the text at (150, 5), 18 characters.
+  const std::tuple<std::uint32_t, int, std::size_t, std::int32_t> fields[] = {
+      {emr::CreatePen, 0, 12, 0}, {emr::CreatePen, 0, 16, 3}, {emr::CreatePen, 0, 24, 0x00FF0000},
+      {emr::CreateBrushIndirect, 0, 12, 2}, {emr::CreateBrushIndirect, 0, 16, 0x001E140A},
+      {emr::CreateBrushIndirect, 0, 20, 5}, {emr::SetMapMode, 0, 8, 4}, {emr::SetMapMode, 1, 8, 8},
+      {emr::ExtTextOutA, 0, 36, 150}, {emr::ExtTextOutA, 0, 40, 5}, {emr::ExtTextOutA, 0, 44, 18}};
+  for (const auto& [type, nth, offset, value] : fields)
+    EXPECT_EQ(i32(recordBytes(bytes, *f, type, nth), offset), value) << type << " @" << offset;
   // 1/96 inch per unit on the 1024-pixel, 320-mm reference device: extents in the ratio 0.84667.
   const std::string wext = recordBytes(bytes, *f, emr::SetWindowExtEx);
   const std::string vext = recordBytes(bytes, *f, emr::SetViewportExtEx);
   EXPECT_NEAR(static_cast<double>(i32(vext, 8)) / i32(wext, 8), 1024.0 / 320.0 * 25.4 / 96.0, 1e-9);
   const std::string text = recordBytes(bytes, *f, emr::ExtTextOutA);
-  EXPECT_EQ(i32(text, 36), 150);
-  EXPECT_EQ(i32(text, 40), 5);
-  EXPECT_EQ(i32(text, 44), 18);
   EXPECT_EQ(text.substr(static_cast<std::size_t>(i32(text, 48)), 18), "Span = 20'-0\" <OK>");
 }
 
@@ -149,29 +120,15 @@ TEST_F(EmfTest, ReadingBackGivesTheCallsThatWereWritten) {
   ASSERT_TRUE(writeEmf(p, "s.emf", "SAMPLE"));
   std::optional<EmfFile> f = readEmf("s.emf");
   ASSERT_TRUE(f);
-  const std::vector<PictureOp>& back = f->picture.ops();
-  // The non-path calls come back as they were recorded.
-  auto find = [&](OpKind k, int nth = 0) -> const PictureOp* {
-    for (const PictureOp& op : back)
-      if (op.kind == k && nth-- == 0) return &op;
-    return nullptr;
-  };
-  ASSERT_TRUE(find(OpKind::Polygon));
-  EXPECT_EQ(find(OpKind::Polygon)->points, (std::vector<Point>{{10, 10}, {110, 60}, {210, 10}}));
-  ASSERT_TRUE(find(OpKind::Rectangle));
-  EXPECT_EQ(find(OpKind::Rectangle)->v, (std::vector<std::int32_t>{20, 90, 60, 70}));
-  ASSERT_TRUE(find(OpKind::CreateFont));
-  EXPECT_EQ(find(OpKind::CreateFont)->font.face, "Times New Roman");
-  EXPECT_EQ(find(OpKind::CreateFont)->font.height, 20);
-  ASSERT_TRUE(find(OpKind::TextOut, 1));
-  EXPECT_EQ(find(OpKind::TextOut, 0)->text, "Span = 20'-0\" <OK>");
-  EXPECT_EQ(find(OpKind::TextOut, 1)->text, "f\xC2\xB4" "c \xE2\x89\xA4 10 ksi");
-
-  // Played into the same rectangle, the file draws what the picture in memory draws.
+  // The shapes come back in their own coordinates; played into the same rectangle, the file draws what
+  // the picture in memory draws (texts, faces and heights included).
+  EXPECT_EQ(vdtest::opsOf(f->picture, OpKind::Polygon).at(0)->points, (std::vector<Point>{{10, 10}, {110, 60}, {210, 10}}));
+  EXPECT_EQ(vdtest::opsOf(f->picture, OpKind::Rectangle).at(0)->v, (std::vector<std::int32_t>{20, 90, 60, 70}));
   RecordingPainter mem, file;
   playPicture(p, mem, {0, 0, 696, 322});
   playPicture(f->picture, file, {0, 0, 696, 322});
   expectSameCalls(mem.calls, file.calls, 0.2);
+  EXPECT_EQ(mem.of("text").at(1).text.text, "f\xC2\xB4" "c \xE2\x89\xA4 10 ksi");
   EXPECT_EQ(mem.of("path").size(), 1u);  // the rounded rectangle, stroked and filled
   EXPECT_TRUE(mem.of("path")[0].stroke && mem.of("path")[0].fill);
 }
@@ -216,28 +173,15 @@ TEST_F(EmfTest, AnIndependentReaderConvertsTheFileAndFindsTheTexts) {
   ASSERT_NE(svg, nullptr);
   const std::string out(svg, len);
   std::free(svg);
-  EXPECT_NE(out.find("<svg"), std::string::npos);
-  EXPECT_NE(out.find("Span = 20"), std::string::npos);
-  EXPECT_NE(out.find("Times New Roman"), std::string::npos);
+  for (const char* part : {"<svg", "Span = 20", "Times New Roman"}) EXPECT_NE(out.find(part), std::string::npos) << part;
   EXPECT_EQ(out.find("nan"), std::string::npos);
 }
 
-TEST_F(EmfTest, AFailedWriteLeavesNoFileAndReportsIt) {
+// A folder in the file's place, a whole replacement, no temporary left: writeFileAtomically's own tests.
+TEST_F(EmfTest, AFailedWriteIsReported) {
   EXPECT_FALSE(writeEmf(sampler(), dir_ / "no such folder" / "x.emf", "X"));
-  // A folder in the file's place: the write fails and nothing half-written is left beside it.
   std::filesystem::create_directories("Moment.emf/inside");
   EXPECT_FALSE(writeEmf(sampler(), "Moment.emf", "X"));
-  EXPECT_TRUE(std::filesystem::is_directory("Moment.emf"));
-  EXPECT_FALSE(std::filesystem::exists("Moment.emf.tmp"));
-  // A good write replaces an earlier file completely.
-  ASSERT_TRUE(writeEmf(sampler(), "a.emf", "FIRST"));
-  Picture small;
-  small.rectangle(0, 0, 10, 10);
-  ASSERT_TRUE(writeEmf(small, "a.emf", "SECOND"));
-  std::optional<EmfFile> f = readEmf("a.emf");
-  ASSERT_TRUE(f);
-  EXPECT_EQ(f->description, "SECOND");
-  EXPECT_EQ(f->declaredBytes, std::filesystem::file_size("a.emf"));
 }
 
 TEST_F(EmfTest, DamagedFilesAreRefusedWholeAndNeverCrashTheReader) {
@@ -246,46 +190,29 @@ TEST_F(EmfTest, DamagedFilesAreRefusedWholeAndNeverCrashTheReader) {
   ASSERT_TRUE(parseEmf(good));
 
   // Every truncation is refused.
-  for (std::size_t n = 0; n < good.size(); n += 4) {
-    EXPECT_FALSE(parseEmf(std::string_view(good).substr(0, n))) << n;
-  }
+  for (std::size_t n = 0; n < good.size(); n += 4) EXPECT_FALSE(parseEmf(std::string_view(good).substr(0, n))) << n;
   // Not a metafile at all.
   EXPECT_FALSE(parseEmf("this is a text file, not a picture, but long enough to hold a header......"));
-  // A record claiming size 0 would stop a naive reader forever.
-  {
-    std::string bad = good;
-    std::optional<EmfFile> f = parseEmf(good);
-    const std::size_t at = f->records[2].offset;
-    bad[at + 4] = bad[at + 5] = bad[at + 6] = bad[at + 7] = 0;
-    std::string why;
-    EXPECT_FALSE(parseEmf(bad, &why));
-    EXPECT_NE(why.find("bad size"), std::string::npos);
-  }
-  // A text whose characters lie outside its record.
-  {
-    std::string bad = good;
-    std::optional<EmfFile> f = parseEmf(good);
-    for (const EmfRecord& r : f->records) {
-      if (r.type == emr::ExtTextOutA) bad[r.offset + 48] = static_cast<char>(0xF0);
-    }
-    EXPECT_FALSE(parseEmf(bad));
-  }
+  // A record claiming size 0 would stop a naive reader forever; a text's characters outside its record.
+  const std::optional<EmfFile> f = parseEmf(good);
+  std::string zeroSize = good, textOutside = good, why;
+  std::fill_n(zeroSize.begin() + static_cast<std::ptrdiff_t>(f->records[2].offset + 4), 4, '\0');
+  EXPECT_FALSE(parseEmf(zeroSize, &why));
+  EXPECT_NE(why.find("bad size"), std::string::npos);
+  for (const EmfRecord& r : f->records)
+    if (r.type == emr::ExtTextOutA) textOutside[r.offset + 48] = static_cast<char>(0xF0);
+  EXPECT_FALSE(parseEmf(textOutside));
   // Random damage: refused, or read and played without trouble and without non-finite coordinates.
   std::mt19937 rng(12345);
   for (int trial = 0; trial < 400; ++trial) {
     std::string bad = good;
-    for (int k = 0; k < 4; ++k) {
-      bad[rng() % bad.size()] = static_cast<char>(rng() & 0xFF);
-    }
-    std::optional<EmfFile> f = parseEmf(bad);
-    if (!f) continue;
+    for (int k = 0; k < 4; ++k) bad[rng() % bad.size()] = static_cast<char>(rng() & 0xFF);
+    std::optional<EmfFile> damaged = parseEmf(bad);
+    if (!damaged) continue;
     RecordingPainter rec;
-    playPicture(f->picture, rec, {0, 0, 696, 322});
-    for (const Call& c : rec.calls) {
-      for (const PointF& p : c.points) {
-        EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << "trial " << trial;
-      }
-    }
+    playPicture(damaged->picture, rec, {0, 0, 696, 322});
+    for (const Call& c : rec.calls)
+      for (const PointF& p : c.points) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << "trial " << trial;
   }
   // A missing file draws nothing.
   RecordingPainter none;
@@ -344,7 +271,7 @@ TEST(EmfReader, TakesRecordsOtherProgramsWrite) {
     for (const PointF& p : c.points) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
 }
 
-TEST(PicturePlay, HundredthsOfAnInchRunUpwardAndScreenPixelsAreNinetySixToTheInch) {
+TEST_F(EmfTest, PlayingHundredthsOfAnInchRunUpwardAndScreenPixelsAreNinetySixToTheInch) {
   Picture p;
   p.setMapMode(MapMode::LoEnglish);
   p.select(Stock::NullPen);
@@ -361,33 +288,24 @@ TEST(PicturePlay, HundredthsOfAnInchRunUpwardAndScreenPixelsAreNinetySixToTheInc
 
   for (int fromFile = 0; fromFile < 2; ++fromFile) {
     SCOPED_TRACE(fromFile ? "read back" : "in memory");
-    Picture q = p;
     if (fromFile) {
-      const auto file = std::filesystem::temp_directory_path() / ("vd_play_" + std::to_string(::getpid()) + ".emf");
-      ASSERT_TRUE(writeEmf(p, file, "T"));
-      q = readEmf(file)->picture;
-      std::filesystem::remove(file);
+      ASSERT_TRUE(writeEmf(p, "t.emf", "T"));
     }
-    // Destination: one unit per hundredth of an inch.
+    const Picture q = fromFile ? readEmf("t.emf")->picture : p;
+    // Destination: one unit per hundredth of an inch. The box, the line (y upward: -25 lies a quarter
+    // inch below the top), the triangle in screen pixels (96 to the inch), the text's reference point.
     RecordingPainter rec;
     playPicture(q, rec, {0, 0, 200, 100});
     ASSERT_EQ(rec.calls.size(), 4u);
-    const Call& box = rec.calls[0];
-    EXPECT_NEAR(box.points[0].x, 0, 0.2);
-    EXPECT_NEAR(box.points[0].y, 0, 0.2);
-    EXPECT_NEAR(box.points[1].x, 200, 0.2);
-    EXPECT_NEAR(box.points[1].y, 100, 0.2);
-    const Call& line = rec.calls[1];
-    EXPECT_NEAR(line.points[0].y, 25, 0.2);  // y upward: -25 lies a quarter inch below the top
-    EXPECT_NEAR(line.points[1].x, 150, 0.2);
-    EXPECT_NEAR(line.style.penWidth, 3.0, 0.05);  // three hundredths of an inch
-    const Call& tri = rec.calls[2];
-    EXPECT_NEAR(tri.points[0].x, 100, 0.2);
-    EXPECT_NEAR(tri.points[1].y, 50, 0.2);
-    const Call& text = rec.calls[3];
-    EXPECT_NEAR(text.points[0].x, 50, 0.2);
-    EXPECT_NEAR(text.points[0].y, 25, 0.2);
-    EXPECT_NEAR(text.text.height, 20 * 100.0 / 96, 0.05);
+    const double corners[][4] = {{0, 0, 0, 0},   {0, 1, 200, 100}, {1, 0, 50, 25}, {1, 1, 150, 25},
+                                 {2, 0, 100, 0}, {2, 1, 100, 50},  {3, 0, 50, 25}};
+    for (const auto& [call, point, x, y] : corners) {
+      const PointF at = rec.calls[static_cast<std::size_t>(call)].points[static_cast<std::size_t>(point)];
+      EXPECT_NEAR(at.x, x, 0.2) << call << "/" << point;
+      EXPECT_NEAR(at.y, y, 0.2) << call << "/" << point;
+    }
+    EXPECT_NEAR(rec.calls[1].style.penWidth, 3.0, 0.05);  // three hundredths of an inch
+    EXPECT_NEAR(rec.calls[3].text.height, 20 * 100.0 / 96, 0.05);
   }
   // Stretching: twice as wide doubles x only.
   RecordingPainter wide;
@@ -437,27 +355,21 @@ TEST(PicturePlay, PicturesAskingForTooMuchDrawingAreRefusedWhole) {
 
 TEST(PictureSvg, HoldsShapesHatchesAndEscapedTexts) {
   const std::string svg = pictureSvg(sampler(), 696, 322);
-  EXPECT_NE(svg.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"696\" height=\"322\""), std::string::npos);
-  EXPECT_NE(svg.find("<polygon"), std::string::npos);
   // The diagonal cross is drawn before the background turns transparent: white gaps.
-  EXPECT_NE(svg.find("<pattern id=\"h5_1e140a_ffffff\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
-                     "<rect width=\"8\" height=\"8\" fill=\"#ffffff\"/>"),
-            std::string::npos);
-  EXPECT_NE(svg.find("fill=\"url(#h5_1e140a_ffffff)\""), std::string::npos);
-  EXPECT_NE(svg.find("Span = 20'-0&quot; &lt;OK&gt;"), std::string::npos);
-  EXPECT_NE(svg.find("text-anchor=\"end\""), std::string::npos);
-  EXPECT_NE(svg.find("<path d=\"M"), std::string::npos);
+  for (const char* part : {"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"696\" height=\"322\"", "<polygon",
+                           "<pattern id=\"h5_1e140a_ffffff\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
+                           "<rect width=\"8\" height=\"8\" fill=\"#ffffff\"/>",
+                           "fill=\"url(#h5_1e140a_ffffff)\"", "Span = 20'-0&quot; &lt;OK&gt;", "text-anchor=\"end\"",
+                           "<path d=\"M"})
+    EXPECT_NE(svg.find(part), std::string::npos) << part;
   EXPECT_EQ(svg.find("nan"), std::string::npos);
   EXPECT_EQ(svg.find("inf"), std::string::npos);
 }
 
 TEST(PictureCoords, TruncateTowardZeroAndStayInRange) {
-  EXPECT_EQ(truncCoord(149.99999999999997), 149);
-  EXPECT_EQ(truncCoord(-65.33), -65);
-  EXPECT_EQ(truncCoord(std::nan("")), 0);
-  EXPECT_EQ(truncCoord(1e300), 30000);
-  EXPECT_EQ(truncCoord(-1e300), -30000);
-  EXPECT_EQ(truncCoord(-HUGE_VAL), 0);
+  const std::pair<double, int> cases[] = {{149.99999999999997, 149}, {-65.33, -65},    {std::nan(""), 0},
+                                          {1e300, 30000},             {-1e300, -30000}, {-HUGE_VAL, 0}};
+  for (const auto& [v, coord] : cases) EXPECT_EQ(truncCoord(v), coord) << v;
 }
 
 }  // namespace

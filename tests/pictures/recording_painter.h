@@ -1,7 +1,10 @@
 #pragma once
-// A painter that writes down every call it gets, for comparing what two pictures draw.
-#include <cmath>
+// Helpers of the picture tests: a painter that writes down every call it gets (to compare what two
+// pictures draw), and the recorded calls of a picture by kind.
+#include <gtest/gtest.h>
+
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/picture_play.h"
@@ -12,7 +15,7 @@ struct Call {
   std::string kind;                // "polygon", "polyline", "rectangle", "ellipse", "path", "text"
   std::vector<vd::PointF> points;  // rectangles and ellipses: two corners; paths: end and control points
   vd::PaintStyle style;
-  std::vector<int> pathKinds;      // path element kinds
+  std::vector<int> pathKinds;
   bool stroke = false, fill = false;
   vd::PaintText text;
 };
@@ -30,28 +33,16 @@ class RecordingPainter : public vd::Painter {
     add("ellipse", {{r.left, r.top}, {r.right, r.bottom}}, s);
   }
   void path(const std::vector<vd::PathElement>& path, bool stroke, bool fill, const vd::PaintStyle& s) override {
-    Call c;
-    c.kind = "path";
-    c.style = s;
+    Call& c = add("path", {}, s);
     c.stroke = stroke;
     c.fill = fill;
     for (const vd::PathElement& e : path) {
       c.pathKinds.push_back(e.kind);
-      if (e.kind == vd::PathElement::Cubic) {
-        c.points.push_back(e.c1);
-        c.points.push_back(e.c2);
-      }
+      if (e.kind == vd::PathElement::Cubic) c.points.insert(c.points.end(), {e.c1, e.c2});
       if (e.kind != vd::PathElement::Close) c.points.push_back(e.p);
     }
-    calls.push_back(c);
   }
-  void text(const vd::PaintText& t) override {
-    Call c;
-    c.kind = "text";
-    c.text = t;
-    c.points = {t.at};
-    calls.push_back(c);
-  }
+  void text(const vd::PaintText& t) override { add("text", {t.at}, {}).text = t; }
 
   std::vector<Call> of(const std::string& kind) const {
     std::vector<Call> out;
@@ -61,13 +52,48 @@ class RecordingPainter : public vd::Painter {
   }
 
  private:
-  void add(const char* kind, const std::vector<vd::PointF>& pts, const vd::PaintStyle& s) {
-    Call c;
+  Call& add(const char* kind, const std::vector<vd::PointF>& pts, const vd::PaintStyle& s) {
+    Call& c = calls.emplace_back();
     c.kind = kind;
     c.points = pts;
     c.style = s;
-    calls.push_back(c);
+    return c;
   }
 };
+
+// The calls two pictures draw, played into the same rectangle, agree to `tol` in every point.
+inline void expectSameCalls(const std::vector<Call>& a, const std::vector<Call>& b, double tol) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    SCOPED_TRACE("call " + std::to_string(i) + " " + a[i].kind);
+    const vd::PaintStyle &s = a[i].style, &t = b[i].style;
+    const vd::PaintText &u = a[i].text, &v = b[i].text;
+    EXPECT_EQ(a[i].kind, b[i].kind);
+    ASSERT_EQ(a[i].points.size(), b[i].points.size());
+    for (std::size_t k = 0; k < a[i].points.size(); ++k) {
+      EXPECT_NEAR(a[i].points[k].x, b[i].points[k].x, tol);
+      EXPECT_NEAR(a[i].points[k].y, b[i].points[k].y, tol);
+    }
+    EXPECT_EQ(a[i].pathKinds, b[i].pathKinds);
+    EXPECT_EQ(std::tie(s.penColor, s.penStyle, s.brushStyle, s.brushColor, s.hatch),
+              std::tie(t.penColor, t.penStyle, t.brushStyle, t.brushColor, t.hatch));
+    EXPECT_NEAR(s.penWidth, t.penWidth, 0.05);
+    EXPECT_EQ(std::tie(u.text, u.face, u.align, u.opaqueBackground), std::tie(v.text, v.face, v.align, v.opaqueBackground));
+    EXPECT_NEAR(u.height, v.height, 0.05);
+  }
+}
+
+inline std::vector<const vd::PictureOp*> opsOf(const vd::Picture& p, vd::OpKind k) {
+  std::vector<const vd::PictureOp*> out;
+  for (const vd::PictureOp& op : p.ops())
+    if (op.kind == k) out.push_back(&op);
+  return out;
+}
+
+inline std::vector<std::string> textsOf(const vd::Picture& p) {
+  std::vector<std::string> out;
+  for (const vd::PictureOp* op : opsOf(p, vd::OpKind::TextOut)) out.push_back(op->text);
+  return out;
+}
 
 }  // namespace vdtest

@@ -1,17 +1,10 @@
 // The diagram form on the desktop: its picture control plays the file the form wrote.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <QApplication>
 #include <QImage>
-#include <QLabel>
 #include <cstdlib>
-#include <filesystem>
 
 #include "app/all_forms.h"
 #include "beam/diagram_forms.h"
-#include "gui/form_dialog.h"
-#include "gui/main_window.h"
+#include "gui/gui_support.h"
 #include "gui/picture_widget.h"
 #include "gui/printing.h"
 
@@ -20,13 +13,11 @@ using namespace vd::gui;
 
 namespace {
 
-TEST(DiagramFormOnTheDesktop, ShowsTheDiagramStatusAndUsesTheDesktopOutput) {
-  const auto old = std::filesystem::current_path();
-  const auto dir = std::filesystem::temp_directory_path() / ("vdpicform_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
+class DiagramFormOnTheDesktop : public vdtest::ScratchDir {};
+
+TEST_F(DiagramFormOnTheDesktop, ShowsTheDiagramStatusAndUsesTheDesktopOutput) {
   {
-    Settings settings(dir / "Vardelin.ini");
+    Settings settings(ini());
     MainWindow window(settings, allForms());
     EXPECT_EQ(&pictureOutput(), static_cast<PictureOutput*>(&qtPictureOutput()));
     // A 20 ft simple beam under 1 k/ft: M = x (20 - x) / 2, V = 10 - x.
@@ -38,10 +29,7 @@ TEST(DiagramFormOnTheDesktop, ShowsTheDiagramStatusAndUsesTheDesktopOutput) {
     }
     window.state().lastBeam = {50, 0, 10, 10};
     std::unique_ptr<Form> form = (*allForms().find(cmd::MomentDiagram))(window.state());
-    std::unique_ptr<FormDialog> dialog = FormDialog::create(*form, &window);
-    ASSERT_TRUE(dialog->start());
-    dialog->show();
-    QApplication::processEvents();
+    std::unique_ptr<FormDialog> dialog = guitest::shown(*form);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Moment Diagram -- Vardelin"));
     ASSERT_NE(dialog->statusPart(0), nullptr);
     EXPECT_EQ(dialog->statusPart(0)->text(), QStringLiteral("+mom= 50.00 kip-ft,  -mom= 0.00 kip-ft"));
@@ -59,8 +47,6 @@ TEST(DiagramFormOnTheDesktop, ShowsTheDiagramStatusAndUsesTheDesktopOutput) {
     }
     dialog->hide();
   }
-  std::filesystem::current_path(old);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

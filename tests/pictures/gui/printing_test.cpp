@@ -1,28 +1,16 @@
 // Printing the pad and the diagrams, and pictures drawn with QPainter; PDFs are read back with
 // poppler's pdftotext, an independent reader.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTimer>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "beam/diagram.h"
 #include "concrete/drawings.h"
+#include "gui/gui_support.h"
 #include "gui/picture_widget.h"
 #include "gui/pictures.h"
 #include "gui/print_progress.h"
@@ -36,34 +24,25 @@ using namespace vd::gui;
 
 namespace {
 
-std::string run(const std::string& command) { return vdtest::capture(command); }
+std::string shell(const std::string& command) { return vdtest::capture(command); }
 
 // The text of one page (from 1), or of the whole document.
 std::string pdfText(const std::filesystem::path& pdf, int page = 0) {
   std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
-  return run("pdftotext -layout" + range + " '" + pdf.string() + "' - 2>/dev/null");
+  return shell("pdftotext -layout" + range + " '" + pdf.string() + "' - 2>/dev/null");
 }
 
 int pdfPages(const std::filesystem::path& pdf) {
   std::smatch m;
-  const std::string info = run("pdfinfo '" + pdf.string() + "' 2>/dev/null");
+  const std::string info = shell("pdfinfo '" + pdf.string() + "' 2>/dev/null");
   return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
 }
 
-class PrintTest : public ::testing::Test {
+class PrintTest : public vdtest::ScratchDir {
  protected:
-  void SetUp() override {
-    old_ = std::filesystem::current_path();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vdpic_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
-  }
   void TearDown() override {
     installPictureOutput(nullptr);
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
+    ScratchDir::TearDown();
   }
   static std::unique_ptr<QPrinter> pdfPrinter(const std::string& file) {
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -72,38 +51,34 @@ class PrintTest : public ::testing::Test {
     return p;
   }
   static QFont padFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
-  std::filesystem::path dir_, old_;
 };
 
 TEST(PadLayout, PagesFollowFromThePrinterFontAndTheArea) {
   // 50-unit characters with 8 of leading: 58 per line; 6600 / 58 = 113.8 -> 113 lines a page;
-  // 4800 / 40 = 120 characters a line.
-  PadLayout l = padLayout(250, 50, 8, 40, 4800, 6600);
-  EXPECT_EQ(l.lineHeight, 58);
-  EXPECT_EQ(l.charsPerLine, 120);
-  EXPECT_EQ(l.linesPerPage, 113);
-  EXPECT_EQ(l.totalPages, 3);  // (250 + 112) / 113
-  EXPECT_EQ(padLayout(226, 50, 8, 40, 4800, 6600).totalPages, 2);
-  EXPECT_EQ(padLayout(227, 50, 8, 40, 4800, 6600).totalPages, 3);
-  EXPECT_EQ(padLayout(1, 50, 8, 40, 4800, 6600).totalPages, 1);
-  EXPECT_EQ(padLayout(0, 50, 8, 40, 4800, 6600).totalPages, 0);
-  // A printer reporting zero metrics: one character, one line, never a division by zero.
-  l = padLayout(5, 0, 0, 0, 0, 0);
-  EXPECT_EQ(l.lineHeight, 1);
-  EXPECT_EQ(l.charsPerLine, 1);
-  EXPECT_EQ(l.linesPerPage, 1);
-  EXPECT_EQ(l.totalPages, 5);
+  // 4800 / 40 = 120 characters a line; (250 + 112) / 113 = 3 pages. A printer reporting zero metrics:
+  // one character, one line, never a division by zero.
+  const struct {
+    int lines, height, leading, charWidth, width, pageHeight;
+    PadLayout is;  // lineHeight, charsPerLine, linesPerPage, totalPages
+  } cases[] = {{250, 50, 8, 40, 4800, 6600, {58, 120, 113, 3}}, {226, 50, 8, 40, 4800, 6600, {58, 120, 113, 2}},
+               {227, 50, 8, 40, 4800, 6600, {58, 120, 113, 3}}, {1, 50, 8, 40, 4800, 6600, {58, 120, 113, 1}},
+               {0, 50, 8, 40, 4800, 6600, {58, 120, 113, 0}},   {5, 0, 0, 0, 0, 0, {1, 1, 1, 5}}};
+  for (const auto& c : cases) {
+    const PadLayout l = padLayout(c.lines, c.height, c.leading, c.charWidth, c.width, c.pageHeight);
+    EXPECT_EQ(std::tie(l.lineHeight, l.charsPerLine, l.linesPerPage, l.totalPages),
+              std::tie(c.is.lineHeight, c.is.charsPerLine, c.is.linesPerPage, c.is.totalPages))
+        << c.lines << " lines, " << c.height << " high";
+  }
 }
 
-TEST(PadLayout, TabsBecomeSpacesToTheNextEighthColumn) {
-  EXPECT_EQ(expandTabs(QStringLiteral("\tfb")), QStringLiteral("        fb"));
-  EXPECT_EQ(expandTabs(QStringLiteral("abc\tx")), QStringLiteral("abc     x"));
-  EXPECT_EQ(expandTabs(QStringLiteral("12345678\tx")), QStringLiteral("12345678        x"));
-  EXPECT_EQ(expandTabs(QStringLiteral("a\t\tb")), QStringLiteral("a               b"));
-  EXPECT_EQ(expandTabs(QStringLiteral("none")), QStringLiteral("none"));
-}
-
-TEST(PadLayout, CopiesAreCollatedOrPrintedPageByPage) {
+TEST(PadLayout, TabsBecomeSpacesToTheNextEighthColumnAndCopiesAreCollatedOrPageByPage) {
+  const std::pair<const char*, const char*> tabs[] = {{"\tfb", "        fb"},
+                                                      {"abc\tx", "abc     x"},
+                                                      {"12345678\tx", "12345678        x"},
+                                                      {"a\t\tb", "a               b"},
+                                                      {"none", "none"}};
+  for (const auto& [in, out] : tabs) EXPECT_EQ(expandTabs(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
+  // pages, copies, collated -> page order
   EXPECT_EQ(pageOrder(2, 2, true), (std::vector<int>{0, 1, 0, 1}));
   EXPECT_EQ(pageOrder(2, 2, false), (std::vector<int>{0, 0, 1, 1}));
   EXPECT_EQ(pageOrder(3, 1, false), (std::vector<int>{0, 1, 2}));
@@ -154,26 +129,25 @@ TEST_F(PrintTest, LongReportsRunOverPagesAndCopiesFollowTheCollation) {
             std::string::npos);
 
   // Two copies: not collated, page 1 twice then page 2 twice; collated, 1 2 ... 1 2 ...
-  auto first = [](const std::string& page) {
-    std::smatch m;
-    return std::regex_search(page, m, std::regex("report line (\\d+)")) ? std::stoi(m[1]) : -1;
-  };
   for (bool collate : {false, true}) {
-    auto p = pdfPrinter(collate ? "collated.pdf" : "uncollated.pdf");
+    const std::string file = collate ? "collated.pdf" : "uncollated.pdf";
+    auto p = pdfPrinter(file);
     p->setCopyCount(2);
     p->setCollateCopies(collate);
     ASSERT_FALSE(p->supportsMultipleCopies());
     ASSERT_TRUE(printPadTo(*p, text, padFont(), nullptr));
-    const std::string file = collate ? "collated.pdf" : "uncollated.pdf";
     ASSERT_EQ(pdfPages(file), 2 * pages);
-    std::vector<int> starts;
-    for (int i = 1; i <= 2 * pages; ++i) starts.push_back(first(pdfText(file, i)));
+    std::vector<int> starts;  // the first report line of each page
+    std::smatch m;
+    for (int i = 1; i <= 2 * pages; ++i) {
+      const std::string page = pdfText(file, i);
+      starts.push_back(std::regex_search(page, m, std::regex("report line (\\d+)")) ? std::stoi(m[1]) : -1);
+    }
+    EXPECT_EQ(starts[0], 1);
     if (collate) {
-      EXPECT_EQ(starts[0], 1);
       EXPECT_EQ(starts[pages], 1);  // the second copy starts again at page 1
       EXPECT_NE(starts[1], 1);
     } else {
-      EXPECT_EQ(starts[0], 1);
       EXPECT_EQ(starts[1], 1);  // page 1 twice
       EXPECT_EQ(starts[2], starts[3]);
       EXPECT_GT(starts[2], 1);
@@ -181,42 +155,11 @@ TEST_F(PrintTest, LongReportsRunOverPagesAndCopiesFollowTheCollation) {
   }
 }
 
-// Answers the modal windows as they come: the print dialog is sent to a PDF file (or cancelled), a
-// message box is read and closed.
-class ModalAnswerer {
- public:
-  ModalAnswerer(QString pdf, bool acceptDialog) : pdf_(std::move(pdf)), accept_(acceptDialog) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* w = QApplication::activeModalWidget();
-      if (auto* d = qobject_cast<QPrintDialog*>(w); d && d->isVisible()) {
-        ++dialogs;
-        if (!accept_) return d->reject();
-        // The user types the PDF's name into the dialog's file field.
-        auto* name = d->findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (!name) return d->reject();
-        name->setText(QDir::current().absoluteFilePath(pdf_));
-        d->accept();
-      } else if (auto* m = qobject_cast<QMessageBox*>(w); m && m->isVisible()) {
-        messages.push_back(m->windowTitle().toStdString() + ": " + m->text().toStdString());
-        m->accept();
-      }
-    });
-    timer_.start(20);
-  }
-  int dialogs = 0;
-  std::vector<std::string> messages;
-
- private:
-  QString pdf_;
-  bool accept_;
-  QTimer timer_;
-};
-
 TEST_F(PrintTest, ThePadGoesThroughThePrintDialogToAPdfWithoutAPrinter) {
   QWidget owner;
   owner.setWindowTitle(QStringLiteral("Vardelin"));
   {
-    ModalAnswerer answer(QStringLiteral("printed.pdf"), true);
+    guitest::ModalAnswerer answer(QStringLiteral("printed.pdf"));
     EXPECT_TRUE(printReportPad(&owner, QStringLiteral("\r\n Job number or ID: 7\r\n Allowable fb = 33.00 ksi"), padFont()));
     EXPECT_EQ(answer.dialogs, 1);
     EXPECT_TRUE(answer.messages.empty());
@@ -228,18 +171,18 @@ TEST_F(PrintTest, ThePadGoesThroughThePrintDialogToAPdfWithoutAPrinter) {
 
   // An empty pad: the dialog, then the "Debug" box, and no job.
   {
-    ModalAnswerer answer(QStringLiteral("empty.pdf"), true);
+    guitest::ModalAnswerer answer(QStringLiteral("empty.pdf"));
     EXPECT_TRUE(printReportPad(&owner, QString(), padFont()));
     EXPECT_EQ(answer.messages, (std::vector<std::string>{"Debug: iTotalLines==0"}));
   }
-  EXPECT_FALSE(std::filesystem::exists("empty.pdf"));
   // A cancelled dialog says so in its own "Debug" box; it is not a failure.
   {
-    ModalAnswerer answer(QStringLiteral("never.pdf"), false);
+    guitest::ModalAnswerer answer;  // cancels the dialog
     EXPECT_TRUE(printReportPad(&owner, QStringLiteral("text"), padFont()));
     EXPECT_EQ(answer.messages, (std::vector<std::string>{"Debug: PrintDlg()==NULL"}));
   }
-  EXPECT_FALSE(std::filesystem::exists("never.pdf"));
+  // Neither the empty pad nor the cancelled dialog left a file.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // printed.pdf
 }
 
 TEST_F(PrintTest, CancellingFromTheProgressBoxEndsTheJobAsAFailure) {
@@ -271,7 +214,7 @@ TEST_F(PrintTest, ADiagramPrintsAtTwoThirdsOfTheWidthInTheTopQuarter) {
   EXPECT_EQ(pdfPages("diagram.pdf"), 1);
   // Word boxes in points: the title lies left, the values end before two-thirds of the width, and both
   // sit at the bottom of the top quarter of the page.
-  const std::string boxes = run("pdftotext -bbox diagram.pdf - 2>/dev/null");
+  const std::string boxes = shell("pdftotext -bbox diagram.pdf - 2>/dev/null");
   std::smatch m;
   ASSERT_TRUE(std::regex_search(boxes, m, std::regex("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"")));
   const double pageW = std::stod(m[1]), pageH = std::stod(m[2]);
@@ -342,32 +285,19 @@ TEST_F(PrintTest, PicturesExportAsPngSvgAndPdf) {
   // The grey section fills the middle.
   EXPECT_TRUE(near(png.pixel(297, 437), 220, 220, 220, 10));
   ASSERT_TRUE(exportPicture(pic, QStringLiteral("sketch.svg"), QSize(190, 240)));
-  std::ifstream svg("sketch.svg");
-  std::stringstream s;
-  s << svg.rdbuf();
-  EXPECT_NE(s.str().find(" b </text>"), std::string::npos);
+  EXPECT_NE(slurp("sketch.svg").find(" b </text>"), std::string::npos);
   ASSERT_TRUE(exportPicture(drawInteractionDiagram({{0, 100}, {50, 0}, {0, -50}}, {}, 0, 0),
                             QStringLiteral("concol.pdf"), QSize(696, 536)));
   EXPECT_NE(pdfText("concol.pdf").find("Tie-Column Interaction Diagram"), std::string::npos);
-  EXPECT_FALSE(exportPicture(pic, QStringLiteral("sketch.bmpx"), QSize(10, 10)));
-  EXPECT_FALSE(exportPicture(pic, QStringLiteral("no/such/folder/a.png"), QSize(10, 10)));
-  EXPECT_FALSE(exportPicture(pic, QStringLiteral("no/such/folder/a.pdf"), QSize(10, 10)));
+  for (const char* refused : {"sketch.bmpx", "no/such/folder/a.png", "no/such/folder/a.pdf"})
+    EXPECT_FALSE(exportPicture(pic, QString::fromLatin1(refused), QSize(10, 10))) << refused;
 }
 
 TEST_F(PrintTest, CancellingTheDiagramPrintDialogIsNotAFailure) {
   ASSERT_TRUE(writeSectionSketch("x.emf"));
-  bool shown = false;
-  // The dialog may take a moment to come up; keep looking for it.
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); d && d->isVisible()) {
-      shown = true;
-      d->reject();
-    }
-  });
-  poll.start(20);
+  guitest::ModalAnswerer cancel;
   EXPECT_TRUE(qtPictureOutput().print("x.emf"));
-  EXPECT_TRUE(shown);
+  EXPECT_EQ(cancel.dialogs, 1);
 }
 
 }  // namespace
