@@ -108,18 +108,18 @@ RoleDesign designInRole(std::string& r, DesignResult& result, const RoleInputs& 
           ubcColumnCheck(r, result, in.dead, in.live, in.seismic, in.Rw, smallerOf(d.major.fa, d.minor.fa), in.A);
       break;
     case ColumnRole::CbfBrace:
-      d.beta = braceStressFactor(in.klrMax, in.Cc);
-      if (cbfSlendernessBlock(r, result, in.lr, in.Fy, d.beta))
-        bothAxes(d.beta, {});
+      d.Beta = braceStressFactor(in.klrMax, in.Cc);
+      if (cbfSlendernessBlock(r, result, in.lr, in.Fy, d.Beta))
+        bothAxes(d.Beta, {});
       else
-        d.stopText = kCbfStopText;
+        d.stop = kCbfStopText;
       break;
     case ColumnRole::ScbfBrace:
       if (scbfSlendernessBlock(r, result, in.klrMax, in.Fy)) {
         if (in.scbfChecks) in.scbfChecks(r, result);
         bothAxes(0.0, {});
       } else {
-        d.stopText = kScbfStopText;
+        d.stop = kScbfStopText;
       }
       break;
   }

@@ -56,21 +56,22 @@ bool scbfSlendernessBlock(std::string& report, DesignResult& result, double klr,
 // What a two-axis column's role adds to its axis checks: both axes with Q; a seismic-frame column then
 // the UBC combination on the smaller fa; a CBF brace its l/r block and Beta on both axes; an SCBF brace
 // its kl/r line, `scbfChecks` (a W's compactness) and both axes. A brace beyond its limit stops there and
-// `stopText` says so.
+// `stop` says so. The W and tube columns are RoleDesigns: their last design's results.
 struct RoleInputs {
   ColumnRole role;
   double klrX, klrY, klrMax;  // kl/r of each axis and the larger
   double lr;                  // l/r without K, the larger: the CBF brace limit
   double Cc, Fy, Q, A, P;
-  double dead, live, seismic;
-  int Rw;
-  std::string_view minorNote;  // after the minor-axis heading of a seismic-frame column
-  std::function<void(std::string& report, DesignResult& result)> scbfChecks;
+  double dead = 0.0, live = 0.0, seismic = 0.0;  // kip, for a seismic-frame column
+  int Rw = 4;
+  std::string_view minorNote = {};  // after the minor-axis heading of a seismic-frame column
+  std::function<void(std::string& report, DesignResult& result)> scbfChecks = {};
 };
 struct RoleDesign {
   AxisResult major, minor;
-  double beta = 0.0, seismicP = 0.0;
-  std::string stopText;
+  double Beta = 0.0;      // CBF brace stress reduction
+  double seismicP = 0.0;  // the UBC load combination (seismic-frame column)
+  std::string stop;       // why a brace stopped early, "" when it did not
 };
 RoleDesign designInRole(std::string& report, DesignResult& result, const RoleInputs& in);
 

@@ -55,10 +55,8 @@ void TubeColumnAsd::effectiveArea(double klr) {
 }
 
 std::string TubeColumnAsd::design() {
-  stopText_.clear();
   result_ = DesignResult{};
-  major = minor = AxisResult{};
-  seismicP = 0.0;
+  static_cast<RoleDesign&>(*this) = RoleDesign{};
   Qa = 1.0;
   Aeff = A;
   const ColumnRole role = columnRoleFrom(columnType);
@@ -133,28 +131,10 @@ std::string TubeColumnAsd::design() {
                              ? "\r\n This column is classified as a thin-walled when b/t > 238/sqrt(Fy)\r\n Punch "
                                "shear is a problem on this shape.  Avoid shear tab!"
                              : "";
-  const RoleDesign d = designInRole(r, result_,
-                                    {role,
-                                     klrX,
-                                     klrY,
-                                     klrMax,
-                                     largerOf(Lx * 12.0 / rxx, Ly * 12.0 / ryy),
-                                     Cc,
-                                     Fy,
-                                     Qa,
-                                     A,
-                                     P,
-                                     D,
-                                     L,
-                                     E,
-                                     Rw,
-                                     thinWall,
-                                     {}});
-  major = d.major;
-  minor = d.minor;
-  Beta = d.beta;
-  seismicP = d.seismicP;
-  stopText_ = d.stopText;
+  RoleInputs in{role, klrX, klrY, klrMax, largerOf(Lx * 12.0 / rxx, Ly * 12.0 / ryy), Cc, Fy, Qa, A, P};
+  in.dead = D, in.live = L, in.seismic = E, in.Rw = Rw;
+  in.minorNote = thinWall;
+  static_cast<RoleDesign&>(*this) = designInRole(r, result_, in);
   appendSummary(r, result_);
   return r;
 }

@@ -9,7 +9,7 @@
 
 namespace vd {
 
-class TubeColumnAsd {
+class TubeColumnAsd : public RoleDesign {
  public:
   // Lengths in ft, loads in kip, Fy in ksi; x is the strong axis.
   TubeColumnAsd(const SectionRecord& rec, double Kx, double Lx, double Ky, double Ly, double P, double Fy, double D,
@@ -19,7 +19,7 @@ class TubeColumnAsd {
   std::string inputError() const;
   // The design report; stopText() as for the W column.
   std::string design();
-  const std::string& stopText() const { return stopText_; }
+  const std::string& stopText() const { return stop; }
   const DesignResult& result() const { return result_; }
 
   const SectionRecord& rec;
@@ -30,16 +30,12 @@ class TubeColumnAsd {
   double A, rxx, ryy, t, width, depth, bt, ht;
   double klrMax = 0.0;
 
-  double Beta = 0.0;
-  AxisResult major, minor;
-  double seismicP = 0.0;
   // Walls with flat b/t above 238/sqrt(Fy) work on their effective widths at the stress f they carry at
   // the allowable load; Qa = A_eff / A (1 when fully effective).
   double Qa = 1.0, Aeff = 0.0, fWall = 0.0, beWidth = 0.0, beDepth = 0.0;
 
  private:
   void effectiveArea(double klr);
-  std::string stopText_;
   DesignResult result_;
 };
 

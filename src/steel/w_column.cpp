@@ -32,10 +32,8 @@ WColumnAsd::WColumnAsd(const SectionRecord& r, double kx, double lx, double ky, 
 std::string WColumnAsd::inputError() const { return columnInputError(Fy, Kx, Lx, Ky, Ly, rx, ry, A, klrMax); }
 
 std::string WColumnAsd::design() {
-  stopText_.clear();
   result_ = DesignResult{};
-  major = minor = AxisResult{};
-  seismicP = 0.0;
+  static_cast<RoleDesign&>(*this) = RoleDesign{};
   const ColumnRole role = columnRoleFrom(columnType);
   const double dL = rec.d, bf = rec.bf, tf = rec.tf, dAf = rec.dAf, rT = rec.rT;
   const double klrX = Kx * Lx * 12.0 / rx;
@@ -120,10 +118,9 @@ std::string WColumnAsd::design() {
             fWeb, hEff, h, Qa * A, Qa);
     appendf(r, "\r\n\r\n\t Cc = sqrt(2*pi^2*E/Fy) =%.2f", Cc);
   }
-  const double Q = Qs * Qa;
 
-  RoleInputs in{role, klrX, klrY, klrMax, largerOf(Lx * 12.0 / rx, Ly * 12.0 / ry), Cc, Fy, Q, A, P, D, L,
-                E,    Rw,   {},   {}};
+  RoleInputs in{role, klrX, klrY, klrMax, largerOf(Lx * 12.0 / rx, Ly * 12.0 / ry), Cc, Fy, Qs * Qa, A, P};
+  in.dead = D, in.live = L, in.seismic = E, in.Rw = Rw;
   // An SCBF brace needs compact flanges and web.
   in.scbfChecks = [&](std::string& out, DesignResult& result) {
     if (!flangeCompact) {
@@ -135,12 +132,7 @@ std::string WColumnAsd::design() {
       result.check(htw / (253.0 / sqrtFy), false, "compact web of an SCBF brace, h/tw");
     }
   };
-  const RoleDesign d = designInRole(r, result_, in);
-  major = d.major;
-  minor = d.minor;
-  Beta = d.beta;
-  seismicP = d.seismicP;
-  stopText_ = d.stopText;
+  static_cast<RoleDesign&>(*this) = designInRole(r, result_, in);
   appendSummary(r, result_);
   return r;
 }

@@ -8,7 +8,7 @@
 
 namespace vd {
 
-class WColumnAsd {
+class WColumnAsd : public RoleDesign {
  public:
   // Lengths in ft, loads in kip, Fy in ksi. Rw is the UBC structural system coefficient (4..12).
   WColumnAsd(const SectionRecord& rec, double Kx, double Lx, double Ky, double Ly, double P, double Fy, double D,
@@ -20,7 +20,7 @@ class WColumnAsd {
   // The design report. A brace that fails its slenderness limit ends early; stopText() then holds the
   // line the form shows in place of its header.
   std::string design();
-  const std::string& stopText() const { return stopText_; }
+  const std::string& stopText() const { return stop; }
   const DesignResult& result() const { return result_; }
 
   const SectionRecord& rec;
@@ -38,12 +38,8 @@ class WColumnAsd {
 
   // Results of the last design(), for callers that want the numbers.
   double Lc = 0.0, Lu = 0.0;  // in
-  double Beta = 0.0;
-  AxisResult major, minor;
-  double seismicP = 0.0;  // the UBC load combination (seismic-frame column)
 
  private:
-  std::string stopText_;
   DesignResult result_;
 };
 
