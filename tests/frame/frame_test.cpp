@@ -43,27 +43,25 @@ TEST_F(FrameTest, StartsFromDefaultsWithoutASettingsFile) {
   EXPECT_FALSE(std::filesystem::exists(ini()));
 }
 
+// The concrete beam record reads its ACI keys without regard to case, and writes them back formatted.
 TEST_F(FrameTest, ConcreteRecordRoundTripsThroughTheAciKeys) {
+  using S = ConcreteBeamRecord;
+  const struct {
+    const char* key;
+    const char* stored;
+    S::Slot slot;
+    double read;
+  } keys[] = {{"F'c", "4", S::Fc, 4.0},          {"FY", "60.5", S::Fy, 60.5},   {"phi", "0.9", S::Phi, 0.9},
+              {"bm_width", "12", S::Width, 12.0}, {"bm_d", "21.5", S::Depth, 21.5}, {"bm_As", "3.16", S::As, 3.16}};
   {
     Settings s(ini());
-    s.write("ACI", "F'c", "4");
-    s.write("aci", "FY", "60.5");
-    s.write("ACI", "phi", "0.9");
-    s.write("ACI", "bm_width", "12");
-    s.write("ACI", "bm_d", "21.5");
-    s.write("ACI", "bm_As", "3.16");
+    for (const auto& k : keys) s.write("aci", k.key, k.stored);
     s.write("Wood", "sawnSpecieNum", "3");
     s.write("Project", "ID", "JOB-123456789");
   }
   Settings s(ini());
   AppState st(s);
-  using S = ConcreteBeamRecord;
-  EXPECT_EQ(st.concreteBeam[S::Fc], 4.0);
-  EXPECT_EQ(st.concreteBeam[S::Fy], 60.5);
-  EXPECT_EQ(st.concreteBeam[S::Phi], 0.9);
-  EXPECT_EQ(st.concreteBeam[S::Width], 12.0);
-  EXPECT_EQ(st.concreteBeam[S::Depth], 21.5);
-  EXPECT_EQ(st.concreteBeam[S::As], 3.16);
+  for (const auto& k : keys) EXPECT_EQ(st.concreteBeam[k.slot], k.read) << k.key;
   EXPECT_EQ(st.concreteBeam[S::Moment], 0.0);
   EXPECT_EQ(st.sawnSpecies, 3);
   EXPECT_EQ(st.jobNumber, "JOB-123456789");  // a job number is never cut short
