@@ -32,57 +32,36 @@ int findUs(ShapeTable t, const std::string& us) {
     return ::testing::AssertionFailure() << actual << " vs " << expected << " (rel " << rel << ")";
 }
 
-TEST(SteelTables, RowCountsAndFamilyBoundaries) {
-    EXPECT_EQ(rowCount(ShapeTable::W), 302);
-    EXPECT_EQ(rowCount(ShapeTable::Tee), 302);
-    EXPECT_EQ(rowCount(ShapeTable::Channel), 62);
-    EXPECT_EQ(rowCount(ShapeTable::Angle), 259);
-    EXPECT_EQ(rowCount(ShapeTable::Tube), 381);
-    EXPECT_EQ(rowCount(ShapeTable::Pipe), 48);
-
-    auto typeOf = [](ShapeTable t, int i) { return std::string(row(t, i).type); };
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstMRow - 1), "W");
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstMRow), "M");
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstSRow - 1), "M");
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstSRow), "S");
-    EXPECT_EQ(typeOf(ShapeTable::Channel, kFirstMcRow - 1), "C");
-    EXPECT_EQ(typeOf(ShapeTable::Channel, kFirstMcRow), "MC");
-    EXPECT_EQ(typeOf(ShapeTable::Angle, kFirstDoubleAngleRow - 1), "L");
-    EXPECT_EQ(typeOf(ShapeTable::Angle, kFirstDoubleAngleRow), "2L");
-    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxRow - 1), "P");
-    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxRow), "PX");
-    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxxRow), "PXX");
-    EXPECT_FALSE(isDoubleAngleRow(122));
-    EXPECT_TRUE(isDoubleAngleRow(123));
-    EXPECT_TRUE(isDoubleAngleRow(258));
-    EXPECT_FALSE(isDoubleAngleRow(259));
-}
-
-TEST(SteelTables, TypeTagIsZeroPadded) {
-    for (ShapeTable t : {ShapeTable::W, ShapeTable::Tee, ShapeTable::Channel, ShapeTable::Angle,
-                         ShapeTable::Tube, ShapeTable::Pipe}) {
-        for (int i = 0; i < rowCount(t); ++i) {
-            const SectionRecord& r = row(t, i);
+// Each table: its row count, the family tag on each side of a boundary between families, every tag
+// zero-padded and starting its row's designation, and nothing read outside the table.
+TEST(SteelTables, RowCountsFamiliesAndBounds) {
+    using enum ShapeTable;
+    const struct { ShapeTable t; int count; std::vector<std::pair<int, const char*>> tags; } tables[] = {
+        {W, 302, {{kFirstMRow - 1, "W"}, {kFirstMRow, "M"}, {kFirstSRow - 1, "M"}, {kFirstSRow, "S"}}},
+        {Tee, 302, {}},
+        {Channel, 62, {{kFirstMcRow - 1, "C"}, {kFirstMcRow, "MC"}}},
+        {Angle, 259, {{kFirstDoubleAngleRow - 1, "L"}, {kFirstDoubleAngleRow, "2L"}}},
+        {Tube, 381, {}},
+        {Pipe, 48, {{kFirstPxRow - 1, "P"}, {kFirstPxRow, "PX"}, {kFirstPxxRow, "PXX"}}},
+    };
+    for (const auto& tb : tables) {
+        ASSERT_EQ(rowCount(tb.t), tb.count);
+        for (const auto& [i, tag] : tb.tags) EXPECT_STREQ(row(tb.t, i).type, tag) << i;
+        for (int i = 0; i < tb.count; ++i) {
+            const SectionRecord& r = row(tb.t, i);
             const size_t n = strnlen(r.type, sizeof r.type);
             ASSERT_LT(n, sizeof r.type);
             for (size_t j = n; j < sizeof r.type; ++j) EXPECT_EQ(r.type[j], '\0');
-            // The US designation starts with the family tag.
-            EXPECT_EQ(std::string(usDesignation(t, i)).rfind(r.type, 0), 0u) << usDesignation(t, i);
+            EXPECT_EQ(std::string(usDesignation(tb.t, i)).rfind(r.type, 0), 0u) << usDesignation(tb.t, i);
+        }
+        for (int i : {-1, -1000, tb.count, tb.count + 1, 2147483647, -2147483647 - 1}) {
+            EXPECT_EQ(sectionRow(tb.t, i), nullptr);
+            EXPECT_STREQ(usDesignation(tb.t, i), "");
+            EXPECT_STREQ(metricDesignation(tb.t, i), "");
+            EXPECT_EQ(rowSource(tb.t, i), nullptr);
         }
     }
-}
-
-TEST(SteelTables, OutOfRangeIndexesReadNothing) {
-    for (ShapeTable t : {ShapeTable::W, ShapeTable::Tee, ShapeTable::Channel, ShapeTable::Angle,
-                         ShapeTable::Tube, ShapeTable::Pipe}) {
-        for (int i : {-1, -1000, rowCount(t), rowCount(t) + 1, 2147483647, -2147483647 - 1}) {
-            EXPECT_EQ(sectionRow(t, i), nullptr);
-            EXPECT_STREQ(usDesignation(t, i), "");
-            EXPECT_STREQ(metricDesignation(t, i), "");
-            EXPECT_EQ(rowSource(t, i), nullptr);
-        }
-        EXPECT_NE(sectionRow(t, rowCount(t) - 1), nullptr);
-    }
+    for (int i : {122, 123, 258, 259}) EXPECT_EQ(isDoubleAngleRow(i), i == 123 || i == 258) << i;
     EXPECT_EQ(sectionRow(static_cast<ShapeTable>(17), 0), nullptr);
     EXPECT_EQ(rowCount(static_cast<ShapeTable>(-1)), 0);
 }
@@ -119,13 +98,10 @@ TEST(SteelTables, TeeRowIsCutFromTheWRowBesideIt) {
         EXPECT_EQ(std::string(t.type), std::string(w.type) + "T") << i;
         EXPECT_FLOAT_EQ(t.nominal, w.nominal / 2) << i;
         if (i == 0) continue;  // W44x335 keeps its earlier-edition dimensions
-        // Half the W: same flanges and web, half the depth, area and weight.
+        // Half the W: same flanges, half the depth and weight (every value: the database comparison).
         EXPECT_TRUE(near(t.bf, w.bf, 0.01)) << usDesignation(ShapeTable::Tee, i);
-        EXPECT_TRUE(near(t.tw, w.tw, 0.02)) << usDesignation(ShapeTable::Tee, i);
         EXPECT_TRUE(near(t.d, w.d / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
-        EXPECT_TRUE(near(t.A, w.A / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
         EXPECT_TRUE(near(t.weight, w.weight / 2, 0.01)) << usDesignation(ShapeTable::Tee, i);
-        EXPECT_TRUE(near(t.Iyy, w.Iyy / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
     }
 }
 
@@ -151,26 +127,14 @@ TEST(SteelTables, TellingRowsHoldTheirTabulatedValues) {
     EXPECT_FLOAT_EQ(p.Zyy, p.Zxx);
 }
 
-TEST(SteelTables, WDetailingDimensions) {
-    for (int i = 0; i < kWRowCount; ++i) {
+// M and S rows have no detailing dimensions, only the design k (the W rows' detailing values are
+// compared with the database in steel_tables_database_test.cpp).
+TEST(SteelTables, MAndSRowsHaveNoDetailingDimensions) {
+    for (int i = kFirstMRow; i < kWRowCount; ++i) {
         const SectionRecord& r = row(ShapeTable::W, i);
-        const char* name = usDesignation(ShapeTable::W, i);
-        if (i >= kFirstMRow) {
-            EXPECT_EQ(r.kdet16, 0) << name;
-            EXPECT_EQ(r.k1_16, 0) << name;
-            EXPECT_EQ(r.T8, 0) << name;
-            EXPECT_EQ(r.kdes, 0) << name;
-            EXPECT_GT(r.k, 0) << name;
-            continue;
-        }
-        // Detailing k is never below the design k; T = d - 2k.
-        EXPECT_GE(r.kdet16 / 16.0, r.kdes - 0.01) << name;
-        EXPECT_LT(r.kdet16 / 16.0, r.kdes + 1.0) << name;
-        EXPECT_NEAR(r.T8 / 8.0, r.d - 2.0 * r.kdet16 / 16.0, 0.2) << name;
-        EXPECT_GT(r.k1_16 / 16.0, r.tw / 2) << name;
-        if (i != 0 && i != 186) {
-            EXPECT_FLOAT_EQ(r.k, r.kdes) << name;
-        }
+        EXPECT_EQ(r.kdet16 + r.k1_16 + r.T8, 0) << usDesignation(ShapeTable::W, i);
+        EXPECT_EQ(r.kdes, 0) << usDesignation(ShapeTable::W, i);
+        EXPECT_GT(r.k, 0) << usDesignation(ShapeTable::W, i);
     }
 }
 
