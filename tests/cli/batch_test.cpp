@@ -10,7 +10,7 @@
 #include "app/all_forms.h"
 #include "cli/batch_runner.h"
 #include "cli/csv.h"
-#include "cli/run_cli.h"
+#include "support/cli_run.h"
 #include "jobs/job.h"
 
 namespace {
@@ -23,11 +23,10 @@ Records fieldsOf(const std::vector<vd::CsvRecord>& records) {
   return out;
 }
 
-std::string slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+// A batch run of FORM over TABLE (as t.csv) in a folder of its own; standard error kept apart.
+vdtest::CliRun runBatch(const std::string& form, const std::string& table, const std::string& args) {
+  return vdtest::runCli("--batch \"" + form + "\" t.csv " + args, "",
+                        [&](const std::filesystem::path& dir) { std::ofstream(dir / "t.csv") << table; }, true, true);
 }
 
 TEST(BatchCsv, ReadsQuotedFieldsLineEndsAndAByteOrderMark) {
@@ -100,15 +99,11 @@ TEST(Batch, RowsGiveWhatTheirScriptsGiveWithReportsAndJob) {
                             "\"B-3, \"\"east\"\"\",W12X14,W,on,300,25,30,1,,24,0.8\n"
                             "B-4,HSS6.625X0.280,HSS (round),on,20,10,6,1,4,,\n"
                             "B-5,,W,on,200,40,10,1.0,,,\n";
-  const auto dir = clitest::cliDir();
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  std::ofstream(dir / "beams.csv") << table;
-  const clitest::Result r = clitest::runArgs(
-      "--settings t.ini --job j.vardelin --batch \"Steel Flexure AISC 360-22\" beams.csv --lightest --reports rep", false);
-  ASSERT_EQ(r.status, 0) << r.out << slurp(dir / "stderr.txt");
-  // A batch keeps its rows' inputs to itself.
-  EXPECT_FALSE(std::filesystem::exists(dir / "t.ini"));
+  const vdtest::CliRun r =
+      runBatch("Steel Flexure AISC 360-22", table, "--job j.vardelin --lightest --reports rep");
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  const std::filesystem::path& dir = r.dir;
+  EXPECT_FALSE(std::filesystem::exists(dir / "t.ini")) << "a batch keeps its rows' inputs to itself";
 
   std::vector<vd::CsvRecord> in, out;
   ASSERT_EQ(vd::parseCsv(table, in), "");
@@ -134,7 +129,7 @@ TEST(Batch, RowsGiveWhatTheirScriptsGiveWithReportsAndJob) {
     EXPECT_EQ(got[12], expected.ok ? "OK" : "NO GOOD");
     EXPECT_EQ(got[13], expected.governing);
     EXPECT_EQ(got[15].empty(), !cells[1].empty()) << "the rows found, for a searched row only";
-    EXPECT_EQ(slurp(dir / "rep" / vd::reportFileName(static_cast<int>(i), cells[0])), runner.padText());
+    EXPECT_EQ(r.file("rep/" + vd::reportFileName(static_cast<int>(i), cells[0])), runner.padText());
     EXPECT_EQ(job->get(static_cast<int>(i)).mark, cells[0]);
     EXPECT_EQ(job->get(static_cast<int>(i)).report, runner.padText());
   }
@@ -145,14 +140,17 @@ TEST(Batch, RowsGiveWhatTheirScriptsGiveWithReportsAndJob) {
   EXPECT_EQ(out[2].fields[14], "W18X40");
 }
 
+// Each bad row says why on its own line of the output table and the good row after it still runs; a
+// table that cannot be read at all stops the batch with status 2.
 TEST(Batch, MalformedRowsSayWhyAndTheOthersStillRun) {
   struct Case {
     const char* name;
-    const char* table;
+    std::string table;     // the rows under kHeader, before the good row; or a whole table of its own
     const char* args;
     int status;
     const char* says;      // on standard output (a row) or standard error
     int calculatedRows;    // rows with OK or NO GOOD (the good row last included)
+    const char* form = "Steel Flexure AISC 360-22";
   };
   const std::string good = "B-9,W18x35,W,on,120,25,8,1.14,,24,0.8\n";
   const Case cases[] = {
@@ -165,43 +163,27 @@ TEST(Batch, MalformedRowsSayWhyAndTheOthersStillRun) {
       {"short row", "B-1,W18x35,W\n", "", 1, "row: line 2 has 3 cells, the header 11", 1},
       {"empty section without search", "B-1,,W,on,120,25,8,1,,24,0.8\n", "", 1, "give a section, or run with --lightest", 1},
       {"no section passes", "B-1,,W,on,90000,25,8,1,,24,0.8\n", "--lightest", 0, ",NO GOOD,no section passes,", 2},
-      {"unknown column", nullptr, "", 2, "\"Bogus\": no such control: Bogus", 0},
+      {"unknown column", "mark,Moment,Bogus\nB-1,1,2\n", "", 2, "\"Bogus\": no such control: Bogus", 0},
       {"not CSV", "B-1,\"W18x35,W\n", "", 2, "the table is not CSV: line 2: a quoted field is not closed", 0},
-      {"unknown form", "", "", 2, "no such menu item: Steel Flexure", 0},
+      {"unknown form", "", "", 2, "no such menu item: Steel Flexure", 0, "Steel Flexure"},
+      // A form without a Lightest button: the row that needs the search says so, the other one runs.
+      {"form without Lightest",
+       "mark,section,Fy,\"N, side along the web\",\"B, side along the flange\",side along N,side along B,f'c,"
+       "\"P, axial\"\nC-1,,36,14,14,20,20,3,200\nC-2,W10X49,36,14,14,20,20,3,200\n",
+       "--lightest", 1,
+       "C-1,,36,14,14,20,20,3,200,,ERROR,\"section: the form has no \"\"Lightest\"\" button", 1, "Base Plate for WF"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto dir = clitest::cliDir();
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "t.csv") << (c.table ? kHeader + std::string(c.table) + good : "mark,Moment,Bogus\nB-1,1,2\n");
-    const std::string form = std::string(c.name) == "unknown form" ? "Steel Flexure" : "Steel Flexure AISC 360-22";
-    const clitest::Result r = clitest::runArgs("--settings t.ini --batch \"" + form + "\" t.csv " + c.args, false);
-    const std::string err = slurp(dir / "stderr.txt");
-    EXPECT_EQ(r.status, c.status) << r.out << err;
-    EXPECT_NE((r.out + err).find(c.says), std::string::npos) << r.out << err;
+    const bool own = c.table.starts_with("mark,");
+    const vdtest::CliRun r = runBatch(c.form, own ? c.table : kHeader + c.table + good, c.args);
+    EXPECT_EQ(r.status, c.status) << r.out << r.err;
+    EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
     int calculated = 0;
     for (const char* v : {",OK,", ",NO GOOD,"})
       for (std::size_t at = r.out.find(v); at != std::string::npos; at = r.out.find(v, at + 1)) ++calculated;
     EXPECT_EQ(calculated, c.calculatedRows) << r.out;
   }
-}
-
-TEST(Batch, AFormWithoutLightestSaysSoOnTheRowsThatNeedIt) {
-  const auto dir = clitest::cliDir();
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  std::ofstream(dir / "t.csv") << "mark,section,Fy,\"N, side along the web\",\"B, side along the flange\",side along N,"
-                                  "side along B,f'c,\"P, axial\"\n"
-                                  "C-1,,36,14,14,20,20,3,200\n"
-                                  "C-2,W10X49,36,14,14,20,20,3,200\n";
-  const clitest::Result r =
-      clitest::runArgs("--settings t.ini --batch \"Base Plate for WF\" t.csv --lightest", false);
-  EXPECT_EQ(r.status, 1) << r.out << slurp(dir / "stderr.txt");
-  EXPECT_NE(r.out.find("C-1,,36,14,14,20,20,3,200,,ERROR,\"section: the form has no \"\"Lightest\"\" button"),
-            std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("C-2,W10X49,"), std::string::npos) << r.out;
-  EXPECT_EQ(r.out.find("C-2,W10X49,36,14,14,20,20,3,200,,ERROR"), std::string::npos) << r.out;
 }
 
 }  // namespace

@@ -139,10 +139,9 @@ TEST_F(LateralForceSheetTest, RowsAreLabelledFromTheRoofDown) {
   run(r, "press Cancel\n");
 }
 
-TEST(LateralForcePeriod, ASettingsFileWithoutTheKeyIsReadByComparingWithMethodA) {
+TEST_F(LateralForceSheetTest, ASettingsFileWithoutTheKeyIsReadByComparingWithMethodA) {
   // Levels at 12, 24, 36 ft with Ct 0.035: Method A gives 0.514 s.
-  const auto path = std::filesystem::temp_directory_path() / ("vd_period_" + std::to_string(::getpid()) + ".ini");
-  Settings s(path);
+  Settings s(ini());
   s.write("94UBC", "Ct", "0");
   s.write("94UBC", "H01", "12.000");
   s.write("94UBC", "H02", "24.000");
@@ -155,7 +154,6 @@ TEST(LateralForcePeriod, ASettingsFileWithoutTheKeyIsReadByComparingWithMethodA)
   EXPECT_FALSE(storedPeriodTyped(s));
   s.write("94UBC", "PeriodTyped", "1");
   EXPECT_TRUE(storedPeriodTyped(s));
-  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -1,17 +1,10 @@
 // Opens every form, types hostile text into its fields, picks, ticks and presses everything, and checks
 // that nothing crashes and no report or output file ever shows a non-finite number.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <regex>
-#include <sstream>
 
-#include "app/all_forms.h"
 #include "platform/text_format.h"
-#include "cli/script_runner.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
 namespace fs = std::filesystem;
@@ -39,28 +32,7 @@ std::string withoutEchoes(std::string text, const std::vector<std::string>& echo
   return text;
 }
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class EveryForm : public ::testing::Test {
- protected:
-  void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("vd_every_form_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
-  fs::path dir_, old_;
-};
+class EveryForm : public vdtest::ScratchDir {};
 
 // A menu item whose command has no factory does nothing when chosen; one registered under another
 // form's id opens the wrong form. The command table's template names catch both.
@@ -215,13 +187,9 @@ TEST_F(EveryForm, ExtremeStoredIntegersOpenEveryFormSafely) {
 }
 
 TEST(NonFiniteDetector, FindsPrintedInfinitiesButNotWords) {
-  EXPECT_TRUE(showsNonFinite("M = inf k-ft"));
-  EXPECT_TRUE(showsNonFinite("x=-nan"));
-  EXPECT_TRUE(showsNonFinite("INF"));
-  EXPECT_TRUE(showsNonFinite("(nan%)"));
-  EXPECT_FALSE(showsNonFinite("Reinf. Bar Tens/Comp Dev."));
-  EXPECT_FALSE(showsNonFinite("information; infinite"));
-  EXPECT_FALSE(showsNonFinite("maintenance"));
+  for (const char* shown : {"M = inf k-ft", "x=-nan", "INF", "(nan%)"}) EXPECT_TRUE(showsNonFinite(shown)) << shown;
+  for (const char* word : {"Reinf. Bar Tens/Comp Dev.", "information; infinite", "maintenance"})
+    EXPECT_FALSE(showsNonFinite(word)) << word;
 }
 
 }  // namespace

@@ -118,8 +118,9 @@ TEST_F(ReportIntegrity, OkCalculatesTheInputsAsTheyStand) {
   EXPECT_GT(changedBlocks, 15);
 }
 
-// Cancel after a Calculate, a refused input, and a settings form leave the pad, the beam result and
-// the diagram items exactly as they were; Undo brings back a replaced pad.
+// Cancel after a Calculate and a refused input leave the pad, the beam result and the diagram items
+// exactly as they were, in every form; a refused field takes the focus. (The messages, settings forms
+// and Undo: tests/golden/cli/pad_and_input_errors.txt.)
 TEST_F(ReportIntegrity, CancelAndErrorsLeaveThePadAndBeamResultAlone) {
   Settings settings(ini());
   ScriptRunner r(settings, out_, allForms());
@@ -149,61 +150,32 @@ TEST_F(ReportIntegrity, CancelAndErrorsLeaveThePadAndBeamResultAlone) {
     EXPECT_EQ(r.state().lastBeam.leftReaction, beam.leftReaction);
   }
 
-  // A field that is not a number: a message naming it, the form stays open, nothing calculated.
   run(r, "menu Stl Wide Flange Bm/ASD\npick W18x50\nset Moment 1,5\npress OK\n");
   ASSERT_NE(r.currentHost(), nullptr);
   int momentField = 0;
   for (const Control& c : r.currentHost()->form().layout().controls)
     if (momentField == 0 && c.kind == ControlKind::Edit && c.label.rfind("Moment", 0) == 0) momentField = c.id;
   EXPECT_EQ(r.currentHost()->focus(), momentField);
-  run(r, "set Moment 12'\npress Calculate\nset Moment \npress OK\npress Cancel\n");
+  run(r, "press Cancel\n");
   EXPECT_EQ(r.padText(), pad);
-  const std::string said = run(r, "show messages\n");
-  EXPECT_NE(said.find("Moment: \"1,5\" is not a number"), std::string::npos) << said;
-  EXPECT_NE(said.find("Moment: \"12'\" is not a number"), std::string::npos) << said;
-  EXPECT_NE(said.find("Moment: enter a value."), std::string::npos) << said;
-
-  // A settings form never touches the pad.
-  run(r, "menu Sawn Lumber Species\npick #1\npress OK\n");
-  EXPECT_EQ(r.padText(), pad);
-
-  // A new report replaces the pad; Undo brings the beam report back, Redo the new one.
-  run(r, "menu Stl Wide Flange Bm/ASD\nset Moment 150\nset Fy 36\nset Cb 1\nset \"Unbraced length Lb\" 10\npress OK\n");
-  const std::string steel = r.padText();
-  ASSERT_NE(steel, pad);
-  run(r, "menu Undo\n");
-  EXPECT_EQ(r.padText(), pad);
-  run(r, "menu Redo\n");
-  EXPECT_EQ(r.padText(), steel);
 }
 
 // A value the calculation limits is printed as used, with the rule that limited it; the header never
-// shows a value that was not used.
+// shows a value that was not used. The W beam (ASD) and channel limits are in tests/golden/steel
+// (beam_forms, beam_form_paths); here the LRFD lower limits and the tube.
 TEST_F(ReportIntegrity, LimitedValuesArePrintedAsUsed) {
-  struct Case {
-    const char* script;
-    std::vector<const char*> lines;
-  };
-  const Case cases[] = {
-      {"menu Stl Wide Flange Bm/ASD\npick W18x50\nset Moment 150\nset Fy 65\nset Cb 3\nset \"Unbraced length Lb\" 10\n",
-       {"Cb =2.30,  \tFy =50.00 ksi.", "Note: Fy = 65.00 ksi was limited to 50.00 ksi",
-        "Note: Cb = 3.00 was limited to 2.30 (AISC ASD F1.3"}},
-      {"menu Stl Wide Flange Bm/LRFD\npick W18x50\nset Moment 150\nset Fy 30\nset Fu 65\nset Cb 0.5\n"
-       "set \"Unbraced length Lb\" 10\n",
+  const std::pair<const char*, std::vector<const char*>> cases[] = {
+      {"menu Stl Wide Flange Bm/LRFD\npick W18x50\nset Moment 150\nset Fy 30\nset Fu 65\nset Cb 0.5\n",
        {"Cb =1.00,", "Fy =33.00 ksi.", "Note: Fy = 30.00 ksi was limited to 33.00 ksi", "Note: Cb = 0.50 was limited to 1.00"}},
-      {"menu Stl C & MC Beam\nset Moment 20\nset Fy 70\nset Cb 1\nset \"Unbraced length Lb\" 5\n",
-       {"Fy =65.00 ksi.", "Note: Fy = 70.00 ksi was limited to 65.00 ksi"}},
-      {"menu Stl Tube Beam\nset Moment 20\nset Fy 60\nset Cb 2.5\nset \"Unbraced length Lb\" 5\n",
+      {"menu Stl Tube Beam\nset Moment 20\nset Fy 60\nset Cb 2.5\n",
        {"Cb =2.30", "Fy =50.00 ksi.", "Note: Fy = 60.00 ksi was limited to 50.00 ksi"}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.script);
-    fs::remove(ini());
+  for (const auto& [script, lines] : cases) {
+    SCOPED_TRACE(script);
     Settings settings(ini());
-    std::ostringstream out;
-    ScriptRunner r(settings, out, allForms());
-    run(r, std::string(c.script) + "press OK\n");
-    for (const char* line : c.lines) EXPECT_NE(r.padText().find(line), std::string::npos) << line << "\n" << r.padText();
+    ScriptRunner r(settings, out_, allForms());
+    run(r, std::string(script) + "set \"Unbraced length Lb\" 10\npress OK\n");
+    for (const char* line : lines) EXPECT_NE(r.padText().find(line), std::string::npos) << line << "\n" << r.padText();
   }
 }
 

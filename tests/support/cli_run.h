@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -16,10 +17,13 @@ namespace vdtest {
 
 struct CliRun {
   int status = -1;
-  std::string out;            // standard output and standard error, as the user sees them
+  std::string out;            // standard output, and standard error unless the run kept it apart
+  std::string err;            // standard error, when the run kept it apart
   std::filesystem::path dir;  // the run's folder; removed with the run
   CliRun() = default;
-  CliRun(CliRun&& o) noexcept : status(o.status), out(std::move(o.out)), dir(std::move(o.dir)) { o.dir.clear(); }
+  CliRun(CliRun&& o) noexcept : status(o.status), out(std::move(o.out)), err(std::move(o.err)), dir(std::move(o.dir)) {
+    o.dir.clear();
+  }
   CliRun(const CliRun&) = delete;
   ~CliRun() {
     std::error_code ec;
@@ -47,10 +51,11 @@ inline std::string capture(const std::string& command, int* status = nullptr) {
 
 #ifdef VD_CLI
 // `cd DIR && vardelin-cli --settings t.ini ARGS`, ARGS naming a script file (an absolute path, or
-// "script.txt" written from `script` when it is not empty). `prepare` may plant files first.
+// "script.txt" written from `script` when it is not empty). `prepare` may plant files first; with
+// `apartErrors` standard error goes to `err`, so that `out` is the standard output alone.
 inline CliRun runCli(const std::string& args, const std::string& script = "",
                      const std::function<void(const std::filesystem::path&)>& prepare = nullptr,
-                     bool ownSettings = true) {
+                     bool ownSettings = true, bool apartErrors = false) {
   static std::atomic<int> serial{0};
   CliRun r;
   r.dir = std::filesystem::temp_directory_path() /
@@ -59,7 +64,15 @@ inline CliRun runCli(const std::string& args, const std::string& script = "",
   std::filesystem::create_directories(r.dir);
   if (prepare) prepare(r.dir);
   if (!script.empty()) std::ofstream(r.dir / "script.txt", std::ios::binary) << script;
-  r.out = capture("cd '" + r.dir.string() + "' && " VD_CLI " " + (ownSettings ? "--settings t.ini " : "") + args + " </dev/null 2>&1", &r.status);
+  r.out = capture("cd '" + r.dir.string() + "' && " VD_CLI " " + (ownSettings ? "--settings t.ini " : "") + args +
+                      " </dev/null " + (apartErrors ? "2>../" + r.dir.filename().string() + ".err" : "2>&1"),
+                  &r.status);
+  if (apartErrors) {
+    const std::filesystem::path errFile = r.dir.string() + ".err";
+    std::ifstream in(errFile, std::ios::binary);
+    r.err.assign(std::istreambuf_iterator<char>(in), {});
+    std::filesystem::remove(errFile);
+  }
   return r;
 }
 

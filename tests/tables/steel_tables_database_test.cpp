@@ -108,16 +108,15 @@ void compare(ShapeTable t, int i, const SectionRecord& r, const RowSource& s, co
     }
 }
 
+// A field of the record against a database column; the field's name is what a row's `overridden` lists.
+#define FIELD(member, column) Check{#member, &SectionRecord::member, column}
+
 #define SKIP_WITHOUT_DATABASE()                                                   \
     if (!database().loaded()) GTEST_SKIP() << "no AISC database at " << VD_AISC_CSV
 
 const std::vector<Check> kSectionChecks = {
-    {"weight", &SectionRecord::weight, "W"}, {"A", &SectionRecord::A, "A"},
-    {"Ixx", &SectionRecord::Ixx, "Ix"},      {"Sxx", &SectionRecord::Sxx, "Sx"},
-    {"rxx", &SectionRecord::rxx, "rx"},      {"Iyy", &SectionRecord::Iyy, "Iy"},
-    {"Syy", &SectionRecord::Syy, "Sy"},      {"ryy", &SectionRecord::ryy, "ry"},
-    {"Zxx", &SectionRecord::Zxx, "Zx"},      {"Zyy", &SectionRecord::Zyy, "Zy"},
-};
+    FIELD(weight, "W"), FIELD(A, "A"), FIELD(Ixx, "Ix"), FIELD(Sxx, "Sx"), FIELD(rxx, "rx"), FIELD(Iyy, "Iy"),
+    FIELD(Syy, "Sy"), FIELD(ryy, "ry"), FIELD(Zxx, "Zx"), FIELD(Zyy, "Zy")};
 
 std::vector<Check> withSection(std::vector<Check> extra) {
     extra.insert(extra.end(), kSectionChecks.begin(), kSectionChecks.end());
@@ -126,16 +125,9 @@ std::vector<Check> withSection(std::vector<Check> extra) {
 
 TEST(SteelTablesDatabase, WRowsMatchTheirDatabaseRows) {
     SKIP_WITHOUT_DATABASE();
-    const auto checks = withSection({{"d", &SectionRecord::d, "d"},
-                                     {"tw", &SectionRecord::tw, "tw"},
-                                     {"bf", &SectionRecord::bf, "bf"},
-                                     {"tf", &SectionRecord::tf, "tf"},
-                                     {"k", &SectionRecord::k, "kdes"},
-                                     {"bf2tf", &SectionRecord::bf2tf, "bf/2tf"},
-                                     {"htw", &SectionRecord::htw, "h/tw"},
-                                     {"J", &SectionRecord::J, "J"},
-                                     {"Cw", &SectionRecord::Cw, "Cw"},
-                                     {"Wno", &SectionRecord::Wno, "Wno"}});
+    const auto checks = withSection({
+        FIELD(d, "d"), FIELD(tw, "tw"), FIELD(bf, "bf"), FIELD(tf, "tf"), FIELD(k, "kdes"),
+        FIELD(bf2tf, "bf/2tf"), FIELD(htw, "h/tw"), FIELD(J, "J"), FIELD(Cw, "Cw"), FIELD(Wno, "Wno")});
     for (int i = 0; i < rowCount(ShapeTable::W); ++i) {
         const RowSource& s = *rowSource(ShapeTable::W, i);
         const SectionRecord& r = *sectionRow(ShapeTable::W, i);
@@ -163,12 +155,10 @@ TEST(SteelTablesDatabase, WRowsMatchTheirDatabaseRows) {
 
 TEST(SteelTablesDatabase, TeeAndChannelRowsMatchTheirDatabaseRows) {
     SKIP_WITHOUT_DATABASE();
-    const std::vector<Check> flanges = {{"d", &SectionRecord::d, "d"},     {"tw", &SectionRecord::tw, "tw"},
-                                        {"bf", &SectionRecord::bf, "bf"},  {"tf", &SectionRecord::tf, "tf"},
-                                        {"k", &SectionRecord::k, "kdes"}};
+    const std::vector<Check> flanges = {FIELD(d, "d"), FIELD(tw, "tw"), FIELD(bf, "bf"), FIELD(tf, "tf"), FIELD(k, "kdes")};
     const std::pair<ShapeTable, std::vector<Check>> tables[] = {
-        {ShapeTable::Tee, {{"ybar", &SectionRecord::ybar, "y"}, {"yp", &SectionRecord::yp, "yp"}}},
-        {ShapeTable::Channel, {{"xbar", &SectionRecord::xbar, "x"}, {"eo", &SectionRecord::eo, "eo"}}}};
+        {ShapeTable::Tee, {FIELD(ybar, "y"), FIELD(yp, "yp")}},
+        {ShapeTable::Channel, {FIELD(xbar, "x"), FIELD(eo, "eo")}}};
     for (const auto& [t, own] : tables) {
         std::vector<Check> checks = withSection(own);
         checks.insert(checks.end(), flanges.begin(), flanges.end());
@@ -181,47 +171,24 @@ TEST(SteelTablesDatabase, TeeAndChannelRowsMatchTheirDatabaseRows) {
     }
 }
 
-// "2L8X6X1LLBB" with spacing "X3/8" -> "2L8X6X1X3/8LLBB"; single angle "L8X6X1".
-std::string spaced(const std::string& label, const std::string& spacing) {
-    for (const char* suffix : {"LLBB", "SLBB"}) {
-        const std::string sfx = suffix;
-        if (label.size() > sfx.size() && label.compare(label.size() - sfx.size(), sfx.size(), sfx) == 0)
-            return label.substr(0, label.size() - sfx.size()) + spacing + sfx;
-    }
-    return label + spacing;
-}
-
-std::string singleOf(const std::string& label) {
-    std::string s = spaced(label, "");
-    for (const char* suffix : {"LLBB", "SLBB"}) {
-        const std::string sfx = suffix;
-        if (s.size() > sfx.size() && s.compare(s.size() - sfx.size(), sfx.size(), sfx) == 0)
-            s.erase(s.size() - sfx.size());
-    }
-    return s.substr(1);  // "2L..." -> "L..."
+// "2L8X6X1LLBB" -> {"2L8X6X1", "LLBB"}: the database names the spaced pair "2L8X6X1X3/8LLBB" and one
+// of its angles "L8X6X1".
+std::pair<std::string, std::string> split2L(const std::string& label) {
+    for (const std::string legs : {"LLBB", "SLBB"})
+        if (label.ends_with(legs)) return {label.substr(0, label.size() - legs.size()), legs};
+    return {label, ""};
 }
 
 TEST(SteelTablesDatabase, AngleRowsMatchTheirDatabaseRows) {
     SKIP_WITHOUT_DATABASE();
-    const std::vector<Check> single = withSection({{"xbar", &SectionRecord::xbar, "x"},
-                                                   {"ybar", &SectionRecord::ybar, "y"},
-                                                   {"rzz", &SectionRecord::rzz, "rz"},
-                                                   {"J", &SectionRecord::J, "J"},
-                                                   {"Cw", &SectionRecord::Cw, "Cw"}});
-    const std::vector<Check> pair = {{"weight", &SectionRecord::weight, "W"}, {"A", &SectionRecord::A, "A"},
-                                     {"ybar", &SectionRecord::ybar, "y"},     {"Ixx", &SectionRecord::Ixx, "Ix"},
-                                     {"Sxx", &SectionRecord::Sxx, "Sx"},      {"rxx", &SectionRecord::rxx, "rx"},
-                                     {"ryy0", &SectionRecord::ryy0, "ry"},    {"ro0", &SectionRecord::ro0, "ro"},
-                                     {"H0", &SectionRecord::H0, "H"}};
-    const std::vector<Check> at38 = {{"ryy38", &SectionRecord::ryy38, "ry"},
-                                     {"ro38", &SectionRecord::ro38, "ro"},
-                                     {"H38", &SectionRecord::H38, "H"}};
-    const std::vector<Check> at34 = {{"ryy34", &SectionRecord::ryy34, "ry"},
-                                     {"ro34", &SectionRecord::ro34, "ro"},
-                                     {"H34", &SectionRecord::H34, "H"}};
-    const std::vector<Check> ofOne = {{"rzz", &SectionRecord::rzz, "rz"},
-                                      {"J", &SectionRecord::J, "J"},
-                                      {"Cw", &SectionRecord::Cw, "Cw"}};
+    const std::vector<Check> single =
+        withSection({FIELD(xbar, "x"), FIELD(ybar, "y"), FIELD(rzz, "rz"), FIELD(J, "J"), FIELD(Cw, "Cw")});
+    const std::vector<Check> pair = {
+        FIELD(weight, "W"), FIELD(A, "A"), FIELD(ybar, "y"), FIELD(Ixx, "Ix"), FIELD(Sxx, "Sx"),
+        FIELD(rxx, "rx"), FIELD(ryy0, "ry"), FIELD(ro0, "ro"), FIELD(H0, "H")};
+    const std::vector<Check> at38 = {FIELD(ryy38, "ry"), FIELD(ro38, "ro"), FIELD(H38, "H")};
+    const std::vector<Check> at34 = {FIELD(ryy34, "ry"), FIELD(ro34, "ro"), FIELD(H34, "H")};
+    const std::vector<Check> ofOne = {FIELD(rzz, "rz"), FIELD(J, "J"), FIELD(Cw, "Cw")};
     int compared = 0;
     for (int i = 0; i < rowCount(ShapeTable::Angle); ++i) {
         const RowSource& s = *rowSource(ShapeTable::Angle, i);
@@ -236,15 +203,14 @@ TEST(SteelTablesDatabase, AngleRowsMatchTheirDatabaseRows) {
             compare(ShapeTable::Angle, i, r, s, *db, single);
         } else {
             compare(ShapeTable::Angle, i, r, s, *db, pair);
-            const Row* db38 = database().find(spaced(s.label, "X3/8"));
-            const Row* db34 = database().find(spaced(s.label, "X3/4"));
-            const Row* one = database().find(singleOf(s.label));
-            ASSERT_NE(db38, nullptr) << s.label;
-            ASSERT_NE(db34, nullptr) << s.label;
-            ASSERT_NE(one, nullptr) << s.label;
-            compare(ShapeTable::Angle, i, r, s, *db38, at38);
-            compare(ShapeTable::Angle, i, r, s, *db34, at34);
-            compare(ShapeTable::Angle, i, r, s, *one, ofOne);
+            // The same pair 3/8 in. and 3/4 in. apart, and one of its angles.
+            const auto [body, legs] = split2L(s.label);
+            for (const auto& [label, checks] : {std::pair{body + "X3/8" + legs, &at38}, std::pair{body + "X3/4" + legs, &at34},
+                                                std::pair{body.substr(1), &ofOne}}) {
+                const Row* other = database().find(label);
+                ASSERT_NE(other, nullptr) << label;
+                compare(ShapeTable::Angle, i, r, s, *other, *checks);
+            }
         }
         ++compared;
     }
@@ -253,13 +219,9 @@ TEST(SteelTablesDatabase, AngleRowsMatchTheirDatabaseRows) {
 
 TEST(SteelTablesDatabase, TubeRowsMatchTheirDatabaseRows) {
     SKIP_WITHOUT_DATABASE();
-    const auto checks = withSection({{"d", &SectionRecord::d, "Ht"},
-                                     {"t", &SectionRecord::t, "tdes"},
-                                     {"b", &SectionRecord::b, "B"},
-                                     {"bt", &SectionRecord::bt, "b/tdes"},
-                                     {"ht", &SectionRecord::ht, "h/tdes"},
-                                     {"J", &SectionRecord::J, "J"},
-                                     {"C", &SectionRecord::C, "C"}});
+    const auto checks = withSection({
+        FIELD(d, "Ht"), FIELD(t, "tdes"), FIELD(b, "B"), FIELD(bt, "b/tdes"), FIELD(ht, "h/tdes"),
+        FIELD(J, "J"), FIELD(C, "C")});
     int compared = 0;
     for (int i = 0; i < rowCount(ShapeTable::Tube); ++i) {
         const RowSource& s = *rowSource(ShapeTable::Tube, i);

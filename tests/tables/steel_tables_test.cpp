@@ -32,119 +32,76 @@ int findUs(ShapeTable t, const std::string& us) {
     return ::testing::AssertionFailure() << actual << " vs " << expected << " (rel " << rel << ")";
 }
 
-TEST(SteelTables, RowCountsAndFamilyBoundaries) {
-    EXPECT_EQ(rowCount(ShapeTable::W), 302);
-    EXPECT_EQ(rowCount(ShapeTable::Tee), 302);
-    EXPECT_EQ(rowCount(ShapeTable::Channel), 62);
-    EXPECT_EQ(rowCount(ShapeTable::Angle), 259);
-    EXPECT_EQ(rowCount(ShapeTable::Tube), 381);
-    EXPECT_EQ(rowCount(ShapeTable::Pipe), 48);
-
-    auto typeOf = [](ShapeTable t, int i) { return std::string(row(t, i).type); };
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstMRow - 1), "W");
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstMRow), "M");
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstSRow - 1), "M");
-    EXPECT_EQ(typeOf(ShapeTable::W, kFirstSRow), "S");
-    EXPECT_EQ(typeOf(ShapeTable::Channel, kFirstMcRow - 1), "C");
-    EXPECT_EQ(typeOf(ShapeTable::Channel, kFirstMcRow), "MC");
-    EXPECT_EQ(typeOf(ShapeTable::Angle, kFirstDoubleAngleRow - 1), "L");
-    EXPECT_EQ(typeOf(ShapeTable::Angle, kFirstDoubleAngleRow), "2L");
-    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxRow - 1), "P");
-    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxRow), "PX");
-    EXPECT_EQ(typeOf(ShapeTable::Pipe, kFirstPxxRow), "PXX");
-    EXPECT_FALSE(isDoubleAngleRow(122));
-    EXPECT_TRUE(isDoubleAngleRow(123));
-    EXPECT_TRUE(isDoubleAngleRow(258));
-    EXPECT_FALSE(isDoubleAngleRow(259));
-}
-
-TEST(SteelTables, TypeTagIsZeroPadded) {
-    for (ShapeTable t : {ShapeTable::W, ShapeTable::Tee, ShapeTable::Channel, ShapeTable::Angle,
-                         ShapeTable::Tube, ShapeTable::Pipe}) {
-        for (int i = 0; i < rowCount(t); ++i) {
-            const SectionRecord& r = row(t, i);
+// Each table: its row count, the family tag on each side of a boundary between families, every tag
+// zero-padded and starting its row's designation, and nothing read outside the table.
+TEST(SteelTables, RowCountsFamiliesAndBounds) {
+    using enum ShapeTable;
+    const struct { ShapeTable t; int count; std::vector<std::pair<int, const char*>> tags; } tables[] = {
+        {W, 302, {{kFirstMRow - 1, "W"}, {kFirstMRow, "M"}, {kFirstSRow - 1, "M"}, {kFirstSRow, "S"}}},
+        {Tee, 302, {}},
+        {Channel, 62, {{kFirstMcRow - 1, "C"}, {kFirstMcRow, "MC"}}},
+        {Angle, 259, {{kFirstDoubleAngleRow - 1, "L"}, {kFirstDoubleAngleRow, "2L"}}},
+        {Tube, 381, {}},
+        {Pipe, 48, {{kFirstPxRow - 1, "P"}, {kFirstPxRow, "PX"}, {kFirstPxxRow, "PXX"}}},
+    };
+    for (const auto& tb : tables) {
+        ASSERT_EQ(rowCount(tb.t), tb.count);
+        for (const auto& [i, tag] : tb.tags) EXPECT_STREQ(row(tb.t, i).type, tag) << i;
+        for (int i = 0; i < tb.count; ++i) {
+            const SectionRecord& r = row(tb.t, i);
             const size_t n = strnlen(r.type, sizeof r.type);
             ASSERT_LT(n, sizeof r.type);
             for (size_t j = n; j < sizeof r.type; ++j) EXPECT_EQ(r.type[j], '\0');
-            // The US designation starts with the family tag.
-            EXPECT_EQ(std::string(usDesignation(t, i)).rfind(r.type, 0), 0u) << usDesignation(t, i);
+            EXPECT_EQ(std::string(usDesignation(tb.t, i)).rfind(r.type, 0), 0u) << usDesignation(tb.t, i);
+        }
+        for (int i : {-1, -1000, tb.count, tb.count + 1, 2147483647, -2147483647 - 1}) {
+            EXPECT_EQ(sectionRow(tb.t, i), nullptr);
+            EXPECT_STREQ(usDesignation(tb.t, i), "");
+            EXPECT_STREQ(metricDesignation(tb.t, i), "");
+            EXPECT_EQ(rowSource(tb.t, i), nullptr);
         }
     }
-}
-
-TEST(SteelTables, OutOfRangeIndexesReadNothing) {
-    for (ShapeTable t : {ShapeTable::W, ShapeTable::Tee, ShapeTable::Channel, ShapeTable::Angle,
-                         ShapeTable::Tube, ShapeTable::Pipe}) {
-        for (int i : {-1, -1000, rowCount(t), rowCount(t) + 1, 2147483647, -2147483647 - 1}) {
-            EXPECT_EQ(sectionRow(t, i), nullptr);
-            EXPECT_STREQ(usDesignation(t, i), "");
-            EXPECT_STREQ(metricDesignation(t, i), "");
-            EXPECT_EQ(rowSource(t, i), nullptr);
-        }
-        EXPECT_NE(sectionRow(t, rowCount(t) - 1), nullptr);
-    }
+    for (int i : {122, 123, 258, 259}) EXPECT_EQ(isDoubleAngleRow(i), i == 123 || i == 258) << i;
     EXPECT_EQ(sectionRow(static_cast<ShapeTable>(17), 0), nullptr);
     EXPECT_EQ(rowCount(static_cast<ShapeTable>(-1)), 0);
 }
 
-TEST(SteelTables, FirstRowsAndListedOrder) {
-    EXPECT_STREQ(usDesignation(ShapeTable::W, 0), "W44x335");
-    EXPECT_STREQ(usDesignation(ShapeTable::W, 4), "W40x593");
-    EXPECT_STREQ(usDesignation(ShapeTable::W, 15), "W40x466");
-    EXPECT_STREQ(usDesignation(ShapeTable::W, 267), "W4x13");
-    EXPECT_STREQ(usDesignation(ShapeTable::W, 268), "M12x11.8");
-    EXPECT_STREQ(usDesignation(ShapeTable::W, 301), "S3x5.7");
-    EXPECT_STREQ(usDesignation(ShapeTable::Channel, 0), "C15x50");
-    EXPECT_STREQ(usDesignation(ShapeTable::Channel, 28), "C3x4.1");
-    EXPECT_STREQ(usDesignation(ShapeTable::Channel, 61), "MC6x12");
-    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 0), "L 8 x 8 x 1.125");
-    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 122), "L 2 x 2 x 0.125");
-    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 123), "2L 8 x 8 x 1.125");
-    EXPECT_STREQ(usDesignation(ShapeTable::Angle, 258), "2L 2 x 2.5 x 0.1875");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 0), "HSS 32 x 24 x 0.625");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 268), "HSS 2 x 1 x 0.125");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 269), "HSS 32 x 32 x 0.625");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tube, 380), "HSS 1.250 x 1.250 x 0.125");
-    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 0), "P 1/2");
-    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 9), "P 4");
-    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 25), "P 42");
-    EXPECT_STREQ(usDesignation(ShapeTable::Pipe, 47), "PXX 8");
-    EXPECT_EQ(findUs(ShapeTable::W, "W14x90"), 186);
-    EXPECT_EQ(findUs(ShapeTable::W, "W18x50"), 147);
-}
-
-TEST(SteelTables, MetricDesignations) {
-    EXPECT_STREQ(metricDesignation(ShapeTable::W, 0), "W1100x499");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Tee, 0), "WT 550 x 249.5");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Channel, 0), "C380x74");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Channel, 28), "C75x 6.1");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Angle, 0), "L 203 x 203 x 28.6");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Angle, 123), "2L 203 x 203 x 28.6");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Tube, 0), "HSS 813 x 610 x 15.9");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Pipe, 0), "P 13");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Pipe, kFirstPxRow), "PX 13");
-    EXPECT_STREQ(metricDesignation(ShapeTable::Pipe, 47), "PXX 203");
-    EXPECT_STREQ(metricDesignation(ShapeTable::W, findUs(ShapeTable::W, "W12x26")), "W310x39");
+// The listed order: first and last rows of each family, with their metric names ("" where not checked).
+TEST(SteelTables, DesignationsInListedOrder) {
+    using enum ShapeTable;
+    const struct { ShapeTable t; int row; const char* us; const char* metric; } rows[] = {
+        {W, 0, "W44x335", "W1100x499"},     {W, 4, "W40x593", ""},     {W, 15, "W40x466", ""},
+        {W, 147, "W18x50", ""},             {W, 186, "W14x90", ""},    {W, 267, "W4x13", ""},
+        {W, 268, "M12x11.8", ""},           {W, 301, "S3x5.7", ""},    {W, 223, "W12x26", "W310x39"},
+        {Tee, 0, "WT 22 x 167.5", "WT 550 x 249.5"}, {Tee, 4, "WT 20 x 296.5", ""},
+        {Tee, 268, "MT 6 x 5.9", ""},       {Tee, 301, "ST 1.5 x 2.85", ""},
+        {Channel, 0, "C15x50", "C380x74"},  {Channel, 28, "C3x4.1", "C75x 6.1"}, {Channel, 61, "MC6x12", ""},
+        {Angle, 0, "L 8 x 8 x 1.125", "L 203 x 203 x 28.6"},    {Angle, 122, "L 2 x 2 x 0.125", ""},
+        {Angle, 123, "2L 8 x 8 x 1.125", "2L 203 x 203 x 28.6"}, {Angle, 258, "2L 2 x 2.5 x 0.1875", ""},
+        {Tube, 0, "HSS 32 x 24 x 0.625", "HSS 813 x 610 x 15.9"}, {Tube, 268, "HSS 2 x 1 x 0.125", ""},
+        {Tube, 269, "HSS 32 x 32 x 0.625", ""}, {Tube, 380, "HSS 1.250 x 1.250 x 0.125", ""},
+        {Pipe, 0, "P 1/2", "P 13"},         {Pipe, 9, "P 4", ""},      {Pipe, 25, "P 42", ""},
+        {Pipe, kFirstPxRow, "PX 1/2", "PX 13"}, {Pipe, 47, "PXX 8", "PXX 203"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_STREQ(usDesignation(r.t, r.row), r.us) << r.row;
+        if (*r.metric) {
+            EXPECT_STREQ(metricDesignation(r.t, r.row), r.metric) << r.us;
+        }
+    }
 }
 
 TEST(SteelTables, TeeRowIsCutFromTheWRowBesideIt) {
-    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 0), "WT 22 x 167.5");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 4), "WT 20 x 296.5");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 268), "MT 6 x 5.9");
-    EXPECT_STREQ(usDesignation(ShapeTable::Tee, 301), "ST 1.5 x 2.85");
     for (int i = 0; i < kWRowCount; ++i) {
         const SectionRecord& w = row(ShapeTable::W, i);
         const SectionRecord& t = row(ShapeTable::Tee, i);
         EXPECT_EQ(std::string(t.type), std::string(w.type) + "T") << i;
         EXPECT_FLOAT_EQ(t.nominal, w.nominal / 2) << i;
         if (i == 0) continue;  // W44x335 keeps its earlier-edition dimensions
-        // Half the W: same flanges and web, half the depth, area and weight.
+        // Half the W: same flanges, half the depth and weight (every value: the database comparison).
         EXPECT_TRUE(near(t.bf, w.bf, 0.01)) << usDesignation(ShapeTable::Tee, i);
-        EXPECT_TRUE(near(t.tw, w.tw, 0.02)) << usDesignation(ShapeTable::Tee, i);
         EXPECT_TRUE(near(t.d, w.d / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
-        EXPECT_TRUE(near(t.A, w.A / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
         EXPECT_TRUE(near(t.weight, w.weight / 2, 0.01)) << usDesignation(ShapeTable::Tee, i);
-        EXPECT_TRUE(near(t.Iyy, w.Iyy / 2, 0.02)) << usDesignation(ShapeTable::Tee, i);
     }
 }
 
@@ -170,26 +127,14 @@ TEST(SteelTables, TellingRowsHoldTheirTabulatedValues) {
     EXPECT_FLOAT_EQ(p.Zyy, p.Zxx);
 }
 
-TEST(SteelTables, WDetailingDimensions) {
-    for (int i = 0; i < kWRowCount; ++i) {
+// M and S rows have no detailing dimensions, only the design k (the W rows' detailing values are
+// compared with the database in steel_tables_database_test.cpp).
+TEST(SteelTables, MAndSRowsHaveNoDetailingDimensions) {
+    for (int i = kFirstMRow; i < kWRowCount; ++i) {
         const SectionRecord& r = row(ShapeTable::W, i);
-        const char* name = usDesignation(ShapeTable::W, i);
-        if (i >= kFirstMRow) {
-            EXPECT_EQ(r.kdet16, 0) << name;
-            EXPECT_EQ(r.k1_16, 0) << name;
-            EXPECT_EQ(r.T8, 0) << name;
-            EXPECT_EQ(r.kdes, 0) << name;
-            EXPECT_GT(r.k, 0) << name;
-            continue;
-        }
-        // Detailing k is never below the design k; T = d - 2k.
-        EXPECT_GE(r.kdet16 / 16.0, r.kdes - 0.01) << name;
-        EXPECT_LT(r.kdet16 / 16.0, r.kdes + 1.0) << name;
-        EXPECT_NEAR(r.T8 / 8.0, r.d - 2.0 * r.kdet16 / 16.0, 0.2) << name;
-        EXPECT_GT(r.k1_16 / 16.0, r.tw / 2) << name;
-        if (i != 0 && i != 186) {
-            EXPECT_FLOAT_EQ(r.k, r.kdes) << name;
-        }
+        EXPECT_EQ(r.kdet16 + r.k1_16 + r.T8, 0) << usDesignation(ShapeTable::W, i);
+        EXPECT_EQ(r.kdes, 0) << usDesignation(ShapeTable::W, i);
+        EXPECT_GT(r.k, 0) << usDesignation(ShapeTable::W, i);
     }
 }
 
@@ -255,22 +200,6 @@ TEST(SteelTables, TubesAreConsistent) {
     }
 }
 
-// A row whose shape left the database holds a current shape no more than 1 % heavier than its name
-// (a heavier stand-in overstates strength, stiffness and base-plate size). W40x174 holds W40X167
-// (167 < 174), W40x466 holds W40X431, W40x321 holds W40X324 (324/321 = 1.0093).
-TEST(SteelTables, SubstitutedRowsAreNeverMoreThanOnePercentHeavier) {
-    for (int i = 0; i < kWRowCount; ++i) {
-        if (rowSource(ShapeTable::W, i)->origin != RowOrigin::Substituted) continue;
-        const std::string us = usDesignation(ShapeTable::W, i);
-        const double named = std::stod(us.substr(us.find('x') + 1));
-        EXPECT_LE(row(ShapeTable::W, i).weight, 1.01 * named) << us;
-        EXPECT_LE(row(ShapeTable::Tee, i).weight, 1.01 * named / 2.0) << us;
-    }
-    struct { const char* us; const char* holds; } cases[] = {
-        {"W40x174", "W40X167"}, {"W40x466", "W40X431"}, {"W40x321", "W40X324"}, {"W36x230", "W36X231"}};
-    for (const auto& c : cases) EXPECT_STREQ(rowSource(ShapeTable::W, findUs(ShapeTable::W, c.us))->label, c.holds);
-}
-
 // H = 1 - (x0^2 + y0^2)/ro^2 grows with the gap between the angles, because ro grows while the shear
 // centre stays put: every double-angle row must have H0 <= H38 <= H34 (2L8x8x1-1/8 once stored 0.873
 // at no gap against 0.844 at 3/8 in). Its shear centre lies at the legs' mid-thickness on the axis of
@@ -286,23 +215,30 @@ TEST(SteelTables, DoubleAngleHRisesWithSpacing) {
     EXPECT_FLOAT_EQ(row(ShapeTable::Angle, 123).H0, 0.837f);
 }
 
-TEST(SteelTables, RowSourcesAreRecorded) {
-    int substituted = 0, computed = 0;
+// Every row records where its values come from. A row whose shape left the database (21 W rows and the
+// tees cut from them) holds a current shape no more than 1 % heavier than its name (a heavier stand-in
+// overstates strength, stiffness and base-plate size). W40x174 holds W40X167 (167 < 174), W40x466 holds
+// W40X431, W40x321 holds W40X324 (324/321 = 1.0093). Pipes are all computed from their dimensions.
+TEST(SteelTables, RowSourcesAndSubstitutedRows) {
+    int substituted = 0;
     for (int i = 0; i < kWRowCount; ++i) {
         const RowSource* s = rowSource(ShapeTable::W, i);
         ASSERT_NE(s, nullptr);
         EXPECT_NE(std::string(s->label), "");
-        if (s->origin == RowOrigin::Substituted) {
-            ++substituted;
-            EXPECT_EQ(rowSource(ShapeTable::Tee, i)->origin, RowOrigin::Substituted);
-        }
+        if (s->origin != RowOrigin::Substituted) continue;
+        ++substituted;
+        EXPECT_EQ(rowSource(ShapeTable::Tee, i)->origin, RowOrigin::Substituted);
+        const std::string us = usDesignation(ShapeTable::W, i);
+        const double named = std::stod(us.substr(us.find('x') + 1));
+        EXPECT_LE(row(ShapeTable::W, i).weight, 1.01 * named) << us;
+        EXPECT_LE(row(ShapeTable::Tee, i).weight, 1.01 * named / 2.0) << us;
     }
     EXPECT_EQ(substituted, 21);
-    EXPECT_EQ(rowSource(ShapeTable::W, findUs(ShapeTable::W, "W36x848"))->origin, RowOrigin::Substituted);
-    EXPECT_STREQ(rowSource(ShapeTable::W, 1)->label, "W44X290");
-    for (int i = 0; i < kPipeRowCount; ++i)
-        if (rowSource(ShapeTable::Pipe, i)->origin == RowOrigin::Computed) ++computed;
-    EXPECT_EQ(computed, kPipeRowCount);
+    struct { const char* us; const char* holds; } cases[] = {
+        {"W40x174", "W40X167"}, {"W40x466", "W40X431"}, {"W40x321", "W40X324"}, {"W36x230", "W36X231"},
+        {"W36x848", "W36X652"}, {"W44x290", "W44X290"}};
+    for (const auto& c : cases) EXPECT_STREQ(rowSource(ShapeTable::W, findUs(ShapeTable::W, c.us))->label, c.holds);
+    for (int i = 0; i < kPipeRowCount; ++i) EXPECT_EQ(rowSource(ShapeTable::Pipe, i)->origin, RowOrigin::Computed);
     EXPECT_EQ(rowSource(ShapeTable::Tube, 0)->origin, RowOrigin::Computed);
     EXPECT_NE(std::string(rowSource(ShapeTable::Tube, 0)->overridden), "");
 }
