@@ -140,9 +140,12 @@ TEST(SawnMember, CutDownDepthsSizeFactorsAndWetServiceFactors) {
     m.getWetFactors(cmFb, cmFc);
     const double actual[] = {m.d(), m.boardFeetPerFoot(), f.b, f.t, f.c, cmFb, cmFc};
     const double expected[] = {c.d, c.boardFeet, c.CFb, c.CFt, c.CFc, c.cmFb, c.cmFc};
-    for (int i = 0; i < 7; ++i)
-      if (expected[i] != kNone) EXPECT_NEAR(actual[i], expected[i], 5e-4) << "column " << i;
-    if (!c.dry) EXPECT_EQ(m.wetClass(), c.isTimber ? WetTimber : WetDimension);
+    for (int i = 0; i < 7; ++i) {
+      if (expected[i] != kNone) {
+        EXPECT_NEAR(actual[i], expected[i], 5e-4) << "column " << i;
+      }
+    }
+    EXPECT_EQ(m.wetClass(), c.dry ? Dry : c.isTimber ? WetTimber : WetDimension);
   }
 }
 
