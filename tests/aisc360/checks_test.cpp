@@ -260,12 +260,6 @@ TEST(Aisc360Checks, RefusalsAreClearAndNeverOk) {
   EXPECT_NE(Combined(c).error(), "");  // no flexure of double angles
 }
 
-}  // namespace
-}  // namespace vd::aisc360
-
-namespace vd::aisc360 {
-namespace {
-
 // B3.1: Ru <= phi Rn. A demand equal to the available strength passes, on its line and in the summary;
 // a hair above fails.
 TEST(Aisc360Verdicts, DemandEqualToAvailableStrengthIsOk) {

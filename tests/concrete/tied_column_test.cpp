@@ -127,9 +127,6 @@ TEST(TiedColumn, PhiByEdition) {
   const TiedColumnResult res = calculateTiedColumn(in02, ui);
   EXPECT_NEAR(res.diagram.points.front().P, 570.336, 1e-3);
   EXPECT_NEAR(res.diagram.balance.P, 237.52, 0.01);
-  EXPECT_NE(res.report.find("phi by ACI 318-02 9.3.2.2"), std::string::npos);
-  EXPECT_NE(res.report.find("ACI 318-02 9.2 (1.2D + 1.6L)"), std::string::npos);
-  EXPECT_NE(calculateTiedColumn(inputsOf(kFourBar), ui).report.find("ACI 318-99 9.2 (1.4D + 1.7L)"), std::string::npos);
 }
 
 TEST(TiedColumn, FactoredLoadAgainstTheDesignCurve) {
@@ -144,10 +141,11 @@ TEST(TiedColumn, FactoredLoadAgainstTheDesignCurve) {
     bool ok;
     const char* governing;
   };
+  const char* const diagram = "axial and bending, interaction diagram";
   const Case cases[] = {
-      {PhiEdition::Aci318_99, 300, 150, 0.9207, true, "axial and bending, interaction diagram"},
-      {PhiEdition::Aci318_02, 300, -150, 0.9916, true, "axial and bending, interaction diagram"},
-      {PhiEdition::Aci318_99, 650, 0, 1.0583, false, nullptr},  // the cap and the curve's top: the same ratio
+      {PhiEdition::Aci318_99, 300, 150, 0.9207, true, diagram},
+      {PhiEdition::Aci318_02, 300, -150, 0.9916, true, diagram},
+      {PhiEdition::Aci318_99, 650, 0, 1.0583, false, diagram},  // the cap and the curve's top: the same ratio
       {PhiEdition::Aci318_99, 0, 0, 15.0 / 22, true, "slenderness, ACI 10.12.2"},
   };
   for (const Case& c : cases) {
@@ -158,10 +156,7 @@ TEST(TiedColumn, FactoredLoadAgainstTheDesignCurve) {
     const TiedColumnResult res = calculateTiedColumn(in, ui);
     EXPECT_NEAR(res.result.ratio, c.ratio, 5e-4) << c.P;
     EXPECT_EQ(res.result.ok, c.ok) << c.P;
-    if (c.governing)
-      EXPECT_EQ(res.result.governing, c.governing) << c.P;
-    else
-      EXPECT_NE(res.report.find("NO GOOD!  (P)u (=650.00 kip) > 0.80*phi*P0 (=614.21 kip)"), std::string::npos);
+    EXPECT_EQ(res.result.governing, c.governing) << c.P;
     EXPECT_TRUE(endsWith(res.report, "\r\n" + res.result.summaryLine())) << res.report;
   }
 }
@@ -191,19 +186,13 @@ TEST(TiedColumn, SlendernessLimits) {
     EXPECT_NEAR(res.result.ratio, c.ratio, 1e-9) << c.M1 << " " << c.clearFt;
     EXPECT_EQ(res.result.ok, c.ok) << c.M1 << " " << c.clearFt;
     EXPECT_EQ(res.result.governing, c.sway ? "slenderness, ACI 10.13.2" : "slenderness, ACI 10.12.2");
-    EXPECT_NE(res.report.find(c.ok ? "Slenderness effects may be neglected."
-                                   : (c.sway ? "the sway moments must be magnified (ACI 10.13.3)"
-                                             : "the moment must be magnified (ACI 10.12.3)")),
-              std::string::npos);
   }
   // Nothing to check with: no clear height, or a sway column without k.
   for (bool sway : {false, true}) {
     TiedColumnInputs in = inputsOf(kFourBar);
     in.sway = sway, in.clearHeight = sway ? 10 : 0;
     Recorder ui;
-    const TiedColumnResult res = calculateTiedColumn(in, ui);
-    EXPECT_FALSE(res.result.ok);
-    EXPECT_NE(res.report.find("NO GOOD!  Slenderness not checked"), std::string::npos);
+    EXPECT_FALSE(calculateTiedColumn(in, ui).result.ok) << sway;
   }
 }
 
@@ -237,15 +226,7 @@ TEST(TiedColumn, DesignPointsSortedWithLimitsAndSummary) {
   EXPECT_NEAR(d.balance.P, 0.7 * bal.P, 1e-9);
   EXPECT_NEAR(d.tension.P, -216.0, 1e-12);
 
-  // States above the cap are listed at 0.8*P0 - 0.001 with their own moments.
-  const std::string& r = res.report;
-  EXPECT_NE(r.find(format("\r\n  Mom= %.3lf kip-ft,  P= 877.439,   phi= 0.700   P*phi= 614.207 kip", 0.7 * walk[2].M / 12)),
-            std::string::npos);
-  EXPECT_NE(r.find("\r\n  Mom= 0.000 kip-ft,  P= -240.000,   phi= 0.900   P*phi= -216.000 kip\r\n\r\n Factored load"),
-            std::string::npos);
-  EXPECT_NE(r.find("\r\n Ag=256.00 in^2,    As= 4.00 in^2,   Ixx =5461.3 in^4,    Iyy =5461.3 in^4\r\n (A_st) / (A_g) = "
-                   "4.00/256.00 = 1.562%\r\n"),
-            std::string::npos);
+  // The report's list of points: tests/golden/concrete/tied_column_limits.txt.
   EXPECT_TRUE(vdtest::startsWith(res.file, "\n number of rows= 2\n\n area= 2.000 in^2, dist =13.50\n area= 2.000 in^2, "
                                            "dist =2.50\n\n  Mom=    0.000 kip-ft  phi= 0.700  P=  877.440"));
 }
@@ -268,43 +249,41 @@ TEST(TiedColumn, WalkThatNeverReachesTheCapOrZero) {
   EXPECT_FALSE(diagramScale(tiny).usable());
 }
 
+// ACI 10.9.1: 1 % to 8 % of Ag; between 0.5 % and 1 % the width may be reduced (ACI 10.8.4) on a yes. The
+// report texts: tests/golden/concrete/tied_column_limits.txt.
 TEST(TiedColumn, ReinforcementRatioLimits) {
-  auto run = [](double area, bool answer, Recorder& ui) {
-    ui.answer = answer;
-    return calculateTiedColumn(inputsOf({4, 60, 16, 16, 0.85, {{area / 2, 13.5}, {area / 2, 2.5}}}), ui);
+  const struct {
+    double area;  // in^2 over 256 in^2
+    bool answer;
+    bool asked, complete;
+    double ratio;  // of the reinforcement check, when it governs
+  } cases[] = {
+      {1.0, false, false, false, 2.56},   // 0.39 %: 1/0.39 = 2.56, too low to ask
+      {1.28, true, false, false, 2.00},   // 0.5 % exactly: no question, and too low without the revision
+      {1.92, false, true, false, 0},      // 0.75 %, not revised
+      {1.92, true, true, true, 0},        // revised: width 16 x 0.75 = 12 in. makes 1 % exactly
+      {2.56, false, false, true, 0},      // 1 %
+      {20.48, false, false, true, 0},     // 8 %
+      {23.04, false, false, false, 1.125}  // 9 %/8 %
   };
-  const std::string question = "Vardelin? ACI 10.9.1 limits the lowest reinforcement ratio to 1%; ACI 10.8.4 allows a "
-                               "reduced\r\neffective area for a column larger than required.  Revise column width to "
-                               "meet it?";
-  const std::string lowest = "ACI 10.9.1 limits the lowest reinforcement ratio to 1% (0.5% with the reduced effective "
-                             "area of ACI 10.8.4).";
-  Recorder low, exact, no, yes, ok, high;
-  // 1.0/256 = 0.39 %: 1 %/0.39 % = 2.56 over the limit.
-  EXPECT_TRUE(endsWith(run(1.0, false, low).report, "\r\n " + lowest + "\r\n Result: NO GOOD, ratio 2.56 (governed by "
-                                                     "reinforcement ratio, ACI 10.9.1)\r\n"));
-  EXPECT_EQ(low.shown, std::vector<std::string>{"Vardelin: " + lowest});
-  // 1.28/256 is 0.5% exactly: no question, and too low without the revision.
-  EXPECT_NE(run(1.28, true, exact).report.find("\r\n ACI 10.9.1 limits the lowest reinforcement ratio to 1%.\r\n Result: "
-                                               "NO GOOD, ratio 2.00"),
-            std::string::npos);
-  EXPECT_TRUE(exact.shown.empty());
-  EXPECT_FALSE(run(1.92, false, no).diagram.complete);
-  EXPECT_EQ(no.shown, std::vector<std::string>{question});
-  // Yes: width 16*0.75 = 12 in. makes 1% exactly, and the states are those of the narrower section.
-  const TiedColumnResult revised = run(1.92, true, yes);
-  EXPECT_NE(revised.report.find("\r\n\r\n Column width reduced to accommodate the low V-bar ratio w =12.00 in"),
-            std::string::npos);
-  EXPECT_NE(revised.report.find("(A_st) / (A_g) = 1.92/192.00 = 1.000%"), std::string::npos);
-  const Section narrow{4, 60, 12, 16, 0.85, {{0.96, 13.5}, {0.96, 2.5}}};
-  EXPECT_NEAR(revised.diagram.balance.P, 0.7 * compatibility(narrow, neutralAxis(narrow, -1.0)).P, 1e-9);
-  EXPECT_TRUE(run(2.56, false, ok).diagram.complete && run(20.48, false, ok).diagram.complete);  // 1% and 8%
-  EXPECT_TRUE(ok.shown.empty());
-  const TiedColumnResult over = run(23.04, false, high);
-  EXPECT_NE(over.report.find("\r\n ACI 10.9.1 limits the highest reinforcement ratio to 8%.\r\n ACI Commentary R10.9.1 "
-                             "The percentage of reinforcement should usually\r\n not exceed 4% if the column bars are "
-                             "required to be lap spliced.\r\n Result: NO GOOD, ratio 1.12"),  // 9 %/8 %
-            std::string::npos);
-  EXPECT_FALSE(over.diagram.complete);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.area);
+    Recorder ui;
+    ui.answer = c.answer;
+    const TiedColumnResult res =
+        calculateTiedColumn(inputsOf({4, 60, 16, 16, 0.85, {{c.area / 2, 13.5}, {c.area / 2, 2.5}}}), ui);
+    EXPECT_EQ(res.diagram.complete, c.complete);
+    EXPECT_EQ(!ui.shown.empty() && ui.shown[0].find('?') != std::string::npos, c.asked);
+    EXPECT_EQ(ui.shown.size(), c.asked || c.area == 1.0 || c.area == 23.04 ? 1u : 0u);  // the limit as a message
+    if (c.ratio > 0) {
+      EXPECT_NEAR(res.result.ratio, c.ratio, 0.005);
+      EXPECT_EQ(res.result.governing, "reinforcement ratio, ACI 10.9.1");
+    }
+    if (c.answer && c.asked) {  // the states are those of the narrower section
+      const Section narrow{4, 60, 12, 16, 0.85, {{0.96, 13.5}, {0.96, 2.5}}};
+      EXPECT_NEAR(res.diagram.balance.P, 0.7 * compatibility(narrow, neutralAxis(narrow, -1.0)).P, 1e-9);
+    }
+  }
 }
 
 TEST(TiedColumn, BadInputsStopWithTheirMessage) {

@@ -92,105 +92,61 @@ TEST(SawnMember, StructuralSizeFactorsByNominalDepthAndThickness) {
   EXPECT_FALSE(make(dim("(3)2x10"), 0, "No. 1", false, true).isTimber());
 }
 
-TEST(SawnMember, StudsDeeperThanSixInchesAreCutDown) {
-  SawnMember stud = make(dim("2x10"), 0, "Stud", false, true);
-  EXPECT_EQ(stud.label(), "2x10");  // the size picked stays on the label
-  EXPECT_EQ(stud.d(), 5.5);
-  EXPECT_DOUBLE_EQ(stud.boardFeetPerFoot(), 1.0);  // 2 x 6 / 12
-  EXPECT_EQ(factors(stud).b, 1.0);                  // the 5 and 6 in. row
-  EXPECT_EQ(factors(stud).c, 1.0);
-  SawnMember stud4 = make(dim("2x4"), 0, "Stud", false, true);
-  EXPECT_EQ(stud4.d(), 3.5);
-  EXPECT_EQ(factors(stud4).b, 1.1);
-  EXPECT_EQ(factors(stud4).c, 1.05);
-  EXPECT_EQ(make(dim("2x6"), 0, "Stud", false, true).d(), 5.5);
-  SawnMember stud48 = make(dim("4x8"), 0, "Stud", false, true);
-  EXPECT_EQ(stud48.d(), 5.5);
-  EXPECT_DOUBLE_EQ(stud48.boardFeetPerFoot(), 2.0);  // 4 x 6 / 12
-}
-
-TEST(SawnMember, ConstructionStandardAndUtilityAreCutToFourInches) {
-  for (const char* g : {"Construction", "Standard", "Utility"}) {
-    SCOPED_TRACE(g);
-    SawnMember m = make(dim("2x8"), 0, g, false, true);
-    EXPECT_EQ(m.label(), "2x8");
-    EXPECT_EQ(m.d(), 3.5);
-    EXPECT_DOUBLE_EQ(m.boardFeetPerFoot(), 2.0 * 4.0 / 12.0);
-    EXPECT_EQ(factors(m).b, 1.0);
-    EXPECT_EQ(factors(m).t, 1.0);
-    EXPECT_EQ(factors(m).c, 1.0);
+// Cut-down depths of studs (6 in. at most) and of Construction, Standard and Utility (4 in. at most), their
+// size-factor rows, and the wet-service factors (NDS Supplement Tables 4A, 4D). kNone: not checked.
+TEST(SawnMember, CutDownDepthsSizeFactorsAndWetServiceFactors) {
+  constexpr double kNone = -1;
+  const struct {
+    const char* size;
+    bool isTimber;
+    int species;
+    const char* grade;
+    bool dry;
+    double d, boardFeet, CFb, CFt, CFc, cmFb, cmFc;
+  } cases[] = {
+      // Studs: the 5 and 6 in. row; 2 x 6 / 12 and 4 x 6 / 12 board feet per foot.
+      {"2x10", false, 0, "Stud", true, 5.5, 1.0, 1.0, kNone, 1.0, 1.0, 1.0},
+      {"2x4", false, 0, "Stud", true, 3.5, kNone, 1.1, kNone, 1.05, kNone, kNone},
+      {"2x6", false, 0, "Stud", true, 5.5, kNone, kNone, kNone, kNone, kNone, kNone},
+      {"4x8", false, 0, "Stud", true, 5.5, 2.0, kNone, kNone, kNone, kNone, kNone},
+      {"2x8", false, 0, "Construction", true, 3.5, 8.0 / 12, 1.0, 1.0, 1.0, kNone, kNone},
+      {"2x8", false, 0, "Standard", true, 3.5, 8.0 / 12, 1.0, 1.0, 1.0, kNone, kNone},
+      {"2x8", false, 0, "Utility", true, 3.5, 8.0 / 12, 1.0, 1.0, 1.0, kNone, kNone},
+      {"2x3", false, 0, "Construction", true, 2.5, kNone, kNone, kNone, kNone, kNone, kNone},
+      {"3x3", false, 0, "Utility", true, 2.5, kNone, kNone, kNone, kNone, kNone, kNone},
+      // Utility 3 in. deep and less: 0.4 in bending and tension, 0.6 in compression; wet: Fb 275 x 0.4 = 110
+      // and Fc 875 x 0.6 = 525 <= 750 psi, both 1.0 (a 2x4's 875 x 1.0 > 750 would take 0.8).
+      {"2x3", false, 0, "Utility", false, 2.5, kNone, 0.4, 0.4, 0.6, 1.0, 1.0},
+      // No. 2 2x10 wet: Fb CF_b = 875 x 1.1 = 962.5 <= 1150 -> 1.0; Fc CF_c = 1300 > 750 -> 0.8.
+      {"2x10", false, 0, "No. 2", false, 9.25, kNone, 1.1, 1.1, 1.0, 1.0, 0.8},
+      // Select structural 2x10 wet: 1450 x 1.1 = 1595 > 1150 -> 0.85; dry, every factor 1.0.
+      {"2x10", false, 0, "Select structural", false, 9.25, kNone, kNone, kNone, kNone, 0.85, kNone},
+      {"2x10", false, 0, "Select structural", true, 9.25, kNone, kNone, kNone, kNone, 1.0, 1.0},
+      // Exactly 1150: 1150 x 1.0 for No. 1 and Better 2x12 stays 1.0.
+      {"2x12", false, 0, "No. 1 and Better", false, 11.25, kNone, kNone, kNone, kNone, 1.0, kNone},
+      // Wet timbers: CF_b = (12/15.5)^(1/9) = 0.972 (1.0 at 11.25 in. and less); Fc 925 > 750 -> 0.91,
+      // HF No. 2 (beam) Fc 500 -> 1.0.
+      {"6x16", true, 0, "No. 1 (beam)", false, 15.5, kNone, 0.972, 1.0, 1.0, 1.0, 0.91},
+      {"6x10", true, 0, "No. 1 (beam)", false, kNone, kNone, 1.0, kNone, kNone, kNone, kNone},
+      {"6x16", true, 2, "No. 2 (beam)", false, kNone, kNone, kNone, kNone, kNone, kNone, 1.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.size) + " " + c.grade + (c.dry ? " dry" : " wet"));
+    SawnMember m = make(c.isTimber ? timber(c.size) : dim(c.size), c.species, c.grade, false, c.dry);
+    m.describe();  // as the size form leaves it
+    EXPECT_EQ(m.label(), c.size);  // the size picked stays on the label
+    const Factors f = factors(m);
+    double cmFb, cmFc;
+    m.getWetFactors(cmFb, cmFc);
+    const double actual[] = {m.d(), m.boardFeetPerFoot(), f.b, f.t, f.c, cmFb, cmFc};
+    const double expected[] = {c.d, c.boardFeet, c.CFb, c.CFt, c.CFc, c.cmFb, c.cmFc};
+    for (int i = 0; i < 7; ++i) {
+      if (expected[i] != kNone) {
+        EXPECT_NEAR(actual[i], expected[i], 5e-4) << "column " << i;
+      }
+    }
+    EXPECT_EQ(m.wetClass(), c.dry ? Dry : c.isTimber ? WetTimber : WetDimension);
   }
-  // Utility 3 in. deep and less: 0.4 in bending and tension, 0.6 in compression.
-  const Factors u = factors(make(dim("2x3"), 0, "Utility", false, true));
-  EXPECT_EQ(u.b, 0.4);
-  EXPECT_EQ(u.t, 0.4);
-  EXPECT_EQ(u.c, 0.6);
-  EXPECT_EQ(make(dim("3x3"), 0, "Utility", false, true).d(), 2.5);
-  EXPECT_EQ(make(dim("2x3"), 0, "Construction", false, true).d(), 2.5);
-}
-
-TEST(SawnMember, WetTimberTakesTheDepthFactor) {
-  SawnMember m = make(timber("6x16"), 0, "No. 1 (beam)", false, false);
-  EXPECT_EQ(m.wetClass(), WetTimber);
-  const Factors f = factors(m);
-  EXPECT_NEAR(f.b, std::pow(12.0 / 15.5, 0.111), 1e-15);
-  EXPECT_NEAR(f.b, 0.972, 0.0005);
-  EXPECT_EQ(f.t, 1.0);
-  EXPECT_EQ(f.c, 1.0);
-  // 11.25 in. deep and less: 1.0.
-  EXPECT_EQ(factors(make(timber("6x10"), 0, "No. 1 (beam)", false, false)).b, 1.0);
-}
-
-TEST(SawnMember, WetServiceRules) {
-  // No. 2 DF 2x10 wet: Fb CF_b = 875 x 1.1 = 962.5 <= 1150 -> 1.0; Fc CF_c = 1300 > 750 -> 0.8.
-  SawnMember m = make(dim("2x10"), 0, "No. 2", false, false);
-  EXPECT_EQ(m.wetClass(), WetDimension);
-  const std::string text = m.describe();
-  double cmFb, cmFc;
-  m.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFb, 1.0);
-  EXPECT_EQ(cmFc, 0.8);
-  EXPECT_NE(text.find("\tFb =1.00,  Ft =1.00,  Fv =0.97,  FcX =0.67,  Fc =0.80,  E =0.90"), std::string::npos);
-
-  // Select structural 2x10: 1450 x 1.1 = 1595 > 1150 -> 0.85.
-  SawnMember ss = make(dim("2x10"), 0, "Select structural", false, false);
-  ss.describe();
-  ss.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFb, 0.85);
-  // Utility 2x4: Fc x CF_c = 875 x 1.0 > 750 -> 0.8; Utility 2x3: 875 x 0.6 = 525 <= 750 -> 1.0.
-  SawnMember u = make(dim("2x3"), 0, "Utility", false, false);
-  u.describe();
-  u.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFc, 1.0);
-  EXPECT_EQ(cmFb, 1.0);  // 275 x 0.4 = 110
-  // Exactly 1150: 1150 x 1.0 for No. 1 and Better DF 2x12.
-  SawnMember edge = make(dim("2x12"), 0, "No. 1 and Better", false, false);
-  edge.describe();
-  edge.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFb, 1.0);
-
-  // Dry: every factor 1.0.
-  SawnMember d = make(dim("2x10"), 0, "Select structural", false, true);
-  d.describe();
-  d.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFb, 1.0);
-  EXPECT_EQ(cmFc, 1.0);
-}
-
-TEST(SawnMember, WetTimberFcRuleAndNoRepetitiveLine) {
-  // 6x16 No. 1 (beam) DF: Fc 925 x 1.0 > 750 -> 0.91; HF No. 2 (beam) Fc 500 -> 1.0.
-  SawnMember m = make(timber("6x16"), 0, "No. 1 (beam)", false, false);
-  const std::string text = m.describe();
-  double cmFb, cmFc;
-  m.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFb, 1.0);
-  EXPECT_EQ(cmFc, 0.91);
-  EXPECT_EQ(text.find("repetitive factor"), std::string::npos);
-  EXPECT_NE(text.find("CF_bending =0.97   CF_tension =1.00   CF_compression =1.00"), std::string::npos);
-  SawnMember hf = make(timber("6x16"), 2, "No. 2 (beam)", false, false);
-  hf.describe();
-  hf.getWetFactors(cmFb, cmFc);
-  EXPECT_EQ(cmFc, 1.0);
 }
 
 TEST(SawnMember, UsageLineAndShortDescription) {
