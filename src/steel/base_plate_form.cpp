@@ -13,7 +13,6 @@ namespace vd {
 
 namespace {
 
-using namespace member_forms;
 
 enum Id { Location = 101, List, Fy, N, B, PierN, PierB, Fc, P, Result = 130, Calculate };
 
@@ -21,7 +20,7 @@ class BasePlateForm : public Form {
  public:
   explicit BasePlateForm(AppState& s) : state_(s), layout_("BASEPL_Box", "Steel Baseplate for a WF Column:") {
     FormLayout& l = layout_;
-    member_forms::locationField(l, Location, "Location of this col:");
+    locationField(l, Location, "Location of this col:");
     l.newLine();
     l.list(List, "", 8).width = 12;
     l.newLine();

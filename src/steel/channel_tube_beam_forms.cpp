@@ -9,7 +9,6 @@ namespace vd {
 
 namespace {
 
-using namespace member_forms;
 
 class ChannelBeamForm : public BeamForm {
  public:

@@ -15,7 +15,6 @@ namespace vd {
 
 namespace {
 
-using namespace member_forms;
 using namespace column_form;
 
 constexpr ShapeFormIds kIds{List, Result, Calculate, Lightest, MaxDepth};

@@ -30,7 +30,7 @@ class CombinedStressForm : public Form {
  public:
   explicit CombinedStressForm(AppState& s) : state_(s), layout_("StCombined_Box", "Design Steel Combined Stresses:") {
     FormLayout& l = layout_;
-    member_forms::locationField(l, Location, "Location of this column:");
+    locationField(l, Location, "Location of this column:");
     Control& job = l.readOnly(JobNum, "Job Num:");
     job.width = 24;  // the whole job number (kJobNumberLength)
     job.isText = true;
@@ -115,7 +115,7 @@ class CombinedStressForm : public Form {
       if (hasNonFiniteNumber(report_)) error = "The inputs are out of range: the check has no finite result.";
     }
     if (!error.empty()) {
-      report_ = member_forms::refuse(host, "Combined Stresses", MessageIcon::Stop, error);
+      report_ = vd::refuse(host, "Combined Stresses", MessageIcon::Stop, error);
     }
     calculated_ = true;
     host.setText(Result, report_);

@@ -11,7 +11,6 @@ namespace vd {
 
 namespace {
 
-using namespace member_forms;
 using namespace strut_form;
 
 constexpr int kGapGroup = 2;

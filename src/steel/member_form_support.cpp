@@ -6,7 +6,7 @@
 #include "platform/text_format.h"
 #include "steel/column_checks.h"
 
-namespace vd::member_forms {
+namespace vd {
 
 std::string designHeader(const AppState& state, const std::string& location, const char* us, const char* metric,
                          bool wideDesignation) {
@@ -114,4 +114,4 @@ std::vector<SearchRow> searchRows(ShapeTable table, int first, int last, double 
   return rows;
 }
 
-}  // namespace vd::member_forms
+}  // namespace vd

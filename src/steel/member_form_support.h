@@ -11,7 +11,7 @@
 #include "platform/lightest.h"
 #include "tables/steel_tables.h"
 
-namespace vd::member_forms {
+namespace vd {
 
 // " Job number or ID: ...\r\n <location> \r\n Designed for: ..." with the designation right-aligned
 // in ten places (`wideDesignation`) or as it is.
@@ -100,4 +100,4 @@ int showRole(FormHost& host, RoleIds ids, int role, bool rwToo);
 // (from 0 at `first`), with their weight and the depth `depth` gives.
 std::vector<SearchRow> searchRows(ShapeTable table, int first, int last, double (*depth)(const SectionRecord&));
 
-}  // namespace vd::member_forms
+}  // namespace vd

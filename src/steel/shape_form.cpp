@@ -2,7 +2,7 @@
 
 #include "platform/lightest.h"
 
-namespace vd::member_forms {
+namespace vd {
 
 double sectionDepth(const SectionRecord& r) { return double(r.d); }
 
@@ -153,4 +153,4 @@ int ColumnFormBase::tableRow(FormHost& host) const {
   return t.first + (sel < 0 ? 0 : sel);
 }
 
-}  // namespace vd::member_forms
+}  // namespace vd

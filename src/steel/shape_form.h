@@ -14,7 +14,7 @@
 #include "steel/member_form_support.h"
 #include "tables/steel_tables.h"
 
-namespace vd::member_forms {
+namespace vd {
 
 // Controls every section-picking form has, each form in its own numbering.
 struct ShapeFormIds {
@@ -112,7 +112,7 @@ class ColumnFormBase : public ShapeForm {
 
   // The depth limit under the section list, kept with the form's other inputs.
   void addMaxDepth();
-  void addRoleAndSeismicGroups() { member_forms::addRoleAndSeismicGroups(layout_, kRoleIds); }
+  void addRoleAndSeismicGroups() { vd::addRoleAndSeismicGroups(layout_, kRoleIds); }
   void addResultAndButtons();
   void setRole(FormHost& host, int role) { role_ = showRole(host, kRoleIds, role, rwFollowsRole_); }
   // Opening: role, Rw position (`storedRw`, else the first), list and stored row, location, depth limit.
@@ -133,7 +133,7 @@ class ColumnFormBase : public ShapeForm {
   // The reason a design failed: in a box and as the report's line.
   std::string refuse(FormHost& host, const char* caption, const std::string& error) {
     result_ = DesignResult{};
-    return member_forms::refuse(host, caption, MessageIcon::Stop, error);
+    return vd::refuse(host, caption, MessageIcon::Stop, error);
   }
 
   int role_ = 0;
@@ -141,4 +141,4 @@ class ColumnFormBase : public ShapeForm {
   bool rwFollowsRole_ = false;
 };
 
-}  // namespace vd::member_forms
+}  // namespace vd

@@ -13,7 +13,6 @@ namespace vd {
 
 namespace {
 
-using namespace member_forms;
 
 class WBeamForm : public BeamForm {
  public:
