@@ -87,6 +87,8 @@ class TiedColumnForm : public Form {
       host.setText(RowDist + i, st.read(kSection, format("%02d_Dist", i)));
     }
     for (const auto& [id, key] : keys()) host.setText(id, st.read(kSection, key));
+    // The location is the project's, as on the other design forms: typed once, shown again on opening.
+    host.setText(Location, st.read("Project", "Note", "", 250));
     // Files from before these choices read as braced and the 318-99 rule.
     host.setChecked(st.read(kSection, "Sway") == "1" ? Sway : Braced, true);
     host.setChecked(st.read(kSection, "PhiEdition") == "318-02" ? Phi02 : Phi99, true);
@@ -96,9 +98,11 @@ class TiedColumnForm : public Form {
     if (id == Calculate) {
       calculate(host);
     } else if (id == kOk) {
+      const std::string location = host.text(Location, 250);
+      state_.settings.write("Project", "Note", location);
       std::string& report = state_.report;
       report = format(" Job number or ID: %s\r\n ", state_.jobNumber.c_str());
-      report += host.text(Location, 250);
+      report += location;
       report += "\r\n";
       report += work_;
       state_.result = result_;
