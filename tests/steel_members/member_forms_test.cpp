@@ -2,12 +2,27 @@
 // the strut's list, hostile input. Their reports, stored keys and messages are golden scripts
 // (tests/golden/steel/member_form_reports.txt, member_form_paths.txt).
 #include "steel/column_checks.h"
+#include "steel/form_factories.h"
 #include "support.h"
+#include "support/scratch_dir.h"
 
 using namespace vd;
-using namespace smtest;
+using smtest::contains;
 
 namespace {
+
+class FormTest : public vdtest::ScratchDir {
+ protected:
+  void SetUp() override {
+    ScratchDir::SetUp();
+    settings_ = std::make_unique<Settings>(ini());
+    runner_ = std::make_unique<ScriptRunner>(*settings_, out_, allForms());
+  }
+  void run(const std::string& script) { ScratchDir::run(*runner_, script); }
+  std::string pad() { return runner_->padText(); }
+  std::unique_ptr<Settings> settings_;
+  std::unique_ptr<ScriptRunner> runner_;
+};
 
 constexpr int kResult = column_form::Result;  // the display pane, the same id on every member form
 
@@ -18,7 +33,7 @@ TEST_F(FormTest, AStoredRowOutsideTheTableCalculatesWithTheFirstRow) {
   run("set Fy 46\nset K_xx 1\nset \"Unbraced length l_xx\" 10\nset \"K_yy *\" 1\nset \"Unbraced length l_yy *\" 10\n"
       "set \"Axial Load Pa\" 10\npress Calculate\npress OK\n");
   EXPECT_TRUE(contains(pad(), "Designed for: \" HSS 32 x 24 x 0.625 \""));
-  EXPECT_EQ(ini("AISC", "tubeNum"), "0");
+  EXPECT_EQ(settings_->read("AISC", "tubeNum"), "0");
 }
 
 // The strut lists the pairs only; a stored row that is a single angle selects nothing.
@@ -51,7 +66,7 @@ TEST_F(FormTest, HostileInputNeverPrintsInfinityOrNan) {
       run("press Cancel\n");
     }
     EXPECT_FALSE(hasNonFiniteNumber(pad())) << s << pad();
-    messages();
+    run("show messages\n");  // read, so that the next script starts without them
   }
 }
 

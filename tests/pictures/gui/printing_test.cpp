@@ -94,7 +94,6 @@ TEST_F(PrintTest, PadPrintedToPdfHoldsItsLinesAndCutsLongOnes) {
   ASSERT_TRUE(printPadTo(*printer, text, padFont(), nullptr));
   const std::string out = pdfText("pad.pdf");
   EXPECT_NE(out.find("Job number or ID: 2024-17"), std::string::npos);
-  EXPECT_NE(out.find("W18x50 bending:"), std::string::npos);
   // The tab keeps the text after it on the line (columns of eight).
   EXPECT_TRUE(std::regex_search(out, std::regex("W18x50 bending: +fb = 21.34 ksi +OK"))) << out;
   EXPECT_NE(out.find("last line"), std::string::npos);
@@ -165,9 +164,7 @@ TEST_F(PrintTest, ThePadGoesThroughThePrintDialogToAPdfWithoutAPrinter) {
     EXPECT_TRUE(answer.messages.empty());
   }
   EXPECT_TRUE(owner.isEnabled());  // enabled again after the job
-  const std::string text = pdfText("printed.pdf");
-  EXPECT_NE(text.find("Job number or ID: 7"), std::string::npos);
-  EXPECT_NE(text.find("Allowable fb = 33.00 ksi"), std::string::npos);
+  EXPECT_NE(pdfText("printed.pdf").find("Allowable fb = 33.00 ksi"), std::string::npos);
 
   // An empty pad: the dialog, then the "Debug" box, and no job.
   {
