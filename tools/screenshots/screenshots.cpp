@@ -163,7 +163,11 @@ int main(int argc, char** argv) {
   }
   const QString dir = QString::fromStdString(std::filesystem::absolute(argv[formsMode ? 2 : 1]).string());
   std::filesystem::create_directories(dir.toStdString());
-  const auto scratch = std::filesystem::temp_directory_path() / "vd_screenshots";
+  // The wood pictures start from settings of their own; the other modes keep theirs between runs, so a
+  // script can fill them first (tools/form_result_screenshots.sh).
+  const bool wood = mode == "--wood";
+  const auto scratch = std::filesystem::temp_directory_path() / (wood ? "vd_wood_screenshots" : "vd_screenshots");
+  if (wood) std::filesystem::remove_all(scratch);
   std::filesystem::create_directories(scratch);
   std::filesystem::current_path(scratch);
   vd::Settings settings(scratch / "Vardelin.ini");
@@ -182,7 +186,7 @@ int main(int argc, char** argv) {
   });
   closer.start(100);
   if (mode == "--forms") return allForms(dir, window);
-  if (mode == "--wood") return woodForms(dir, window);
+  if (wood) return woodForms(dir, window);
   if (argc > 2) {
     // Arguments: "--set SECTION/KEY=VALUE" fills the settings the forms open with; "ID" shows the form of
     // command ID as it opens, "ID+BUTTON" after pressing BUTTON (for instance "603+Calculate").
