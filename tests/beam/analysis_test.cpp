@@ -12,6 +12,7 @@
 #include "beam/cantilever_analysis.h"
 #include "beam/overhang_right_analysis.h"
 #include "beam_reference.h"
+#include "beam_test_tables.h"
 
 using namespace vd;
 using beamref::Beam;
@@ -22,16 +23,6 @@ namespace {
 constexpr double kI = 100.0;     // in^4
 constexpr double kE = 29000.0;   // ksi
 const double kEI = kE * 144 * (kI / 20736);  // kip-ft^2
-
-BeamLoadTable makeTable(double L, double s, double xi = 0.0) {
-  BeamLoadTable t{};
-  t[kLengthRow][2] = L;
-  t[kSpanRow][2] = s;
-  t[kInertiaRow][2] = kI / 12 / 12 / 12 / 12;
-  t[kModulusRow][2] = kE * 144;
-  t[kInterestRow][2] = xi;
-  return t;
-}
 
 enum class Case { Simple, OverhangLeft, OverhangRight, Cantilever };
 
@@ -152,12 +143,8 @@ void expectNear(double actual, double expected, double scale, double floor, cons
 // Runs the loads on the scenario and compares the 201 stations and the published numbers.
 void checkAgainstReference(Case c, const std::vector<Load>& loads, double floor = 1e-4) {
   const Scenario sc = scenario(c);
-  BeamLoadTable t = makeTable(sc.L, sc.s);
-  for (const Load& l : loads) {
-    t[l.row][0] = l.c0;
-    t[l.row][1] = l.c1;
-    if (l.row >= kUniformRow) t[l.row][2] = l.c2;
-  }
+  BeamLoadTable t = beamtest::table(sc.L, sc.s, kI, kE);
+  for (const Load& l : loads) beamtest::load(t, l.row, l.c0, l.c1, l.c2);
   auto a = analyse(c, t);
   ASSERT_TRUE(a->lengthsValid());
   ASSERT_EQ(a->run(), BeamRunStatus::Complete) << a->report();

@@ -6,42 +6,16 @@
 #include <sys/wait.h>
 #include <utime.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "platform/file_write.h"
 #include "support/other_user.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 using vd::writeFileAtomically;
 
 namespace {
 
-class FileWrite : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("vd_write_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::permissions(dir, fs::perms::all);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  static std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static void put(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
-  std::size_t entries() const {
-    std::size_t n = 0;
-    for (auto& e : fs::directory_iterator(dir)) ++n, (void)e;
-    return n;
-  }
-  fs::path dir;
-};
+using FileWrite = vdtest::TempDir;
 
 TEST_F(FileWrite, LinksFoldersDevicesAndReadOnlyFilesAreKeptAndNamed) {
   put(dir / "victim", "precious");

@@ -6,38 +6,25 @@
 
 #include <filesystem>
 #include <optional>
-#include <fstream>
-#include <sstream>
 
 #include "platform/settings.h"
 #include "support/other_user.h"
+#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 using vd::Settings;
 
 namespace {
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public vdtest::TempDir {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("vd_settings_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    TempDir::SetUp();
     file = dir / "Vardelin.ini";
   }
-  void TearDown() override {
-    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir);
-  }
-  std::string contents() const {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  void writeFile(const std::string& text) const { std::ofstream(file, std::ios::binary) << text; }
-  fs::path dir, file;
+  std::string contents() const { return slurp(file); }
+  void writeFile(const std::string& text) const { put(file, text); }
+  fs::path file;
 };
 
 TEST_F(SettingsTest, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
@@ -140,13 +127,10 @@ TEST_F(SettingsTest, OddLinesAndOtherSectionsSurviveWrites) {
   EXPECT_EQ(s.read("NewSection", "k"), "v");
   // The new key joins its own section, before the next one.
   EXPECT_LT(text.find("Note=bay 3"), text.find("[Other]"));
-}
-
-TEST_F(SettingsTest, ValuesCannotBreakTheLayout) {
-  Settings s(file);
-  s.write("Project", "Note", "line one\r\n[Evil]\r\nID=1");
+  // A value cannot break the layout.
+  s.write("Project", "Remark", "line one\r\n[Evil]\r\nID=1");
   EXPECT_EQ(s.read("Evil", "ID"), "");
-  EXPECT_EQ(s.read("Project", "Note", "", 250), "line one  [Evil]  ID=1");
+  EXPECT_EQ(s.read("Project", "Remark", "", 250), "line one  [Evil]  ID=1");
 }
 
 TEST_F(SettingsTest, WriteReplacesTheFileAtomically) {
@@ -154,9 +138,7 @@ TEST_F(SettingsTest, WriteReplacesTheFileAtomically) {
   for (int i = 0; i < 50; ++i) s.write("S" + std::to_string(i % 5), "k" + std::to_string(i), std::to_string(i));
   for (int i = 0; i < 50; ++i) EXPECT_EQ(s.readInt("S" + std::to_string(i % 5), "k" + std::to_string(i)), i);
   // No temporary files are left behind: the file and its lock file only.
-  int files = 0;
-  for (auto& e : fs::directory_iterator(dir)) ++files, (void)e;
-  EXPECT_EQ(files, 2);
+  EXPECT_EQ(entries(), 2u);
   EXPECT_TRUE(fs::exists(dir / "Vardelin.ini.lock"));
 }
 
@@ -288,10 +270,7 @@ TEST_F(SettingsTest, ModeLinksAndByteOrderMarkSurviveAWrite) {
   ASSERT_TRUE(s.write("Project", "Note", "bay 3"));
   EXPECT_TRUE(fs::is_symlink(file));
   EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  std::ifstream in(real, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ(text.str(), "\xEF\xBB\xBF[Project]\r\nID=77\r\nNote=bay 3\r\n");
+  EXPECT_EQ(slurp(real), "\xEF\xBB\xBF[Project]\r\nID=77\r\nNote=bay 3\r\n");
 }
 
 TEST_F(SettingsTest, TwoWritersAtOnceKeepEachOthersKeys) {
