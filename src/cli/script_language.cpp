@@ -51,6 +51,8 @@ Script lines, one action each:
   show FIELD                print a control's text (an edit field, a display pane, a text
                             line; the selected row of a list)
   show status               print the form's two status-bar parts, one a line
+  show panes                print the text of each pane that has no label (the member, the
+                            results), in the form's reading order
   show candidates           print the rows the form's last "Lightest" search found (the
                             lightest passing sections with weight and governing ratio, or
                             the check that fails on the heaviest row); empty before a search

@@ -411,6 +411,12 @@ void ScriptRunner::showLine(const std::string& rest) {
   }
   requireForm("show");
   if (what == "candidates") return print(form_->candidates());
+  if (what == "panes") {
+    // Panes carry no label: each is printed in the form's reading order.
+    for (const Control& c : form_->layout().controls)
+      if (c.kind == ControlKind::Pane) print(host_->text(c.id, std::string::npos));
+    return;
+  }
   if (what == "status") {
     print(host_->status(0));
     print(host_->status(1));
