@@ -9,18 +9,18 @@
 
 #include "platform/settings.h"
 #include "support/other_user.h"
-#include "temp_dir.h"
+#include "support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 using vd::Settings;
 
 namespace {
 
-class SettingsTest : public vdtest::TempDir {
+class SettingsTest : public vdtest::ScratchDir {
  protected:
   void SetUp() override {
-    TempDir::SetUp();
-    file = dir / "Vardelin.ini";
+    ScratchDir::SetUp();
+    file = dir_ / "Vardelin.ini";
   }
   std::string contents() const { return slurp(file); }
   void writeFile(const std::string& text) const { put(file, text); }
@@ -139,7 +139,7 @@ TEST_F(SettingsTest, WriteReplacesTheFileAtomically) {
   for (int i = 0; i < 50; ++i) EXPECT_EQ(s.readInt("S" + std::to_string(i % 5), "k" + std::to_string(i)), i);
   // No temporary files are left behind: the file and its lock file only.
   EXPECT_EQ(entries(), 2u);
-  EXPECT_TRUE(fs::exists(dir / "Vardelin.ini.lock"));
+  EXPECT_TRUE(fs::exists(dir_ / "Vardelin.ini.lock"));
 }
 
 TEST_F(SettingsTest, FailedWritesKeepTheFileAndReportOnce) {
@@ -160,7 +160,7 @@ TEST_F(SettingsTest, FailedWritesKeepTheFileAndReportOnce) {
   EXPECT_EQ(Settings(file).read("Project", "Note"), "");
 
   // A directory where the file should be: reads give defaults, writes fail.
-  Settings d(dir);
+  Settings d(dir_);
   EXPECT_EQ(d.read("Project", "ID", "dflt"), "dflt");
   EXPECT_FALSE(d.write("Project", "ID", "x"));
 }
@@ -221,7 +221,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverWritten) {
   const std::string text = "[Project]\r\nID=mine\r\n[AISC]\r\nwfNum=12\r\n";
   writeFile(text);
   ::chmod(file.c_str(), 0200);  // the owner may write but not read
-  vdtest::handToOtherUser(dir);
+  vdtest::handToOtherUser(dir_);
   (void)!::chown(file.c_str(), vdtest::kOtherUid, vdtest::kOtherGid);
   const int rc = vdtest::runAsOtherUser([&] {
     Settings s(file);
@@ -243,10 +243,10 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverWritten) {
 }
 
 TEST_F(SettingsTest, FifosDevicesAndHugeFilesAreRefusedWithoutHanging) {
-  const fs::path fifo = dir / "fifo.ini";
+  const fs::path fifo = dir_ / "fifo.ini";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-  std::ofstream(dir / "big.ini", std::ios::binary) << "[Project]\nID=big\n" << std::string(5u << 20, ';');
-  for (const fs::path& p : {fifo, fs::path("/dev/zero"), dir / "big.ini"}) {
+  std::ofstream(dir_ / "big.ini", std::ios::binary) << "[Project]\nID=big\n" << std::string(5u << 20, ';');
+  for (const fs::path& p : {fifo, fs::path("/dev/zero"), dir_ / "big.ini"}) {
     Settings s(p);
     std::string said;
     s.onWriteFailure([&](const std::string& m) { said = m; });
@@ -255,12 +255,12 @@ TEST_F(SettingsTest, FifosDevicesAndHugeFilesAreRefusedWithoutHanging) {
     EXPECT_NE(said.find("cannot be read"), std::string::npos) << said;
   }
   EXPECT_TRUE(fs::is_fifo(fifo));
-  EXPECT_EQ(fs::file_size(dir / "big.ini"), 17u + (5u << 20));
+  EXPECT_EQ(fs::file_size(dir_ / "big.ini"), 17u + (5u << 20));
 }
 
 TEST_F(SettingsTest, ModeLinksAndByteOrderMarkSurviveAWrite) {
   // A UTF-8 byte-order mark does not hide the first section, and stays single.
-  const fs::path real = dir / "real" / "Vardelin.ini";
+  const fs::path real = dir_ / "real" / "Vardelin.ini";
   fs::create_directories(real.parent_path());
   std::ofstream(real, std::ios::binary) << "\xEF\xBB\xBF[Project]\r\nID=77\r\n";
   ::chmod(real.c_str(), 0600);

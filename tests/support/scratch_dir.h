@@ -21,10 +21,13 @@ class ScratchDir : public ::testing::Test {
            ("vd_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
+    std::filesystem::permissions(dir_, std::filesystem::perms::all);  // some tests act as another user here
     std::filesystem::current_path(dir_);
   }
   void TearDown() override {
     std::filesystem::current_path(old_);
+    // A test may have made the folder read-only.
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
     std::filesystem::remove_all(dir_);
   }
   std::filesystem::path ini() const { return dir_ / "Vardelin.ini"; }
@@ -33,6 +36,13 @@ class ScratchDir : public ::testing::Test {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+  }
+  static void put(const std::filesystem::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+  // How many entries the folder holds.
+  std::size_t entries() const {
+    std::size_t n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir_)) ++n, (void)e;
+    return n;
   }
   // Runs script lines; returns what the CLI printed. Fails the test on a script error.
   std::string run(vd::ScriptRunner& r, const std::string& script) {
