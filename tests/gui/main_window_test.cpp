@@ -78,7 +78,8 @@ TEST_F(MainWindowTest, MenuBarHasTheEightPopupsAndEveryCommandIsAnItemOfItsPopup
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Base Materials", "&Analysis", "&Design", "&Conversion",
                                  "&Setting", "&Help"}));
   EXPECT_EQ(window_->windowTitle(), "Vardelin -- Structural Design Software by Structural Engineers");
-  // Every command is an item of its popup, in table order, with its text.
+  // Every command is an item of its popup (the glulam sizes of their submenu), in table order, with its
+  // text up to the tab ("Stl C && MC Beam" showing one ampersand).
   std::map<QMenu*, QList<QAction*>> expected;
   for (const Command& c : commandTable()) {
     QAction* a = window_->action(c.id);
@@ -95,10 +96,6 @@ TEST_F(MainWindowTest, MenuBarHasTheEightPopupsAndEveryCommandIsAnItemOfItsPopup
       if (!a->isSeparator() && !a->menu()) items.push_back(a);
     EXPECT_EQ(items, actions) << menu->title().toStdString();
   }
-  // A few items as the user reads them, "&&" standing for one ampersand.
-  const std::map<int, QString> texts = {
-      {604, "Stl C && MC Beam"}, {522, "&Print..."}, {523, "E&xit"}, {2431, "1.0 lb   = 4.448 newton N"}};
-  for (const auto& [id, text] : texts) EXPECT_EQ(window_->action(id)->text(), text) << id;
   // The glulam sizes sit in their own submenu of "Base Materials", right after "5x, 6x, ... 24x".
   QMenu* base = window_->popup("&Base Materials");
   QList<QAction*> baseItems = base->actions();
@@ -106,9 +103,6 @@ TEST_F(MainWindowTest, MenuBarHasTheEightPopupsAndEveryCommandIsAnItemOfItsPopup
   ASSERT_NE(glulam, baseItems.end());
   EXPECT_EQ((*glulam)->text(), "Glulam");
   EXPECT_EQ(*(glulam - 1), window_->action(478));
-  QStringList sizes;
-  for (QAction* a : (*glulam)->menu()->actions()) sizes << a->text();
-  EXPECT_EQ(sizes, (QStringList{"2-1/2 in", "3-1/8 in", "5-1/8 in", "6-3/4 in", "8-3/4 in", "10-3/4 in"}));
 }
 
 TEST_F(MainWindowTest, GrayedItemsStartGrayedSayWhyAndAreEnabledOnlyByTheirEvent) {
@@ -245,10 +239,7 @@ TEST_F(MainWindowTest, EachAfterRuleTreatsThePadAndTheReportBufferItsWay) {
     EXPECT_EQ(window_->padText(), s.pad) << s.command;
     EXPECT_EQ(window_->state().report, s.buffer) << s.command;
   }
-  // The refreshed report shows with the caret at the start; one Undo takes the whole replacement back.
-  EXPECT_EQ(pad()->toPlainText(), "\nbrowse report\nline 2");
-  EXPECT_EQ(pad()->textCursor().position(), 0);
-  EXPECT_FALSE(pad()->textCursor().hasSelection());
+  // One Undo takes the whole replacement back (caret and scroll after it: PadTest).
   window_->action(cmd::Undo)->trigger();
   EXPECT_EQ(window_->padText(), rebar);
   window_->action(cmd::Redo)->trigger();
@@ -270,12 +261,11 @@ TEST_F(MainWindowTest, EachAfterRuleTreatsThePadAndTheReportBufferItsWay) {
 TEST_F(MainWindowTest, PictureBandAndPadFollowTheWindowSize) {
   QWidget* client = window_->centralWidget();
   EXPECT_EQ(window_->pictureButton()->geometry(), QRect(0, 0, 250, 100));
-  window_->resize(640, 480);
-  QApplication::processEvents();
-  EXPECT_EQ(pad()->geometry(), QRect(0, 100, client->width(), client->height() - 100));
-  window_->resize(900, 700);
-  QApplication::processEvents();
-  EXPECT_EQ(pad()->geometry(), QRect(0, 100, client->width(), client->height() - 100));
+  for (QSize size : {QSize(640, 480), QSize(900, 700)}) {
+    window_->resize(size);
+    QApplication::processEvents();
+    EXPECT_EQ(pad()->geometry(), QRect(0, 100, client->width(), client->height() - 100));
+  }
   // No room below the band: the pad simply goes out of sight.
   client->resize(300, 80);
   EXPECT_FALSE(pad()->isVisible());

@@ -13,25 +13,12 @@
 #include "support/scratch_dir.h"
 
 using namespace vd;
+using vdtest::centralLoad;
 using vdtest::opsOf;
 using vdtest::RecordingPainter;
 using vdtest::textsOf;
 
 namespace {
-
-// Station i of a simple beam of length L with a central point load P: x, V, M.
-StationTable centralLoad(double P, double L) {
-  StationTable t{};
-  for (int i = 0; i <= 200; ++i) {
-    const double x = i * L / 200;
-    const double V = i < 100 ? P / 2 : i == 100 ? 0.0 : -P / 2;
-    const double M = x <= L / 2 ? P / 2 * x : P / 2 * (L - x);
-    t[static_cast<std::size_t>(i * 5)] = x;
-    t[static_cast<std::size_t>(i * 5 + 1)] = V;
-    t[static_cast<std::size_t>(i * 5 + 2)] = M;
-  }
-  return t;
-}
 
 TEST(Diagram, CentralLoadMomentIsATriangleWithItsApexAtTheFullReach) {
   // P = 10 kip, L = 20 ft: M = 5 x up to 50 kip-ft at mid-span.
@@ -199,20 +186,20 @@ class DiagramFormTest : public vdtest::ScratchDir {
 
 struct FakeOutput : PictureOutput {
   std::vector<std::string> printed;
-  bool result = true;
   bool print(const std::filesystem::path& emf) override {
     printed.push_back(emf.string());
-    return result;
+    return true;
   }
   void saveAs(const std::filesystem::path&, int, int, Messenger&) override {}
 };
 
-// The moment form's title and picture size on the desktop: DiagramFormOnTheDesktop; its status bar
-// texts: the golden output of examples/pictures/diagrams.txt.
+// The picture size on the desktop: DiagramFormOnTheDesktop; the status bar texts: the golden output
+// of examples/pictures/diagrams.txt; the curve the file holds: DiagramExample.
 TEST_F(DiagramFormTest, OpeningDrawsTheFileAndShowsIt) {
   auto f = form(cmd::MomentDiagram), s = form(cmd::ShearDiagram);
   EXPECT_EQ(f->layout().templateName, "PLOT_Box");
   EXPECT_EQ(s->layout().templateName, "SHEAR_Box");
+  EXPECT_EQ(f->layout().title, "Moment Diagram -- Vardelin");
   EXPECT_EQ(s->layout().title, "Shear Diagram -- Vardelin");
   HeadlessHost host(*f), sh(*s);
   host.open();
@@ -220,9 +207,6 @@ TEST_F(DiagramFormTest, OpeningDrawsTheFileAndShowsIt) {
   std::optional<EmfFile> emf = readEmf("Moment.emf");
   ASSERT_TRUE(emf);
   EXPECT_EQ(emf->description, "MOMENT");
-  // The file draws the same curve the algorithm computes.
-  const Picture expected = drawDiagram(DiagramKind::Moment, state_->stations, 0.0, 1.0, state_->lastBeam);
-  EXPECT_EQ(opsOf(emf->picture, OpKind::Polygon)[0]->points, opsOf(expected, OpKind::Polygon)[0]->points);
   EXPECT_TRUE(host.takeMessages().empty());
   sh.open();  // the shear form writes its own file
   EXPECT_EQ(readEmf("Shear.emf")->description, "SHEAR");
@@ -239,7 +223,8 @@ TEST_F(DiagramFormTest, CantileverStatusBarShowsTheWallReactionAndMoment) {
   EXPECT_EQ(host.status(1), "R= 4.50 kip,  fixed-end M= -38.75 kip-ft");
 }
 
-TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
+// A failed print's message, the form staying open: the golden output of examples/pictures/diagrams.txt.
+TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFile) {
   FakeOutput out;
   installPictureOutput(&out);
   auto m = form(cmd::MomentDiagram), s = form(cmd::ShearDiagram);
@@ -250,14 +235,6 @@ TEST_F(DiagramFormTest, PrintSendsTheFormsOwnFileAndReportsAFailure) {
   }
   EXPECT_EQ(out.printed, (std::vector<std::string>{"Moment.emf", "Shear.emf"}));
   EXPECT_TRUE(sh.takeMessages().empty());
-
-  out.result = false;
-  sh.press(diagram_form::Print);
-  const auto msgs = sh.takeMessages();
-  ASSERT_EQ(msgs.size(), 1u);
-  EXPECT_EQ(msgs[0].caption, "Vardelin");
-  EXPECT_EQ(msgs[0].text, "Error encountered during printing");
-  EXPECT_FALSE(sh.isClosed());  // the form stays open
 }
 
 TEST_F(DiagramFormTest, AFileThatCannotBeWrittenShowsNoStalePicture) {

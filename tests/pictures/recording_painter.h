@@ -1,12 +1,13 @@
 #pragma once
 // Helpers of the picture tests: a painter that writes down every call it gets (to compare what two
-// pictures draw), and the recorded calls of a picture by kind.
+// pictures draw), the recorded calls of a picture by kind, and a beam's station table.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "beam/diagram.h"
 #include "platform/picture_play.h"
 
 namespace vdtest {
@@ -94,6 +95,18 @@ inline std::vector<std::string> textsOf(const vd::Picture& p) {
   std::vector<std::string> out;
   for (const vd::PictureOp* op : opsOf(p, vd::OpKind::TextOut)) out.push_back(op->text);
   return out;
+}
+
+// Station i of a simple beam of length L with a central point load P: x, V, M.
+inline vd::StationTable centralLoad(double P, double L) {
+  vd::StationTable t{};
+  for (int i = 0; i <= 200; ++i) {
+    const double x = i * L / 200;
+    t[static_cast<std::size_t>(i * 5)] = x;
+    t[static_cast<std::size_t>(i * 5 + 1)] = i < 100 ? P / 2 : i == 100 ? 0.0 : -P / 2;
+    t[static_cast<std::size_t>(i * 5 + 2)] = x <= L / 2 ? P / 2 * x : P / 2 * (L - x);
+  }
+  return t;
 }
 
 }  // namespace vdtest

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <regex>
 
-#include "beam/diagram.h"
 #include "concrete/drawings.h"
 #include "gui/gui_support.h"
 #include "gui/picture_widget.h"
@@ -17,6 +16,7 @@
 #include "gui/printing.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_writer.h"
+#include "recording_painter.h"
 #include "support/cli_run.h"
 
 using namespace vd;
@@ -24,17 +24,15 @@ using namespace vd::gui;
 
 namespace {
 
-std::string shell(const std::string& command) { return vdtest::capture(command); }
-
 // The text of one page (from 1), or of the whole document.
 std::string pdfText(const std::filesystem::path& pdf, int page = 0) {
   std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
-  return shell("pdftotext -layout" + range + " '" + pdf.string() + "' - 2>/dev/null");
+  return vdtest::capture("pdftotext -layout" + range + " '" + pdf.string() + "' - 2>/dev/null");
 }
 
 int pdfPages(const std::filesystem::path& pdf) {
   std::smatch m;
-  const std::string info = shell("pdfinfo '" + pdf.string() + "' 2>/dev/null");
+  const std::string info = vdtest::capture("pdfinfo '" + pdf.string() + "' 2>/dev/null");
   return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
 }
 
@@ -185,13 +183,22 @@ TEST_F(PrintTest, ThePadGoesThroughThePrintDialogToAPdfWithoutAPrinter) {
 TEST_F(PrintTest, CancellingFromTheProgressBoxEndsTheJobAsAFailure) {
   QString text;
   for (int i = 0; i < 500; ++i) text += QStringLiteral("\r\nline");
-  PrintProgressBox progress(QString(), nullptr);
+  PrintProgressBox progress(QStringLiteral("(untitled)"), nullptr);
+  QStringList lines;
+  for (QLabel* l : progress.findChildren<QLabel*>()) lines << l->text();
+  EXPECT_EQ(lines, (QStringList{"Sending", "(untitled)", "to print spooler."}));
+  EXPECT_FALSE(progress.windowFlags() & Qt::WindowCloseButtonHint);  // only Cancel ends it
+  EXPECT_FALSE(progress.isModal());
   progress.show();
+  int cancelled = 0;
+  QObject::connect(&progress, &PrintProgressBox::cancelled, [&] { ++cancelled; });
   // The user presses Cancel while the first page goes out.
   QTimer::singleShot(0, &progress, [&] { progress.findChild<QPushButton*>(QStringLiteral("cancel"))->click(); });
   auto printer = pdfPrinter("cancelled.pdf");
   EXPECT_FALSE(printPadTo(*printer, text, padFont(), &progress));
   EXPECT_TRUE(progress.aborted());
+  EXPECT_EQ(cancelled, 1);
+  EXPECT_FALSE(progress.isVisible());
 }
 
 TEST_F(PrintTest, SavingThePadAsPdfWritesTheFileOrSaysItCouldNot) {
@@ -203,15 +210,13 @@ TEST_F(PrintTest, SavingThePadAsPdfWritesTheFileOrSaysItCouldNot) {
 }
 
 TEST_F(PrintTest, ADiagramPrintsAtTwoThirdsOfTheWidthInTheTopQuarter) {
-  StationTable t{};
-  for (int i = 0; i <= 200; ++i) t[static_cast<std::size_t>(i * 5 + 2)] = i <= 100 ? i : 200 - i;
-  const Picture pic = drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {100, 0, 5, 5});
+  const Picture pic = drawDiagram(DiagramKind::Moment, vdtest::centralLoad(10, 20), 0.0, 1.0, {50, 0, 5, 5});
   auto printer = pdfPrinter("diagram.pdf");
   ASSERT_TRUE(printPictureTo(*printer, pic));
   EXPECT_EQ(pdfPages("diagram.pdf"), 1);
   // Word boxes in points: the title lies left, the values end before two-thirds of the width, and both
   // sit at the bottom of the top quarter of the page.
-  const std::string boxes = shell("pdftotext -bbox diagram.pdf - 2>/dev/null");
+  const std::string boxes = vdtest::capture("pdftotext -bbox diagram.pdf - 2>/dev/null");
   std::smatch m;
   ASSERT_TRUE(std::regex_search(boxes, m, std::regex("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"")));
   const double pageW = std::stod(m[1]), pageH = std::stod(m[2]);
@@ -241,9 +246,8 @@ bool near(QRgb c, int r, int g, int b, int tol = 60) {
 }
 
 TEST_F(PrintTest, TheFormsPictureControlPlaysTheFile) {
-  StationTable t{};
-  for (int i = 0; i <= 200; ++i) t[static_cast<std::size_t>(i * 5 + 2)] = i <= 100 ? i : 200 - i;
-  ASSERT_TRUE(writeEmf(drawDiagram(DiagramKind::Moment, t, 0.0, 1.0, {100, 0, 5, 5}), "Moment.emf", "MOMENT"));
+  const Picture pic = drawDiagram(DiagramKind::Moment, vdtest::centralLoad(10, 20), 0.0, 1.0, {50, 0, 5, 5});
+  ASSERT_TRUE(writeEmf(pic, "Moment.emf", "MOMENT"));
   QLabel control;
   control.setFrameStyle(QFrame::Box | QFrame::Plain);
   control.setFixedSize(696, 322);
