@@ -1,5 +1,5 @@
 // The diagram form on the desktop: its picture control plays the file the form wrote. Its status bar
-// texts: DiagramFormTest and the golden output of examples/pictures/diagrams.txt.
+// texts: the golden outputs of examples/pictures/diagrams.txt and tests/golden/beam/cantilever_diagram.txt.
 #include "app/all_forms.h"
 #include "beam/diagram_forms.h"
 #include "gui/gui_support.h"
