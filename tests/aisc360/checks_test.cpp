@@ -77,14 +77,7 @@ const FlexureCase kFlexure[] = {
 
 TEST(Aisc360Flexure, LimitStatesAgainstHandCalculations) {
   for (const FlexureCase& c : kFlexure) {
-    FlexureInput in;
-    in.section = shape(c.label);
-    in.Fy = c.Fy;
-    in.axis = c.axis;
-    in.Lb = c.Lb;
-    in.Cb = c.Cb;
-    in.Mr = 10.0;
-    const Flexure f(in);
+    const Flexure f({.section = shape(c.label), .Fy = c.Fy, .axis = c.axis, .Mr = 10.0, .Lb = c.Lb, .Cb = c.Cb});
     ASSERT_EQ(f.error(), "") << c.label;
     EXPECT_NEAR(f.availableMoment(), c.phiMn, 0.01) << c.label << " Lb " << c.Lb;
     EXPECT_EQ(f.governingFlexure(), c.governing) << c.label;
@@ -93,14 +86,8 @@ TEST(Aisc360Flexure, LimitStatesAgainstHandCalculations) {
 }
 
 TEST(Aisc360Flexure, PublishedLengthsShearAsdAndDeflection) {
-  FlexureInput in;
-  in.section = shape("W18X50");
-  in.Mr = 300.0;
-  in.Vr = 100.0;
-  in.Lb = 10.0;
-  in.span = 20.0;
-  in.liveLoad = 1.0;
-  in.deflLimit = 360.0;
+  FlexureInput in{
+      .section = shape("W18X50"), .Mr = 300.0, .Vr = 100.0, .Lb = 10.0, .span = 20.0, .liveLoad = 1.0, .deflLimit = 360.0};
   const Flexure lrfd(in);
   EXPECT_NEAR(lrfd.Lp(), 5.83, 0.005);  // published 5.83 ft
   EXPECT_NEAR(lrfd.Lr(), 16.95, 0.01);  // published 16.9 ft
@@ -144,12 +131,7 @@ TEST(Aisc360Flexure, ShearOfEachKind) {
       {"Pipe4STD", 35, Axis::Major, 27.97, "G5-1"},
   };
   for (const auto& c : cases) {
-    FlexureInput in;
-    in.section = shape(c.label);
-    in.Fy = c.Fy;
-    in.axis = c.axis;
-    in.Vr = 1000.0;
-    const Flexure f(in);
+    const Flexure f({.section = shape(c.label), .Fy = c.Fy, .axis = c.axis, .Vr = 1000.0});
     EXPECT_NEAR(f.availableShear(), c.phiVn, 0.01) << c.label;
     EXPECT_EQ(f.result().governing, std::string("shear, Eq. ") + c.eq) << c.label;
   }
@@ -218,12 +200,7 @@ TEST(Aisc360Compression, LimitStatesAgainstHandCalculations) {
 TEST(Aisc360Combined, InteractionAndItsTwoEquations) {
   // W14X90, Lc = Lb = 14 ft: Pc = 1025.63 (E3 about y); Mcx = 573.77 (F3-1 governs, Lb < Lp = 15.2 ft);
   // Mcy = 272.79. Pu 500: 500/1025.63 = 0.488 >= 0.2: 0.488 + 8/9 (200/573.77 + 50/272.79) = 0.960 (H1-1a).
-  CombinedInput in;
-  in.section = shape("W14X90");
-  in.Pr = 500;
-  in.Mrx = 200;
-  in.Mry = 50;
-  in.Lcx = in.Lcy = in.Lb = 14;
+  CombinedInput in{.section = shape("W14X90"), .Pr = 500, .Mrx = 200, .Mry = 50, .Lcx = 14, .Lcy = 14, .Lb = 14};
   const Combined a(in);
   ASSERT_EQ(a.error(), "");
   EXPECT_NEAR(a.interaction(), 0.9603, 0.0005);
@@ -263,10 +240,7 @@ TEST(Aisc360Checks, RefusalsAreClearAndNeverOk) {
 // B3.1: Ru <= phi Rn. A demand equal to the available strength passes, on its line and in the summary;
 // a hair above fails.
 TEST(Aisc360Verdicts, DemandEqualToAvailableStrengthIsOk) {
-  FlexureInput in;
-  in.section = findShape("W18X50");
-  in.Lb = 10;
-  in.Vr = 0;
+  FlexureInput in{.section = findShape("W18X50"), .Vr = 0, .Lb = 10};
   in.Mr = Flexure(in).availableMoment();  // 324.19 kip-ft (F2-2)
   const Flexure equal(in);
   EXPECT_TRUE(equal.result().ok);

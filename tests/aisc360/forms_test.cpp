@@ -59,15 +59,7 @@ struct SearchCase {
 TEST_F(Aisc360Forms, LightestEqualsBruteForceSearch) {
   const auto flexure = [](double M, double V, double Lb, double span, double w, double n) {
     return [=](const Shape* s) {
-      FlexureInput in;
-      in.section = s;
-      in.Mr = M;
-      in.Vr = V;
-      in.Lb = Lb;
-      in.span = span;
-      in.liveLoad = w;
-      in.deflLimit = n;
-      return Flexure(in).result();
+      return Flexure({.section = s, .Mr = M, .Vr = V, .Lb = Lb, .span = span, .liveLoad = w, .deflLimit = n}).result();
     };
   };
   const SearchCase cases[] = {
@@ -95,15 +87,9 @@ TEST_F(Aisc360Forms, LightestEqualsBruteForceSearch) {
        "set \"Unbraced length Lb\" 14\nset Cb 1.1\n",
        Family::W, 0,
        [](const Shape* s) {
-         CombinedInput in;
-         in.section = s;
-         in.method = Method::ASD;
-         in.Pr = 200;
-         in.Mrx = 150;
-         in.Mry = 20;
-         in.Lcx = in.Lcy = in.Lb = 14;
-         in.Cb = 1.1;
-         return Combined(in).result();
+         return Combined({.section = s, .method = Method::ASD, .Pr = 200, .Mrx = 150, .Mry = 20, .Lcx = 14, .Lcy = 14,
+                          .Lb = 14, .Cb = 1.1})
+             .result();
        }},
   };
   for (const SearchCase& c : cases) {

@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "aisc360/shapes.h"
+#include "tables/aisc_csv.h"
 
 #ifndef VD_AISC_CSV
 #define VD_AISC_CSV ""
@@ -47,43 +46,10 @@ TEST(Aisc360Shapes, LookupsFamiliesAndDefaults) {
 }
 
 // Every row against its database row, when the database is at hand.
-class Csv {
-public:
-  explicit Csv(const std::string& path) {
-    std::ifstream in(path);
-    std::string line;
-    if (!in || !std::getline(in, line)) return;
-    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-    header_ = split(line);
-    while (std::getline(in, line)) rows_.push_back(split(line));
-  }
-  bool loaded() const { return !rows_.empty(); }
-  std::size_t size() const { return rows_.size(); }
-  std::string cell(std::size_t row, const std::string& column) const {
-    for (std::size_t i = 0; i < header_.size(); ++i)
-      if (header_[i] == column) return i < rows_[row].size() ? rows_[row][i] : std::string();
-    ADD_FAILURE() << "no column " << column;
-    return {};
-  }
-
-private:
-  static std::vector<std::string> split(std::string line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> out;
-    std::stringstream ss(line);
-    std::string c;
-    while (std::getline(ss, c, ',')) out.push_back(c);
-    if (!line.empty() && line.back() == ',') out.emplace_back();
-    return out;
-  }
-  std::vector<std::string> header_;
-  std::vector<std::vector<std::string>> rows_;
-};
-
 TEST(Aisc360Shapes, EveryRowIsItsDatabaseRow) {
-  const Csv db(VD_AISC_CSV);
-  if (!db.loaded()) GTEST_SKIP() << "no AISC database at " << VD_AISC_CSV;
-  ASSERT_EQ(db.size(), kShapeCount);
+  const vdtest::AiscCsv db(VD_AISC_CSV);
+  if (db.rows.empty()) GTEST_SKIP() << "no AISC database at " << VD_AISC_CSV;
+  ASSERT_EQ(db.rows.size(), kShapeCount);
   const std::vector<std::pair<float Shape::*, const char*>> fields = {
       {&Shape::W, "W"},         {&Shape::A, "A"},         {&Shape::d, "d"},           {&Shape::bf, "bf"},
       {&Shape::tw, "tw"},       {&Shape::tf, "tf"},       {&Shape::kdes, "kdes"},     {&Shape::x, "x"},

@@ -1,6 +1,6 @@
 #pragma once
 // An independent reference for the beam analyses, built from textbook results only:
-// - statics for reactions, shear and moment;
+// - statics for shear and moment (the reactions are the shear's jumps at the supports);
 // - the textbook deflections of a single concentrated load: simple span ("concentrated load at any
 //   point"), beam overhanging a support ("concentrated load at end of overhang", the span between
 //   the supports carrying the overhang's moment and the overhang beyond the load staying straight),
@@ -165,21 +165,5 @@ inline Response ascending(const Beam& b, double x, double p1, double p2, double 
 inline Response descending(const Beam& b, double x, double p1, double p2, double apex) {
   return distributed(b, x, p1, p2, [=](double xi) { return apex * (p2 - xi) / (p2 - p1); });
 }
-
-// Reactions by statics: total load and its moment about xA.
-struct Reactions {
-  double left = 0, right = 0;
-};
-inline Reactions forceReactions(const Beam& b, double xi, double P) {
-  const double RB = P * (xi - b.xA) / (b.xB - b.xA);
-  return {P - RB, RB};
-}
-inline Reactions momentReactions(const Beam& b, double m0) {
-  // A clockwise couple is balanced by a counter-clockwise pair of reactions.
-  const double l = b.xB - b.xA;
-  return {-m0 / l, m0 / l};
-}
-// Resultant W acting at its centroid.
-inline Reactions resultantReactions(const Beam& b, double W, double centroid) { return forceReactions(b, centroid, W); }
 
 }  // namespace beamref

@@ -250,21 +250,20 @@ TEST(TiedColumn, WalkThatNeverReachesTheCapOrZero) {
 }
 
 // ACI 10.9.1: 1 % to 8 % of Ag; between 0.5 % and 1 % the width may be reduced (ACI 10.8.4) on a yes. The
-// report texts: tests/golden/concrete/tied_column_limits.txt.
+// report texts and the ratios of the cases that fail: tests/golden/concrete/tied_column_limits.txt.
 TEST(TiedColumn, ReinforcementRatioLimits) {
   const struct {
     double area;  // in^2 over 256 in^2
     bool answer;
     bool asked, complete;
-    double ratio;  // of the reinforcement check, when it governs
   } cases[] = {
-      {1.0, false, false, false, 2.56},   // 0.39 %: 1/0.39 = 2.56, too low to ask
-      {1.28, true, false, false, 2.00},   // 0.5 % exactly: no question, and too low without the revision
-      {1.92, false, true, false, 0},      // 0.75 %, not revised
-      {1.92, true, true, true, 0},        // revised: width 16 x 0.75 = 12 in. makes 1 % exactly
-      {2.56, false, false, true, 0},      // 1 %
-      {20.48, false, false, true, 0},     // 8 %
-      {23.04, false, false, false, 1.125}  // 9 %/8 %
+      {1.0, false, false, false},   // 0.39 %: too low to ask
+      {1.28, true, false, false},   // 0.5 % exactly: no question, and too low without the revision
+      {1.92, false, true, false},   // 0.75 %, not revised
+      {1.92, true, true, true},     // revised: width 16 x 0.75 = 12 in. makes 1 % exactly
+      {2.56, false, false, true},   // 1 %
+      {20.48, false, false, true},  // 8 %
+      {23.04, false, false, false}  // 9 %
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.area);
@@ -275,10 +274,6 @@ TEST(TiedColumn, ReinforcementRatioLimits) {
     EXPECT_EQ(res.diagram.complete, c.complete);
     EXPECT_EQ(!ui.shown.empty() && ui.shown[0].find('?') != std::string::npos, c.asked);
     EXPECT_EQ(ui.shown.size(), c.asked || c.area == 1.0 || c.area == 23.04 ? 1u : 0u);  // the limit as a message
-    if (c.ratio > 0) {
-      EXPECT_NEAR(res.result.ratio, c.ratio, 0.005);
-      EXPECT_EQ(res.result.governing, "reinforcement ratio, ACI 10.9.1");
-    }
     if (c.answer && c.asked) {  // the states are those of the narrower section
       const Section narrow{4, 60, 12, 16, 0.85, {{0.96, 13.5}, {0.96, 2.5}}};
       EXPECT_NEAR(res.diagram.balance.P, 0.7 * compatibility(narrow, neutralAxis(narrow, -1.0)).P, 1e-9);

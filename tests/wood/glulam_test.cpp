@@ -34,11 +34,10 @@ TEST(Glulam, MemberTitleBoardFeetAndReport) {
   EXPECT_TRUE(m.isBalanced());
   // Laminations of 6 in. nominal stock, 1.5 in. laminations dressed from 2 in.: (4/3)(24)(6)/12 = 16.
   EXPECT_DOUBLE_EQ(m.boardFeetPerFoot(), 16.0);
-  const double widths[6][2] = {{2.5, 3}, {3.125, 4}, {5.125, 6}, {6.75, 8}, {8.75, 10}, {10.75, 12}};
-  for (int w = 0; w < 6; ++w) {
-    GlulamMember g(kGlulamSizeTables[w].sizes()[0], 0, true);
-    EXPECT_DOUBLE_EQ(g.boardFeetPerFoot(), 4.0 / 3.0 * g.d() * widths[w][1] / 12.0) << w;
-  }
+  // The first size of each width, d x nominal width: 6 x 3, 6 x 4, 6 x 6, 7.5 x 8, 9 x 10, 10.5 x 12.
+  const double boardFeet[6] = {2.0, 8.0 / 3, 4.0, 20.0 / 3, 10.0, 14.0};
+  for (int w = 0; w < 6; ++w)
+    EXPECT_NEAR(GlulamMember(kGlulamSizeTables[w].sizes()[0], 0, true).boardFeetPerFoot(), boardFeet[w], 1e-9) << w;
   // A combination index outside the table takes the first row.
   EXPECT_EQ(GlulamMember(size5("5-1/8 x 24"), 99, true).title(), "16F-V1  DF/WW");
 }

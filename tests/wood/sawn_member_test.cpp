@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "wood/sawn_member.h"
 
@@ -73,9 +74,7 @@ TEST(SawnMember, StructuralSizeFactorsByNominalDepthAndThickness) {
     SCOPED_TRACE(c.size);
     for (bool dry : {true, false}) {
       const Factors f = factors(make(dim(c.size), 0, "No. 1", false, dry));
-      EXPECT_EQ(f.b, c.CFb);
-      EXPECT_EQ(f.t, c.CFt);
-      EXPECT_EQ(f.c, c.CFc);
+      EXPECT_EQ(std::tuple(f.b, f.t, f.c), std::tuple(c.CFb, c.CFt, c.CFc));
     }
   }
   // A 5x5 of a timber grade is a timber (NDS Supplement Table 4D), not 4.5 in. dimension lumber: no size
@@ -84,9 +83,7 @@ TEST(SawnMember, StructuralSizeFactorsByNominalDepthAndThickness) {
     const SawnMember m5 = make(timber("5x5"), 0, "No. 1 (post)", false, dry);
     const Factors f5 = factors(m5);
     EXPECT_TRUE(m5.isTimber());
-    EXPECT_EQ(f5.b, 1.0);
-    EXPECT_EQ(f5.t, 1.0);
-    EXPECT_EQ(f5.c, 1.0);
+    EXPECT_EQ(std::tuple(f5.b, f5.t, f5.c), std::tuple(1.0, 1.0, 1.0));
     EXPECT_EQ(m5.wetClass(), dry ? Dry : WetTimber);
   }
   EXPECT_FALSE(make(dim("(3)2x10"), 0, "No. 1", false, true).isTimber());

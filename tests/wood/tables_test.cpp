@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 #include "wood/wood_tables.h"
 
@@ -43,12 +44,8 @@ TEST(WoodTables, PublishedGradeRows) {
   for (const Row& r : rows) {
     const GradeRecord* g = grade(r.species, r.grade);
     ASSERT_NE(g, nullptr) << r.species << " " << r.grade;
-    EXPECT_EQ(g->Fb, r.Fb) << r.grade;
-    EXPECT_EQ(g->Ft, r.Ft) << r.grade;
-    EXPECT_EQ(g->Fv, r.Fv) << r.grade;
-    EXPECT_EQ(g->FcX, r.FcX) << r.grade;
-    EXPECT_EQ(g->Fc, r.Fc) << r.grade;
-    EXPECT_EQ(g->E, r.E) << r.grade;
+    EXPECT_EQ(std::tuple(g->Fb, g->Ft, g->Fv, g->FcX, g->Fc, g->E), std::tuple(r.Fb, r.Ft, r.Fv, r.FcX, r.Fc, r.E))
+        << r.grade;
   }
 }
 
@@ -75,10 +72,7 @@ TEST(WoodTables, SizeFactorsAndWetServiceFactors) {
     for (const SizeFactorRow& r : kSizeFactors)
       if (r.kind == p.kind && r.nominalDepth == p.nominalDepth) row = &r;
     ASSERT_NE(row, nullptr) << p.nominalDepth;
-    EXPECT_EQ(row->CFb23, p.CFb23);
-    EXPECT_EQ(row->CFb4, p.CFb4);
-    EXPECT_EQ(row->CFt, p.CFt);
-    EXPECT_EQ(row->CFc, p.CFc);
+    EXPECT_EQ(std::tuple(row->CFb23, row->CFb4, row->CFt, row->CFc), std::tuple(p.CFb23, p.CFb4, p.CFt, p.CFc));
   }
   // C_M of Tables 4A, 4D and 5A in the order Fb, Ft, Fv, Fc-perp, Fc, E.
   const double wet[4][6] = {{1, 1, 1, 1, 1, 1},
