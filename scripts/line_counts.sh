@@ -20,4 +20,4 @@ while IFS= read -r -d '' f; do
 done < <(find tests examples -type f \( -name '*.expected' -o -name '*.out' \) -print0)
 
 printf 'Lines: hand-written source %d, generated %d, tests %d (golden outputs %d)\n' "$hand" "$gen" "$tests" "$golden"
-awk -v t="$tests" -v h="$hand" 'BEGIN { printf "Test code is %.0f %% of hand-written source.\n", 100 * t / h }'
+awk -v t="$tests" -v h="$hand" 'BEGIN { printf "Test code is %.1f %% of hand-written source.\n", 100 * t / h }'
