@@ -141,10 +141,7 @@ class SawnBeamForm : public Form {
   }
 
  private:
-  SawnMember& member() {
-    WoodState& w = woodState(state_);
-    return timber_ ? w.timber : w.dimension;
-  }
+  SawnMember& member() { return sawnMember(state_, timber_); }
   const char* section() const { return timber_ ? "WD6_BM" : "WD2_BM"; }
 
   // Every size of the member's species and grade through this form's Calculate; the lightest passing
@@ -174,12 +171,9 @@ class SawnBeamForm : public Form {
   }
 
   void calculate(FormHost& host) {
-    SawnMember& m = member();
-    if (!m.valid()) {
-      host.message("Beam Design", "No member has been chosen: pick a size and a grade in Base Materials first.",
-                   MessageIcon::Exclamation);
-      return;
-    }
+    SawnMember* chosen = chosenSawnMember(host, state_, timber_, "Beam Design");
+    if (!chosen) return;
+    SawnMember& m = *chosen;
     const double moment = host.number(Moment, kField), shear = host.number(Shear, kField);
     const double span = host.number(Span, kField), defl = host.number(Deflection, kField);
     const double reaction = host.number(Reaction, kField), unbraced = host.number(Unbraced, kField);

@@ -113,10 +113,7 @@ class SawnPostForm : public Form {
     return f;
   }
 
-  SawnMember& member() {
-    WoodState& w = woodState(state_);
-    return timber_ ? w.timber : w.dimension;
-  }
+  SawnMember& member() { return sawnMember(state_, timber_); }
 
   // Every size of the member's species and grade through this form's Calculate, each standing as the
   // typed sides do (the side typed as d the thinner one when it is no wider than w) and, for 2x-4x, with
@@ -162,12 +159,9 @@ class SawnPostForm : public Form {
   }
 
   void calculate(FormHost& host) {
-    SawnMember& m = member();
-    if (!m.valid()) {
-      host.message("Post Design", "No member has been chosen: pick a size and a grade in Base Materials first.",
-                   MessageIcon::Exclamation);
-      return;
-    }
+    SawnMember* chosen = chosenSawnMember(host, state_, timber_, "Post Design");
+    if (!chosen) return;
+    SawnMember& m = *chosen;
     const std::string location = host.text(Location, kLocationCapacity);
     report_ = format(" Job number or ID: %s\r\n %s \r\n", state_.jobNumber.c_str(), location.c_str());
     Settings& st = state_.settings;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "frame/app_state.h"
+#include "platform/form.h"
 #include "wood/glulam.h"
 #include "wood/sawn_member.h"
 
@@ -16,5 +17,20 @@ struct WoodState {
 };
 
 inline WoodState& woodState(AppState& state) { return state.module<WoodState>(); }
+
+// The current member of the 2x-4x (timber false) or the 5x-and-larger size form.
+inline SawnMember& sawnMember(AppState& state, bool timber) {
+  WoodState& w = woodState(state);
+  return timber ? w.timber : w.dimension;
+}
+
+// The member a sawn design form calculates, or nullptr after telling the user to pick one first.
+inline SawnMember* chosenSawnMember(FormHost& host, AppState& state, bool timber, const char* caption) {
+  SawnMember& m = sawnMember(state, timber);
+  if (m.valid()) return &m;
+  host.message(caption, "No member has been chosen: pick a size and a grade in Base Materials first.",
+               MessageIcon::Exclamation);
+  return nullptr;
+}
 
 }  // namespace vd
