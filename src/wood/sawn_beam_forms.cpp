@@ -147,27 +147,20 @@ class SawnBeamForm : public Form {
   // Every size of the member's species and grade through this form's Calculate; the lightest passing
   // one becomes the current member (as if chosen in the size form) and is calculated.
   void pressLightest(FormHost& host) {
-    const SawnMember original = member();
-    if (!original.valid()) return calculate(host);  // says that no member has been chosen
+    if (!member().valid()) return calculate(host);  // says that no member has been chosen
     FormSearch search;
     search.caption = layout_.title;
     search.what = timber_ ? "timber" : "2x-4x sawn";
-    search.unit = kAreaUnit;
     search.section = section();
     search.maxDepthId = MaxDepth;
     search.paneId = Lower;
-    search.rows = sawnSearchRows(timber_, false);
-    search.calculate = [&](FormHost& h, int row) {
-      member() = row < 0 ? original : sawnSize(original, timber_, row);
-      if (row >= 0) state_.settings.formatAndWrite(section(), "sizeN", "%d", row);
-      h.setText(Member, member().shortDescription());
-      result_ = DesignResult{};
-      pressed(h, Calculate);
-      return result_;
-    };
-    // A field that holds no number stops the search before any choice: the member is put back.
-    search.restore = [&] { member() = original; };
-    candidates_ = vd::pressLightest(host, state_.settings, search);
+    candidates_ = pressSawnLightest(
+        host, state_, timber_, false, search, [&](FormHost& h, int) { h.setText(Member, member().shortDescription()); },
+        [&](FormHost& h) {
+          result_ = DesignResult{};
+          pressed(h, Calculate);
+          return result_;
+        });
   }
 
   void calculate(FormHost& host) {

@@ -120,42 +120,36 @@ class SawnPostForm : public Form {
   // its own C_F for compression (NDS Supplement Table 4A) in place of the one typed. The lightest passing
   // size becomes the current member, its sides and C_F are typed in, and it is calculated.
   void pressLightest(FormHost& host) {
-    const SawnMember original = member();
-    if (!original.valid()) return calculate(host);  // says that no member has been chosen
+    if (!member().valid()) return calculate(host);  // says that no member has been chosen
     const std::string typed[3] = {host.text(Depth, kField), host.text(Width, kField), host.text(Cf, kField)};
     // The sides are replaced by each size's, so they need not hold numbers; empty ones read as 0.
     const bool thinAsD = !(parseNumber(typed[0]) > parseNumber(typed[1]));
     FormSearch search;
     search.caption = layout_.title;
     search.what = timber_ ? "5x and larger sawn" : "2x-4x sawn";
-    search.unit = kAreaUnit;
     search.section = "WD_COL";
     search.maxDepthId = MaxDepth;
     search.paneId = Report;
-    search.rows = sawnSearchRows(timber_, true);
-    search.calculate = [&](FormHost& h, int row) {
-      SawnMember& m = member();
-      m = row < 0 ? original : sawnSize(original, timber_, row);
+    const auto place = [&](FormHost& h, int row) {
       if (row < 0) {
         h.setText(Depth, typed[0]);
         h.setText(Width, typed[1]);
         if (!timber_) h.setText(Cf, typed[2]);
-      } else {
-        const double thin = std::min(m.b(), m.d()), wide = std::max(m.b(), m.d());
-        h.setText(Depth, format("%g", thinAsD ? thin : wide));
-        h.setText(Width, format("%g", thinAsD ? wide : thin));
-        double CFb = 1.0, CFt = 1.0, CFc = 1.0;
-        m.getSizeFactors(CFb, CFt, CFc);
-        if (!timber_) h.setText(Cf, format("%g", CFc));
-        state_.settings.formatAndWrite(timber_ ? "WD6_BM" : "WD2_BM", "sizeN", "%d", row);
+        return;
       }
+      const SawnMember& m = member();
+      const double thin = std::min(m.b(), m.d()), wide = std::max(m.b(), m.d());
+      h.setText(Depth, format("%g", thinAsD ? thin : wide));
+      h.setText(Width, format("%g", thinAsD ? wide : thin));
+      double CFb = 1.0, CFt = 1.0, CFc = 1.0;
+      m.getSizeFactors(CFb, CFt, CFc);
+      if (!timber_) h.setText(Cf, format("%g", CFc));
+    };
+    candidates_ = pressSawnLightest(host, state_, timber_, true, search, place, [&](FormHost& h) {
       result_ = DesignResult{};
       calculate(h);
       return result_;
-    };
-    // A field that holds no number stops the search before any choice: the member is put back.
-    search.restore = [&] { member() = original; };
-    candidates_ = vd::pressLightest(host, state_.settings, search);
+    });
   }
 
   void calculate(FormHost& host) {

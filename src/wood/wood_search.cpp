@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "wood/wood_state.h"
+
 namespace vd {
 
 std::span<const LumberSize> sawnSizes(bool timber) {
@@ -20,6 +22,23 @@ std::vector<SearchRow> sawnSearchRows(bool timber, bool largerSide) {
     rows.push_back({i++, s.label, s.b * s.d, largerSide ? std::max(s.b, s.d) : s.d});
   }
   return rows;
+}
+
+std::string pressSawnLightest(FormHost& host, AppState& state, bool timber, bool post, FormSearch search,
+                              const std::function<void(FormHost& host, int row)>& place,
+                              const std::function<DesignResult(FormHost& host)>& calculate) {
+  SawnMember& current = sawnMember(state, timber);
+  const SawnMember original = current;
+  search.unit = kAreaUnit;
+  search.rows = sawnSearchRows(timber, post);
+  search.calculate = [&](FormHost& h, int row) {
+    current = row < 0 ? original : sawnSize(original, timber, row);
+    if (row >= 0) state.settings.formatAndWrite(timber ? "WD6_BM" : "WD2_BM", "sizeN", "%d", row);
+    place(h, row);
+    return calculate(h);
+  };
+  search.restore = [&] { current = original; };
+  return pressLightest(host, state.settings, search);
 }
 
 const GlulamSize* glulamSizeAt(int row) {
