@@ -30,9 +30,11 @@ class MainWindowTest : public guitest::ScratchDir {
     ScratchDir::SetUp();
     registerFrameForms(registry_);
     // Stand-ins for forms of other subsystems, under commands of each After rule.
-    for (auto [id, report] : std::map<int, const char*>{
-             {477, "\r\nbrowse report\r\nline 2"}, {546, "\r\nrebar table"}, {511, ""}, {601, ""}, {478, ""}})
-      registry_.add(id, [report](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, report); });
+    for (const auto& entry : std::map<int, const char*>{
+             {477, "\r\nbrowse report\r\nline 2"}, {546, "\r\nrebar table"}, {511, ""}, {601, ""}, {478, ""}}) {
+      const char* report = entry.second;
+      registry_.add(entry.first, [report](AppState& s) { return std::make_unique<guitest::ScriptedForm>(s, report); });
+    }
     settings_ = std::make_unique<Settings>(ini());
     window_ = std::make_unique<MainWindow>(*settings_, registry_);
     window_->show();
