@@ -130,9 +130,11 @@ class BeamInputForm : public Form {
     layout_.newLine();
     layout_.pane(Results, "Results:", 6).width = 60;
     layout_.newLine();
+    addDesignChoice();
+    layout_.newLine();
+    // A line of buttons alone: the dialog keeps it below the scrolling fields, always in sight.
     layout_.button(CleanSlate, "Clean Slate");
     layout_.button(Calculate, "Calculate the results").isDefault = true;
-    addDesignChoice();
     layout_.newLine();
     layout_.button(kCancel, "Cancel");
     layout_.button(kOk, "OK");
