@@ -7,8 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 
+#include "app/all_forms.h"
+#include "frame/commands.h"
 #include "gui/property_sheet.h"
 #include "gui/report_pad.h"
 #include "gui_support.h"
@@ -463,6 +466,29 @@ TEST_F(RealFormTest, JobNumberFormShowsItsWholeTitleAndKeepsALongNumber) {
   window.runCommand(cmd::JobNumber);
   EXPECT_EQ(window.state().jobNumber, "2024-0117-B/Tower-22");  // twenty characters and more are kept
   EXPECT_EQ(window.padText(), "\r\nkept");  // After: none
+}
+
+}  // namespace
+
+namespace {
+
+// The button that calculates stays in sight below the scrolling fields on every beam analysis, however
+// long its load tables; "Design this beam..." scrolls with the fields it depends on.
+TEST_F(RealFormTest, BeamAnalysesKeepCalculateBelowTheFields) {
+  Settings settings(ini());
+  AppState state(settings);
+  for (int command : {cmd::SimpleBeam, cmd::OverhangLeft, cmd::OverhangRight, cmd::Cantilever}) {
+    std::unique_ptr<Form> form = (*allForms().find(command))(state);
+    auto dialog = guitest::shown(*form);
+    int seen = 0;
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+      const QString text = b->text().remove('&');
+      if (!text.startsWith("Calculate") && !text.startsWith("Design this")) continue;
+      ++seen;
+      EXPECT_EQ(dialog->fieldsArea()->isAncestorOf(b), text.startsWith("Design this")) << command;
+    }
+    EXPECT_EQ(seen, 2) << command;
+  }
 }
 
 }  // namespace
