@@ -53,7 +53,7 @@ class AxesColumnForm : public ColumnFormBase {
   }
 
   void opened(FormHost& host) override {
-    openCommon(host, section_, true, "AISC", rowKey());
+    openCommon(host, section_, "AISC", rowKey());
     loadFields(host, state_.settings, section_, keys_);
   }
   void listChanged(FormHost& host) override { host.setText(Result, report_); }
@@ -177,7 +177,7 @@ class PipeColumnForm : public ColumnFormBase {
   }
 
   void opened(FormHost& host) override {
-    openCommon(host, "PIPE_COL", true, "AISC", "pipeNum");
+    openCommon(host, "PIPE_COL", "AISC", "pipeNum");
     loadFields(host, state_.settings, "PIPE_COL", kKeys);
   }
 

@@ -54,9 +54,7 @@ class DoubleAngleStrutForm : public ColumnFormBase {
 
   void opened(FormHost& host) override {
     const Settings& st = state_.settings;
-    // The Rw stored is read back as the columns' is: opening at Rw 4 would quietly lower the seismic load
-    // 3(Rw/8)E of a brace last designed with a larger Rw.
-    openCommon(host, "DBLL_COL", true, "AISC", "DBLLNUM");
+    openCommon(host, "DBLL_COL", "AISC", "DBLLNUM");
     setGap(host, st.readInt("DBLL_COL", "GAP"));
     for (const auto& [id, key] : {std::pair<int, const char*>{Fy, "Fy"}, {Kyy, "k_yy"}, {Lyy, "l_yy"}, {Kxx, "k_xx"},
                                   {Lxx, "l_xx"}, {Pa, "Pa"}, {Dead, "dead"}, {Live, "live"}, {Quake, "seismic"}})

@@ -135,13 +135,13 @@ void ColumnFormBase::addResultAndButtons() {
   layout_.button(kOk, "OK");
 }
 
-void ColumnFormBase::openCommon(FormHost& host, const char* roleSection, bool storedRw, const char* rowSection,
+void ColumnFormBase::openCommon(FormHost& host, const char* roleSection, const char* rowSection,
                                 const char* rowKey) {
   const Settings& st = state_.settings;
   const ShapeRows t = rows();
   setRole(host, st.readInt(roleSection, "CBF"));
   host.setItems(column_form::RwList, rwItems());
-  host.select(column_form::RwList, storedRw ? st.readInt(roleSection, "Rw") : 0);
+  host.select(column_form::RwList, st.readInt(roleSection, "Rw"));
   fillShapeList(host, ids_.list, t.table, st.readInt(rowSection, rowKey) - t.first, t.first, t.last);
   host.setText(column_form::Location, st.read("Project", "Note", "", 250));
   host.setText(ids_.maxDepth, st.read(t.section, "maxDepth"));

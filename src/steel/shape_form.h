@@ -115,8 +115,9 @@ class ColumnFormBase : public ShapeForm {
   void addRoleAndSeismicGroups() { vd::addRoleAndSeismicGroups(layout_, kRoleIds); }
   void addResultAndButtons();
   void setRole(FormHost& host, int role) { role_ = showRole(host, kRoleIds, role, rwFollowsRole_); }
-  // Opening: role, Rw position (`storedRw`, else the first), list and stored row, location, depth limit.
-  void openCommon(FormHost& host, const char* roleSection, bool storedRw, const char* rowSection, const char* rowKey);
+  // Opening: role and Rw as stored (opening at Rw 4 would quietly lower the seismic load 3(Rw/8)E of a
+  // member last designed with a larger Rw), list and stored row, location, depth limit.
+  void openCommon(FormHost& host, const char* roleSection, const char* rowSection, const char* rowKey);
   // The list row a Calculate works on, as a table row.
   int tableRow(FormHost& host) const;
 
