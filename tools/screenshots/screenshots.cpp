@@ -91,7 +91,7 @@ int allForms(const QString& dir, vd::gui::MainWindow& window) {
   return misfits == 0 ? 0 : 1;
 }
 
-// The id of the control with this label, or of the nth list when the label is empty.
+// The id of the control of this kind with this label, or of the nth of its kind when the label is empty.
 int find(vd::Form& form, const std::string& label, vd::ControlKind kind, int nth = 0) {
   for (const vd::Control& c : form.layout().controls)
     if (c.kind == kind && (label.empty() ? nth-- == 0 : c.label == label)) return c.id;
@@ -212,15 +212,12 @@ int main(int argc, char** argv) {
       dialog->start();
       dialog->show();
       if (!button.empty() && button[0] == '#') {  // "ID+#N": pick row N of the form's first list
-        for (const vd::Control& c : form->layout().controls)
-          if (c.kind == vd::ControlKind::ListBox) {
-            dialog->select(c.id, std::atoi(button.c_str() + 1));
-            form->changed(*dialog, c.id);
-            break;
-          }
+        if (const int list = find(*form, "", vd::ControlKind::ListBox); list >= 0) {
+          dialog->select(list, std::atoi(button.c_str() + 1));
+          form->changed(*dialog, list);
+        }
       } else if (!button.empty()) {
-        for (const vd::Control& c : form->layout().controls)
-          if (c.kind == vd::ControlKind::Button && c.label == button) form->press(*dialog, c.id);
+        if (const int pressed = find(*form, button, vd::ControlKind::Button); pressed >= 0) form->press(*dialog, pressed);
       }
       save(dialog.get(), dir, QString("form_%1").arg(id));
       dialog->hide();
